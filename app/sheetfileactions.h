@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/services.h"
+#include "app/sheetwindow.h"
+
+namespace scribel {
+
+// Saving and loading a sheet: the dialogs, the file, and what the author is told.
+class SheetFileActions final {
+public:
+    SheetFileActions(SheetWindow& window, const Services& services);
+
+    void save(); // Sauvegarder_Click
+    void load(); // Charger_Click
+
+private:
+    SheetWindow& m_window;
+    Services m_services;
+};
+
+} // namespace scribel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace scribel {
+
+enum class MessageIcon { Information, Warning, Critical, Question };
+
+// Modal message boxes. Tests hand the window a double that records what was shown.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // A message with a single OK button.
+    virtual void show(QWidget* parent, MessageIcon icon, const QString& title,
+                      const QString& text) = 0;
+    // A question answered by "Oui" (true) or "Non" (false).
+    virtual bool ask(QWidget* parent, const QString& title, const QString& text) = 0;
+};
+
+} // namespace scribel

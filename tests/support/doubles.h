@@ -1,0 +1,119 @@
+#pragma once
+
+// Scripted stand-ins for the platform services: each answers what the test queued
+// and records what it was asked.
+
+#include "app/services.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace scribel::test {
+
+class ScriptedFileDialogs final : public FileDialogs {
+public:
+    std::deque<std::optional<QString>> nextAnswers; // nothing queued means cancel
+    std::vector<FileDialogRequest> saveRequests;
+    std::vector<FileDialogRequest> openRequests;
+
+    std::optional<QString> askSaveFile(QWidget*, const FileDialogRequest& request) override {
+        saveRequests.push_back(request);
+        return next();
+    }
+    std::optional<QString> askOpenFile(QWidget*, const FileDialogRequest& request) override {
+        openRequests.push_back(request);
+        return next();
+    }
+
+private:
+    std::optional<QString> next() {
+        if (nextAnswers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = nextAnswers.front();
+        nextAnswers.pop_front();
+        return answer;
+    }
+};
+
+struct ShownMessage {
+    MessageIcon icon;
+    QString title;
+    QString text;
+};
+
+class RecordingMessageBoxes final : public MessageBoxes {
+public:
+    std::vector<ShownMessage> shown;
+    std::vector<ShownMessage> asked;
+    std::deque<bool> nextAnswers; // nothing queued means "Non"
+
+    void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override {
+        shown.push_back({icon, title, text});
+    }
+    bool ask(QWidget*, const QString& title, const QString& text) override {
+        asked.push_back({MessageIcon::Question, title, text});
+        if (nextAnswers.empty()) {
+            return false;
+        }
+        const bool answer = nextAnswers.front();
+        nextAnswers.pop_front();
+        return answer;
+    }
+};
+
+class RecordingPagePrinter final : public PagePrinter {
+public:
+    bool installed = true;
+    std::optional<QString> failure;
+    std::vector<Page> printed;
+    std::vector<std::pair<Page, QString>> pdfs;
+
+    bool hasDefaultPrinter() const override { return installed; }
+    std::optional<QString> printOnDefaultPrinter(const Page& page) override {
+        if (failure) {
+            return failure;
+        }
+        printed.push_back(page);
+        return std::nullopt;
+    }
+    std::optional<QString> printToPdf(const Page& page, const QString& path) override {
+        pdfs.emplace_back(page, path);
+        return std::nullopt;
+    }
+};
+
+class RecordingOpenAction final : public OpenAction {
+public:
+    std::vector<QUrl> opened;
+    bool succeeds = true;
+
+    bool open(const QUrl& target) override {
+        opened.push_back(target);
+        return succeeds;
+    }
+};
+
+class FixedClock final : public Clock {
+public:
+    QDate date{2026, 12, 7};
+    QDate today() const override { return date; }
+};
+
+// One set of doubles, ready to hand to the window.
+struct TestServices {
+    ScriptedFileDialogs fileDialogs;
+    RecordingMessageBoxes messages;
+    RecordingPagePrinter printer;
+    RecordingOpenAction openAction;
+    FixedClock clock;
+
+    Services services() { return {fileDialogs, messages, printer, openAction, clock}; }
+};
+
+} // namespace scribel::test
