@@ -4,7 +4,6 @@
 #include <QChar>
 #include <QString>
 #include <QStringView>
-
 #include <optional>
 
 namespace scribel::cp1252 {
@@ -17,7 +16,9 @@ QChar toUnicode(unsigned char byte);
 // The byte for a character, or nothing when the code page cannot hold it.
 std::optional<unsigned char> fromUnicode(QChar ch);
 
-inline bool isEncodable(QChar ch) { return fromUnicode(ch).has_value(); }
+inline bool isEncodable(QChar ch) {
+    return fromUnicode(ch).has_value();
+}
 bool isEncodable(QStringView text);
 
 // Upper case as the code page knows it: a letter whose capital the code page lacks

@@ -8,7 +8,6 @@
 #include <QDate>
 #include <QStringList>
 #include <QUrl>
-
 #include <deque>
 #include <optional>
 #include <vector>

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "app/keyrules.h"
+#include "app/printaction.h"
+#include "app/services.h"
+#include "app/sheetfileactions.h"
+#include "app/sheetwindow.h"
+
+#include <QHash>
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace scribel {
+
+struct MagazinePresentation;
+class TwipsTabWidget;
+class WidgetForm;
+
+// The one window of the program. The field controls hold the sheet; the window holds
+// the magazine choice and runs every handler of the sheet.
+class Principale final : public QWidget, public SheetWindow {
+    Q_OBJECT
+public:
+    explicit Principale(const Services& services, QWidget* parent = nullptr);
+    ~Principale() override;
+
+    // SheetWindow
+    Form& form() override;
+    const Form& form() const override;
+    QWidget* dialogParent() override { return this; }
+    int magazine() const override { return m_choixMagazine; }
+    void setMagazine(int magazine) override;
+    void RemiseAZero() override;
+
+    QString versionProgramme() const { return m_versionProgramme; }
+
+    // The window's handlers, named after their control and event.
+    void Pixelor_Click();
+    void Zorvane_Click();
+    void RAZ_Click();
+    void Onglet_Click();
+    void Quitter_Click();
+    void Sauvegarder_Click();
+    void Charger_Click();
+    void Imprimer_Click();
+    void ListeCategorie_Click();
+    void Timer1_Timer();
+
+    void Shareware_Click();
+    void Freeware_Click();
+    void DomainePublic_Click();
+    void Assimile_Click();
+    void OptionAutre_Click();
+    void LimitationsOui_Click();
+    void LimitationsNon_Click();
+    void LicenceAutres_Click();
+    void MembreAutre_Click();
+
+    void OuvrirDocument(int linkIndex);
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void Form_Load();
+    void chooseMagazine(const MagazinePresentation& presentation);
+    void fillCategories();
+    void Saisie_KeyPress(const KeyRule& rule, QChar& code);
+
+    QWidget* control(QStringView name) const;
+    QWidget* field(Field field) const;
+    void setShown(Field field, bool shown);
+    void empty(Field field);
+    // Gives the focus, except to a field on a hidden tab while the program sets values.
+    void giveFocus(Field field);
+    void bringWindowButtonsToFront(bool front);
+
+    Services m_services;
+    QHash<QString, QWidget*> m_controls;
+    std::unique_ptr<WidgetForm> m_form;
+    TwipsTabWidget* m_onglet = nullptr;
+    QTimer* m_timer1 = nullptr;
+    QLabel* m_message = nullptr;
+    SheetFileActions m_fileActions;
+    PrintAction m_printAction;
+
+    qint16 m_choixMagazine = 0;
+    QString m_versionProgramme;
+    int m_messageLeft = 0; // the banner's left edge, in twips
+};
+
+} // namespace scribel

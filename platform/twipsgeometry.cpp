@@ -1,0 +1,103 @@
+#include "twipsgeometry.h"
+
+#include "twips.h"
+
+#include <QEvent>
+#include <QStackedWidget>
+
+namespace scribel {
+
+namespace {
+
+constexpr const char* kTwipsProperty = "twipsGeometry";
+
+// The tab control that a page belongs to, when the widget is a page.
+TwipsTabWidget* tabControlOfPage(const QWidget& page) {
+    QWidget* stack = page.parentWidget();
+    if (qobject_cast<QStackedWidget*>(stack) == nullptr) {
+        return nullptr;
+    }
+    return qobject_cast<TwipsTabWidget*>(stack->parentWidget());
+}
+
+void place(QWidget& control) {
+    const QVariant stored = control.property(kTwipsProperty);
+    if (!stored.isValid()) {
+        return;
+    }
+    const QRectF twips = stored.toRectF();
+    const double dpi = control.logicalDpiX();
+    QPoint offset;
+    if (const QWidget* container = control.parentWidget()) {
+        if (const TwipsTabWidget* tabs = tabControlOfPage(*container)) {
+            offset = tabs->pageOffset();
+        }
+    }
+    const int left = twipsToPixels(twips.left(), dpi);
+    const int top = twipsToPixels(twips.top(), dpi);
+    control.setGeometry(left - offset.x(), top - offset.y(),
+                        twipsToPixels(twips.left() + twips.width(), dpi) - left,
+                        twipsToPixels(twips.top() + twips.height(), dpi) - top);
+}
+
+} // namespace
+
+void setTwipsGeometry(QWidget& control, const QRectF& twips) {
+    control.setProperty(kTwipsProperty, twips);
+    place(control);
+}
+
+QRectF twipsGeometry(const QWidget& control) {
+    return control.property(kTwipsProperty).toRectF();
+}
+
+void setTwipsLeft(QWidget& control, double left) {
+    QRectF twips = twipsGeometry(control);
+    twips.moveLeft(left);
+    setTwipsGeometry(control, twips);
+}
+
+void setTwipsTop(QWidget& control, double top) {
+    QRectF twips = twipsGeometry(control);
+    twips.moveTop(top);
+    setTwipsGeometry(control, twips);
+}
+
+TwipsTabWidget::TwipsTabWidget(QWidget* parent) : QTabWidget(parent) {}
+
+QPoint TwipsTabWidget::pageOffset() const {
+    const QWidget* stack = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    if (stack == nullptr) {
+        return {};
+    }
+    return stack->geometry().topLeft() + stack->contentsRect().topLeft();
+}
+
+void TwipsTabWidget::placePages() {
+    for (int i = 0; i < count(); ++i) {
+        const QList<QWidget*> controls =
+            widget(i)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget* control : controls) {
+            place(*control);
+        }
+    }
+}
+
+void TwipsTabWidget::resizeEvent(QResizeEvent* event) {
+    QTabWidget::resizeEvent(event);
+    placePages();
+}
+
+void TwipsTabWidget::showEvent(QShowEvent* event) {
+    QTabWidget::showEvent(event);
+    placePages();
+}
+
+void TwipsTabWidget::changeEvent(QEvent* event) {
+    QTabWidget::changeEvent(event);
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange) {
+        placePages();
+    }
+}
+
+} // namespace scribel

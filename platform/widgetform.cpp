@@ -1,0 +1,110 @@
+#include "widgetform.h"
+
+#include "plaintext.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QValidator>
+
+namespace scribel {
+
+namespace {
+
+// Counts a change by program for as long as it runs, handlers included.
+class SettingScope {
+public:
+    explicit SettingScope(int& depth) : m_depth(depth) { ++m_depth; }
+    ~SettingScope() { --m_depth; }
+    SettingScope(const SettingScope&) = delete;
+    SettingScope& operator=(const SettingScope&) = delete;
+
+private:
+    int& m_depth;
+};
+
+} // namespace
+
+WidgetForm::WidgetForm(QWidget& root) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        const QString name = kFieldNames[static_cast<std::size_t>(i)].toString();
+        QWidget* widget = root.findChild<QWidget*>(name);
+        if (widget == nullptr) {
+            qFatal("The window has no control named %s", qPrintable(name));
+        }
+        m_widgets[static_cast<std::size_t>(i)] = widget;
+    }
+}
+
+QWidget* WidgetForm::widget(Field field) const {
+    return m_widgets[static_cast<std::size_t>(field)];
+}
+
+QString WidgetForm::text(Field field) const {
+    QWidget* control = widget(field);
+    if (const auto* line = qobject_cast<const QLineEdit*>(control)) {
+        return line->text();
+    }
+    if (const auto* area = qobject_cast<const QPlainTextEdit*>(control)) {
+        return plainTextOf(*area);
+    }
+    if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+        return list->currentIndex() < 0 ? QString() : list->currentText();
+    }
+    return {};
+}
+
+void WidgetForm::setText(Field field, const QString& text) {
+    const SettingScope scope(m_settingDepth);
+    QWidget* control = widget(field);
+    if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        // The field's typing filter is for the author's edits; a text set by program
+        // is taken whole, so the filter steps aside (setText would consult it).
+        const QValidator* filter = line->validator();
+        line->setValidator(nullptr);
+        line->setText(text);
+        line->setValidator(filter);
+    } else if (auto* area = qobject_cast<QPlainTextEdit*>(control)) {
+        area->setPlainText(text);
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        list->setCurrentIndex(
+            text.isEmpty() ? -1 : list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    }
+}
+
+bool WidgetForm::isOn(Field field) const {
+    const auto* button = qobject_cast<const QAbstractButton*>(widget(field));
+    return button != nullptr && button->isChecked();
+}
+
+void WidgetForm::setOn(Field field, bool on) {
+    const SettingScope scope(m_settingDepth);
+    auto* button = qobject_cast<QAbstractButton*>(widget(field));
+    if (button == nullptr) {
+        return;
+    }
+    if (on) {
+        button->setChecked(true);
+    } else {
+        uncheckOption(*button);
+    }
+}
+
+void uncheckOption(QAbstractButton& button) {
+    QButtonGroup* group = button.group();
+    if (group != nullptr && group->exclusive()) {
+        group->setExclusive(false);
+        button.setChecked(false);
+        group->setExclusive(true);
+    } else if (button.autoExclusive()) {
+        button.setAutoExclusive(false);
+        button.setChecked(false);
+        button.setAutoExclusive(true);
+    } else {
+        button.setChecked(false);
+    }
+}
+
+} // namespace scribel

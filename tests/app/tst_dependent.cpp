@@ -1,0 +1,193 @@
+#include "windowtestsupport.h"
+
+using namespace scribel;
+using namespace scribel::test;
+
+class DependentTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void choosingACategoryRefillsItsSubCategories_data() {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("subCategories");
+        QTest::newRow("antivirus") << "AntiVirus" << QStringList{QStringLiteral("AntiVirus")};
+        QTest::newRow("gestion de fichiers")
+            << "Gestion de fichiers" << QStringList{QStringLiteral("Explorateur")};
+        QTest::newRow("bureautique, the largest")
+            << "Bureautique"
+            << QStringList{QStringLiteral("Agenda"),
+                           QStringLiteral("Argent"),
+                           QStringLiteral("Comptabilité"),
+                           QStringLiteral("Confidentialité"),
+                           QStringLiteral("Contact téléphonique"),
+                           QStringLiteral("Divers"),
+                           QStringLiteral("Euro"),
+                           QStringLiteral("Gestion"),
+                           QStringLiteral("Gestion élève"),
+                           QStringLiteral("Horloge")};
+        QTest::newRow("système") << "Système"
+                                 << QStringList{QStringLiteral("Confirmé"),
+                                                QStringLiteral("Débutant")};
+    }
+    void choosingACategoryRefillsItsSubCategories() {
+        QFETCH(QString, category);
+        QFETCH(QStringList, subCategories);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        auto* categories = f.get<QComboBox>(Field::ListeCategorie);
+        auto* subs = f.get<QComboBox>(Field::ListeSousCategorie);
+        f.showTabOf(categories);
+        // Pick with the keyboard, as the author would, after another category was chosen.
+        categories->setCurrentIndex(8);
+        subs->setCurrentIndex(2);
+        categories->setFocus();
+        QTest::keyClick(categories, Qt::Key_Home);
+        while (categories->currentText() != category) {
+            QTest::keyClick(categories, Qt::Key_Down);
+        }
+        QStringList items;
+        for (int i = 0; i < subs->count(); ++i) {
+            items.append(subs->itemText(i));
+        }
+        QCOMPARE(items, subCategories);
+        QCOMPARE(subs->currentIndex(), -1);
+        QVERIFY(f.text(Field::ListeSousCategorie).isEmpty());
+    }
+
+    void settingTheCategoryByProgramActsLikeAPick() {
+        const WindowFixture f;
+        f.click(u"Zorvane");
+        f.window->form().setText(Field::ListeCategorie, QStringLiteral("Musique"));
+        QCOMPARE(f.get<QComboBox>(Field::ListeSousCategorie)->count(), 8);
+        f.window->form().setText(Field::ListeSousCategorie, QStringLiteral("MP3"));
+        QCOMPARE(f.text(Field::ListeSousCategorie), QStringLiteral("MP3"));
+        f.window->form().setText(Field::ListeSousCategorie, QStringLiteral("mp3"));
+        QVERIFY(f.text(Field::ListeSousCategorie).isEmpty()); // case counts
+        f.window->form().setText(Field::ListeCategorie, QStringLiteral("Inconnue"));
+        QVERIFY(f.text(Field::ListeCategorie).isEmpty());
+        QCOMPARE(f.get<QComboBox>(Field::ListeSousCategorie)->count(), 8); // left unchanged
+    }
+
+    void listsArePickOnly() {
+        const WindowFixture f;
+        QVERIFY(!f.get<QComboBox>(Field::ListeCategorie)->isEditable());
+        QVERIFY(!f.get<QComboBox>(Field::ListeSousCategorie)->isEditable());
+    }
+
+    void otherDistributionIsShownEmptiedAndFocused() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.tabs()->setCurrentIndex(3);
+        f.click(Field::OptionAutre);
+        QVERIFY(f.isShown(Field::SaisieDiffuAutre));
+        QTRY_VERIFY(f.get(Field::SaisieDiffuAutre)->hasFocus());
+        typeKeys(f.get(Field::SaisieDiffuAutre), QStringLiteral("Cartes postales"));
+        f.click(Field::Freeware);
+        QVERIFY(!f.isShown(Field::SaisieDiffuAutre));
+        QVERIFY(f.text(Field::SaisieDiffuAutre).isEmpty());
+        f.window->form().setText(Field::SaisieDiffuAutre, QStringLiteral("reste"));
+        f.click(Field::OptionAutre);
+        QVERIFY(f.text(Field::SaisieDiffuAutre).isEmpty());
+        QTRY_VERIFY(f.get(Field::SaisieDiffuAutre)->hasFocus());
+    }
+
+    void everySisterOptionHidesTheOtherDistribution_data() {
+        QTest::addColumn<QString>("magazine");
+        QTest::addColumn<QString>("option");
+        QTest::newRow("shareware") << "Pixelor"
+                                   << "Shareware";
+        QTest::newRow("freeware") << "Pixelor"
+                                  << "Freeware";
+        QTest::newRow("domaine public") << "Zorvane"
+                                        << "DomainePublic";
+        QTest::newRow("assimilé") << "Zorvane"
+                                  << "Assimile";
+    }
+    void everySisterOptionHidesTheOtherDistribution() {
+        QFETCH(QString, magazine);
+        QFETCH(QString, option);
+        const WindowFixture f;
+        f.click(magazine);
+        f.tabs()->setCurrentIndex(3);
+        f.click(Field::OptionAutre);
+        typeKeys(f.get(Field::SaisieDiffuAutre), QStringLiteral("texte"));
+        f.click(option);
+        QVERIFY(!f.isShown(Field::SaisieDiffuAutre));
+        QVERIFY(f.text(Field::SaisieDiffuAutre).isEmpty());
+        QVERIFY(!f.isOn(Field::OptionAutre));
+    }
+
+    void limitationsAreEmptiedWhenetherTheAnswerChanges() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.tabs()->setCurrentIndex(2);
+        f.click(Field::LimitationsOui);
+        QVERIFY(f.isShown(Field::Limitations));
+        QTRY_VERIFY(f.get(Field::Limitations)->hasFocus());
+        typeKeys(f.get(Field::Limitations), QStringLiteral("30 jours"));
+        f.click(Field::LimitationsNon);
+        QVERIFY(!f.isShown(Field::Limitations));
+        QVERIFY(f.text(Field::Limitations).isEmpty());
+        f.click(Field::LimitationsOui);
+        QVERIFY(f.isShown(Field::Limitations));
+        QVERIFY(f.text(Field::Limitations).isEmpty());
+    }
+
+    void otherServicesComeAndGoWithTheirLabel() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.tabs()->setCurrentIndex(4);
+        f.click(Field::LicenceAutres);
+        QVERIFY(f.isShown(u"TitreAutresServices"));
+        QVERIFY(f.isShown(Field::AutresServices));
+        QTRY_VERIFY(f.get(Field::AutresServices)->hasFocus());
+        typeKeys(f.get(Field::AutresServices), QStringLiteral("hotline"));
+        f.click(Field::LicenceAutres);
+        QVERIFY(!f.isShown(u"TitreAutresServices"));
+        QVERIFY(!f.isShown(Field::AutresServices));
+        QVERIFY(f.text(Field::AutresServices).isEmpty());
+    }
+
+    void otherAssociationKeepsItsTextWhileHidden() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.tabs()->setCurrentIndex(1);
+        f.click(Field::MembreAutre);
+        QVERIFY(f.isShown(Field::SaisieAutre));
+        QTRY_VERIFY(f.get(Field::SaisieAutre)->hasFocus());
+        typeKeys(f.get(Field::SaisieAutre), QStringLiteral("Club"));
+        f.click(Field::MembreAutre);
+        QVERIFY(!f.isShown(Field::SaisieAutre));
+        f.click(Field::MembreAutre);
+        QCOMPARE(f.text(Field::SaisieAutre), QStringLiteral("Club"));
+        f.click(Field::ZOLK);
+        f.click(Field::Qora);
+        QVERIFY(f.isShown(Field::SaisieAutre));
+    }
+
+    void valuesSetByProgramRunTheHandlersWithoutSwitchingTabs() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.tabs()->setCurrentIndex(0);
+        Form& form = f.window->form();
+        form.setOn(Field::OptionAutre, true);
+        form.setText(Field::SaisieDiffuAutre, QStringLiteral("Carte"));
+        form.setOn(Field::LimitationsOui, true);
+        form.setOn(Field::LicenceAutres, true);
+        form.setOn(Field::MembreAutre, true);
+        QVERIFY(f.isShown(Field::SaisieDiffuAutre));
+        QCOMPARE(f.text(Field::SaisieDiffuAutre), QStringLiteral("Carte"));
+        QVERIFY(f.isShown(Field::Limitations));
+        QVERIFY(f.isShown(Field::AutresServices));
+        QVERIFY(f.isShown(u"TitreAutresServices"));
+        QVERIFY(f.isShown(Field::SaisieAutre));
+        QCOMPARE(f.tabs()->currentIndex(), 0);
+        QVERIFY(!f.get(Field::SaisieAutre)->hasFocus());
+        form.setOn(Field::OptionAutre, false);
+        QVERIFY(!f.isOn(Field::OptionAutre));
+        QVERIFY(!f.isOn(Field::Shareware));
+    }
+};
+
+QTEST_MAIN(DependentTest)
+#include "tst_dependent.moc"

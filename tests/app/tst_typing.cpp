@@ -1,0 +1,254 @@
+#include "windowtestsupport.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+using namespace scribel;
+using namespace scribel::test;
+
+namespace {
+
+void pasteInto(QWidget* widget, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keySequence(widget, QKeySequence::Paste);
+}
+
+} // namespace
+
+class TypingTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void caseRulesApplyToEveryTypedCharacter_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("nom, always") << "SaisieNom"
+                                     << "dupont é"
+                                     << "DUPONT É";
+        QTest::newRow("prénom, word starts") << "SaisiePrenom"
+                                             << "jean pierre"
+                                             << "Jean Pierre";
+        QTest::newRow("a hyphen is no word break") << "SaisiePrenom"
+                                                   << "jean-pierre"
+                                                   << "Jean-pierre";
+        QTest::newRow("indice, first character") << "SaisieIndice"
+                                                 << "bis"
+                                                 << "Bis";
+        QTest::newRow("ville: ÿ has a capital in the code page") << "SaisieVille"
+                                                                 << "ÿvré"
+                                                                 << "ŸVRÉ";
+        QTest::newRow("µ and ß have none") << "SaisieVille"
+                                           << "µß"
+                                           << "µß";
+        QTest::newRow("tél. domicile, always") << "SaisieTelDom"
+                                               << "abc 12"
+                                               << "ABC 12";
+        QTest::newRow("tél. bureau, none") << "SaisieTelBur"
+                                           << "abc 12"
+                                           << "abc 12";
+        QTest::newRow("tél. portable, none") << "SaisieTelPortable"
+                                             << "abc"
+                                             << "abc";
+        QTest::newRow("date, digits unchanged") << "SaisieDateCreation"
+                                                << "12/05/2000"
+                                                << "12/05/2000";
+        QTest::newRow("version, always") << "SaisieVersion"
+                                         << "v1.2b"
+                                         << "V1.2B";
+        QTest::newRow("activité, no rule") << "SaisieActivite"
+                                           << "dév"
+                                           << "dév";
+    }
+    void caseRulesApplyToEveryTypedCharacter() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        auto* edit = f.get<QLineEdit>(field);
+        f.showTabOf(edit);
+        typeKeys(edit, typed);
+        QCOMPARE(edit->text(), shown);
+    }
+
+    void wordStartsLooksAtTheEndOfTheTextNotTheCaret() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        auto* prenom = f.get<QLineEdit>(Field::SaisiePrenom);
+        f.type(Field::SaisiePrenom, QStringLiteral("jean pierre"));
+        prenom->setCursorPosition(5); // after the space
+        typeKeys(prenom, QStringLiteral("x"));
+        QCOMPARE(prenom->text(), QStringLiteral("Jean xPierre"));
+        prenom->setText(QStringLiteral("Jean "));
+        prenom->setCursorPosition(0);
+        typeKeys(prenom, QStringLiteral("a"));
+        QCOMPARE(prenom->text(), QStringLiteral("AJean "));
+    }
+
+    void firstCharacterOnlyWhileEmpty() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.type(Field::SaisieIndice, QStringLiteral("b"));
+        QTest::keyClick(f.get(Field::SaisieIndice), Qt::Key_Backspace);
+        typeKeys(f.get(Field::SaisieIndice), QStringLiteral("ter"));
+        QCOMPARE(f.text(Field::SaisieIndice), QStringLiteral("Ter"));
+        typeKeys(f.get(Field::SaisieIndice), QStringLiteral("x"));
+        QCOMPARE(f.text(Field::SaisieIndice), QStringLiteral("Ter")); // full: refused
+        QTest::keyClick(f.get(Field::SaisieIndice), Qt::Key_Backspace);
+        f.get<QLineEdit>(Field::SaisieIndice)->setCursorPosition(0);
+        typeKeys(f.get(Field::SaisieIndice), QStringLiteral("x"));
+        QCOMPARE(f.text(Field::SaisieIndice), QStringLiteral("xTe"));
+    }
+
+    void enterWalksTheAuthorChain() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.tabs()->setCurrentIndex(1);
+        const QList<Field> chain = {
+            Field::SaisieNom,         Field::SaisiePrenom,  Field::SaisieNumero,
+            Field::SaisieIndice,      Field::SaisieRue,     Field::SaisieCodePostal,
+            Field::SaisieVille,       Field::SaisieTelDom,  Field::SaisieTelBur,
+            Field::SaisieTelPortable, Field::SaisieEmail,   Field::SaisieWeb,
+            Field::SaisieNaissance,   Field::SaisieActivite};
+        QTRY_VERIFY(f.get(chain.front())->hasFocus());
+        for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+            QTest::keyClick(f.get(chain[i]), Qt::Key_Return);
+            QVERIFY2(f.get(chain[i + 1])->hasFocus(),
+                     qPrintable(fieldName(chain[i + 1]).toString()));
+            QVERIFY(f.text(chain[i]).isEmpty());
+        }
+        QTest::keyClick(f.get(Field::SaisieActivite), Qt::Key_Return);
+        QVERIFY(f.get(Field::SaisieActivite)->hasFocus()); // the chain ends here
+    }
+
+    void enterWalksTheProgrammeChainIntoTheDescription() {
+        const WindowFixture f;
+        f.click(u"Zorvane");
+        f.tabs()->setCurrentIndex(2);
+        const QList<Field> chain = {Field::SaisieLogiciel,       Field::SaisieVersion,
+                                    Field::SaisieDateCreation,   Field::SaisieLangage,
+                                    Field::SaisieVersionLangage, Field::SaisieDescription};
+        QTRY_VERIFY(f.get(chain.front())->hasFocus());
+        for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+            QTest::keyClick(f.get(chain[i]), Qt::Key_Enter);
+            QVERIFY(f.get(chain[i + 1])->hasFocus());
+        }
+        typeKeys(f.get(Field::SaisieDescription), QStringLiteral("un"));
+        QTest::keyClick(f.get(Field::SaisieDescription), Qt::Key_Return);
+        typeKeys(f.get(Field::SaisieDescription), QStringLiteral("deux"));
+        QCOMPARE(f.text(Field::SaisieDescription), QStringLiteral("un\ndeux"));
+    }
+
+    void typingStopsAtTheLimit_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("numéro") << "SaisieNumero" << 3;
+        QTest::newRow("code postal") << "SaisieCodePostal" << 5;
+        QTest::newRow("naissance") << "SaisieNaissance" << 4;
+        QTest::newRow("date") << "SaisieDateCreation" << 10;
+        QTest::newRow("tél. portable") << "SaisieTelPortable" << 14;
+        QTest::newRow("rétribution") << "SaisieRetribution" << 5;
+        QTest::newRow("web") << "SaisieWeb" << 80;
+        QTest::newRow("description") << "SaisieDescription" << 228;
+        QTest::newRow("limitations") << "Limitations" << 251;
+        QTest::newRow("autres services") << "AutresServices" << 171;
+    }
+    void typingStopsAtTheLimit() {
+        QFETCH(QString, field);
+        QFETCH(int, limit);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.window->form().setOn(Field::LimitationsOui, true);
+        f.window->form().setOn(Field::LicenceAutres, true);
+        QWidget* widget = f.get(field);
+        f.showTabOf(widget);
+        typeKeys(widget, QString(limit + 3, u'7'));
+        const Field which = static_cast<Field>(
+            std::find(kFieldNames.begin(), kFieldNames.end(), field) - kFieldNames.begin());
+        QCOMPARE(f.text(which), QString(limit, u'7'));
+    }
+
+    void aLineBreakCountsAsOneCharacter() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.window->form().setOn(Field::LicenceAutres, true);
+        QWidget* services = f.get(Field::AutresServices);
+        f.showTabOf(services);
+        typeKeys(services, QString(169, u'a'));
+        QTest::keyClick(services, Qt::Key_Return);
+        typeKeys(services, QStringLiteral("bc"));
+        QCOMPARE(f.text(Field::AutresServices), QString(169, u'a') + QStringLiteral("\nb"));
+    }
+
+    void pastingIsCutToTheLimitAndFiltered() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        auto* postcode = f.get<QLineEdit>(Field::SaisieCodePostal);
+        f.showTabOf(postcode);
+        typeKeys(postcode, QStringLiteral("21"));
+        postcode->setCursorPosition(1);
+        pasteInto(postcode, QStringLiteral("0000000"));
+        QCOMPARE(postcode->text(), QStringLiteral("20001"));
+
+        auto* ville = f.get<QLineEdit>(Field::SaisieVille);
+        pasteInto(ville, QStringLiteral("Łódź € Œuf\tx"));
+        QCOMPARE(ville->text(), QStringLiteral("ód € Œufx")); // Ł, ź and the tab have no code
+
+        auto* description = f.get<QPlainTextEdit>(Field::SaisieDescription);
+        f.showTabOf(description);
+        description->setFocus();
+        pasteInto(description, QStringLiteral("un\r\ndeux ✓") + QString(300, u'z'));
+        const QString pasted = f.text(Field::SaisieDescription);
+        QCOMPARE(pasted.size(), 228);
+        QVERIFY(pasted.startsWith(QStringLiteral("un\ndeux z")));
+    }
+
+    void unencodableKeysAreRefused() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        auto* nom = f.get<QLineEdit>(Field::SaisieNom);
+        f.showTabOf(nom);
+        typeKeys(nom, QStringLiteral("a"));
+        QKeyEvent greek(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("λ"));
+        QApplication::sendEvent(nom, &greek);
+        QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("€"));
+        QApplication::sendEvent(nom, &euro);
+        QCOMPARE(nom->text(), QStringLiteral("A€"));
+        auto* limitations = f.get<QPlainTextEdit>(Field::Limitations);
+        f.window->form().setOn(Field::LimitationsOui, true);
+        QApplication::sendEvent(limitations, &greek);
+        QApplication::sendEvent(limitations, &euro);
+        QCOMPARE(f.text(Field::Limitations), QStringLiteral("€"));
+    }
+
+    void textSetByTheProgramIsNeverCut() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        const QString longName(40, u'N');
+        f.window->form().setText(Field::SaisieNom, longName);
+        QCOMPARE(f.text(Field::SaisieNom), longName);
+        const QString longDescription(300, u'd');
+        f.window->form().setText(Field::SaisieDescription, longDescription);
+        QCOMPARE(f.text(Field::SaisieDescription), longDescription);
+        // Typing cannot make it longer, but deleting works.
+        auto* nom = f.get<QLineEdit>(Field::SaisieNom);
+        f.showTabOf(nom);
+        nom->end(false);
+        typeKeys(nom, QStringLiteral("x"));
+        QCOMPARE(nom->text(), longName);
+        QTest::keyClick(nom, Qt::Key_Backspace);
+        QCOMPARE(nom->text().size(), 39);
+    }
+
+    void noBreakSpacesSurviveInMultiLineFields() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        const QString text = QStringLiteral("a\u00A0b\nc ");
+        f.window->form().setText(Field::SaisieDescription, text);
+        QCOMPARE(f.text(Field::SaisieDescription), text);
+    }
+};
+
+QTEST_MAIN(TypingTest)
+#include "tst_typing.moc"

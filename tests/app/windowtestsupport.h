@@ -1,0 +1,85 @@
+#pragma once
+
+// Drives the real window the way the author does: by clicks and keys on controls
+// found by their object names.
+
+#include "app/principale.h"
+#include "platform/field.h"
+#include "support/doubles.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+namespace scribel::test {
+
+// Types text key by key; QTest::keyClicks only knows ASCII keys.
+inline void typeKeys(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80) {
+            QTest::keyClick(widget, static_cast<char>(ch.unicode()));
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+    }
+}
+
+struct WindowFixture {
+    TestServices doubles;
+    std::unique_ptr<Principale> window;
+
+    WindowFixture() {
+        window = std::make_unique<Principale>(doubles.services());
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get())) {
+            qWarning("the window was not exposed");
+        }
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) {
+            qWarning("the window did not become active");
+        }
+    }
+
+    template <typename T = QWidget> T* get(QStringView name) const {
+        T* widget = window->findChild<T*>(name.toString());
+        if (widget == nullptr) {
+            qFatal("no control %s of the expected kind", qPrintable(name.toString()));
+        }
+        return widget;
+    }
+    template <typename T = QWidget> T* get(Field field) const { return get<T>(fieldName(field)); }
+
+    QTabWidget* tabs() const { return get<QTabWidget>(u"Onglet"); }
+
+    void click(QStringView name) const {
+        QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton);
+    }
+    void click(Field field) const { click(fieldName(field)); }
+
+    // Shows the tab holding the widget, as the author would before using it.
+    void showTabOf(QWidget* widget) const {
+        for (int i = 0; i < tabs()->count(); ++i) {
+            if (tabs()->widget(i)->isAncestorOf(widget)) {
+                tabs()->setCurrentIndex(i);
+                return;
+            }
+        }
+    }
+
+    void type(Field field, const QString& keys) const {
+        QWidget* widget = get(field);
+        showTabOf(widget);
+        typeKeys(widget, keys);
+    }
+
+    QString text(Field field) const { return window->form().text(field); }
+    bool isOn(Field field) const { return window->form().isOn(field); }
+    bool isShown(QStringView name) const { return !get(name)->isHidden(); }
+    bool isShown(Field field) const { return isShown(fieldName(field)); }
+};
+
+} // namespace scribel::test

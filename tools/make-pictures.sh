@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Draws the program's own pictures (magazine titles, association logo, icon) with
+# ImageMagick. The results are committed under resources/images; run again only to
+# change them.
+set -euo pipefail
+out="$(dirname "$0")/../resources/images"
+font=/usr/share/fonts/truetype/liberation/LiberationSans-BoldItalic.ttf
+bold=/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf
+
+# Title pictures, 24-bit.
+convert -size 584x107 gradient:'#0b2f7a-#2d6fd6' \
+    -font "$font" -pointsize 78 -fill '#ffd400' -stroke '#00113a' -strokewidth 3 \
+    -gravity center -annotate +0+0 'PIXELOR' \
+    -depth 8 -define png:color-type=2 "$out/titre-pixelor.png"
+convert -size 587x81 gradient:'#7a0b1e-#d62d4a' \
+    -font "$font" -pointsize 62 -fill white -stroke '#3a0010' -strokewidth 2 \
+    -gravity center -annotate +0+0 'ZORVANE' \
+    -depth 8 -define png:color-type=2 "$out/titre-zorvane.png"
+
+# The association's logo, 256 colours.
+convert -size 192x65 xc:'#f4f1e6' \
+    -fill '#1f6b3a' -draw 'roundrectangle 4,4 60,60 10,10' \
+    -font "$bold" -pointsize 40 -fill '#f4f1e6' -annotate +13+48 'Z' \
+    -font "$bold" -pointsize 34 -fill '#1f6b3a' -annotate +70+46 'ZOLK' \
+    -colors 256 -define png:color-type=3 "$out/logo-zolk.png"
+
+# The program's icon: a sheet with lines and a pen stroke.
+convert -size 256x256 xc:none \
+    -fill white -stroke '#2d4f8a' -strokewidth 8 -draw 'roundrectangle 40,16 216,240 16,16' \
+    -stroke '#8aa4cc' -strokewidth 8 \
+    -draw 'line 72,72 184,72' -draw 'line 72,108 184,108' -draw 'line 72,144 150,144' \
+    -stroke '#d62d4a' -strokewidth 12 -draw 'line 96,200 176,180' \
+    -depth 8 "$out/scribel.png"
