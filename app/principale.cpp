@@ -5,6 +5,7 @@
 #include "about/information.h"
 #include "about/links.h"
 #include "app/categories.h"
+#include "app/compacttabstyle.h"
 #include "app/controlcatalogue.h"
 #include "app/magazinepresentation.h"
 #include "app/sheetlineedit.h"
@@ -25,10 +26,16 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTimer>
 #include <QUrl>
 #include <optional>
 #include <vector>
+
+// The pictures live in the library's resources, which a static library must register.
+static void registerPictures() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace scribel {
 
@@ -121,8 +128,9 @@ void setAllColourGroups(QPalette& palette, QPalette::ColorRole role, const QColo
 Principale::Principale(const Services& services, QWidget* parent)
     : QWidget(parent), m_services(services), m_fileActions(*this, m_services),
       m_printAction(*this, m_services) {
+    registerPictures();
     setObjectName(QStringLiteral("Principale"));
-    setFont(arial(8));
+    setFont(arial(7.5)); // small enough for every caption to fit the sizes it is given
     setWindowIcon(QIcon(QStringLiteral(":/images/scribel.png")));
     buildControls();
     m_form = std::make_unique<WidgetForm>(*this);
@@ -172,6 +180,10 @@ void Principale::buildControls() {
         switch (spec.kind) {
         case ControlKind::TabControl: {
             m_onglet = new TwipsTabWidget(container);
+            auto* tabStyle = new CompactTabStyle();
+            tabStyle->setParent(m_onglet);
+            m_onglet->tabBar()->setStyle(tabStyle);
+            m_onglet->setUsesScrollButtons(false);
             for (const TabSpec& tab : tabCatalogue()) {
                 m_onglet->addTab(new QWidget(m_onglet), tab.caption.toString());
             }

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Starts the real program on a real X display and checks its window: the title and
+# the client size. With a folder as second argument, also saves a screenshot of each
+# tab for each magazine there.
+set -euo pipefail
+program=$1
+shots=${2:-}
+
+if [[ -z ${INSIDE_XVFB:-} ]]; then
+    export INSIDE_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
+fi
+
+unset QT_QPA_PLATFORM
+"$program" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --name '^La Scribel 2\.0$' 2>/dev/null | head -n 1 || true)
+    [[ -n $window ]] && break
+    sleep 0.1
+done
+if [[ -z $window ]]; then
+    echo "FAIL: no window titled 'La Scribel 2.0' appeared"
+    exit 1
+fi
+
+title=$(xdotool getwindowname "$window")
+read -r width height < <(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+echo "window $window: '$title', ${width}x${height}"
+if [[ $title != "La Scribel 2.0" || $width != 549 || $height != 330 ]]; then
+    echo "FAIL: expected 'La Scribel 2.0', 549x330"
+    exit 1
+fi
+
+if [[ -n $shots ]]; then
+    mkdir -p "$shots"
+    sleep 0.5
+    import -window "$window" "$shots/demarrage.png"
+    for magazine in Pixelor Zorvane; do
+        # Buttons stand at their twips: Pixelor at 2190, Zorvane at 4365 (15 twips a pixel).
+        if [[ $magazine == Pixelor ]]; then x=$((146 + 56)); else x=$((291 + 56)); fi
+        xdotool mousemove --window "$window" "$x" 132 click 1
+        sleep 0.3
+        # The middle of each tab of the strip, from left to right.
+        tab=0
+        for x in 28 83 150 230 300 390 476; do
+            xdotool mousemove --window "$window" "$x" 18 click 1
+            sleep 0.3
+            import -window "$window" "$shots/${magazine,,}-onglet-$tab.png"
+            tab=$((tab + 1))
+        done
+        xdotool mousemove --window "$window" 28 18 click 1
+    done
+fi
+echo "PASS"
