@@ -2,6 +2,13 @@
 
 #include "app/services.h"
 #include "app/sheetwindow.h"
+#include "platform/pageitem.h"
+
+class QLocale;
+
+namespace scribel::print {
+struct PriceNotANumber;
+}
 
 namespace scribel {
 
@@ -13,6 +20,11 @@ public:
     void print(); // Imprimer_Click
 
 private:
+    // Names the field and what it expects; nothing is printed.
+    void refusePrice(const print::PriceNotANumber& refusal, const QLocale& locale);
+    // With no printer to print on, offers to write the page into a PDF file instead.
+    void offerPdf(const Page& page);
+
     SheetWindow& m_window;
     Services m_services;
 };

@@ -3,6 +3,10 @@
 #include "app/services.h"
 #include "app/sheetwindow.h"
 
+#include <QStringList>
+
+#include <optional>
+
 namespace scribel {
 
 // Saving and loading a sheet: the dialogs, the file, and what the author is told.
@@ -14,6 +18,10 @@ public:
     void load(); // Charger_Click
 
 private:
+    void AncienneVersion(const QStringList& lines);
+    void takeMagazine(std::optional<int> magazine);
+    void tell(MessageIcon icon, const QString& text);
+
     SheetWindow& m_window;
     Services m_services;
 };

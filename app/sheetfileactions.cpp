@@ -1,0 +1,152 @@
+#include "sheetfileactions.h"
+
+#include "platform/textfile.h"
+#include "sheetfile/dialogtexts.h"
+#include "sheetfile/earlierlayout.h"
+#include "sheetfile/sheetcodec.h"
+#include "sheetfile/sheetlayout.h"
+#include "version.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace scribel {
+
+namespace {
+
+QString messageTitle() {
+    return QStringLiteral("La Scribel %1.%2").arg(kVersionMajor).arg(kVersionMinor);
+}
+
+QString earlierVersionWarning() {
+    return QStringList{
+        QStringLiteral("Ce fichier a été créé avec une version antérieure de SCRIBEL"),
+        QStringLiteral("L'import va être réalisé mais certains nouveaux champs ne seront pas"),
+        QStringLiteral("complets."),
+        QStringLiteral("Vérifiez bien tous les champs avant de sauvegarder ou d'imprimer."),
+    }
+        .join(u'\n');
+}
+
+QString problemText(FileProblem problem) {
+    switch (problem) {
+    case FileProblem::Missing:
+        return QStringLiteral("il n'existe pas");
+    case FileProblem::NotAFile:
+        return QStringLiteral("ce n'est pas un fichier");
+    case FileProblem::CannotOpen:
+        return QStringLiteral("il ne peut pas être ouvert en lecture");
+    case FileProblem::CannotRead:
+        return QStringLiteral("sa lecture a échoué");
+    case FileProblem::TooLarge:
+        return QStringLiteral("il est bien trop gros pour être une Scribel");
+    case FileProblem::ReadOnlyTarget:
+        return QStringLiteral("il est en lecture seule");
+    case FileProblem::CannotCreate:
+        return QStringLiteral("il ne peut pas être écrit dans ce dossier");
+    case FileProblem::WriteFailed:
+        return QStringLiteral("l'écriture n'a pas abouti, le disque est peut-être plein");
+    case FileProblem::CannotReplace:
+        return QStringLiteral("il n'a pas pu remplacer l'ancien fichier");
+    }
+    return {};
+}
+
+QString reasonText(const FileError& error) {
+    QString reason = problemText(error.problem);
+    if (!error.detail.isEmpty()) {
+        reason += QStringLiteral(" (") + error.detail + u')';
+    }
+    return reason;
+}
+
+QString tooManyLinesReason() {
+    return QStringLiteral("il compte plus de %1 lignes").arg(sheetfile::kMaxLines);
+}
+
+QString loadRefusalText(const QString& path, const QString& reason) {
+    return QStringLiteral("Le fichier « %1 » n'a pas été chargé : %2.\n"
+                          "La fiche affichée reste telle qu'elle était.")
+        .arg(QFileInfo(path).fileName(), reason);
+}
+
+QString saveFailureText(const QString& path, const QString& reason) {
+    return QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.\n"
+                          "Aucun fichier n'a été modifié.")
+        .arg(QFileInfo(path).fileName(), reason);
+}
+
+// A confirmed dialog leaves the process in the chosen file's folder, where the
+// association's documents are looked up later.
+void enterFolderOf(const QString& path) { QDir::setCurrent(QFileInfo(path).absolutePath()); }
+
+} // namespace
+
+SheetFileActions::SheetFileActions(SheetWindow& window, const Services& services)
+    : m_window(window), m_services(services) {}
+
+void SheetFileActions::save() {
+    const int magazine = m_window.magazine();
+    const auto request = sheetfile::saveDialogRequest(magazine);
+    if (!request) {
+        return;
+    }
+    const auto path = m_services.fileDialogs.askSaveFile(m_window.dialogParent(), *request);
+    if (!path) {
+        return;
+    }
+    enterFolderOf(*path);
+    const QByteArray bytes = sheetfile::encodeSheetFile(m_window.form(), magazine);
+    if (const auto error = writeFileAtomically(*path, bytes)) {
+        tell(MessageIcon::Critical, saveFailureText(*path, reasonText(*error)));
+    }
+}
+
+void SheetFileActions::load() {
+    const auto request = sheetfile::openDialogRequest(m_window.magazine());
+    if (!request) {
+        return;
+    }
+    const auto path = m_services.fileDialogs.askOpenFile(m_window.dialogParent(), *request);
+    if (!path) {
+        return;
+    }
+    enterFolderOf(*path);
+
+    // Read and check before clearing: a file that will not be applied leaves the sheet.
+    const FileBytes file = readFileBytes(*path, sheetfile::kMaxFileBytes);
+    if (file.error) {
+        tell(MessageIcon::Warning, loadRefusalText(*path, reasonText(*file.error)));
+        return;
+    }
+    const auto sheet = sheetfile::readSheetFile(file.bytes);
+    if (!sheet) {
+        tell(MessageIcon::Warning, loadRefusalText(*path, tooManyLinesReason()));
+        return;
+    }
+
+    m_window.RemiseAZero();
+    if (sheet->layout == sheetfile::Layout::Earlier) {
+        tell(MessageIcon::Warning, earlierVersionWarning());
+        AncienneVersion(sheet->lines);
+        return;
+    }
+    takeMagazine(sheetfile::applySheetLines(m_window.form(), sheet->lines));
+}
+
+// The import works on the lines loading has already read and checked.
+void SheetFileActions::AncienneVersion(const QStringList& lines) {
+    takeMagazine(sheetfile::applyEarlierLines(m_window.form(), lines));
+}
+
+void SheetFileActions::takeMagazine(std::optional<int> magazine) {
+    if (magazine) {
+        m_window.setMagazine(*magazine);
+    }
+}
+
+void SheetFileActions::tell(MessageIcon icon, const QString& text) {
+    m_services.messages.show(m_window.dialogParent(), icon, messageTitle(), text);
+}
+
+} // namespace scribel

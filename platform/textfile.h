@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QFileInfo;
+
+#include <optional>
+
+namespace scribel {
+
+enum class FileProblem {
+    Missing,        // no file by that name
+    NotAFile,       // a folder or a device
+    CannotOpen,     // it exists but cannot be opened for reading
+    CannotRead,     // reading stopped part-way
+    TooLarge,       // more bytes than the caller accepts
+    ReadOnlyTarget, // the file to replace is read-only
+    CannotCreate,   // no new file can be made in that folder
+    WriteFailed,    // the bytes did not all reach the disk (a full disk, for one)
+    CannotReplace,  // the new file could not take the old one's place
+};
+
+// What went wrong, and the system's own words for it when it gave any.
+struct FileError {
+    FileProblem problem;
+    QString detail;
+};
+
+struct FileBytes {
+    QByteArray bytes;
+    std::optional<FileError> error;
+};
+
+// Whether nobody may write the file or folder: no write permission bit at all (even
+// for root, whom the system would let write it), or none that we have.
+bool isWriteProtected(const QFileInfo& info);
+
+// The whole file, or why it could not be read. A file of more than maxBytes bytes is
+// refused without being read whole (a device such as /dev/zero never ends).
+FileBytes readFileBytes(const QString& path, qint64 maxBytes);
+
+// Replaces the file with exactly these bytes, or leaves it as it was: the bytes go to
+// a temporary file beside it, which takes the file's place only once every byte has
+// been written and flushed. A read-only file is not replaced.
+std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace scribel

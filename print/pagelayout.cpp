@@ -1,0 +1,201 @@
+#include "pagelayout.h"
+
+#include "cutlines.h"
+#include "optiontexts.h"
+#include "platform/regional.h"
+#include "price.h"
+#include "printrun.h"
+#include "sheettexts.h"
+
+#include <optional>
+
+namespace scribel::print {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr PrintStyle kOpening = PrintStyle::Opening;
+constexpr PrintStyle kTitle = PrintStyle::Title;
+constexpr PrintStyle kHeading = PrintStyle::Heading;
+constexpr PrintStyle kBody = PrintStyle::Body;
+constexpr PrintStyle kEmphasis = PrintStyle::Emphasis;
+
+constexpr double kLeftColumn = 0;
+constexpr double kRightColumn = 97;
+constexpr double kRightColumnTop = 10;
+constexpr double kLineStep = 4;
+constexpr double kMailingBlockBelowLeftColumn = 20;
+
+constexpr double kEuroIndent = 33;
+constexpr double kServiceIndent = 15;
+constexpr double kPlaceAndDateIndent = 20;
+constexpr double kSignatureIndent = 10;
+
+// What one run reads, beside the fields.
+struct RunInput {
+    const Form& form;
+    int magazine;
+    const QLocale& locale;
+    QDate today;
+    std::optional<double> euros; // only with a price on a Pixelor sheet
+};
+
+QString membership(const Form& form) {
+    const QString ticked = chosenText(form, kMemberships);
+    if (!ticked.isEmpty() || !form.isOn(Field::MembreAutre)) {
+        return ticked;
+    }
+    return form.text(Field::SaisieAutre);
+}
+
+QString distribution(const Form& form) {
+    if (form.isOn(Field::OptionAutre)) {
+        return form.text(Field::SaisieDiffuAutre);
+    }
+    return chosenText(form, kDistributionKind);
+}
+
+void printTitleAndAuthor(PrintRun& run, const RunInput& in) {
+    const Form& f = in.form;
+    run.beginColumn(kLeftColumn, 0);
+    run.print(kOpening, u" "_s);
+    run.print(kTitle, magazineTexts(in.magazine).title.toString());
+    run.printAfter(10, kHeading, u"L'AUTEUR"_s);
+    run.setLineStep(kLineStep);
+    run.printAfter(6, kBody,
+                   u"Nom et Prénom : "_s + f.text(Field::SaisieNom) + u' ' +
+                       f.text(Field::SaisiePrenom));
+    run.printNextLine(kBody, u"Adresse : "_s + f.text(Field::SaisieNumero) + u' ' +
+                                 f.text(Field::SaisieIndice) + u' ' + f.text(Field::SaisieRue));
+    run.printNextLine(kBody, u"Code postal : "_s + f.text(Field::SaisieCodePostal));
+    run.printNextLine(kBody, u"Ville : "_s + f.text(Field::SaisieVille));
+    run.printNextLine(kBody, u"Téléphone domicile : "_s + f.text(Field::SaisieTelDom));
+    run.printNextLine(kBody, u"Téléphone bureau : "_s + f.text(Field::SaisieTelBur));
+    run.printNextLine(kBody, u"Téléphone portable : "_s + f.text(Field::SaisieTelPortable));
+    run.printNextLine(kBody, u"E-mail : "_s + f.text(Field::SaisieEmail));
+    run.printNextLine(kBody, u"Page Web : "_s + f.text(Field::SaisieWeb));
+    run.printNextLine(kBody, u"Année de naissance : "_s + f.text(Field::SaisieNaissance));
+    run.printNextLine(kBody, u"Activité professionnelle : "_s + f.text(Field::SaisieActivite));
+    run.printNextLine(kBody, u"Membre : "_s + membership(f));
+}
+
+void printProgramme(PrintRun& run, const RunInput& in) {
+    const Form& f = in.form;
+    const auto description = cutIntoLines(f.text(Field::SaisieDescription), kDescriptionLines);
+    const auto limitations = cutIntoLines(f.text(Field::Limitations), kLimitationLines);
+    const QString hasLimitations = chosenText(f, kLimitations);
+
+    run.printAfter(6, kHeading, u"LE PROGRAMME"_s);
+    run.printAfter(6, kBody, u"Nom : "_s + f.text(Field::SaisieLogiciel));
+    run.printNextLine(kBody, u"Description : "_s + description[0]);
+    run.printNextLine(kBody, description[1]);
+    run.printNextLine(kBody, description[2]);
+    run.printNextLine(kBody, description[3]);
+    run.printNextLine(kBody, u"Catégorie : "_s + f.text(Field::ListeCategorie));
+    run.printNextLine(kBody, u"Sous-catégorie : "_s + f.text(Field::ListeSousCategorie));
+    run.printNextLine(kBody, u"Logiciel en "_s + chosenText(f, kSoftwareLanguage));
+    run.printNextLine(kBody, u"Documentation en "_s + chosenText(f, kDocumentationLanguage));
+    run.printNextLine(kBody, u"Diffusion : "_s + chosenText(f, kProgrammeDiffusion));
+    run.printNextLine(kBody, u"Version n° : "_s + f.text(Field::SaisieVersion));
+    run.printNextLine(kBody, u"Date de création : "_s + f.text(Field::SaisieDateCreation));
+    run.printNextLine(kBody, u"Langage de programmation : "_s + f.text(Field::SaisieLangage));
+    run.printNextLine(kBody, u"Version du langage : "_s + f.text(Field::SaisieVersionLangage));
+    run.printNextLine(kBody, u"Le programme a-t-il des limitations ? : "_s + hasLimitations);
+    if (hasLimitations == kYes) {
+        run.printNextLine(kBody, u"Lesquelles ? : "_s + limitations[0]);
+        run.printNextLine(kBody, limitations[1]);
+        run.printNextLine(kBody, limitations[2]);
+        run.printNextLine(kBody, limitations[3]);
+    }
+    run.printNextLine(kBody, u"Le programme peut-il s'exécuter d'un CD ? : "_s +
+                                 chosenText(f, kRunsFromCd));
+    run.recordLeftColumnEnd();
+}
+
+void printDistribution(PrintRun& run, const RunInput& in) {
+    run.beginColumn(kRightColumn, kRightColumnTop);
+    run.print(kHeading, u"LA DISTRIBUTION"_s);
+    run.printAfter(6, kBody, u"Diffusion en : "_s + distribution(in.form));
+}
+
+void printLicence(PrintRun& run, const RunInput& in) {
+    const Form& f = in.form;
+    const QString price = f.text(Field::SaisieRetribution);
+    // Six spaces leave room to write a price in by hand.
+    const QString francs = price.isEmpty() ? u"      "_s : price;
+
+    run.printAfter(6, kHeading, u"LA LICENCE"_s);
+    run.printAfter(6, kBody, u"Rétribution (port compris) : "_s + francs + u" Francs"_s);
+    if (in.euros) {
+        run.printNextLine(kBody, regional::formatHashDotHash(*in.euros, in.locale) + u" Euros"_s,
+                          kEuroIndent);
+    }
+    run.printNextLine(kBody, u"Services offerts après paiement : "_s);
+    for (const OptionText& service : kServices) {
+        if (f.isOn(service.option)) {
+            run.printNextLine(kBody, service.text.toString(), kServiceIndent);
+        }
+    }
+    if (f.isOn(Field::LicenceAutres)) {
+        const auto others = cutIntoLines(f.text(Field::AutresServices), kOtherServicesLines);
+        run.printNextLine(kBody, u"Autres : "_s + others[0]);
+        run.printNextLine(kBody, others[1]);
+        run.printNextLine(kBody, others[2]);
+        run.printNextLine(kBody, others[3]);
+    }
+}
+
+void printSystemAndSignature(PrintRun& run, const RunInput& in) {
+    const Form& f = in.form;
+    const double step = run.lineStep();
+    run.printNextLine(kHeading, u"SYSTEME D'EXPLOITATION"_s);
+    run.printAfter(6, kBody, u"Système (OS) : "_s + chosenText(f, kOperatingSystems));
+    run.printAfter(15, kEmphasis,
+                   u"Je certifie être l'auteur du programme ci-joint. Je me suis assuré que"_s);
+    run.printNextLine(kEmphasis,
+                      u"le nom du programme proposé n'existe pas. Qu'il est dépourvu de virus"_s);
+    run.printNextLine(kEmphasis, u"connu, de fonctions dangereuses et d'éléments copyrightés"_s);
+    run.printNextLine(
+        kEmphasis, u"J'autorise la société Morvel Presse à distribuer le logiciel, sous quelle"_s);
+    run.printNextLine(kEmphasis, magazineTexts(in.magazine).certificationClosing.toString());
+    run.printNextLine(kBody, u"A : "_s + f.text(Field::SaisieVille), kPlaceAndDateIndent);
+    run.printAfter(step + 2, kBody, u"le : "_s + regional::shortDate(in.today, in.locale),
+                   kPlaceAndDateIndent);
+    run.printAfter(2 * step, kBody, u"Signature :"_s, kSignatureIndent);
+}
+
+void printMailingBlock(PrintRun& run, const RunInput& in) {
+    run.beginColumn(kLeftColumn, run.leftColumnEnd() + kMailingBlockBelowLeftColumn);
+    run.print(kBody,
+              u"Envoyez cette fiche (une par programme) accompagnée de vos disquettes ou CD à :"_s);
+    run.printNextLine(kEmphasis, magazineTexts(in.magazine).serviceLine.toString());
+    run.printNextLine(kBody, kPublisherAddress.street.toString());
+    run.printNextLine(kBody, kPublisherAddress.postcodeAndTown.toString());
+}
+
+} // namespace
+
+PageLayout layOutPage(const Form& form, int magazine, const QLocale& locale, QDate today) {
+    RunInput in{form, magazine, locale, today, std::nullopt};
+    const QString price = form.text(Field::SaisieRetribution);
+    if (magazine == kPixelor && !price.isEmpty()) {
+        in.euros = eurosForFrancs(price, locale);
+        if (!in.euros) {
+            return PriceNotANumber{price};
+        }
+    }
+
+    PrintRun run;
+    printTitleAndAuthor(run, in);
+    printProgramme(run, in);
+    printDistribution(run, in);
+    if (magazine == kPixelor) {
+        printLicence(run, in);
+    }
+    printSystemAndSignature(run, in);
+    printMailingBlock(run, in);
+    return run.takePage();
+}
+
+} // namespace scribel::print

@@ -1,0 +1,225 @@
+#include "lineentry.h"
+
+#include "version.h"
+
+namespace scribel::sheetfile {
+
+namespace {
+
+struct DistributionValue {
+    Field option;
+    QStringView value;
+};
+
+// The distribution line's fixed values; any other text is the "other" mode's name.
+constexpr DistributionValue kDistributionValues[] = {
+    {Field::Shareware, u"1"},
+    {Field::Freeware, u"2"},
+    {Field::DomainePublic, u"3"},
+    {Field::Assimile, u"Assimilé"},
+};
+constexpr std::size_t kEarlierDistributionValues = 3; // the earlier version knew no "Assimilé"
+
+constexpr int kNoValue = -1;
+constexpr int kLargestValue = 9999; // far above every number of the sheet
+
+QString onOffFlag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
+
+QString chosenOptionNumber(const OptionGroup& options, const Form& form) {
+    for (std::size_t i = 0; i < options.count; ++i) {
+        if (form.isOn(options.first[i])) {
+            return QString::number(i + 1);
+        }
+    }
+    return {};
+}
+
+QString distributionValue(const Form& form) {
+    for (const DistributionValue& value : kDistributionValues) {
+        if (form.isOn(value.option)) {
+            return value.value.toString();
+        }
+    }
+    if (form.isOn(Field::OptionAutre)) {
+        return form.text(Field::SaisieDiffuAutre);
+    }
+    return {};
+}
+
+// Saving writes the magazine the way a number is printed: sign position, digits, space.
+QString magazineNumber(int magazine) {
+    return QLatin1Char(' ') + QString::number(magazine) + QLatin1Char(' ');
+}
+
+void chooseNumberedOption(const OptionGroup& options, const QString& line, Form& form) {
+    const int number = readNumber(line).value_or(kNoValue);
+    if (number >= 1 && static_cast<std::size_t>(number) <= options.count) {
+        form.setOn(options.first[number - 1], true);
+    }
+}
+
+void chooseTextOption(const OptionGroup& options, const QString& line, Form& form) {
+    for (std::size_t i = 0; i < options.count; ++i) {
+        if (line == QString::number(i + 1)) {
+            form.setOn(options.first[i], true);
+        }
+    }
+}
+
+void applyFlag(Field field, const QString& line, Form& form) {
+    const int number = readNumber(line).value_or(kNoValue);
+    if (number == 0 || number == 1) {
+        form.setOn(field, number == 1);
+    }
+}
+
+void applyOtherAssociation(const QString& line, Form& form) {
+    const int number = readNumber(QStringView(line).left(1)).value_or(kNoValue);
+    if (number == 0) {
+        form.setOn(Field::MembreAutre, false);
+        form.setText(Field::SaisieAutre, QString());
+    } else if (number == 1) {
+        form.setOn(Field::MembreAutre, true);
+        form.setText(Field::SaisieAutre, line.mid(2));
+    }
+}
+
+void applyDistribution(const QString& line, Form& form, std::size_t knownValues) {
+    if (line.isEmpty()) {
+        return;
+    }
+    for (std::size_t i = 0; i < knownValues; ++i) {
+        if (line == kDistributionValues[i].value) {
+            form.setOn(kDistributionValues[i].option, true);
+            return;
+        }
+    }
+    form.setOn(Field::OptionAutre, true);
+    form.setText(Field::SaisieDiffuAutre, line);
+}
+
+void applyOtherServices(const QString& line, Form& form) {
+    if (!line.isEmpty()) {
+        form.setOn(Field::LicenceAutres, true);
+        form.setText(Field::AutresServices, line);
+    }
+}
+
+void applyMagazine(const QString& line, std::optional<int>& magazine) {
+    if (line.startsWith(QLatin1Char('1'))) {
+        magazine = 1;
+    } else if (line.startsWith(QLatin1Char('2'))) {
+        magazine = 2;
+    }
+}
+
+} // namespace
+
+QString currentVersionMarker() { return QLatin1Char('V') + QString::number(kVersionMajor); }
+
+std::optional<int> readNumber(QStringView line) {
+    qsizetype begin = 0;
+    qsizetype end = line.size();
+    while (begin < end && line[begin] == u' ') {
+        ++begin;
+    }
+    while (end > begin && line[end - 1] == u' ') {
+        --end;
+    }
+    if (begin == end) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const QChar ch : line.mid(begin, end - begin)) {
+        if (ch < u'0' || ch > u'9') {
+            return std::nullopt;
+        }
+        if (value != kNoValue) {
+            value = value * 10 + (ch.unicode() - u'0');
+            if (value > kLargestValue) {
+                value = kNoValue; // the digits are still checked to the end
+            }
+        }
+    }
+    return value;
+}
+
+QString writeEntry(const LineRule& rule, const Form& form, int magazine) {
+    switch (rule.entry) {
+    case Entry::VersionMarker:
+        return currentVersionMarker();
+    case Entry::Text:
+    case Entry::List:
+        return form.text(rule.field);
+    case Entry::Flag:
+        return onOffFlag(form.isOn(rule.field));
+    case Entry::OtherAssociation:
+        return form.isOn(Field::MembreAutre) ? QStringLiteral("1 ") + form.text(Field::SaisieAutre)
+                                             : QStringLiteral("0");
+    case Entry::NumberedOption:
+    case Entry::TextOption:
+        return chosenOptionNumber(rule.options, form);
+    case Entry::Distribution:
+        return distributionValue(form);
+    case Entry::Service:
+        return form.isOn(rule.field) ? QString::number(rule.number) : QString();
+    case Entry::OtherServices:
+        return form.isOn(Field::LicenceAutres) ? form.text(Field::AutresServices) : QString();
+    case Entry::Magazine:
+        return magazineNumber(magazine);
+    case Entry::BirthYear:
+    case Entry::EarlierDistribution:
+        break; // the earlier layout is only ever read
+    }
+    return {};
+}
+
+void applyEntry(const LineRule& rule, const QString& line, Form& form,
+                std::optional<int>& magazine) {
+    switch (rule.entry) {
+    case Entry::VersionMarker:
+        break;
+    case Entry::Text:
+        form.setText(rule.field, line);
+        break;
+    case Entry::BirthYear:
+        form.setText(rule.field, line.mid(6, 4));
+        break;
+    case Entry::Flag:
+        applyFlag(rule.field, line, form);
+        break;
+    case Entry::OtherAssociation:
+        applyOtherAssociation(line, form);
+        break;
+    case Entry::NumberedOption:
+        chooseNumberedOption(rule.options, line, form);
+        break;
+    case Entry::TextOption:
+        chooseTextOption(rule.options, line, form);
+        break;
+    case Entry::List:
+        if (!line.isEmpty()) {
+            form.setText(rule.field, line);
+        }
+        break;
+    case Entry::Distribution:
+        applyDistribution(line, form, std::size(kDistributionValues));
+        break;
+    case Entry::EarlierDistribution:
+        applyDistribution(line, form, kEarlierDistributionValues);
+        break;
+    case Entry::Service:
+        if (line == QString::number(rule.number)) {
+            form.setOn(rule.field, true);
+        }
+        break;
+    case Entry::OtherServices:
+        applyOtherServices(line, form);
+        break;
+    case Entry::Magazine:
+        applyMagazine(line, magazine);
+        break;
+    }
+}
+
+} // namespace scribel::sheetfile

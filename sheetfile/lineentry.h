@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/field.h"
+#include "platform/form.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <cstddef>
+#include <optional>
+
+namespace scribel::sheetfile {
+
+// How one line of a sheet file stands for its field or fields.
+enum class Entry {
+    VersionMarker,       // "V" and the major version number
+    Text,                // the field's whole text
+    BirthYear,           // the year out of a day/month/year date (earlier layout only)
+    Flag,                // "1" ticked, "0" not; read as a number
+    OtherAssociation,    // MembreAutre with SaisieAutre: "1 " and the text, or "0"
+    NumberedOption,      // the chosen option's number, read as a number
+    TextOption,          // the chosen option's number, compared as text
+    List,                // the chosen entry's text
+    Distribution,        // "1", "2", "3", "Assimilé", or the other mode's text
+    EarlierDistribution, // the same without "Assimilé", which the earlier version lacked
+    Service,             // the service's number when its box is ticked
+    OtherServices,       // LicenceAutres with AutresServices: the text when ticked
+    Magazine,            // " 1 " or " 2 "; only its first character is read back
+};
+
+// The options of one group, in the order of their numbers (the first is number 1).
+struct OptionGroup {
+    const Field* first = nullptr;
+    std::size_t count = 0;
+};
+
+template <std::size_t N> constexpr OptionGroup group(const Field (&options)[N]) {
+    return {options, N};
+}
+
+// One row of a layout table: the line number (1 for the file's first line) and how
+// the line reads and writes its fields.
+struct LineRule {
+    int line = 0;
+    Entry entry = Entry::Text;
+    Field field = Field::SaisieNom; // Text, BirthYear, Flag, List, Service
+    OptionGroup options = {};       // NumberedOption, TextOption
+    int number = 0;                 // Service
+};
+
+constexpr LineRule versionMarker(int line) { return {line, Entry::VersionMarker}; }
+constexpr LineRule text(int line, Field field) { return {line, Entry::Text, field}; }
+constexpr LineRule birthYear(int line) { return {line, Entry::BirthYear, Field::SaisieNaissance}; }
+constexpr LineRule flag(int line, Field field) { return {line, Entry::Flag, field}; }
+constexpr LineRule otherAssociation(int line) { return {line, Entry::OtherAssociation}; }
+constexpr LineRule list(int line, Field field) { return {line, Entry::List, field}; }
+constexpr LineRule distribution(int line) { return {line, Entry::Distribution}; }
+constexpr LineRule earlierDistribution(int line) { return {line, Entry::EarlierDistribution}; }
+constexpr LineRule otherServices(int line) { return {line, Entry::OtherServices}; }
+constexpr LineRule magazine(int line) { return {line, Entry::Magazine}; }
+constexpr LineRule service(int line, Field field, int number) {
+    return {line, Entry::Service, field, {}, number};
+}
+template <std::size_t N> constexpr LineRule numberedOption(int line, const Field (&options)[N]) {
+    return {line, Entry::NumberedOption, Field::SaisieNom, group(options)};
+}
+template <std::size_t N> constexpr LineRule textOption(int line, const Field (&options)[N]) {
+    return {line, Entry::TextOption, Field::SaisieNom, group(options)};
+}
+
+// "V" and the program's major version number: the first line of a current sheet file.
+QString currentVersionMarker();
+
+// A line read as a decimal number: spaces around it and leading zeros allowed. An empty
+// line, a sign or any other character makes it no number. Numbers too large for any
+// value of the sheet come back as -1, which matches nothing.
+std::optional<int> readNumber(QStringView line);
+
+// What the line of this rule holds for the sheet in the form. magazine is ChoixMagazine.
+QString writeEntry(const LineRule& rule, const Form& form, int magazine);
+
+// Applies one line the way the author's own action would: a choice first, then the
+// text of the field that hangs on it (choosing empties that field). A line that
+// matches none of its values leaves the fields alone. Sets magazine when the line
+// chooses one.
+void applyEntry(const LineRule& rule, const QString& line, Form& form,
+                std::optional<int>& magazine);
+
+} // namespace scribel::sheetfile

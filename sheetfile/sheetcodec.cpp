@@ -1,0 +1,29 @@
+#include "sheetcodec.h"
+
+#include "lineentry.h"
+#include "linesplitter.h"
+#include "sheetlayout.h"
+
+#include "platform/windows1252.h"
+
+namespace scribel::sheetfile {
+
+std::optional<SheetFileLines> readSheetFile(QByteArrayView bytes) {
+    QStringList lines = splitLines(bytes);
+    if (lines.size() > kMaxLines) {
+        return std::nullopt;
+    }
+    const bool current = !lines.isEmpty() && lines.front().startsWith(currentVersionMarker());
+    return SheetFileLines{current ? Layout::Current : Layout::Earlier, std::move(lines)};
+}
+
+QByteArray encodeSheetFile(const Form& form, int magazine) {
+    QString text;
+    for (const QString& line : sheetLines(form, magazine)) {
+        text += line;
+        text += QStringLiteral("\r\n");
+    }
+    return cp1252::encode(text);
+}
+
+} // namespace scribel::sheetfile

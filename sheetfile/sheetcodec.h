@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/form.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QStringList>
+
+#include <optional>
+
+namespace scribel::sheetfile {
+
+// The most lines a sheet file may have; a longer file is refused whole.
+inline constexpr int kMaxLines = 71;
+
+// The largest file read as a sheet: far above what 71 lines of typed fields fill, and
+// a guard against reading a film or a device whole.
+inline constexpr qint64 kMaxFileBytes = 1024 * 1024;
+
+enum class Layout {
+    Current, // the first line begins with the version marker
+    Earlier, // anything else, an empty file included
+};
+
+struct SheetFileLines {
+    Layout layout;
+    QStringList lines;
+};
+
+// The lines of a sheet file and which layout they follow; nothing when the file has
+// more than kMaxLines lines.
+std::optional<SheetFileLines> readSheetFile(QByteArrayView bytes);
+
+// The whole file for the sheet in the form: 44 lines in Windows-1252, each ended by
+// CR LF. A character the code page lacks is written as '?'.
+QByteArray encodeSheetFile(const Form& form, int magazine);
+
+} // namespace scribel::sheetfile

@@ -1,0 +1,163 @@
+#include "about/banner.h"
+#include "about/information.h"
+#include "windowtestsupport.h"
+#include "platform/twipsgeometry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace scribel;
+using namespace scribel::test;
+
+namespace {
+
+void writeFile(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("ZOLK\n");
+}
+
+// The about tab can be used once a magazine is chosen.
+void openAboutTab(const WindowFixture& f) {
+    f.click(u"Pixelor");
+    f.tabs()->setCurrentIndex(6);
+}
+
+int bannerLeft(const WindowFixture& f) {
+    return static_cast<int>(twipsGeometry(*f.get(u"Message")).left());
+}
+
+} // namespace
+
+class AboutTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_startFolder = QDir::currentPath(); }
+    void cleanup() { QDir::setCurrent(m_startFolder); }
+
+    void addressButtonsHandTheirAddressToTheOpenAction() {
+        const WindowFixture f;
+        openAboutTab(f);
+        f.click(u"SSCommand5");
+        f.click(u"EMail");
+        f.click(u"Internet");
+        const std::vector<QUrl> expected = {QUrl(QStringLiteral("http://www.zolk.example/")),
+                                            QUrl(QStringLiteral("mailto:luc.ferrand@scribel.example")),
+                                            QUrl(QStringLiteral("http://www.scribel.example/"))};
+        QCOMPARE(f.doubles.openAction.opened, expected);
+        QVERIFY(f.doubles.messages.shown.empty());
+        QCOMPARE(f.get<QPushButton>(u"EMail")->text(),
+                 QStringLiteral("M'envoyer un E-Mail : luc.ferrand@scribel.example"));
+    }
+
+    void documentsAreLookedUpInTheCurrentFolderFirst_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("document");
+        QTest::newRow("txt") << "SSCommand1" << "Le_Zolk_.txt";
+        QTest::newRow("adhésion, without its accent") << "SSCommand2" << "Adhesion.txt";
+        QTest::newRow("hlp") << "SSCommand3" << "Le_Zolk_.hlp";
+        QTest::newRow("htm") << "SSCommand4" << "Le_Zolk_.htm";
+    }
+    void documentsAreLookedUpInTheCurrentFolderFirst() {
+        QFETCH(QString, button);
+        QFETCH(QString, document);
+        QTemporaryDir folder;
+        writeFile(folder.filePath(document));
+        QDir::setCurrent(folder.path()); // as a confirmed file dialog leaves it
+        const WindowFixture f;
+        openAboutTab(f);
+        f.click(button);
+        QCOMPARE(f.doubles.openAction.opened.size(), std::size_t(1));
+        QCOMPARE(f.doubles.openAction.opened.front(), QUrl::fromLocalFile(folder.filePath(document)));
+    }
+
+    void documentsFallBackToTheProgramsFolder() {
+        QTemporaryDir elsewhere;
+        QDir::setCurrent(elsewhere.path());
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Le_Zolk_.htm"));
+        writeFile(beside);
+        const WindowFixture f;
+        openAboutTab(f);
+        f.click(u"SSCommand4");
+        QFile::remove(beside);
+        QCOMPARE(f.doubles.openAction.opened.size(), std::size_t(1));
+        QCOMPARE(f.doubles.openAction.opened.front(), QUrl::fromLocalFile(beside));
+    }
+
+    void aMissingDocumentIsNamedInAMessage() {
+        QTemporaryDir empty;
+        QDir::setCurrent(empty.path());
+        const WindowFixture f;
+        openAboutTab(f);
+        f.click(u"SSCommand3");
+        QVERIFY(f.doubles.openAction.opened.empty());
+        QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
+        QVERIFY(f.doubles.messages.shown.front().text.contains(QStringLiteral("« Le_Zolk_.hlp »")));
+        QVERIFY(f.doubles.messages.shown.front().text.contains(QStringLiteral("introuvable")));
+    }
+
+    void aFailedOpenActionIsReported() {
+        WindowFixture f;
+        f.doubles.openAction.succeeds = false;
+        openAboutTab(f);
+        f.click(u"EMail");
+        QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
+        QVERIFY(f.doubles.messages.shown.front().text.contains(
+            QStringLiteral("mailto:luc.ferrand@scribel.example")));
+    }
+
+    void bannerStepArithmetic() {
+        QCOMPARE(nextBannerLeft(4200, 62100, 6495), 4140);
+        QCOMPARE(nextBannerLeft(4140, 62100, 6495), 4080);
+        QCOMPARE(nextBannerLeft(-62040, 62100, 6495), -62100);
+        QCOMPARE(nextBannerLeft(-62100, 62100, 6495), 6435); // re-enters at the right edge
+        QCOMPARE(bannerText().size(), 426);
+    }
+
+    void bannerRunsUntilAMagazineIsChosenAndResumesAfterReset() {
+        const WindowFixture f;
+        auto* timer = f.window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer->isActive());
+        timer->stop(); // step by hand
+        const int start = bannerLeft(f);
+        QCOMPARE(start, 4200);
+        for (int i = 0; i < 5; ++i) {
+            f.window->Timer1_Timer();
+        }
+        QCOMPARE(bannerLeft(f), 3900);
+        f.click(u"Zorvane");
+        QVERIFY(!timer->isActive());
+        QVERIFY(f.get(u"SupportMessage")->isHidden());
+        f.click(u"RAZ");
+        QVERIFY(timer->isActive());
+        QVERIFY(!f.get(u"SupportMessage")->isHidden());
+        QCOMPARE(bannerLeft(f), 3900);
+        QCOMPARE(f.get<QLabel>(u"Message")->text(), bannerText());
+    }
+
+    void informationTextLines() {
+        const QStringList lines = informationText().split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 11); // ten lines, the last one ends with a line break too
+        QCOMPARE(lines[0], QStringLiteral("Ce logiciel va vous permettre d'imprimer la Scribel et "
+                                          "de sauver vos données dans un fichier, ce qui "));
+        QCOMPARE(lines[2], QStringLiteral("Pensez à sauvegarder avant de quitter car il n'y a pas "
+                                          "de sauvegarde automatique."));
+        QVERIFY(lines[3].isEmpty());
+        QVERIFY(lines[7].startsWith(QStringLiteral("Tél : ")));
+        QCOMPARE(lines[8], QStringLiteral("e-mail : luc.ferrand@scribel.example"));
+        QCOMPARE(lines[9], QStringLiteral("url : http://www.scribel.example/"));
+        QVERIFY(lines[10].isEmpty());
+    }
+
+private:
+    QString m_startFolder;
+};
+
+QTEST_MAIN(AboutTest)
+#include "tst_about.moc"

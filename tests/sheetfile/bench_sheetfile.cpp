@@ -1,0 +1,91 @@
+// Benchmarks, not tests: saving and loading a full sheet, alone and through the window
+// with its widgets and change handlers. Built beside the tests, never run by CTest:
+//   QT_QPA_PLATFORM=offscreen bench_sheetfile
+
+#include "support/doubles.h"
+#include "support/memoryform.h"
+
+#include "app/principale.h"
+#include "sheetfile/sheetcodec.h"
+#include "sheetfile/sheetlayout.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace scribel;
+
+namespace {
+
+QByteArray completeSheet() {
+    QFile file(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/complet.pxr"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class BenchSheetFile : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void encodeFullSheet();
+    void decodeAndApplyFullSheet();
+    void saveThroughTheWindow();
+    void loadThroughTheWindow();
+};
+
+void BenchSheetFile::encodeFullSheet() {
+    test::MemoryForm form;
+    sheetfile::applySheetLines(form, sheetfile::readSheetFile(completeSheet())->lines);
+    QByteArray bytes;
+    QBENCHMARK {
+        bytes = sheetfile::encodeSheetFile(form, 1);
+    }
+    QCOMPARE(bytes, completeSheet());
+}
+
+void BenchSheetFile::decodeAndApplyFullSheet() {
+    const QByteArray bytes = completeSheet();
+    test::MemoryForm form;
+    QBENCHMARK {
+        sheetfile::applySheetLines(form, sheetfile::readSheetFile(bytes)->lines);
+    }
+    QCOMPARE(form.text(Field::SaisieNom), QStringLiteral("DUPONT"));
+}
+
+void BenchSheetFile::saveThroughTheWindow() {
+    QTemporaryDir folder;
+    QFile::copy(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/complet.pxr"),
+                folder.filePath(QStringLiteral("complet.pxr")));
+    test::TestServices doubles;
+    Principale window(doubles.services());
+    window.findChild<QPushButton*>(QStringLiteral("Pixelor"))->click();
+    doubles.fileDialogs.nextAnswers.push_back(folder.filePath(QStringLiteral("complet.pxr")));
+    window.Charger_Click();
+
+    QBENCHMARK {
+        doubles.fileDialogs.nextAnswers.push_back(folder.filePath(QStringLiteral("copie.pxr")));
+        window.Sauvegarder_Click();
+    }
+    QVERIFY(doubles.messages.shown.empty());
+}
+
+void BenchSheetFile::loadThroughTheWindow() {
+    QTemporaryDir folder;
+    QFile::copy(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/complet.pxr"),
+                folder.filePath(QStringLiteral("complet.pxr")));
+    test::TestServices doubles;
+    Principale window(doubles.services());
+    window.findChild<QPushButton*>(QStringLiteral("Pixelor"))->click();
+
+    QBENCHMARK {
+        doubles.fileDialogs.nextAnswers.push_back(folder.filePath(QStringLiteral("complet.pxr")));
+        window.Charger_Click();
+    }
+    QCOMPARE(window.form().text(Field::SaisieNom), QStringLiteral("DUPONT"));
+    QVERIFY(doubles.messages.shown.empty());
+}
+
+QTEST_MAIN(BenchSheetFile)
+#include "bench_sheetfile.moc"

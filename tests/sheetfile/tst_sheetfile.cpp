@@ -1,0 +1,553 @@
+// The sheet file without a window: bytes to lines, the 44-line layout, the earlier
+// layout, the dialog texts.
+
+#include "loggingform.h"
+
+#include "sheetfile/dialogtexts.h"
+#include "sheetfile/earlierlayout.h"
+#include "sheetfile/linesplitter.h"
+#include "sheetfile/sheetcodec.h"
+#include "sheetfile/sheetlayout.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <initializer_list>
+#include <optional>
+
+using namespace scribel;
+using namespace scribel::sheetfile;
+using scribel::test::LoggingForm;
+
+namespace {
+
+constexpr int kNoMagazine = -1;
+
+struct TextLine {
+    int line;
+    const char* field;
+};
+
+// The lines that hold a text field's whole text, as the two layouts list them.
+constexpr TextLine kCurrentTextLines[] = {
+    {2, "SaisieNom"},         {3, "SaisiePrenom"},        {4, "SaisieNumero"},
+    {5, "SaisieIndice"},      {6, "SaisieRue"},           {7, "SaisieCodePostal"},
+    {8, "SaisieVille"},       {9, "SaisieTelDom"},        {10, "SaisieTelBur"},
+    {11, "SaisieTelPortable"}, {12, "SaisieEmail"},       {13, "SaisieWeb"},
+    {14, "SaisieNaissance"},  {15, "SaisieActivite"},     {19, "SaisieLogiciel"},
+    {20, "SaisieDescription"}, {24, "SaisieVersion"},     {25, "SaisieDateCreation"},
+    {26, "SaisieLangage"},    {27, "SaisieVersionLangage"}, {29, "Limitations"},
+    {34, "SaisieRetribution"},
+};
+
+constexpr TextLine kEarlierTextLines[] = {
+    {1, "SaisieNom"},       {2, "SaisiePrenom"},       {3, "SaisieNumero"},
+    {4, "SaisieIndice"},    {5, "SaisieRue"},          {6, "SaisieCodePostal"},
+    {7, "SaisieVille"},     {8, "SaisieTelDom"},       {9, "SaisieTelBur"},
+    {10, "SaisieEmail"},    {11, "SaisieWeb"},         {13, "SaisieActivite"},
+    {17, "SaisieLogiciel"}, {18, "SaisieDescription"}, {22, "SaisieVersion"},
+    {23, "SaisieDateCreation"}, {25, "SaisieLangage"}, {26, "SaisieVersionLangage"},
+    {28, "Limitations"},    {31, "SaisieRetribution"},
+};
+
+QString latin(const char* text) { return QString::fromUtf8(text); }
+
+QStringList texts(std::initializer_list<const char*> utf8) {
+    QStringList list;
+    for (const char* text : utf8) {
+        list.append(latin(text));
+    }
+    return list;
+}
+
+QStringList fileWithLine(int count, int line, const QString& text) {
+    QStringList lines(count);
+    lines[line - 1] = text;
+    return lines;
+}
+
+QByteArray linesOf(int count, const QByteArray& line = "x") {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i) {
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
+QByteArray fixture(const char* name) {
+    QFile file(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        qFatal("fixture %s is missing", name);
+    }
+    return file.readAll();
+}
+
+} // namespace
+
+class TestSheetFile : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void splitsBytesIntoLines_data();
+    void splitsBytesIntoLines();
+    void tellsTheLayoutAndRefusesLongFiles_data();
+    void tellsTheLayoutAndRefusesLongFiles();
+    void writesEachLine_data();
+    void writesEachLine();
+    void writesAnEmptySheet();
+    void encodesInWindows1252WithCrLf();
+    void appliesEachLine_data();
+    void appliesEachLine();
+    void takesTheMagazineFromTheFirstCharacterOfLine44_data();
+    void takesTheMagazineFromTheFirstCharacterOfLine44();
+    void appliesEachEarlierLine_data();
+    void appliesEachEarlierLine();
+    void takesTheMagazineFromEarlierLine50();
+    void fixturesSurviveReadingAndWritingByteForByte_data();
+    void fixturesSurviveReadingAndWritingByteForByte();
+    void namesTheDialogTexts_data();
+    void namesTheDialogTexts();
+};
+
+void TestSheetFile::splitsBytesIntoLines_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("CR LF ends a line") << QByteArray("V2\r\n") << texts({"V2"});
+    QTest::newRow("last line needs no end") << QByteArray("a\r\nb") << texts({"a", "b"});
+    QTest::newRow("empty lines count") << QByteArray("\r\n\r\n") << texts({"", ""});
+    QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r\n") << texts({"a", "b"});
+    QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << texts({"a", "", "b"});
+    QTest::newRow("lone LF stays in its line")
+        << QByteArray("a\nb\r\nc\r\n") << texts({"a\nb", "c"});
+    QTest::newRow("only one LF is skipped after CR")
+        << QByteArray("a\r\n\nb\r\n") << texts({"a", "\nb"});
+    QTest::newRow("LF only file") << QByteArray("a\nb\n\nc") << texts({"a", "b", "", "c"});
+    QTest::newRow("LF only, last LF ends the last line")
+        << QByteArray("a\n") << texts({"a"});
+    QTest::newRow("Windows-1252 letters")
+        << QByteArray("\xe9\x80\x8c\x9f\xff\r\n") << QStringList{latin("é€ŒŸÿ")};
+    QTest::newRow("undefined bytes and NUL keep their place")
+        << QByteArray("\x81\x8d\x8f\x90\x9d", 5) + QByteArray("\0x\r\nz", 5)
+        << QStringList{QStringView(u"\u0081\u008d\u008f\u0090\u009d").toString() + QChar(0) + u'x', latin("z")};
+}
+
+void TestSheetFile::splitsBytesIntoLines() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(splitLines(bytes), lines);
+}
+
+void TestSheetFile::tellsTheLayoutAndRefusesLongFiles_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<bool>("current");
+    QTest::addColumn<int>("lineCount");
+
+    QTest::newRow("V2") << QByteArray("V2\r\n") << false << true << 1;
+    QTest::newRow("V2 and more") << QByteArray("V2x\r\n") << false << true << 1;
+    QTest::newRow("V2 without line end") << QByteArray("V2") << false << true << 1;
+    QTest::newRow("lower-case v2") << QByteArray("v2\r\n") << false << false << 1;
+    QTest::newRow("V1") << QByteArray("V1\r\n") << false << false << 1;
+    QTest::newRow("V alone") << QByteArray("V\r\nV2\r\n") << false << false << 2;
+    QTest::newRow("space before V2") << QByteArray(" V2\r\n") << false << false << 1;
+    QTest::newRow("empty file") << QByteArray() << false << false << 0;
+    QTest::newRow("V2 with LF line ends") << QByteArray("V2\nDUPONT\n") << false << true << 2;
+    QTest::newRow("71 lines") << "V2\r\n" + linesOf(70) << false << true << 71;
+    QTest::newRow("72 lines") << "V2\r\n" + linesOf(71) << true << false << 0;
+    QTest::newRow("72nd line without line end")
+        << "V2\r\n" + linesOf(70) + "x" << true << false << 0;
+    QTest::newRow("71 earlier lines") << linesOf(71) << false << false << 71;
+}
+
+void TestSheetFile::tellsTheLayoutAndRefusesLongFiles() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, refused);
+    QFETCH(bool, current);
+    QFETCH(int, lineCount);
+
+    const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
+    QCOMPARE(!sheet.has_value(), refused);
+    if (sheet) {
+        QCOMPARE(sheet->layout == Layout::Current, current);
+        QCOMPARE(sheet->lines.size(), lineCount);
+    }
+}
+
+void TestSheetFile::writesEachLine_data() {
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<int>("magazine");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("1 version marker") << QStringList() << 1 << 1 << "V2";
+    for (const TextLine& row : kCurrentTextLines) {
+        const QString value = QStringLiteral("«%1», \"texte\"; ").arg(row.line);
+        QTest::addRow("%d %s", row.line, row.field)
+            << QStringList{latin(row.field) + u'=' + value} << 1 << row.line << value;
+    }
+    QTest::newRow("20 CR LF becomes LF")
+        << texts({"SaisieDescription=a\r\nb\rc\nd"}) << 1 << 20 << "a\nb\nc\nd";
+    QTest::newRow("16 Qora ticked") << texts({"Qora:on"}) << 1 << 16 << "1";
+    QTest::newRow("16 Qora unticked") << texts({"ZOLK:on"}) << 1 << 16 << "0";
+    QTest::newRow("17 ZOLK ticked") << texts({"ZOLK:on"}) << 1 << 17 << "1";
+    QTest::newRow("18 other association")
+        << texts({"MembreAutre:on", "SaisieAutre=Club Œuvre"}) << 1 << 18 << "1 Club Œuvre";
+    QTest::newRow("18 other association, no name")
+        << texts({"MembreAutre:on"}) << 1 << 18 << "1 ";
+    QTest::newRow("18 unticked keeps no name")
+        << texts({"SaisieAutre=Club"}) << 1 << 18 << "0";
+    QTest::newRow("21 LogFrancais") << texts({"LogFrancais:on"}) << 1 << 21 << "1";
+    QTest::newRow("21 LogAnglais") << texts({"LogAnglais:on"}) << 1 << 21 << "2";
+    QTest::newRow("21 LogAuChoix") << texts({"LogAuChoix:on"}) << 1 << 21 << "3";
+    QTest::newRow("22 DocFrancais") << texts({"DocFrancais:on"}) << 1 << 22 << "1";
+    QTest::newRow("22 DocAnglais") << texts({"DocAnglais:on"}) << 1 << 22 << "2";
+    QTest::newRow("22 DocAuChoix") << texts({"DocAuChoix:on"}) << 1 << 22 << "3";
+    QTest::newRow("23 DiffuInedit") << texts({"DiffuInedit:on"}) << 1 << 23 << "1";
+    QTest::newRow("23 DiffuNouveaute") << texts({"DiffuNouveaute:on"}) << 1 << 23 << "2";
+    QTest::newRow("23 DiffuMiseAjour") << texts({"DiffuMiseAjour:on"}) << 1 << 23 << "3";
+    QTest::newRow("23 DiffuBeta") << texts({"DiffuBeta:on"}) << 1 << 23 << "4";
+    QTest::newRow("28 LimitationsOui") << texts({"LimitationsOui:on"}) << 1 << 28 << "1";
+    QTest::newRow("28 LimitationsNon") << texts({"LimitationsNon:on"}) << 1 << 28 << "2";
+    QTest::newRow("30 CDoui") << texts({"CDoui:on"}) << 1 << 30 << "1";
+    QTest::newRow("30 CDnon") << texts({"CDnon:on"}) << 1 << 30 << "2";
+    QTest::newRow("31 category") << texts({"ListeCategorie=Jeux"}) << 1 << 31 << "Jeux";
+    QTest::newRow("32 sub-category")
+        << texts({"ListeSousCategorie=Réflexion"}) << 1 << 32 << "Réflexion";
+    QTest::newRow("33 Shareware") << texts({"Shareware:on"}) << 1 << 33 << "1";
+    QTest::newRow("33 Freeware") << texts({"Freeware:on"}) << 1 << 33 << "2";
+    QTest::newRow("33 DomainePublic") << texts({"DomainePublic:on"}) << 1 << 33 << "3";
+    QTest::newRow("33 Assimile") << texts({"Assimile:on"}) << 2 << 33 << "Assimilé";
+    QTest::newRow("33 other mode")
+        << texts({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"}) << 1 << 33
+        << "Partagiciel";
+    QTest::newRow("33 other mode, no name") << texts({"OptionAutre:on"}) << 1 << 33 << "";
+    QTest::newRow("33 none chosen, name left over")
+        << texts({"SaisieDiffuAutre=Partagiciel"}) << 1 << 33 << "";
+    const char* const services[] = {"LicenceSources",  "LicenceVersionGratos", "LicenceManuel",
+                                    "LicenceReduc",    "LicenceCourrier",      "LicenceTel",
+                                    "LicenceBBS"};
+    for (int i = 0; i < 7; ++i) {
+        QTest::addRow("%d %s", 35 + i, services[i])
+            << QStringList{latin(services[i]) + QStringLiteral(":on")} << 1 << 35 + i
+            << QString::number(i + 1);
+        QTest::addRow("%d %s unticked", 35 + i, services[i])
+            << texts({"LicenceAutres:on"}) << 1 << 35 + i << "";
+    }
+    QTest::newRow("42 other services")
+        << texts({"LicenceAutres:on", "AutresServices=Hotline\ngratuite"}) << 1 << 42
+        << "Hotline\ngratuite";
+    QTest::newRow("42 ticked, no text") << texts({"LicenceAutres:on"}) << 1 << 42 << "";
+    QTest::newRow("42 unticked, text left over")
+        << texts({"AutresServices=Hotline"}) << 1 << 42 << "";
+    QTest::newRow("43 DOS") << texts({"DOS:on"}) << 1 << 43 << "1";
+    QTest::newRow("43 Windows3xEtPlus") << texts({"Windows3xEtPlus:on"}) << 1 << 43 << "3";
+    QTest::newRow("43 Windows95") << texts({"Windows95:on"}) << 1 << 43 << "4";
+    QTest::newRow("43 Windows9xEtPlus") << texts({"Windows9xEtPlus:on"}) << 1 << 43 << "7";
+    QTest::newRow("43 WindowsNT351") << texts({"WindowsNT351:on"}) << 1 << 43 << "8";
+    QTest::newRow("43 WindowsNT40") << texts({"WindowsNT40:on"}) << 1 << 43 << "9";
+    QTest::newRow("43 Linux") << texts({"Linux:on"}) << 1 << 43 << "10";
+    QTest::newRow("44 Pixelor") << QStringList() << 1 << 44 << " 1 ";
+    QTest::newRow("44 Zorvane") << QStringList() << 2 << 44 << " 2 ";
+}
+
+void TestSheetFile::writesEachLine() {
+    QFETCH(QStringList, values);
+    QFETCH(int, magazine);
+    QFETCH(int, line);
+    QFETCH(QString, written);
+
+    LoggingForm form;
+    form.preset(values);
+    const QStringList lines = sheetLines(form, magazine);
+    QCOMPARE(lines.size(), kSheetLineCount);
+    QCOMPARE(lines[line - 1], written);
+}
+
+void TestSheetFile::writesAnEmptySheet() {
+    const LoggingForm empty;
+    QStringList expected(kSheetLineCount);
+    expected[0] = QStringLiteral("V2");
+    expected[15] = expected[16] = expected[17] = QStringLiteral("0"); // lines 16 to 18
+    expected[43] = QStringLiteral(" 1 ");
+    QCOMPARE(sheetLines(empty, 1), expected);
+}
+
+void TestSheetFile::encodesInWindows1252WithCrLf() {
+    LoggingForm form;
+    form.preset({latin("SaisieNom=é€ŒŸ"), latin("SaisieVille=Łódź"),
+                 latin("SaisieDescription=a\nb")});
+    const QByteArray bytes = encodeSheetFile(form, 2);
+    QVERIFY(bytes.startsWith("V2\r\n\xe9\x80\x8c\x9f\r\n"));
+    QVERIFY(bytes.contains("\r\n?\xf3" "d?\r\n")); // a letter the code page lacks becomes '?'
+    QVERIFY(bytes.contains("\r\na\nb\r\n"));
+    QVERIFY(bytes.endsWith("\r\n 2 \r\n"));
+    QCOMPARE(bytes.count("\r\n"), kSheetLineCount);
+}
+
+void TestSheetFile::appliesEachLine_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("changes");
+
+    for (const TextLine& row : kCurrentTextLines) {
+        const QString value = QStringLiteral("  «%1», \"texte\"; ").arg(row.line);
+        QTest::addRow("%d %s", row.line, row.field)
+            << QStringList() << row.line << value << QStringList{latin(row.field) + u'=' + value};
+    }
+    QTest::newRow("1 is not applied") << QStringList() << 1 << "Nom" << QStringList();
+    QTest::newRow("16 1 ticks") << QStringList() << 16 << "1" << texts({"Qora:on"});
+    QTest::newRow("16 spaces and zeros") << QStringList() << 16 << " 01 " << texts({"Qora:on"});
+    QTest::newRow("16 0 unticks") << texts({"Qora:on"}) << 16 << "0" << texts({"Qora:off"});
+    QTest::newRow("16 2 is no flag") << QStringList() << 16 << "2" << QStringList();
+    QTest::newRow("16 sign is no number") << QStringList() << 16 << "+1" << QStringList();
+    QTest::newRow("16 decimal is no number") << QStringList() << 16 << "1.0" << QStringList();
+    QTest::newRow("16 tab is no space") << QStringList() << 16 << "\t1" << QStringList();
+    QTest::newRow("17 ZOLK") << QStringList() << 17 << "1" << texts({"ZOLK:on"});
+    QTest::newRow("18 1 and a name")
+        << QStringList() << 18 << "1 Club" << texts({"MembreAutre:on", "SaisieAutre=Club"});
+    QTest::newRow("18 name from the third character")
+        << QStringList() << 18 << "1xClub " << texts({"MembreAutre:on", "SaisieAutre=Club "});
+    QTest::newRow("18 1 alone") << QStringList() << 18 << "1" << texts({"MembreAutre:on"});
+    QTest::newRow("18 0 unticks and empties")
+        << texts({"MembreAutre:on", "SaisieAutre=Club"}) << 18 << "0 Autre"
+        << texts({"MembreAutre:off", "SaisieAutre="});
+    QTest::newRow("18 first character only") << QStringList() << 18 << " 1 Club" << QStringList();
+    QTest::newRow("18 2 changes nothing") << QStringList() << 18 << "2 Club" << QStringList();
+    QTest::newRow("21 2") << QStringList() << 21 << "2" << texts({"LogAnglais:on"});
+    QTest::newRow("21 as a number") << QStringList() << 21 << " 2 " << texts({"LogAnglais:on"});
+    QTest::newRow("21 leading zero") << QStringList() << 21 << "03" << texts({"LogAuChoix:on"});
+    QTest::newRow("21 out of range") << QStringList() << 21 << "4" << QStringList();
+    QTest::newRow("21 zero") << QStringList() << 21 << "0" << QStringList();
+    QTest::newRow("22 1") << QStringList() << 22 << "1" << texts({"DocFrancais:on"});
+    QTest::newRow("23 2") << QStringList() << 23 << "2" << texts({"DiffuNouveaute:on"});
+    QTest::newRow("23 3") << QStringList() << 23 << "3" << texts({"DiffuMiseAjour:on"});
+    QTest::newRow("23 4") << QStringList() << 23 << "4" << texts({"DiffuBeta:on"});
+    QTest::newRow("28 1") << QStringList() << 28 << "1" << texts({"LimitationsOui:on"});
+    QTest::newRow("28 2") << QStringList() << 28 << "2" << texts({"LimitationsNon:on"});
+    QTest::newRow("28 as text only") << QStringList() << 28 << " 2 " << QStringList();
+    QTest::newRow("28 no leading zero") << QStringList() << 28 << "01" << QStringList();
+    QTest::newRow("30 1") << QStringList() << 30 << "1" << texts({"CDoui:on"});
+    QTest::newRow("30 2") << QStringList() << 30 << "2" << texts({"CDnon:on"});
+    QTest::newRow("31 category") << QStringList() << 31 << "Jeux"
+                                 << texts({"ListeCategorie=Jeux"});
+    QTest::newRow("32 sub-category") << QStringList() << 32 << "Réflexion"
+                                     << texts({"ListeSousCategorie=Réflexion"});
+    QTest::newRow("33 1") << QStringList() << 33 << "1" << texts({"Shareware:on"});
+    QTest::newRow("33 2") << QStringList() << 33 << "2" << texts({"Freeware:on"});
+    QTest::newRow("33 3") << QStringList() << 33 << "3" << texts({"DomainePublic:on"});
+    QTest::newRow("33 Assimilé") << QStringList() << 33 << "Assimilé"
+                                 << texts({"Assimile:on"});
+    QTest::newRow("33 other text, choice first")
+        << QStringList() << 33 << "Partagiciel"
+        << texts({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"});
+    QTest::newRow("33 as text only")
+        << QStringList() << 33 << " 1 " << texts({"OptionAutre:on", "SaisieDiffuAutre= 1 "});
+    QTest::newRow("33 case counts")
+        << QStringList() << 33 << "assimilé"
+        << texts({"OptionAutre:on", "SaisieDiffuAutre=assimilé"});
+    QTest::newRow("35 1") << QStringList() << 35 << "1" << texts({"LicenceSources:on"});
+    QTest::newRow("35 another number") << QStringList() << 35 << "2" << QStringList();
+    QTest::newRow("36 2") << QStringList() << 36 << "2" << texts({"LicenceVersionGratos:on"});
+    QTest::newRow("37 3") << QStringList() << 37 << "3" << texts({"LicenceManuel:on"});
+    QTest::newRow("38 4") << QStringList() << 38 << "4" << texts({"LicenceReduc:on"});
+    QTest::newRow("39 5") << QStringList() << 39 << "5" << texts({"LicenceCourrier:on"});
+    QTest::newRow("40 6") << QStringList() << 40 << "6" << texts({"LicenceTel:on"});
+    QTest::newRow("41 7") << QStringList() << 41 << "7" << texts({"LicenceBBS:on"});
+    QTest::newRow("41 as text only") << QStringList() << 41 << " 7" << QStringList();
+    QTest::newRow("42 text, box first")
+        << QStringList() << 42 << "Hotline"
+        << texts({"LicenceAutres:on", "AutresServices=Hotline"});
+    QTest::newRow("43 1") << QStringList() << 43 << "1" << texts({"DOS:on"});
+    QTest::newRow("43 2") << QStringList() << 43 << "2" << texts({"Windows3x:on"});
+    QTest::newRow("43 5") << QStringList() << 43 << "5" << texts({"Windows98:on"});
+    QTest::newRow("43 6") << QStringList() << 43 << "6" << texts({"Windows9x:on"});
+    QTest::newRow("43 10") << QStringList() << 43 << "010" << texts({"Linux:on"});
+    QTest::newRow("43 11") << QStringList() << 43 << "11" << QStringList();
+    QTest::newRow("43 huge number") << QStringList() << 43 << "99999999999999999999999"
+                                    << QStringList();
+}
+
+void TestSheetFile::appliesEachLine() {
+    QFETCH(QStringList, before);
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QFETCH(QStringList, changes);
+
+    LoggingForm form;
+    form.preset(before);
+    applySheetLines(form, fileWithLine(kSheetLineCount, line, text));
+    QCOMPARE(form.log, changes);
+}
+
+void TestSheetFile::takesTheMagazineFromTheFirstCharacterOfLine44_data() {
+    QTest::addColumn<QString>("line44");
+    QTest::addColumn<int>("magazine");
+
+    QTest::newRow("as saved for Pixelor") << " 1 " << kNoMagazine;
+    QTest::newRow("as saved for Zorvane") << " 2 " << kNoMagazine;
+    QTest::newRow("1") << "1" << 1;
+    QTest::newRow("2 and more") << "2 x" << 2;
+    QTest::newRow("12") << "12" << 1;
+    QTest::newRow("3") << "3" << kNoMagazine;
+    QTest::newRow("leading zero") << "02" << kNoMagazine;
+    QTest::newRow("empty") << "" << kNoMagazine;
+}
+
+void TestSheetFile::takesTheMagazineFromTheFirstCharacterOfLine44() {
+    QFETCH(QString, line44);
+    QFETCH(int, magazine);
+
+    LoggingForm form;
+    const std::optional<int> chosen =
+        applySheetLines(form, fileWithLine(kSheetLineCount, 44, line44));
+    QCOMPARE(chosen.value_or(kNoMagazine), magazine);
+    QVERIFY(!applySheetLines(form, fileWithLine(45, 45, QStringLiteral("1"))).has_value());
+}
+
+void TestSheetFile::appliesEachEarlierLine_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("changes");
+
+    for (const TextLine& row : kEarlierTextLines) {
+        const QString value = QStringLiteral(" «%1», \"texte\"; ").arg(row.line);
+        QTest::addRow("%d %s", row.line, row.field)
+            << QStringList() << row.line << value << QStringList{latin(row.field) + u'=' + value};
+    }
+    QTest::newRow("12 year of a birth date")
+        << QStringList() << 12 << "12/05/1965" << texts({"SaisieNaissance=1965"});
+    QTest::newRow("12 four characters only")
+        << QStringList() << 12 << "12/05/1965 (Lyon)" << texts({"SaisieNaissance=1965"});
+    QTest::newRow("12 shorter line") << QStringList() << 12 << "12/05/19"
+                                     << texts({"SaisieNaissance=19"});
+    QTest::newRow("12 fewer than 7 characters")
+        << texts({"SaisieNaissance=1900"}) << 12 << "1965" << texts({"SaisieNaissance="});
+    QTest::newRow("14 Qora") << QStringList() << 14 << "1" << texts({"Qora:on"});
+    QTest::newRow("15 ZOLK as a number") << QStringList() << 15 << " 1" << texts({"ZOLK:on"});
+    QTest::newRow("15 0 unticks") << texts({"ZOLK:on"}) << 15 << "0"
+                                  << texts({"ZOLK:off"});
+    QTest::newRow("16 1 and a name")
+        << QStringList() << 16 << "1 Sud" << texts({"MembreAutre:on", "SaisieAutre=Sud"});
+    QTest::newRow("16 0") << texts({"MembreAutre:on", "SaisieAutre=Sud"}) << 16 << "0"
+                          << texts({"MembreAutre:off", "SaisieAutre="});
+    QTest::newRow("19 3") << QStringList() << 19 << "3" << texts({"LogAuChoix:on"});
+    QTest::newRow("20 2 as a number") << QStringList() << 20 << " 2 "
+                                      << texts({"DocAnglais:on"});
+    QTest::newRow("21 not used") << QStringList() << 21 << "1" << QStringList();
+    QTest::newRow("24 not used") << QStringList() << 24 << "1" << QStringList();
+    QTest::newRow("27 1") << QStringList() << 27 << "1" << texts({"LimitationsOui:on"});
+    QTest::newRow("27 2") << QStringList() << 27 << "2" << texts({"LimitationsNon:on"});
+    QTest::newRow("27 as text only") << QStringList() << 27 << " 1" << QStringList();
+    QTest::newRow("29 1") << QStringList() << 29 << "1" << texts({"CDoui:on"});
+    QTest::newRow("29 2") << QStringList() << 29 << "2" << texts({"CDnon:on"});
+    QTest::newRow("30 1") << QStringList() << 30 << "1" << texts({"Shareware:on"});
+    QTest::newRow("30 2") << QStringList() << 30 << "2" << texts({"Freeware:on"});
+    QTest::newRow("30 3") << QStringList() << 30 << "3" << texts({"DomainePublic:on"});
+    QTest::newRow("30 other text")
+        << QStringList() << 30 << "Libre" << texts({"OptionAutre:on", "SaisieDiffuAutre=Libre"});
+    QTest::newRow("30 Assimilé is another text")
+        << QStringList() << 30 << "Assimilé"
+        << texts({"OptionAutre:on", "SaisieDiffuAutre=Assimilé"});
+    QTest::newRow("32 1") << QStringList() << 32 << "1" << texts({"LicenceSources:on"});
+    QTest::newRow("33 2") << QStringList() << 33 << "2" << texts({"LicenceVersionGratos:on"});
+    QTest::newRow("34 3") << QStringList() << 34 << "3" << texts({"LicenceManuel:on"});
+    QTest::newRow("35 4") << QStringList() << 35 << "4" << texts({"LicenceReduc:on"});
+    QTest::newRow("36 5") << QStringList() << 36 << "5" << texts({"LicenceCourrier:on"});
+    QTest::newRow("37 6") << QStringList() << 37 << "6" << texts({"LicenceTel:on"});
+    QTest::newRow("38 7") << QStringList() << 38 << "7" << texts({"LicenceBBS:on"});
+    QTest::newRow("38 another number") << QStringList() << 38 << "1" << QStringList();
+    QTest::newRow("39 other services")
+        << QStringList() << 39 << "Hotline"
+        << texts({"LicenceAutres:on", "AutresServices=Hotline"});
+    for (int line = 40; line <= 49; ++line) {
+        QTest::addRow("%d not used", line) << QStringList() << line << "1" << QStringList();
+    }
+}
+
+void TestSheetFile::appliesEachEarlierLine() {
+    QFETCH(QStringList, before);
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QFETCH(QStringList, changes);
+
+    LoggingForm form;
+    form.preset(before);
+    QVERIFY(!applyEarlierLines(form, fileWithLine(50, line, text)).has_value());
+    QCOMPARE(form.log, changes);
+}
+
+void TestSheetFile::takesTheMagazineFromEarlierLine50() {
+    LoggingForm form;
+    QCOMPARE(applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral("2"))), 2);
+    QCOMPARE(applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral("1 "))), 1);
+    QVERIFY(!applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral(" 2 "))).has_value());
+    QVERIFY(!applyEarlierLines(form, fileWithLine(50, 44, QStringLiteral("2"))).has_value());
+    QVERIFY(!applyEarlierLines(form, {}).has_value());
+}
+
+void TestSheetFile::fixturesSurviveReadingAndWritingByteForByte_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("magazine");
+
+    QTest::newRow("complet.pxr") << fixture("complet.pxr") << 1;
+    QTest::newRow("zorvane.zrv") << fixture("zorvane.zrv") << 2;
+    QTest::newRow("undefined bytes and NUL")
+        << "V2\r\n" + QByteArray("\x81\x8d\x8f\x90\x9d\0\x01\x7f", 8) + "\r\n" +
+               linesOf(13, "") + "0\r\n0\r\n0\r\n" + linesOf(25, "") + " 1 \r\n"
+        << 1;
+}
+
+// Reading a file that saving wrote and writing it again gives the same bytes.
+void TestSheetFile::fixturesSurviveReadingAndWritingByteForByte() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, magazine);
+
+    const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
+    QVERIFY(sheet && sheet->layout == Layout::Current);
+    LoggingForm form;
+    applySheetLines(form, sheet->lines);
+    QCOMPARE(encodeSheetFile(form, magazine), bytes);
+}
+
+void TestSheetFile::namesTheDialogTexts_data() {
+    QTest::addColumn<int>("magazine");
+    QTest::addColumn<QString>("saveTitle");
+    QTest::addColumn<QString>("saveType");
+    QTest::addColumn<QString>("openType");
+    QTest::addColumn<QString>("initialName");
+    QTest::addColumn<QString>("suffix");
+
+    QTest::newRow("Pixelor") << 1 << "Enregistrer une Scribel Pixelor"
+                             << "Scribel (*.pxr)" << "(Scribels) *.pxr" << "*.pxr" << "pxr";
+    QTest::newRow("Zorvane") << 2 << "Enregistrer une Scribel Zorvane"
+                             << "Scribel (*.zrv)" << "(Scribels) *.zrv" << "*.zrv" << "zrv";
+}
+
+void TestSheetFile::namesTheDialogTexts() {
+    QFETCH(int, magazine);
+    QFETCH(QString, saveTitle);
+    QFETCH(QString, saveType);
+    QFETCH(QString, openType);
+    QFETCH(QString, initialName);
+    QFETCH(QString, suffix);
+
+    const std::optional<FileDialogRequest> save = saveDialogRequest(magazine);
+    const std::optional<FileDialogRequest> open = openDialogRequest(magazine);
+    QVERIFY(save && open);
+    QCOMPARE(save->title, saveTitle);
+    QCOMPARE(save->fileTypeText, saveType);
+    QCOMPARE(open->title, QStringLiteral("Charger une Scribel"));
+    QCOMPARE(open->fileTypeText, openType);
+    QCOMPARE(save->initialName, initialName);
+    QCOMPARE(open->initialName, initialName);
+    QCOMPARE(save->defaultSuffix, suffix);
+    QCOMPARE(open->defaultSuffix, suffix);
+    QVERIFY(!saveDialogRequest(0) && !openDialogRequest(0));
+}
+
+QTEST_GUILESS_MAIN(TestSheetFile)
+#include "tst_sheetfile.moc"

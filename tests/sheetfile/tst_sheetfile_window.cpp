@@ -1,0 +1,546 @@
+// Saving and loading through the real window, with scripted dialogs: what reaches the
+// disk byte for byte, and what the fields, lists and dependent fields show after loading.
+
+#include "tinyfilesystem.h"
+
+#include "app/principale.h"
+#include "support/doubles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace scribel;
+using scribel::test::TestServices;
+
+namespace {
+
+QString utf8(const char* text) { return QString::fromUtf8(text); }
+
+QStringList utf8List(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* text : texts) {
+        list.append(utf8(text));
+    }
+    return list;
+}
+
+QByteArray fixture(const char* name) {
+    QFile file(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The lines of a file, each ended by CR LF.
+QByteArray crlfLines(const QList<QByteArray>& lines) {
+    QByteArray bytes;
+    for (const QByteArray& line : lines) {
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
+// A 44-line current file with the given lines set, "N=text" in UTF-8.
+QByteArray sheetWith(const QStringList& lines) {
+    QList<QByteArray> file(44);
+    file[0] = "V2";
+    for (const QString& entry : lines) {
+        const qsizetype equals = entry.indexOf(u'=');
+        file[entry.left(equals).toInt() - 1] = entry.mid(equals + 1).toLatin1();
+    }
+    return crlfLines(file);
+}
+
+// The window and its doubles, with a magazine chosen by its button.
+struct Sheet {
+    TestServices doubles;
+    std::unique_ptr<Principale> window;
+
+    explicit Sheet(const char* magazineButton = "Pixelor") {
+        window = std::make_unique<Principale>(doubles.services());
+        click(magazineButton);
+    }
+
+    template <typename T = QWidget> T* control(const QString& name) const {
+        T* widget = window->findChild<T*>(name);
+        if (widget == nullptr) {
+            qFatal("no control %s", qPrintable(name));
+        }
+        return widget;
+    }
+    void click(const char* button) { control<QPushButton>(QLatin1String(button))->click(); }
+
+    void save(const QString& path) {
+        doubles.fileDialogs.nextAnswers.push_back(path);
+        click("Sauvegarder");
+    }
+    void load(const QString& path) {
+        doubles.fileDialogs.nextAnswers.push_back(path);
+        click("Charger");
+    }
+
+    QString text(const QString& name) const {
+        if (auto* line = window->findChild<QLineEdit*>(name)) {
+            return line->text();
+        }
+        if (auto* area = window->findChild<QPlainTextEdit*>(name)) {
+            return area->toPlainText();
+        }
+        auto* list = control<QComboBox>(name);
+        return list->currentIndex() < 0 ? QString() : list->currentText();
+    }
+    void setText(const QString& name, const QString& value) {
+        if (auto* line = window->findChild<QLineEdit*>(name)) {
+            line->setText(value);
+        } else if (auto* area = window->findChild<QPlainTextEdit*>(name)) {
+            area->setPlainText(value);
+        } else {
+            auto* list = control<QComboBox>(name);
+            list->setCurrentIndex(list->findText(value));
+        }
+    }
+    void choose(const QString& name) { control<QAbstractButton>(name)->click(); }
+    bool isOn(const QString& name) const { return control<QAbstractButton>(name)->isChecked(); }
+
+    // Every check is "Field=text", "Field:on", "Field:off", "Name:shown" or "Name:hidden".
+    void verify(const QStringList& checks) const {
+        for (const QString& check : checks) {
+            const qsizetype equals = check.indexOf(u'=');
+            if (equals >= 0) {
+                QCOMPARE(text(check.left(equals)), check.mid(equals + 1));
+                continue;
+            }
+            const QString name = check.section(u':', 0, 0);
+            const QString state = check.section(u':', 1);
+            if (state == u"on" || state == u"off") {
+                QVERIFY2(isOn(name) == (state == u"on"), qPrintable(check));
+            } else {
+                QVERIFY2(control(name)->isHidden() == (state == u"hidden"), qPrintable(check));
+            }
+        }
+    }
+};
+
+// The sheet of complet.pxr, typed in field by field.
+void fillAsTheCompleteFixture(Sheet& sheet) {
+    const QStringList texts = utf8List({
+        "SaisieNom=DUPONT", "SaisiePrenom=Jean-Pierre", "SaisieNumero=12", "SaisieIndice=Bis",
+        "SaisieRue=rue de l'Église, « chez Zoé »", "SaisieCodePostal=75001", "SaisieVille=PARIS",
+        "SaisieTelDom=01 23 45 67 89", "SaisieTelBur=01.98.76.54.32",
+        "SaisieTelPortable=06 12 34 56 78", "SaisieEmail=jp.dupont@exemple.fr",
+        "SaisieWeb=http://www.exemple.fr/~jp", "SaisieNaissance=1965",
+        "SaisieActivite=  Développeur; \"indépendant\"  ", "SaisieLogiciel=SCRIBOUILLE",
+        "SaisieDescription=Un éditeur de textes.\nDeux lignes, « ; » et \"guillemets\".",
+        "SaisieVersion=2.0 BÊTA", "SaisieDateCreation=12/05/2000", "SaisieLangage= Pascal ",
+        "SaisieVersionLangage=7.0", "ListeCategorie=Bureautique", "ListeSousCategorie=Euro",
+        "SaisieRetribution=50",
+    });
+    for (const QString& entry : texts) {
+        sheet.setText(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    }
+    for (const char* name : {"Qora", "MembreAutre", "LogAuChoix", "DocFrancais", "DiffuBeta",
+                             "LimitationsOui", "CDnon", "OptionAutre", "LicenceSources",
+                             "LicenceManuel", "LicenceCourrier", "LicenceBBS", "LicenceAutres",
+                             "Linux"}) {
+        sheet.choose(QLatin1String(name));
+    }
+    // The dependent fields take their text once their choice has shown them.
+    sheet.setText(QStringLiteral("SaisieAutre"), utf8("Club Œuvre"));
+    sheet.setText(QStringLiteral("Limitations"), utf8("Limité à 30 jours.\n"));
+    sheet.setText(QStringLiteral("SaisieDiffuAutre"), utf8("Partagiciel, maison"));
+    sheet.setText(QStringLiteral("AutresServices"), utf8("Mises à jour payées en €\nŸ compris  "));
+}
+
+const QStringList kCompleteFixtureState = utf8List({
+    "SaisieNom=DUPONT", "SaisieRue=rue de l'Église, « chez Zoé »",
+    "SaisieActivite=  Développeur; \"indépendant\"  ", "SaisieTelPortable=06 12 34 56 78",
+    "Qora:on", "ZOLK:off", "MembreAutre:on", "SaisieAutre:shown", "SaisieAutre=Club Œuvre",
+    "SaisieDescription=Un éditeur de textes.\nDeux lignes, « ; » et \"guillemets\".",
+    "LogAuChoix:on", "DocFrancais:on", "DiffuBeta:on", "LimitationsOui:on", "Limitations:shown",
+    "Limitations=Limité à 30 jours.\n", "CDnon:on", "ListeCategorie=Bureautique",
+    "ListeSousCategorie=Euro", "OptionAutre:on", "SaisieDiffuAutre:shown",
+    "SaisieDiffuAutre=Partagiciel, maison", "SaisieRetribution=50", "LicenceSources:on",
+    "LicenceVersionGratos:off", "LicenceManuel:on", "LicenceBBS:on", "LicenceAutres:on",
+    "AutresServices:shown", "TitreAutresServices:shown",
+    "AutresServices=Mises à jour payées en €\nŸ compris  ", "Linux:on", "DOS:off",
+});
+
+} // namespace
+
+class TestSheetFileWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void savesTheTypedSheetByteForByte();
+    void loadsAndSavesAgainByteForByte_data();
+    void loadsAndSavesAgainByteForByte();
+    void appliesLinesAsTheAuthorWould_data();
+    void appliesLinesAsTheAuthorWould();
+    void loadsFilesOfAnyLengthUpTo71Lines_data();
+    void loadsFilesOfAnyLengthUpTo71Lines();
+    void refusesAFileAndKeepsTheSheet_data();
+    void refusesAFileAndKeepsTheSheet();
+    void importsEarlierVersionFilesAfterTheWarning_data();
+    void importsEarlierVersionFilesAfterTheWarning();
+    void keepsTheWindowsMagazineForAFileOfTheOther();
+    void keepsOddBytesInTheirPlace();
+    void cancellingChangesNothing();
+    void asksTheDialogsWithTheMagazinesTexts();
+    void tellsWhenSavingFailsAndKeepsTheOldFile();
+
+private:
+    QString path(const QString& name) const { return m_folder->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void TestSheetFileWindow::init() { m_folder = std::make_unique<QTemporaryDir>(); }
+
+void TestSheetFileWindow::savesTheTypedSheetByteForByte() {
+    Sheet sheet;
+    fillAsTheCompleteFixture(sheet);
+    sheet.save(path(QStringLiteral("complet.pxr")));
+    QCOMPARE(bytesOf(path(QStringLiteral("complet.pxr"))), fixture("complet.pxr"));
+    QCOMPARE(QDir::currentPath(), QDir(m_folder->path()).canonicalPath());
+    QVERIFY(sheet.doubles.messages.shown.empty());
+}
+
+void TestSheetFileWindow::loadsAndSavesAgainByteForByte_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("magazine");
+    QTest::addColumn<QStringList>("checks");
+
+    QTest::newRow("complet.pxr") << fixture("complet.pxr") << "Pixelor" << kCompleteFixtureState;
+    QTest::newRow("zorvane.zrv")
+        << fixture("zorvane.zrv") << "Zorvane"
+        << utf8List({"SaisieNom=MARTIN", "SaisieAutre:hidden", "MembreAutre:off", "ZOLK:on",
+                     "DocAnglais:on", "LimitationsNon:on", "Limitations:hidden",
+                     "ListeCategorie=Jeux", "ListeSousCategorie=Réflexion", "Assimile:on",
+                     "OptionAutre:off", "SaisieDiffuAutre:hidden", "LicenceAutres:off",
+                     "AutresServices:hidden", "Windows95:on"});
+}
+
+void TestSheetFileWindow::loadsAndSavesAgainByteForByte() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, magazine);
+    QFETCH(QStringList, checks);
+
+    Sheet sheet(qPrintable(magazine));
+    writeBytes(path(QStringLiteral("avant")), file);
+    sheet.load(path(QStringLiteral("avant")));
+    sheet.verify(checks);
+    QCOMPARE(QDir::currentPath(), QDir(m_folder->path()).canonicalPath());
+    sheet.save(path(QStringLiteral("apres")));
+    QCOMPARE(bytesOf(path(QStringLiteral("apres"))), file);
+    QVERIFY(sheet.doubles.messages.shown.empty());
+}
+
+void TestSheetFileWindow::appliesLinesAsTheAuthorWould_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("checks");
+
+    QTest::newRow("empty sheet")
+        << QStringList()
+        << utf8List({"SaisieNom=", "Qora:off", "LogFrancais:off", "LimitationsOui:off",
+                     "LimitationsNon:off", "CDoui:off", "Shareware:off", "OptionAutre:off",
+                     "LicenceAutres:off", "DOS:off", "ListeCategorie=", "SaisieAutre:hidden",
+                     "Limitations:hidden", "SaisieDiffuAutre:hidden", "AutresServices:hidden"});
+    QTest::newRow("18 ticked, no name")
+        << utf8List({"18=1 "}) << utf8List({"MembreAutre:on", "SaisieAutre:shown", "SaisieAutre="});
+    QTest::newRow("18 unticked")
+        << utf8List({"18=0"}) << utf8List({"MembreAutre:off", "SaisieAutre:hidden"});
+    QTest::newRow("21 as a number") << utf8List({"21= 2 "}) << utf8List({"LogAnglais:on"});
+    QTest::newRow("28 as text only")
+        << utf8List({"28= 2 "}) << utf8List({"LimitationsOui:off", "LimitationsNon:off"});
+    QTest::newRow("28 yes, then 29")
+        << utf8List({"28=1", "29=Démo, 30 jours"})
+        << utf8List({"LimitationsOui:on", "Limitations:shown", "Limitations=Démo, 30 jours"});
+    QTest::newRow("28 no, 29 still read")
+        << utf8List({"28=2", "29=Démo"})
+        << utf8List({"LimitationsNon:on", "Limitations:hidden", "Limitations=Démo"});
+    QTest::newRow("31 refills 32")
+        << utf8List({"31=Jeux", "32=Réflexion"})
+        << utf8List({"ListeCategorie=Jeux", "ListeSousCategorie=Réflexion"});
+    QTest::newRow("32 of another category")
+        << utf8List({"31=Jeux", "32=Euro"})
+        << utf8List({"ListeCategorie=Jeux", "ListeSousCategorie="});
+    QTest::newRow("31 unknown") << utf8List({"31=Jouets", "32=Divers"})
+                                << utf8List({"ListeCategorie=", "ListeSousCategorie="});
+    QTest::newRow("33 Freeware") << utf8List({"33=2"})
+                                 << utf8List({"Freeware:on", "SaisieDiffuAutre:hidden"});
+    QTest::newRow("33 Assimilé") << utf8List({"33=Assimilé"})
+                                 << utf8List({"Assimile:on", "OptionAutre:off"});
+    QTest::newRow("33 other mode")
+        << utf8List({"33=Partagiciel"})
+        << utf8List({"OptionAutre:on", "SaisieDiffuAutre:shown", "SaisieDiffuAutre=Partagiciel"});
+    QTest::newRow("42 other services")
+        << utf8List({"42=Hotline"})
+        << utf8List({"LicenceAutres:on", "AutresServices:shown", "TitreAutresServices:shown",
+                     "AutresServices=Hotline"});
+    QTest::newRow("43 10") << utf8List({"43=10"}) << utf8List({"Linux:on", "DOS:off"});
+    QTest::newRow("44 leaves the magazine")
+        << utf8List({"44=2"}) << utf8List({"SaisieNom=", "Shareware:shown", "Assimile:hidden"});
+}
+
+void TestSheetFileWindow::appliesLinesAsTheAuthorWould() {
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, checks);
+
+    Sheet sheet;
+    sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("EFFACÉ"));
+    writeBytes(path(QStringLiteral("fiche.pxr")), sheetWith(lines));
+    sheet.load(path(QStringLiteral("fiche.pxr")));
+    sheet.verify(checks);
+}
+
+void TestSheetFileWindow::loadsFilesOfAnyLengthUpTo71Lines_data() {
+    QTest::addColumn<int>("lineCount");
+
+    QTest::newRow("43 lines") << 43;
+    QTest::newRow("44 lines") << 44;
+    QTest::newRow("45 lines") << 45;
+    QTest::newRow("71 lines") << 71;
+}
+
+// The lines after the 44th are not read; a missing 44th changes nothing either.
+void TestSheetFileWindow::loadsFilesOfAnyLengthUpTo71Lines() {
+    QFETCH(int, lineCount);
+
+    QList<QByteArray> lines = fixture("complet.pxr").split('\r');
+    lines.removeLast(); // after the last line end
+    for (QByteArray& line : lines) {
+        if (line.startsWith('\n')) {
+            line.remove(0, 1);
+        }
+    }
+    while (lines.size() < lineCount) {
+        lines.append("1");
+    }
+    writeBytes(path(QStringLiteral("fiche.pxr")), crlfLines(lines.mid(0, lineCount)));
+
+    Sheet sheet;
+    sheet.load(path(QStringLiteral("fiche.pxr")));
+    sheet.verify(kCompleteFixtureState);
+    QCOMPARE(sheet.window->magazine(), 1);
+    QVERIFY(sheet.doubles.messages.shown.empty());
+}
+
+void TestSheetFileWindow::refusesAFileAndKeepsTheSheet_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("missing file") << "absente.pxr" << QByteArray() << "il n'existe pas";
+    QTest::newRow("72 lines") << "longue.pxr" << "V2\r\n" + QByteArray("x\r\n").repeated(71)
+                              << "il compte plus de 71 lignes";
+    QTest::newRow("72 earlier lines")
+        << "ancienne.pxr" << QByteArray("x\r\n").repeated(72) << "il compte plus de 71 lignes";
+    QTest::newRow("far too large") << "film.pxr" << QByteArray(1024 * 1024 + 1, 'x')
+                                   << "il est bien trop gros pour être une Scribel";
+}
+
+void TestSheetFileWindow::refusesAFileAndKeepsTheSheet() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+
+    if (!bytes.isEmpty()) {
+        writeBytes(path(name), bytes);
+    }
+    Sheet sheet;
+    sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("GARDÉ"));
+    sheet.choose(QStringLiteral("OptionAutre"));
+    sheet.setText(QStringLiteral("SaisieDiffuAutre"), QStringLiteral("Libre"));
+    sheet.load(path(name));
+
+    sheet.verify(utf8List({"SaisieNom=GARDÉ", "OptionAutre:on", "SaisieDiffuAutre=Libre"}));
+    QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
+    const test::ShownMessage& message = sheet.doubles.messages.shown.front();
+    QCOMPARE(message.title, QStringLiteral("La Scribel 2.0"));
+    QCOMPARE(message.text, QStringLiteral("Le fichier « %1 » n'a pas été chargé : %2.\n"
+                                          "La fiche affichée reste telle qu'elle était.")
+                               .arg(name, reason));
+}
+
+void TestSheetFileWindow::importsEarlierVersionFilesAfterTheWarning_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("magazine");
+    QTest::addColumn<QStringList>("checks");
+
+    const QStringList empty = utf8List({"SaisieNom=", "Qora:off", "SaisieAutre:hidden"});
+    QTest::newRow("empty file") << QByteArray() << 1 << empty;
+    QTest::newRow("V1") << QByteArray("V1\r\n") << 1 << utf8List({"SaisieNom=V1"});
+    QTest::newRow("lower-case v2") << QByteArray("v2\r\n") << 1 << utf8List({"SaisieNom=v2"});
+    QTest::newRow("71 lines") << crlfLines(QList<QByteArray>(71, "1")) << 1
+                              << utf8List({"SaisieNom=1", "Qora:on", "LogFrancais:on",
+                                           "OptionAutre:off", "Shareware:on"});
+    QTest::newRow("ancienne.pxr")
+        << fixture("ancienne.pxr") << 2
+        << utf8List({"SaisieNom=DURAND", "SaisieIndice=Ter", "SaisieTelBur=04 78 11 11 11",
+                     "SaisieTelPortable=", "SaisieEmail=paul@exemple.fr",
+                     "SaisieWeb=http://exemple.fr", "SaisieNaissance=1965",
+                     "SaisieActivite=Professeur", "Qora:on", "ZOLK:off", "MembreAutre:on",
+                     "SaisieAutre:shown", "SaisieAutre=ZOLK Sud", "SaisieLogiciel=CALCULETTE",
+                     "SaisieDescription=Une calculette.", "LogAnglais:on", "DocAuChoix:on",
+                     "SaisieVersion=1.5", "SaisieDateCreation=01/02/1999", "SaisieLangage=Basic",
+                     "SaisieVersionLangage=4.5", "LimitationsOui:on", "Limitations:shown",
+                     "Limitations=Démo limitée.", "CDoui:on", "OptionAutre:on",
+                     "SaisieDiffuAutre=Logiciel libre", "SaisieRetribution=100",
+                     "LicenceSources:on", "LicenceVersionGratos:off", "LicenceManuel:on",
+                     "LicenceTel:on", "LicenceBBS:on", "LicenceAutres:on",
+                     "AutresServices=Mises à jour", "DiffuInedit:off", "DiffuBeta:off",
+                     "ListeCategorie=", "DOS:off", "Linux:off", "Shareware:shown",
+                     "Assimile:hidden"});
+}
+
+void TestSheetFileWindow::importsEarlierVersionFilesAfterTheWarning() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, magazine);
+    QFETCH(QStringList, checks);
+
+    writeBytes(path(QStringLiteral("ancienne.pxr")), file);
+    Sheet sheet;
+    sheet.setText(QStringLiteral("SaisieTelPortable"), QStringLiteral("06"));
+    sheet.choose(QStringLiteral("DiffuBeta"));
+    sheet.load(path(QStringLiteral("ancienne.pxr")));
+
+    QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
+    const test::ShownMessage& warning = sheet.doubles.messages.shown.front();
+    QCOMPARE(warning.icon, MessageIcon::Warning);
+    QCOMPARE(warning.title, QStringLiteral("La Scribel 2.0"));
+    QCOMPARE(warning.text,
+             utf8("Ce fichier a été créé avec une version antérieure de SCRIBEL\n"
+                  "L'import va être réalisé mais certains nouveaux champs ne seront pas\n"
+                  "complets.\n"
+                  "Vérifiez bien tous les champs avant de sauvegarder ou d'imprimer."));
+    sheet.verify(checks);
+    sheet.verify(utf8List({"SaisieTelPortable=", "DiffuBeta:off"}));
+    QCOMPARE(sheet.window->magazine(), magazine);
+}
+
+void TestSheetFileWindow::keepsTheWindowsMagazineForAFileOfTheOther() {
+    writeBytes(path(QStringLiteral("zorvane.zrv")), fixture("zorvane.zrv"));
+    Sheet sheet("Pixelor");
+    sheet.load(path(QStringLiteral("zorvane.zrv")));
+    sheet.verify(utf8List({"SaisieNom=MARTIN", "Assimile:on", "Assimile:hidden",
+                           "Shareware:shown", "SaisieRetribution:shown"}));
+    QCOMPARE(sheet.window->magazine(), 1);
+
+    sheet.save(path(QStringLiteral("pixelor.pxr")));
+    // Lines 33 to 44: Assimilé, nine empty lines, Windows 95, and this window's magazine.
+    QVERIFY(bytesOf(path(QStringLiteral("pixelor.pxr")))
+                .endsWith("\r\nAssimil\xe9\r\n" + QByteArray("\r\n").repeated(9) + "4\r\n 1 \r\n"));
+}
+
+// Bytes the code page leaves undefined, NUL, tabs, a lone LF in a single-line field:
+// each stays in its own line and comes back as the same byte.
+void TestSheetFileWindow::keepsOddBytesInTheirPlace() {
+    QByteArray file = fixture("complet.pxr");
+    file.replace("DUPONT", QByteArray("DU\x81\x8d\x8f\x90\x9d\0\tPONT", 13));
+    file.replace("\r\nPARIS\r\n", "\r\nPA\nRIS\r\n");
+    writeBytes(path(QStringLiteral("bizarre.pxr")), file);
+
+    Sheet sheet;
+    sheet.load(path(QStringLiteral("bizarre.pxr")));
+    QCOMPARE(sheet.text(QStringLiteral("SaisieNom")),
+             QStringLiteral("DU\u0081\u008d\u008f\u0090\u009d") + QChar(0) + u'\t' +
+                 QStringLiteral("PONT"));
+    QCOMPARE(sheet.text(QStringLiteral("SaisiePrenom")), QStringLiteral("Jean-Pierre"));
+    QCOMPARE(sheet.text(QStringLiteral("SaisieVille")), QStringLiteral("PA\nRIS"));
+    sheet.save(path(QStringLiteral("encore.pxr")));
+    QCOMPARE(bytesOf(path(QStringLiteral("encore.pxr"))), file);
+}
+
+void TestSheetFileWindow::cancellingChangesNothing() {
+    Sheet sheet;
+    sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("GARDÉ"));
+    const QString folder = QDir::currentPath();
+
+    sheet.click("Sauvegarder"); // no answer queued: the author cancels
+    sheet.click("Charger");
+
+    QCOMPARE(sheet.doubles.fileDialogs.saveRequests.size(), 1u);
+    QCOMPARE(sheet.doubles.fileDialogs.openRequests.size(), 1u);
+    sheet.verify(utf8List({"SaisieNom=GARDÉ"}));
+    QVERIFY(sheet.doubles.messages.shown.empty());
+    QCOMPARE(QDir::currentPath(), folder);
+    QVERIFY(QDir(m_folder->path()).isEmpty());
+}
+
+void TestSheetFileWindow::asksTheDialogsWithTheMagazinesTexts() {
+    for (const char* magazine : {"Pixelor", "Zorvane"}) {
+        Sheet sheet(magazine);
+        sheet.click("Sauvegarder");
+        sheet.click("Charger");
+        const FileDialogRequest& save = sheet.doubles.fileDialogs.saveRequests.at(0);
+        const FileDialogRequest& open = sheet.doubles.fileDialogs.openRequests.at(0);
+        const QString extension = QLatin1String(magazine) == u"Pixelor" ? QStringLiteral("pxr")
+                                                                         : QStringLiteral("zrv");
+        QCOMPARE(save.title, QStringLiteral("Enregistrer une Scribel ") + QLatin1String(magazine));
+        QCOMPARE(save.fileTypeText, QStringLiteral("Scribel (*.%1)").arg(extension));
+        QCOMPARE(open.title, QStringLiteral("Charger une Scribel"));
+        QCOMPARE(open.fileTypeText, QStringLiteral("(Scribels) *.%1").arg(extension));
+        QCOMPARE(save.initialName, QStringLiteral("*.") + extension);
+        QCOMPARE(open.defaultSuffix, extension);
+    }
+
+    Sheet none;
+    none.click("RAZ");
+    none.window->Sauvegarder_Click();
+    none.window->Charger_Click();
+    QVERIFY(none.doubles.fileDialogs.saveRequests.empty());
+    QVERIFY(none.doubles.fileDialogs.openRequests.empty());
+}
+
+void TestSheetFileWindow::tellsWhenSavingFailsAndKeepsTheOldFile() {
+    scribel::test::TinyFileSystem disk(16);
+    if (!disk.isMounted()) {
+        QSKIP("mounting a tmpfs needs root");
+    }
+    const QString old = disk.path(QStringLiteral("fiche.pxr"));
+    writeBytes(old, "ancienne");
+    disk.fill();
+
+    Sheet sheet;
+    fillAsTheCompleteFixture(sheet);
+    sheet.save(old);
+    QVERIFY(disk.makeReadOnly());
+    sheet.save(disk.path(QStringLiteral("nouvelle.pxr")));
+
+    QCOMPARE(bytesOf(old), QByteArray("ancienne"));
+    QCOMPARE(disk.entries(), QStringList({QStringLiteral("fiche.pxr"),
+                                          QStringLiteral("remplissage")}));
+    const auto& shown = sheet.doubles.messages.shown;
+    QCOMPARE(shown.size(), 2u);
+    QCOMPARE(shown[0].icon, MessageIcon::Critical);
+    QVERIFY2(shown[0].text.startsWith(utf8("Le fichier « fiche.pxr » n'a pas été enregistré : "
+                                           "l'écriture n'a pas abouti")),
+             qPrintable(shown[0].text));
+    QVERIFY2(shown[1].text.startsWith(utf8("Le fichier « nouvelle.pxr » n'a pas été enregistré : "
+                                           "il ne peut pas être écrit dans ce dossier")),
+             qPrintable(shown[1].text));
+    QVERIFY(shown[1].text.endsWith(utf8("Aucun fichier n'a été modifié.")));
+    sheet.verify(utf8List({"SaisieNom=DUPONT"}));
+}
+
+QTEST_MAIN(TestSheetFileWindow)
+#include "tst_sheetfile_window.moc"
