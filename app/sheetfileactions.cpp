@@ -78,7 +78,9 @@ QString saveFailureText(const QString& path, const QString& reason) {
 
 // A confirmed dialog leaves the process in the chosen file's folder, where the
 // association's documents are looked up later.
-void enterFolderOf(const QString& path) { QDir::setCurrent(QFileInfo(path).absolutePath()); }
+void enterFolderOf(const QString& path) {
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+}
 
 } // namespace
 

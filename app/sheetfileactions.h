@@ -4,7 +4,6 @@
 #include "app/sheetwindow.h"
 
 #include <QStringList>
-
 #include <optional>
 
 namespace scribel {

@@ -7,9 +7,9 @@ namespace scribel {
 // What a file dialog does with the name the author confirmed.
 enum class ChosenFileVerdict {
     Accept,
-    AskReplace,           // save: the file exists; ask before replacing it
-    AskCreate,            // save: no such file yet; ask before creating it
-    StayOpen,             // a pattern such as "*.pxr" names no file
+    AskReplace, // save: the file exists; ask before replacing it
+    AskCreate,  // save: no such file yet; ask before creating it
+    StayOpen,   // a pattern such as "*.pxr" names no file
     RefuseMissingFolder,
     RefuseReadOnlyFile,   // save only: reading a read-only file harms nothing
     RefuseReadOnlyFolder, // save only

@@ -33,8 +33,8 @@ public:
             return;
         }
         const QFileInfo chosen(selectedFiles().constFirst());
-        const ChosenFileVerdict verdict = acceptMode() == AcceptSave ? checkSaveChoice(chosen)
-                                                                       : checkOpenChoice(chosen);
+        const ChosenFileVerdict verdict =
+            acceptMode() == AcceptSave ? checkSaveChoice(chosen) : checkOpenChoice(chosen);
         if (mayClose(verdict, chosen)) {
             QFileDialog::done(result);
         }

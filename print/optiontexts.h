@@ -40,7 +40,8 @@ inline constexpr std::array kDocumentationLanguage = {
     OptionText{Field::DocAuChoix, u"Français/Anglais"},
 };
 
-// "Inédit Pixelor" for both magazines, whatever the option's caption on screen.
+// The first option reads as its caption does on screen: a Zorvane sheet prints
+// "Inédit Zorvane" (see programmeDiffusion()).
 inline constexpr std::array kProgrammeDiffusion = {
     OptionText{Field::DiffuInedit, u"Inédit Pixelor"},
     OptionText{Field::DiffuNouveaute, u"Nouveauté"},
@@ -58,11 +59,12 @@ inline constexpr std::array kRunsFromCd = {
     OptionText{Field::CDnon, u"NON"},
 };
 
-// "Assimilé" has no printed text: the sheet prints the bare label for it.
+// "Assimilé", offered on Zorvane sheets, prints as its caption reads.
 inline constexpr std::array kDistributionKind = {
     OptionText{Field::Shareware, u"Shareware"},
     OptionText{Field::Freeware, u"Freeware"},
     OptionText{Field::DomainePublic, u"Domaine public"},
+    OptionText{Field::Assimile, u"Assimilé"},
 };
 
 // Every ticked box prints a line of its own, in this order.

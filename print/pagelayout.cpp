@@ -49,6 +49,13 @@ QString membership(const Form& form) {
     return form.text(Field::SaisieAutre);
 }
 
+QString programmeDiffusion(const Form& form, int magazine) {
+    if (magazine == kZorvane && form.isOn(Field::DiffuInedit)) {
+        return u"Inédit Zorvane"_s; // as the option's caption reads on a Zorvane sheet
+    }
+    return chosenText(form, kProgrammeDiffusion);
+}
+
 QString distribution(const Form& form) {
     if (form.isOn(Field::OptionAutre)) {
         return form.text(Field::SaisieDiffuAutre);
@@ -96,7 +103,7 @@ void printProgramme(PrintRun& run, const RunInput& in) {
     run.printNextLine(kBody, u"Sous-catégorie : "_s + f.text(Field::ListeSousCategorie));
     run.printNextLine(kBody, u"Logiciel en "_s + chosenText(f, kSoftwareLanguage));
     run.printNextLine(kBody, u"Documentation en "_s + chosenText(f, kDocumentationLanguage));
-    run.printNextLine(kBody, u"Diffusion : "_s + chosenText(f, kProgrammeDiffusion));
+    run.printNextLine(kBody, u"Diffusion : "_s + programmeDiffusion(f, in.magazine));
     run.printNextLine(kBody, u"Version n° : "_s + f.text(Field::SaisieVersion));
     run.printNextLine(kBody, u"Date de création : "_s + f.text(Field::SaisieDateCreation));
     run.printNextLine(kBody, u"Langage de programmation : "_s + f.text(Field::SaisieLangage));

@@ -18,10 +18,8 @@ constexpr QStringView kOpenTitle = u"Charger une Scribel";
 
 // By magazine: 1 Pixelor, 2 Zorvane.
 constexpr DialogTexts kDialogTexts[] = {
-    {u"Enregistrer une Scribel Pixelor", u"Scribel (*.pxr)", u"(Scribels) *.pxr", u"*.pxr",
-     u"pxr"},
-    {u"Enregistrer une Scribel Zorvane", u"Scribel (*.zrv)", u"(Scribels) *.zrv", u"*.zrv",
-     u"zrv"},
+    {u"Enregistrer une Scribel Pixelor", u"Scribel (*.pxr)", u"(Scribels) *.pxr", u"*.pxr", u"pxr"},
+    {u"Enregistrer une Scribel Zorvane", u"Scribel (*.zrv)", u"(Scribels) *.zrv", u"*.zrv", u"zrv"},
 };
 
 const DialogTexts* textsFor(int magazine) {

@@ -3,7 +3,6 @@
 #include "platform/form.h"
 
 #include <QStringList>
-
 #include <optional>
 
 namespace scribel::sheetfile {

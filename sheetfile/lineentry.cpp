@@ -23,7 +23,9 @@ constexpr std::size_t kEarlierDistributionValues = 3; // the earlier version kne
 constexpr int kNoValue = -1;
 constexpr int kLargestValue = 9999; // far above every number of the sheet
 
-QString onOffFlag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
+QString onOffFlag(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 QString chosenOptionNumber(const OptionGroup& options, const Form& form) {
     for (std::size_t i = 0; i < options.count; ++i) {
@@ -115,7 +117,9 @@ void applyMagazine(const QString& line, std::optional<int>& magazine) {
 
 } // namespace
 
-QString currentVersionMarker() { return QLatin1Char('V') + QString::number(kVersionMajor); }
+QString currentVersionMarker() {
+    return QLatin1Char('V') + QString::number(kVersionMajor);
+}
 
 std::optional<int> readNumber(QStringView line) {
     qsizetype begin = 0;

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-
 #include <cstddef>
 #include <optional>
 
@@ -49,16 +48,36 @@ struct LineRule {
     int number = 0;                 // Service
 };
 
-constexpr LineRule versionMarker(int line) { return {line, Entry::VersionMarker}; }
-constexpr LineRule text(int line, Field field) { return {line, Entry::Text, field}; }
-constexpr LineRule birthYear(int line) { return {line, Entry::BirthYear, Field::SaisieNaissance}; }
-constexpr LineRule flag(int line, Field field) { return {line, Entry::Flag, field}; }
-constexpr LineRule otherAssociation(int line) { return {line, Entry::OtherAssociation}; }
-constexpr LineRule list(int line, Field field) { return {line, Entry::List, field}; }
-constexpr LineRule distribution(int line) { return {line, Entry::Distribution}; }
-constexpr LineRule earlierDistribution(int line) { return {line, Entry::EarlierDistribution}; }
-constexpr LineRule otherServices(int line) { return {line, Entry::OtherServices}; }
-constexpr LineRule magazine(int line) { return {line, Entry::Magazine}; }
+constexpr LineRule versionMarker(int line) {
+    return {line, Entry::VersionMarker};
+}
+constexpr LineRule text(int line, Field field) {
+    return {line, Entry::Text, field};
+}
+constexpr LineRule birthYear(int line) {
+    return {line, Entry::BirthYear, Field::SaisieNaissance};
+}
+constexpr LineRule flag(int line, Field field) {
+    return {line, Entry::Flag, field};
+}
+constexpr LineRule otherAssociation(int line) {
+    return {line, Entry::OtherAssociation};
+}
+constexpr LineRule list(int line, Field field) {
+    return {line, Entry::List, field};
+}
+constexpr LineRule distribution(int line) {
+    return {line, Entry::Distribution};
+}
+constexpr LineRule earlierDistribution(int line) {
+    return {line, Entry::EarlierDistribution};
+}
+constexpr LineRule otherServices(int line) {
+    return {line, Entry::OtherServices};
+}
+constexpr LineRule magazine(int line) {
+    return {line, Entry::Magazine};
+}
 constexpr LineRule service(int line, Field field, int number) {
     return {line, Entry::Service, field, {}, number};
 }

@@ -14,8 +14,8 @@ inline constexpr Field kReleaseKind[] = {Field::DiffuInedit, Field::DiffuNouveau
 inline constexpr Field kLimitationAnswers[] = {Field::LimitationsOui, Field::LimitationsNon};
 inline constexpr Field kRunsFromCd[] = {Field::CDoui, Field::CDnon};
 inline constexpr Field kOperatingSystems[] = {
-    Field::DOS,       Field::Windows3x,       Field::Windows3xEtPlus, Field::Windows95,
-    Field::Windows98, Field::Windows9x,       Field::Windows9xEtPlus, Field::WindowsNT351,
+    Field::DOS,         Field::Windows3x, Field::Windows3xEtPlus, Field::Windows95,
+    Field::Windows98,   Field::Windows9x, Field::Windows9xEtPlus, Field::WindowsNT351,
     Field::WindowsNT40, Field::Linux,
 };
 

@@ -2,9 +2,8 @@
 
 #include "lineentry.h"
 #include "linesplitter.h"
-#include "sheetlayout.h"
-
 #include "platform/windows1252.h"
+#include "sheetlayout.h"
 
 namespace scribel::sheetfile {
 

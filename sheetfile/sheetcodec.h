@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QStringList>
-
 #include <optional>
 
 namespace scribel::sheetfile {

@@ -1,11 +1,10 @@
 // libFuzzer target: any bytes through lines into a sheet, by both layouts. What saving
 // writes for the loaded sheet must read back to the very same sheet.
 
-#include "support/memoryform.h"
-
 #include "sheetfile/earlierlayout.h"
 #include "sheetfile/sheetcodec.h"
 #include "sheetfile/sheetlayout.h"
+#include "support/memoryform.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -227,7 +227,7 @@ private Q_SLOTS:
         form.setOn(Field::DiffuInedit, true);
         const Page page = layOut(form, 2);
         QCOMPARE(itemStartingWith(page, u"FICHE"_s).text, u"FICHE LOGICIEL FREEWARE"_s);
-        QCOMPARE(itemTextAt(page, 0, 108), u"Diffusion : Inédit Pixelor"_s);
+        QCOMPARE(itemTextAt(page, 0, 108), u"Diffusion : Inédit Zorvane"_s);
         QCOMPARE(itemTextAt(page, 97, 57), u"forme que ce soit, selon les règles du Freeware."_s);
         QCOMPARE(itemTextAt(page, 0, 172), u"Morvel Presse - Service Auteurs ZORVANE"_s);
         QCOMPARE(itemStartingWith(page, u"Rétribution"_s).yMm, -1.0);
@@ -356,8 +356,8 @@ private Q_SLOTS:
             << Fields{Field::Freeware, Field::OptionAutre} << u"CD"_s << u"Diffusion en : CD"_s;
         QTest::newRow("other mode, empty")
             << Fields{Field::Freeware, Field::OptionAutre} << QString() << u"Diffusion en : "_s;
-        QTest::newRow("assimilé has no text")
-            << Fields{Field::Assimile} << u"CD"_s << u"Diffusion en : "_s;
+        QTest::newRow("assimilé") << Fields{Field::Assimile} << u"CD"_s
+                                  << u"Diffusion en : Assimilé"_s;
         QTest::newRow("only the programme's diffusion")
             << Fields{Field::DiffuBeta} << u"CD"_s << u"Diffusion en : "_s;
     }

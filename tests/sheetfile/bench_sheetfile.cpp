@@ -2,12 +2,11 @@
 // with its widgets and change handlers. Built beside the tests, never run by CTest:
 //   QT_QPA_PLATFORM=offscreen bench_sheetfile
 
-#include "support/doubles.h"
-#include "support/memoryform.h"
-
 #include "app/principale.h"
 #include "sheetfile/sheetcodec.h"
 #include "sheetfile/sheetlayout.h"
+#include "support/doubles.h"
+#include "support/memoryform.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -10,7 +10,9 @@
 
 namespace scribel::test {
 
-inline QString nameOf(Field field) { return fieldName(field).toString(); }
+inline QString nameOf(Field field) {
+    return fieldName(field).toString();
+}
 
 // The field of that control name; a test naming no field is a broken test.
 inline Field fieldNamed(QStringView name) {
@@ -47,7 +49,8 @@ public:
         for (const QString& value : values) {
             const qsizetype equals = value.indexOf(u'=');
             if (equals >= 0) {
-                m_values.setText(fieldNamed(QStringView(value).left(equals)), value.mid(equals + 1));
+                m_values.setText(fieldNamed(QStringView(value).left(equals)),
+                                 value.mid(equals + 1));
             } else {
                 const qsizetype colon = value.indexOf(u':');
                 m_values.setOn(fieldNamed(QStringView(value).left(colon)), value.endsWith(u":on"));

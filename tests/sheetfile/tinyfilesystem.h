@@ -13,11 +13,11 @@ namespace scribel::test {
 class TinyFileSystem {
 public:
     explicit TinyFileSystem(int kibibytes) {
-        m_mounted = QProcess::execute(QStringLiteral("mount"),
-                                      {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                       QStringLiteral("-o"),
-                                       QStringLiteral("size=%1k").arg(kibibytes),
-                                       QStringLiteral("tmpfs"), m_folder.path()}) == 0;
+        m_mounted =
+            QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=%1k").arg(kibibytes), QStringLiteral("tmpfs"),
+                               m_folder.path()}) == 0;
     }
     ~TinyFileSystem() {
         if (QDir::current().canonicalPath() == QDir(m_folder.path()).canonicalPath()) {
@@ -37,9 +37,9 @@ public:
     }
 
     bool makeReadOnly() {
-        return QProcess::execute(QStringLiteral("mount"),
-                                 {QStringLiteral("-o"), QStringLiteral("remount,ro"),
-                                  m_folder.path()}) == 0;
+        return QProcess::execute(
+                   QStringLiteral("mount"),
+                   {QStringLiteral("-o"), QStringLiteral("remount,ro"), m_folder.path()}) == 0;
     }
 
     // Writes a filler file until the file system has no byte left.

@@ -2,7 +2,6 @@
 // layout, the dialog texts.
 
 #include "loggingform.h"
-
 #include "sheetfile/dialogtexts.h"
 #include "sheetfile/earlierlayout.h"
 #include "sheetfile/linesplitter.h"
@@ -11,7 +10,6 @@
 
 #include <QFile>
 #include <QTest>
-
 #include <initializer_list>
 #include <optional>
 
@@ -30,27 +28,32 @@ struct TextLine {
 
 // The lines that hold a text field's whole text, as the two layouts list them.
 constexpr TextLine kCurrentTextLines[] = {
-    {2, "SaisieNom"},         {3, "SaisiePrenom"},        {4, "SaisieNumero"},
-    {5, "SaisieIndice"},      {6, "SaisieRue"},           {7, "SaisieCodePostal"},
-    {8, "SaisieVille"},       {9, "SaisieTelDom"},        {10, "SaisieTelBur"},
-    {11, "SaisieTelPortable"}, {12, "SaisieEmail"},       {13, "SaisieWeb"},
-    {14, "SaisieNaissance"},  {15, "SaisieActivite"},     {19, "SaisieLogiciel"},
-    {20, "SaisieDescription"}, {24, "SaisieVersion"},     {25, "SaisieDateCreation"},
-    {26, "SaisieLangage"},    {27, "SaisieVersionLangage"}, {29, "Limitations"},
-    {34, "SaisieRetribution"},
+    {2, "SaisieNom"},        {3, "SaisiePrenom"},
+    {4, "SaisieNumero"},     {5, "SaisieIndice"},
+    {6, "SaisieRue"},        {7, "SaisieCodePostal"},
+    {8, "SaisieVille"},      {9, "SaisieTelDom"},
+    {10, "SaisieTelBur"},    {11, "SaisieTelPortable"},
+    {12, "SaisieEmail"},     {13, "SaisieWeb"},
+    {14, "SaisieNaissance"}, {15, "SaisieActivite"},
+    {19, "SaisieLogiciel"},  {20, "SaisieDescription"},
+    {24, "SaisieVersion"},   {25, "SaisieDateCreation"},
+    {26, "SaisieLangage"},   {27, "SaisieVersionLangage"},
+    {29, "Limitations"},     {34, "SaisieRetribution"},
 };
 
 constexpr TextLine kEarlierTextLines[] = {
-    {1, "SaisieNom"},       {2, "SaisiePrenom"},       {3, "SaisieNumero"},
-    {4, "SaisieIndice"},    {5, "SaisieRue"},          {6, "SaisieCodePostal"},
-    {7, "SaisieVille"},     {8, "SaisieTelDom"},       {9, "SaisieTelBur"},
-    {10, "SaisieEmail"},    {11, "SaisieWeb"},         {13, "SaisieActivite"},
-    {17, "SaisieLogiciel"}, {18, "SaisieDescription"}, {22, "SaisieVersion"},
-    {23, "SaisieDateCreation"}, {25, "SaisieLangage"}, {26, "SaisieVersionLangage"},
-    {28, "Limitations"},    {31, "SaisieRetribution"},
+    {1, "SaisieNom"},           {2, "SaisiePrenom"},       {3, "SaisieNumero"},
+    {4, "SaisieIndice"},        {5, "SaisieRue"},          {6, "SaisieCodePostal"},
+    {7, "SaisieVille"},         {8, "SaisieTelDom"},       {9, "SaisieTelBur"},
+    {10, "SaisieEmail"},        {11, "SaisieWeb"},         {13, "SaisieActivite"},
+    {17, "SaisieLogiciel"},     {18, "SaisieDescription"}, {22, "SaisieVersion"},
+    {23, "SaisieDateCreation"}, {25, "SaisieLangage"},     {26, "SaisieVersionLangage"},
+    {28, "Limitations"},        {31, "SaisieRetribution"},
 };
 
-QString latin(const char* text) { return QString::fromUtf8(text); }
+QString latin(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 QStringList texts(std::initializer_list<const char*> utf8) {
     QStringList list;
@@ -124,13 +127,13 @@ void TestSheetFile::splitsBytesIntoLines_data() {
     QTest::newRow("only one LF is skipped after CR")
         << QByteArray("a\r\n\nb\r\n") << texts({"a", "\nb"});
     QTest::newRow("LF only file") << QByteArray("a\nb\n\nc") << texts({"a", "b", "", "c"});
-    QTest::newRow("LF only, last LF ends the last line")
-        << QByteArray("a\n") << texts({"a"});
+    QTest::newRow("LF only, last LF ends the last line") << QByteArray("a\n") << texts({"a"});
     QTest::newRow("Windows-1252 letters")
         << QByteArray("\xe9\x80\x8c\x9f\xff\r\n") << QStringList{latin("é€ŒŸÿ")};
     QTest::newRow("undefined bytes and NUL keep their place")
         << QByteArray("\x81\x8d\x8f\x90\x9d", 5) + QByteArray("\0x\r\nz", 5)
-        << QStringList{QStringView(u"\u0081\u008d\u008f\u0090\u009d").toString() + QChar(0) + u'x', latin("z")};
+        << QStringList{QStringView(u"\u0081\u008d\u008f\u0090\u009d").toString() + QChar(0) + u'x',
+                       latin("z")};
 }
 
 void TestSheetFile::splitsBytesIntoLines() {
@@ -194,10 +197,8 @@ void TestSheetFile::writesEachLine_data() {
     QTest::newRow("17 ZOLK ticked") << texts({"ZOLK:on"}) << 1 << 17 << "1";
     QTest::newRow("18 other association")
         << texts({"MembreAutre:on", "SaisieAutre=Club Œuvre"}) << 1 << 18 << "1 Club Œuvre";
-    QTest::newRow("18 other association, no name")
-        << texts({"MembreAutre:on"}) << 1 << 18 << "1 ";
-    QTest::newRow("18 unticked keeps no name")
-        << texts({"SaisieAutre=Club"}) << 1 << 18 << "0";
+    QTest::newRow("18 other association, no name") << texts({"MembreAutre:on"}) << 1 << 18 << "1 ";
+    QTest::newRow("18 unticked keeps no name") << texts({"SaisieAutre=Club"}) << 1 << 18 << "0";
     QTest::newRow("21 LogFrancais") << texts({"LogFrancais:on"}) << 1 << 21 << "1";
     QTest::newRow("21 LogAnglais") << texts({"LogAnglais:on"}) << 1 << 21 << "2";
     QTest::newRow("21 LogAuChoix") << texts({"LogAuChoix:on"}) << 1 << 21 << "3";
@@ -220,13 +221,12 @@ void TestSheetFile::writesEachLine_data() {
     QTest::newRow("33 DomainePublic") << texts({"DomainePublic:on"}) << 1 << 33 << "3";
     QTest::newRow("33 Assimile") << texts({"Assimile:on"}) << 2 << 33 << "Assimilé";
     QTest::newRow("33 other mode")
-        << texts({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"}) << 1 << 33
-        << "Partagiciel";
+        << texts({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"}) << 1 << 33 << "Partagiciel";
     QTest::newRow("33 other mode, no name") << texts({"OptionAutre:on"}) << 1 << 33 << "";
     QTest::newRow("33 none chosen, name left over")
         << texts({"SaisieDiffuAutre=Partagiciel"}) << 1 << 33 << "";
-    const char* const services[] = {"LicenceSources",  "LicenceVersionGratos", "LicenceManuel",
-                                    "LicenceReduc",    "LicenceCourrier",      "LicenceTel",
+    const char* const services[] = {"LicenceSources", "LicenceVersionGratos", "LicenceManuel",
+                                    "LicenceReduc",   "LicenceCourrier",      "LicenceTel",
                                     "LicenceBBS"};
     for (int i = 0; i < 7; ++i) {
         QTest::addRow("%d %s", 35 + i, services[i])
@@ -276,11 +276,12 @@ void TestSheetFile::writesAnEmptySheet() {
 
 void TestSheetFile::encodesInWindows1252WithCrLf() {
     LoggingForm form;
-    form.preset({latin("SaisieNom=é€ŒŸ"), latin("SaisieVille=Łódź"),
-                 latin("SaisieDescription=a\nb")});
+    form.preset(
+        {latin("SaisieNom=é€ŒŸ"), latin("SaisieVille=Łódź"), latin("SaisieDescription=a\nb")});
     const QByteArray bytes = encodeSheetFile(form, 2);
     QVERIFY(bytes.startsWith("V2\r\n\xe9\x80\x8c\x9f\r\n"));
-    QVERIFY(bytes.contains("\r\n?\xf3" "d?\r\n")); // a letter the code page lacks becomes '?'
+    QVERIFY(bytes.contains("\r\n?\xf3"
+                           "d?\r\n")); // a letter the code page lacks becomes '?'
     QVERIFY(bytes.contains("\r\na\nb\r\n"));
     QVERIFY(bytes.endsWith("\r\n 2 \r\n"));
     QCOMPARE(bytes.count("\r\n"), kSheetLineCount);
@@ -331,23 +332,20 @@ void TestSheetFile::appliesEachLine_data() {
     QTest::newRow("28 no leading zero") << QStringList() << 28 << "01" << QStringList();
     QTest::newRow("30 1") << QStringList() << 30 << "1" << texts({"CDoui:on"});
     QTest::newRow("30 2") << QStringList() << 30 << "2" << texts({"CDnon:on"});
-    QTest::newRow("31 category") << QStringList() << 31 << "Jeux"
-                                 << texts({"ListeCategorie=Jeux"});
-    QTest::newRow("32 sub-category") << QStringList() << 32 << "Réflexion"
-                                     << texts({"ListeSousCategorie=Réflexion"});
+    QTest::newRow("31 category") << QStringList() << 31 << "Jeux" << texts({"ListeCategorie=Jeux"});
+    QTest::newRow("32 sub-category")
+        << QStringList() << 32 << "Réflexion" << texts({"ListeSousCategorie=Réflexion"});
     QTest::newRow("33 1") << QStringList() << 33 << "1" << texts({"Shareware:on"});
     QTest::newRow("33 2") << QStringList() << 33 << "2" << texts({"Freeware:on"});
     QTest::newRow("33 3") << QStringList() << 33 << "3" << texts({"DomainePublic:on"});
-    QTest::newRow("33 Assimilé") << QStringList() << 33 << "Assimilé"
-                                 << texts({"Assimile:on"});
+    QTest::newRow("33 Assimilé") << QStringList() << 33 << "Assimilé" << texts({"Assimile:on"});
     QTest::newRow("33 other text, choice first")
         << QStringList() << 33 << "Partagiciel"
         << texts({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"});
     QTest::newRow("33 as text only")
         << QStringList() << 33 << " 1 " << texts({"OptionAutre:on", "SaisieDiffuAutre= 1 "});
-    QTest::newRow("33 case counts")
-        << QStringList() << 33 << "assimilé"
-        << texts({"OptionAutre:on", "SaisieDiffuAutre=assimilé"});
+    QTest::newRow("33 case counts") << QStringList() << 33 << "assimilé"
+                                    << texts({"OptionAutre:on", "SaisieDiffuAutre=assimilé"});
     QTest::newRow("35 1") << QStringList() << 35 << "1" << texts({"LicenceSources:on"});
     QTest::newRow("35 another number") << QStringList() << 35 << "2" << QStringList();
     QTest::newRow("36 2") << QStringList() << 36 << "2" << texts({"LicenceVersionGratos:on"});
@@ -357,17 +355,16 @@ void TestSheetFile::appliesEachLine_data() {
     QTest::newRow("40 6") << QStringList() << 40 << "6" << texts({"LicenceTel:on"});
     QTest::newRow("41 7") << QStringList() << 41 << "7" << texts({"LicenceBBS:on"});
     QTest::newRow("41 as text only") << QStringList() << 41 << " 7" << QStringList();
-    QTest::newRow("42 text, box first")
-        << QStringList() << 42 << "Hotline"
-        << texts({"LicenceAutres:on", "AutresServices=Hotline"});
+    QTest::newRow("42 text, box first") << QStringList() << 42 << "Hotline"
+                                        << texts({"LicenceAutres:on", "AutresServices=Hotline"});
     QTest::newRow("43 1") << QStringList() << 43 << "1" << texts({"DOS:on"});
     QTest::newRow("43 2") << QStringList() << 43 << "2" << texts({"Windows3x:on"});
     QTest::newRow("43 5") << QStringList() << 43 << "5" << texts({"Windows98:on"});
     QTest::newRow("43 6") << QStringList() << 43 << "6" << texts({"Windows9x:on"});
     QTest::newRow("43 10") << QStringList() << 43 << "010" << texts({"Linux:on"});
     QTest::newRow("43 11") << QStringList() << 43 << "11" << QStringList();
-    QTest::newRow("43 huge number") << QStringList() << 43 << "99999999999999999999999"
-                                    << QStringList();
+    QTest::newRow("43 huge number")
+        << QStringList() << 43 << "99999999999999999999999" << QStringList();
 }
 
 void TestSheetFile::appliesEachLine() {
@@ -422,21 +419,19 @@ void TestSheetFile::appliesEachEarlierLine_data() {
         << QStringList() << 12 << "12/05/1965" << texts({"SaisieNaissance=1965"});
     QTest::newRow("12 four characters only")
         << QStringList() << 12 << "12/05/1965 (Lyon)" << texts({"SaisieNaissance=1965"});
-    QTest::newRow("12 shorter line") << QStringList() << 12 << "12/05/19"
-                                     << texts({"SaisieNaissance=19"});
+    QTest::newRow("12 shorter line")
+        << QStringList() << 12 << "12/05/19" << texts({"SaisieNaissance=19"});
     QTest::newRow("12 fewer than 7 characters")
         << texts({"SaisieNaissance=1900"}) << 12 << "1965" << texts({"SaisieNaissance="});
     QTest::newRow("14 Qora") << QStringList() << 14 << "1" << texts({"Qora:on"});
     QTest::newRow("15 ZOLK as a number") << QStringList() << 15 << " 1" << texts({"ZOLK:on"});
-    QTest::newRow("15 0 unticks") << texts({"ZOLK:on"}) << 15 << "0"
-                                  << texts({"ZOLK:off"});
+    QTest::newRow("15 0 unticks") << texts({"ZOLK:on"}) << 15 << "0" << texts({"ZOLK:off"});
     QTest::newRow("16 1 and a name")
         << QStringList() << 16 << "1 Sud" << texts({"MembreAutre:on", "SaisieAutre=Sud"});
     QTest::newRow("16 0") << texts({"MembreAutre:on", "SaisieAutre=Sud"}) << 16 << "0"
                           << texts({"MembreAutre:off", "SaisieAutre="});
     QTest::newRow("19 3") << QStringList() << 19 << "3" << texts({"LogAuChoix:on"});
-    QTest::newRow("20 2 as a number") << QStringList() << 20 << " 2 "
-                                      << texts({"DocAnglais:on"});
+    QTest::newRow("20 2 as a number") << QStringList() << 20 << " 2 " << texts({"DocAnglais:on"});
     QTest::newRow("21 not used") << QStringList() << 21 << "1" << QStringList();
     QTest::newRow("24 not used") << QStringList() << 24 << "1" << QStringList();
     QTest::newRow("27 1") << QStringList() << 27 << "1" << texts({"LimitationsOui:on"});
@@ -460,9 +455,8 @@ void TestSheetFile::appliesEachEarlierLine_data() {
     QTest::newRow("37 6") << QStringList() << 37 << "6" << texts({"LicenceTel:on"});
     QTest::newRow("38 7") << QStringList() << 38 << "7" << texts({"LicenceBBS:on"});
     QTest::newRow("38 another number") << QStringList() << 38 << "1" << QStringList();
-    QTest::newRow("39 other services")
-        << QStringList() << 39 << "Hotline"
-        << texts({"LicenceAutres:on", "AutresServices=Hotline"});
+    QTest::newRow("39 other services") << QStringList() << 39 << "Hotline"
+                                       << texts({"LicenceAutres:on", "AutresServices=Hotline"});
     for (int line = 40; line <= 49; ++line) {
         QTest::addRow("%d not used", line) << QStringList() << line << "1" << QStringList();
     }
@@ -496,8 +490,8 @@ void TestSheetFile::fixturesSurviveReadingAndWritingByteForByte_data() {
     QTest::newRow("complet.pxr") << fixture("complet.pxr") << 1;
     QTest::newRow("zorvane.zrv") << fixture("zorvane.zrv") << 2;
     QTest::newRow("undefined bytes and NUL")
-        << "V2\r\n" + QByteArray("\x81\x8d\x8f\x90\x9d\0\x01\x7f", 8) + "\r\n" +
-               linesOf(13, "") + "0\r\n0\r\n0\r\n" + linesOf(25, "") + " 1 \r\n"
+        << "V2\r\n" + QByteArray("\x81\x8d\x8f\x90\x9d\0\x01\x7f", 8) + "\r\n" + linesOf(13, "") +
+               "0\r\n0\r\n0\r\n" + linesOf(25, "") + " 1 \r\n"
         << 1;
 }
 
@@ -522,9 +516,15 @@ void TestSheetFile::namesTheDialogTexts_data() {
     QTest::addColumn<QString>("suffix");
 
     QTest::newRow("Pixelor") << 1 << "Enregistrer une Scribel Pixelor"
-                             << "Scribel (*.pxr)" << "(Scribels) *.pxr" << "*.pxr" << "pxr";
+                             << "Scribel (*.pxr)"
+                             << "(Scribels) *.pxr"
+                             << "*.pxr"
+                             << "pxr";
     QTest::newRow("Zorvane") << 2 << "Enregistrer une Scribel Zorvane"
-                             << "Scribel (*.zrv)" << "(Scribels) *.zrv" << "*.zrv" << "zrv";
+                             << "Scribel (*.zrv)"
+                             << "(Scribels) *.zrv"
+                             << "*.zrv"
+                             << "zrv";
 }
 
 void TestSheetFile::namesTheDialogTexts() {

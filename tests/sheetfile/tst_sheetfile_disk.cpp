@@ -1,11 +1,10 @@
 // Sheet files on disk: reading with a size guard, writing that never leaves a truncated
 // file, and the checks the file dialogs make on the chosen name.
 
-#include "tinyfilesystem.h"
-
 #include "platform/chosenfilecheck.h"
 #include "platform/qtfiledialogs.h"
 #include "platform/textfile.h"
+#include "tinyfilesystem.h"
 
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -32,7 +31,9 @@ QByteArray bytesOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray aSheet() { return QByteArray(2000, 'a') + "\r\n"; }
+QByteArray aSheet() {
+    return QByteArray(2000, 'a') + "\r\n";
+}
 
 } // namespace
 
@@ -98,8 +99,7 @@ void TestSheetFileDisk::writesNewAndReplacesOldFiles() {
     QCOMPARE(bytesOf(path), QByteArray("V2\r\n\xe9\r\n"));
     QVERIFY(!writeFileAtomically(path, "V2\r\n"));
     QCOMPARE(bytesOf(path), QByteArray("V2\r\n"));
-    QCOMPARE(QDir(m_folder.path()).entryList({QStringLiteral("nouvelle*")}, QDir::Files).size(),
-             1);
+    QCOMPARE(QDir(m_folder.path()).entryList({QStringLiteral("nouvelle*")}, QDir::Files).size(), 1);
 }
 
 void TestSheetFileDisk::refusesToReplaceWhatIsNotAWritableFile_data() {
@@ -121,8 +121,7 @@ void TestSheetFileDisk::refusesToReplaceWhatIsNotAWritableFile() {
         QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup));
         QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("dossier.pxr")));
     }
-    const std::optional<FileError> error =
-        writeFileAtomically(m_folder.filePath(name), aSheet());
+    const std::optional<FileError> error = writeFileAtomically(m_folder.filePath(name), aSheet());
     QVERIFY(error);
     QCOMPARE(error->problem, problem);
     QCOMPARE(bytesOf(readOnly), QByteArray("ancienne"));
@@ -141,7 +140,8 @@ void TestSheetFileDisk::leavesTheOldFileWhenTheDiskIsFull() {
     QVERIFY(error);
     QCOMPARE(error->problem, FileProblem::WriteFailed);
     QCOMPARE(bytesOf(path), QByteArray("ancienne"));
-    QCOMPARE(disk.entries(), QStringList({QStringLiteral("fiche.pxr"), QStringLiteral("remplissage")}));
+    QCOMPARE(disk.entries(),
+             QStringList({QStringLiteral("fiche.pxr"), QStringLiteral("remplissage")}));
 }
 
 void TestSheetFileDisk::leavesTheOldFileInAReadOnlyFolder() {

@@ -1,10 +1,9 @@
 // Saving and loading through the real window, with scripted dialogs: what reaches the
 // disk byte for byte, and what the fields, lists and dependent fields show after loading.
 
-#include "tinyfilesystem.h"
-
 #include "app/principale.h"
 #include "support/doubles.h"
+#include "tinyfilesystem.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +14,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 using namespace scribel;
@@ -23,7 +21,9 @@ using scribel::test::TestServices;
 
 namespace {
 
-QString utf8(const char* text) { return QString::fromUtf8(text); }
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 QStringList utf8List(std::initializer_list<const char*> texts) {
     QStringList list;
@@ -142,24 +142,37 @@ struct Sheet {
 // The sheet of complet.pxr, typed in field by field.
 void fillAsTheCompleteFixture(Sheet& sheet) {
     const QStringList texts = utf8List({
-        "SaisieNom=DUPONT", "SaisiePrenom=Jean-Pierre", "SaisieNumero=12", "SaisieIndice=Bis",
-        "SaisieRue=rue de l'Église, « chez Zoé »", "SaisieCodePostal=75001", "SaisieVille=PARIS",
-        "SaisieTelDom=01 23 45 67 89", "SaisieTelBur=01.98.76.54.32",
-        "SaisieTelPortable=06 12 34 56 78", "SaisieEmail=jp.dupont@exemple.fr",
-        "SaisieWeb=http://www.exemple.fr/~jp", "SaisieNaissance=1965",
-        "SaisieActivite=  Développeur; \"indépendant\"  ", "SaisieLogiciel=SCRIBOUILLE",
+        "SaisieNom=DUPONT",
+        "SaisiePrenom=Jean-Pierre",
+        "SaisieNumero=12",
+        "SaisieIndice=Bis",
+        "SaisieRue=rue de l'Église, « chez Zoé »",
+        "SaisieCodePostal=75001",
+        "SaisieVille=PARIS",
+        "SaisieTelDom=01 23 45 67 89",
+        "SaisieTelBur=01.98.76.54.32",
+        "SaisieTelPortable=06 12 34 56 78",
+        "SaisieEmail=jp.dupont@exemple.fr",
+        "SaisieWeb=http://www.exemple.fr/~jp",
+        "SaisieNaissance=1965",
+        "SaisieActivite=  Développeur; \"indépendant\"  ",
+        "SaisieLogiciel=SCRIBOUILLE",
         "SaisieDescription=Un éditeur de textes.\nDeux lignes, « ; » et \"guillemets\".",
-        "SaisieVersion=2.0 BÊTA", "SaisieDateCreation=12/05/2000", "SaisieLangage= Pascal ",
-        "SaisieVersionLangage=7.0", "ListeCategorie=Bureautique", "ListeSousCategorie=Euro",
+        "SaisieVersion=2.0 BÊTA",
+        "SaisieDateCreation=12/05/2000",
+        "SaisieLangage= Pascal ",
+        "SaisieVersionLangage=7.0",
+        "ListeCategorie=Bureautique",
+        "ListeSousCategorie=Euro",
         "SaisieRetribution=50",
     });
     for (const QString& entry : texts) {
         sheet.setText(entry.section(u'=', 0, 0), entry.section(u'=', 1));
     }
-    for (const char* name : {"Qora", "MembreAutre", "LogAuChoix", "DocFrancais", "DiffuBeta",
-                             "LimitationsOui", "CDnon", "OptionAutre", "LicenceSources",
-                             "LicenceManuel", "LicenceCourrier", "LicenceBBS", "LicenceAutres",
-                             "Linux"}) {
+    for (const char* name :
+         {"Qora", "MembreAutre", "LogAuChoix", "DocFrancais", "DiffuBeta", "LimitationsOui",
+          "CDnon", "OptionAutre", "LicenceSources", "LicenceManuel", "LicenceCourrier",
+          "LicenceBBS", "LicenceAutres", "Linux"}) {
         sheet.choose(QLatin1String(name));
     }
     // The dependent fields take their text once their choice has shown them.
@@ -170,17 +183,39 @@ void fillAsTheCompleteFixture(Sheet& sheet) {
 }
 
 const QStringList kCompleteFixtureState = utf8List({
-    "SaisieNom=DUPONT", "SaisieRue=rue de l'Église, « chez Zoé »",
-    "SaisieActivite=  Développeur; \"indépendant\"  ", "SaisieTelPortable=06 12 34 56 78",
-    "Qora:on", "ZOLK:off", "MembreAutre:on", "SaisieAutre:shown", "SaisieAutre=Club Œuvre",
+    "SaisieNom=DUPONT",
+    "SaisieRue=rue de l'Église, « chez Zoé »",
+    "SaisieActivite=  Développeur; \"indépendant\"  ",
+    "SaisieTelPortable=06 12 34 56 78",
+    "Qora:on",
+    "ZOLK:off",
+    "MembreAutre:on",
+    "SaisieAutre:shown",
+    "SaisieAutre=Club Œuvre",
     "SaisieDescription=Un éditeur de textes.\nDeux lignes, « ; » et \"guillemets\".",
-    "LogAuChoix:on", "DocFrancais:on", "DiffuBeta:on", "LimitationsOui:on", "Limitations:shown",
-    "Limitations=Limité à 30 jours.\n", "CDnon:on", "ListeCategorie=Bureautique",
-    "ListeSousCategorie=Euro", "OptionAutre:on", "SaisieDiffuAutre:shown",
-    "SaisieDiffuAutre=Partagiciel, maison", "SaisieRetribution=50", "LicenceSources:on",
-    "LicenceVersionGratos:off", "LicenceManuel:on", "LicenceBBS:on", "LicenceAutres:on",
-    "AutresServices:shown", "TitreAutresServices:shown",
-    "AutresServices=Mises à jour payées en €\nŸ compris  ", "Linux:on", "DOS:off",
+    "LogAuChoix:on",
+    "DocFrancais:on",
+    "DiffuBeta:on",
+    "LimitationsOui:on",
+    "Limitations:shown",
+    "Limitations=Limité à 30 jours.\n",
+    "CDnon:on",
+    "ListeCategorie=Bureautique",
+    "ListeSousCategorie=Euro",
+    "OptionAutre:on",
+    "SaisieDiffuAutre:shown",
+    "SaisieDiffuAutre=Partagiciel, maison",
+    "SaisieRetribution=50",
+    "LicenceSources:on",
+    "LicenceVersionGratos:off",
+    "LicenceManuel:on",
+    "LicenceBBS:on",
+    "LicenceAutres:on",
+    "AutresServices:shown",
+    "TitreAutresServices:shown",
+    "AutresServices=Mises à jour payées en €\nŸ compris  ",
+    "Linux:on",
+    "DOS:off",
 });
 
 } // namespace
@@ -213,7 +248,9 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
 };
 
-void TestSheetFileWindow::init() { m_folder = std::make_unique<QTemporaryDir>(); }
+void TestSheetFileWindow::init() {
+    m_folder = std::make_unique<QTemporaryDir>();
+}
 
 void TestSheetFileWindow::savesTheTypedSheetByteForByte() {
     Sheet sheet;
@@ -230,13 +267,14 @@ void TestSheetFileWindow::loadsAndSavesAgainByteForByte_data() {
     QTest::addColumn<QStringList>("checks");
 
     QTest::newRow("complet.pxr") << fixture("complet.pxr") << "Pixelor" << kCompleteFixtureState;
-    QTest::newRow("zorvane.zrv")
-        << fixture("zorvane.zrv") << "Zorvane"
-        << utf8List({"SaisieNom=MARTIN", "SaisieAutre:hidden", "MembreAutre:off", "ZOLK:on",
-                     "DocAnglais:on", "LimitationsNon:on", "Limitations:hidden",
-                     "ListeCategorie=Jeux", "ListeSousCategorie=Réflexion", "Assimile:on",
-                     "OptionAutre:off", "SaisieDiffuAutre:hidden", "LicenceAutres:off",
-                     "AutresServices:hidden", "Windows95:on"});
+    QTest::newRow("zorvane.zrv") << fixture("zorvane.zrv") << "Zorvane"
+                                 << utf8List({"SaisieNom=MARTIN", "SaisieAutre:hidden",
+                                              "MembreAutre:off", "ZOLK:on", "DocAnglais:on",
+                                              "LimitationsNon:on", "Limitations:hidden",
+                                              "ListeCategorie=Jeux", "ListeSousCategorie=Réflexion",
+                                              "Assimile:on", "OptionAutre:off",
+                                              "SaisieDiffuAutre:hidden", "LicenceAutres:off",
+                                              "AutresServices:hidden", "Windows95:on"});
 }
 
 void TestSheetFileWindow::loadsAndSavesAgainByteForByte() {
@@ -266,8 +304,8 @@ void TestSheetFileWindow::appliesLinesAsTheAuthorWould_data() {
                      "Limitations:hidden", "SaisieDiffuAutre:hidden", "AutresServices:hidden"});
     QTest::newRow("18 ticked, no name")
         << utf8List({"18=1 "}) << utf8List({"MembreAutre:on", "SaisieAutre:shown", "SaisieAutre="});
-    QTest::newRow("18 unticked")
-        << utf8List({"18=0"}) << utf8List({"MembreAutre:off", "SaisieAutre:hidden"});
+    QTest::newRow("18 unticked") << utf8List({"18=0"})
+                                 << utf8List({"MembreAutre:off", "SaisieAutre:hidden"});
     QTest::newRow("21 as a number") << utf8List({"21= 2 "}) << utf8List({"LogAnglais:on"});
     QTest::newRow("28 as text only")
         << utf8List({"28= 2 "}) << utf8List({"LimitationsOui:off", "LimitationsNon:off"});
@@ -350,7 +388,8 @@ void TestSheetFileWindow::refusesAFileAndKeepsTheSheet_data() {
     QTest::addColumn<QString>("reason");
 
     QTest::newRow("missing file") << "absente.pxr" << QByteArray() << "il n'existe pas";
-    QTest::newRow("72 lines") << "longue.pxr" << "V2\r\n" + QByteArray("x\r\n").repeated(71)
+    QTest::newRow("72 lines") << "longue.pxr"
+                              << "V2\r\n" + QByteArray("x\r\n").repeated(71)
                               << "il compte plus de 71 lignes";
     QTest::newRow("72 earlier lines")
         << "ancienne.pxr" << QByteArray("x\r\n").repeated(72) << "il compte plus de 71 lignes";
@@ -393,23 +432,49 @@ void TestSheetFileWindow::importsEarlierVersionFilesAfterTheWarning_data() {
     QTest::newRow("71 lines") << crlfLines(QList<QByteArray>(71, "1")) << 1
                               << utf8List({"SaisieNom=1", "Qora:on", "LogFrancais:on",
                                            "OptionAutre:off", "Shareware:on"});
-    QTest::newRow("ancienne.pxr")
-        << fixture("ancienne.pxr") << 2
-        << utf8List({"SaisieNom=DURAND", "SaisieIndice=Ter", "SaisieTelBur=04 78 11 11 11",
-                     "SaisieTelPortable=", "SaisieEmail=paul@exemple.fr",
-                     "SaisieWeb=http://exemple.fr", "SaisieNaissance=1965",
-                     "SaisieActivite=Professeur", "Qora:on", "ZOLK:off", "MembreAutre:on",
-                     "SaisieAutre:shown", "SaisieAutre=ZOLK Sud", "SaisieLogiciel=CALCULETTE",
-                     "SaisieDescription=Une calculette.", "LogAnglais:on", "DocAuChoix:on",
-                     "SaisieVersion=1.5", "SaisieDateCreation=01/02/1999", "SaisieLangage=Basic",
-                     "SaisieVersionLangage=4.5", "LimitationsOui:on", "Limitations:shown",
-                     "Limitations=Démo limitée.", "CDoui:on", "OptionAutre:on",
-                     "SaisieDiffuAutre=Logiciel libre", "SaisieRetribution=100",
-                     "LicenceSources:on", "LicenceVersionGratos:off", "LicenceManuel:on",
-                     "LicenceTel:on", "LicenceBBS:on", "LicenceAutres:on",
-                     "AutresServices=Mises à jour", "DiffuInedit:off", "DiffuBeta:off",
-                     "ListeCategorie=", "DOS:off", "Linux:off", "Shareware:shown",
-                     "Assimile:hidden"});
+    QTest::newRow("ancienne.pxr") << fixture("ancienne.pxr") << 2
+                                  << utf8List({"SaisieNom=DURAND",
+                                               "SaisieIndice=Ter",
+                                               "SaisieTelBur=04 78 11 11 11",
+                                               "SaisieTelPortable=",
+                                               "SaisieEmail=paul@exemple.fr",
+                                               "SaisieWeb=http://exemple.fr",
+                                               "SaisieNaissance=1965",
+                                               "SaisieActivite=Professeur",
+                                               "Qora:on",
+                                               "ZOLK:off",
+                                               "MembreAutre:on",
+                                               "SaisieAutre:shown",
+                                               "SaisieAutre=ZOLK Sud",
+                                               "SaisieLogiciel=CALCULETTE",
+                                               "SaisieDescription=Une calculette.",
+                                               "LogAnglais:on",
+                                               "DocAuChoix:on",
+                                               "SaisieVersion=1.5",
+                                               "SaisieDateCreation=01/02/1999",
+                                               "SaisieLangage=Basic",
+                                               "SaisieVersionLangage=4.5",
+                                               "LimitationsOui:on",
+                                               "Limitations:shown",
+                                               "Limitations=Démo limitée.",
+                                               "CDoui:on",
+                                               "OptionAutre:on",
+                                               "SaisieDiffuAutre=Logiciel libre",
+                                               "SaisieRetribution=100",
+                                               "LicenceSources:on",
+                                               "LicenceVersionGratos:off",
+                                               "LicenceManuel:on",
+                                               "LicenceTel:on",
+                                               "LicenceBBS:on",
+                                               "LicenceAutres:on",
+                                               "AutresServices=Mises à jour",
+                                               "DiffuInedit:off",
+                                               "DiffuBeta:off",
+                                               "ListeCategorie=",
+                                               "DOS:off",
+                                               "Linux:off",
+                                               "Shareware:shown",
+                                               "Assimile:hidden"});
 }
 
 void TestSheetFileWindow::importsEarlierVersionFilesAfterTheWarning() {
@@ -441,8 +506,8 @@ void TestSheetFileWindow::keepsTheWindowsMagazineForAFileOfTheOther() {
     writeBytes(path(QStringLiteral("zorvane.zrv")), fixture("zorvane.zrv"));
     Sheet sheet("Pixelor");
     sheet.load(path(QStringLiteral("zorvane.zrv")));
-    sheet.verify(utf8List({"SaisieNom=MARTIN", "Assimile:on", "Assimile:hidden",
-                           "Shareware:shown", "SaisieRetribution:shown"}));
+    sheet.verify(utf8List({"SaisieNom=MARTIN", "Assimile:on", "Assimile:hidden", "Shareware:shown",
+                           "SaisieRetribution:shown"}));
     QCOMPARE(sheet.window->magazine(), 1);
 
     sheet.save(path(QStringLiteral("pixelor.pxr")));
@@ -493,8 +558,8 @@ void TestSheetFileWindow::asksTheDialogsWithTheMagazinesTexts() {
         sheet.click("Charger");
         const FileDialogRequest& save = sheet.doubles.fileDialogs.saveRequests.at(0);
         const FileDialogRequest& open = sheet.doubles.fileDialogs.openRequests.at(0);
-        const QString extension = QLatin1String(magazine) == u"Pixelor" ? QStringLiteral("pxr")
-                                                                         : QStringLiteral("zrv");
+        const QString extension =
+            QLatin1String(magazine) == u"Pixelor" ? QStringLiteral("pxr") : QStringLiteral("zrv");
         QCOMPARE(save.title, QStringLiteral("Enregistrer une Scribel ") + QLatin1String(magazine));
         QCOMPARE(save.fileTypeText, QStringLiteral("Scribel (*.%1)").arg(extension));
         QCOMPARE(open.title, QStringLiteral("Charger une Scribel"));
@@ -527,8 +592,8 @@ void TestSheetFileWindow::tellsWhenSavingFailsAndKeepsTheOldFile() {
     sheet.save(disk.path(QStringLiteral("nouvelle.pxr")));
 
     QCOMPARE(bytesOf(old), QByteArray("ancienne"));
-    QCOMPARE(disk.entries(), QStringList({QStringLiteral("fiche.pxr"),
-                                          QStringLiteral("remplissage")}));
+    QCOMPARE(disk.entries(),
+             QStringList({QStringLiteral("fiche.pxr"), QStringLiteral("remplissage")}));
     const auto& shown = sheet.doubles.messages.shown;
     QCOMPARE(shown.size(), 2u);
     QCOMPARE(shown[0].icon, MessageIcon::Critical);
