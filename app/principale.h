@@ -71,11 +71,11 @@ private:
     void Saisie_KeyPress(const KeyRule& rule, QChar& code);
 
     QWidget* control(QStringView name) const;
-    QWidget* field(Field field) const;
-    void setShown(Field field, bool shown);
-    void empty(Field field);
+    QWidget* field(Field which) const;
+    void setShown(Field which, bool shown);
+    void empty(Field which);
     // Gives the focus, except to a field on a hidden tab while the program sets values.
-    void giveFocus(Field field);
+    void giveFocus(Field which);
     void bringWindowButtonsToFront(bool front);
 
     Services m_services;

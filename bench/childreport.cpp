@@ -1,0 +1,31 @@
+#include "childreport.h"
+
+#include "processmeasures.h"
+
+#include <cstdio>
+
+namespace scribel::bench {
+
+void ChildReport::mark(const char* name) {
+    m_marks.emplace_back(name, monotonicNanoseconds());
+}
+
+void ChildReport::sample(const char* name, std::int64_t nanoseconds) {
+    m_samples.emplace_back(name, nanoseconds);
+}
+
+void ChildReport::print() const {
+    for (const auto& [name, at] : m_marks) {
+        std::printf("mark %s %lld\n", name, static_cast<long long>(at));
+    }
+    for (const auto& [name, duration] : m_samples) {
+        std::printf("sample %s %lld\n", name, static_cast<long long>(duration));
+    }
+    if (m_size.isValid()) {
+        std::printf("size %d %d\n", m_size.width(), m_size.height());
+    }
+    std::printf("peak %lld\n", static_cast<long long>(peakResidentKibibytes()));
+    std::fflush(stdout);
+}
+
+} // namespace scribel::bench

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QSize>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace scribel::bench {
+
+// What a child process tells the benchmark on its standard output, one line each:
+//   mark NAME NANOSECONDS    a moment on the monotonic clock
+//   sample NAME NANOSECONDS  the duration of one run of an operation
+//   size WIDTH HEIGHT        the window's size in pixels
+//   peak KIB                 the process's peak resident memory
+// Everything is kept until print(), so that writing costs nothing while measuring.
+class ChildReport final {
+public:
+    void mark(const char* name);
+    void sample(const char* name, std::int64_t nanoseconds);
+    void size(QSize pixels) { m_size = pixels; }
+
+    // Writes every line, the peak memory as it is now last.
+    void print() const;
+
+private:
+    std::vector<std::pair<const char*, std::int64_t>> m_marks;
+    std::vector<std::pair<const char*, std::int64_t>> m_samples;
+    QSize m_size;
+};
+
+} // namespace scribel::bench

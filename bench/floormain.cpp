@@ -1,0 +1,20 @@
+// The floor of the start-up benchmark as a program of its own, which links Qt Widgets
+// and nothing else: what no Qt program showing seven tabs can beat. The benchmark
+// starts it as a child; alone it shows its window, reports and quits.
+
+#include "childreport.h"
+#include "emptywindow.h"
+#include "firstframe.h"
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char* argv[]) {
+    scribel::bench::ChildReport report;
+    report.mark("main");
+    QApplication app(argc, argv);
+    report.mark("application");
+    const auto window = scribel::bench::makeEmptyWindow(scribel::bench::sizeArgument(argc, argv));
+    report.mark("window");
+    return scribel::bench::showAndReport(*window, report);
+}

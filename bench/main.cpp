@@ -1,0 +1,39 @@
+// La Scribel's benchmark: start-up to the first painted frame against an empty Qt
+// window, peak memory, and a load, a save and a print of a full sheet through the
+// window. Run it from a release-like build:
+//   bench/run.sh                      (builds build/release, then runs)
+//   build/release/bench/scribel_bench [--runs 20] [--iterations 20]
+// It starts itself again for each measure, in one of the child modes below.
+
+#include "childreport.h"
+#include "driver.h"
+#include "sheetwork.h"
+#include "startupchildren.h"
+
+#include <QString>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool isArgument(int argc, char* argv[], int index, const char* text) {
+    return index < argc && std::strcmp(argv[index], text) == 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    scribel::bench::ChildReport report;
+    report.mark("main");
+    if (isArgument(argc, argv, 1, "--startup") && isArgument(argc, argv, 2, "real")) {
+        return scribel::bench::runRealStartup(argc, argv, report);
+    }
+    if (isArgument(argc, argv, 1, "--startup") && isArgument(argc, argv, 2, "empty")) {
+        return scribel::bench::runEmptyStartup(argc, argv, report);
+    }
+    if (isArgument(argc, argv, 1, "--work") && argc == 4) {
+        return scribel::bench::runSheetWork(argc, argv, QString::fromLocal8Bit(argv[3]),
+                                            std::atoi(argv[2]));
+    }
+    return scribel::bench::runBenchmark(argc, argv);
+}

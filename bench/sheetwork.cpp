@@ -1,0 +1,138 @@
+#include "sheetwork.h"
+
+#include "app/principale.h"
+#include "childreport.h"
+#include "firstframe.h"
+#include "platform/qtpageprinter.h"
+#include "platform/systemclock.h"
+#include "processmeasures.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace scribel::bench {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The dialogs answer the path the benchmark set, at once.
+class ScriptedDialogs final : public FileDialogs {
+public:
+    QString nextPath;
+
+    std::optional<QString> askSaveFile(QWidget*, const FileDialogRequest&) override {
+        return nextPath;
+    }
+    std::optional<QString> askOpenFile(QWidget*, const FileDialogRequest&) override {
+        return nextPath;
+    }
+};
+
+// Counts the messages, which should not come, and answers "Oui" to every question.
+class CountingMessages final : public MessageBoxes {
+public:
+    int shown = 0;
+
+    void show(QWidget*, MessageIcon, const QString&, const QString&) override { ++shown; }
+    bool ask(QWidget*, const QString&, const QString&) override { return true; }
+};
+
+class NoOpenAction final : public OpenAction {
+public:
+    bool open(const QUrl&) override { return false; }
+};
+
+// The machine has no printer: "Imprimer" offers the PDF file, which Qt really writes.
+// Never the default printer, so that the benchmark puts nothing on paper.
+class PdfOnlyPrinter final : public PagePrinter {
+public:
+    bool hasDefaultPrinter() const override { return false; }
+    std::optional<QString> printOnDefaultPrinter(const Page&) override {
+        return u"pas d'impression sur papier pendant la mesure"_s;
+    }
+    std::optional<QString> printToPdf(const Page& page, const QString& path) override {
+        return m_qt.printToPdf(page, path);
+    }
+
+private:
+    QtPagePrinter m_qt;
+};
+
+template <typename Operation>
+void timeRuns(ChildReport& report, const char* name, int iterations, Operation operation) {
+    for (int run = 0; run < iterations; ++run) {
+        const std::int64_t start = monotonicNanoseconds();
+        operation();
+        // The author waits for the window to show the change too.
+        QCoreApplication::processEvents();
+        report.sample(name, monotonicNanoseconds() - start);
+    }
+}
+
+bool fail(const char* what) {
+    std::fprintf(stderr, "scribel_bench: %s\n", what);
+    return false;
+}
+
+bool didTheWork(const Principale& window, const CountingMessages& messages,
+                const QString& savedPath, const QString& pdfPath) {
+    if (messages.shown != 0) {
+        return fail("the window showed a message during the work");
+    }
+    if (window.form().text(Field::SaisieNom).isEmpty()) {
+        return fail("the loaded sheet has no surname");
+    }
+    if (QFileInfo(savedPath).size() <= 0 || QFileInfo(pdfPath).size() <= 0) {
+        return fail("the saved sheet or the PDF file is missing");
+    }
+    return true;
+}
+
+} // namespace
+
+int runSheetWork(int& argc, char* argv[], const QString& sheetPath, int iterations) {
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    const QString savedPath = folder.filePath(u"copie.pxr"_s);
+    const QString pdfPath = folder.filePath(u"fiche.pdf"_s);
+
+    ScriptedDialogs dialogs;
+    CountingMessages messages;
+    PdfOnlyPrinter printer;
+    NoOpenAction openAction;
+    SystemClock clock;
+    Principale window({dialogs, messages, printer, openAction, clock});
+
+    ChildReport report;
+    QEventLoop firstFrame;
+    whenFirstFramePainted(window, report, [&firstFrame] { firstFrame.quit(); });
+    window.show();
+    firstFrame.exec();
+    window.Pixelor_Click();
+    QCoreApplication::processEvents();
+
+    timeRuns(report, "load", iterations, [&] {
+        dialogs.nextPath = sheetPath;
+        window.Charger_Click();
+    });
+    timeRuns(report, "save", iterations, [&] {
+        dialogs.nextPath = savedPath;
+        window.Sauvegarder_Click();
+    });
+    timeRuns(report, "print", iterations, [&] {
+        dialogs.nextPath = pdfPath;
+        window.Imprimer_Click();
+    });
+
+    if (!didTheWork(window, messages, savedPath, pdfPath)) {
+        return 1;
+    }
+    report.print();
+    return 0;
+}
+
+} // namespace scribel::bench

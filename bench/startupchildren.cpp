@@ -1,0 +1,51 @@
+#include "startupchildren.h"
+
+#include "app/principale.h"
+#include "childreport.h"
+#include "emptywindow.h"
+#include "firstframe.h"
+#include "platform/qtfiledialogs.h"
+#include "platform/qtmessageboxes.h"
+#include "platform/qtopenaction.h"
+#include "platform/qtpageprinter.h"
+#include "platform/systemclock.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace scribel::bench {
+
+using namespace Qt::Literals::StringLiterals;
+
+int runRealStartup(int& argc, char* argv[], ChildReport& report) {
+    QApplication app(argc, argv);
+    report.mark("application");
+
+    // What main() does before it shows the window, step for step.
+    QApplication::setApplicationName(u"La Scribel"_s);
+    QApplication::setDesktopFileName(u"scribel"_s);
+    QTranslator qtFrench;
+    if (qtFrench.load(u"qtbase_fr"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench);
+    }
+    QtFileDialogs fileDialogs;
+    QtMessageBoxes messages;
+    QtPagePrinter printer;
+    QtOpenAction openAction;
+    SystemClock clock;
+    Principale window({fileDialogs, messages, printer, openAction, clock});
+    report.mark("window");
+
+    return showAndReport(window, report);
+}
+
+int runEmptyStartup(int& argc, char* argv[], ChildReport& report) {
+    QApplication app(argc, argv);
+    report.mark("application");
+    const auto window = makeEmptyWindow(sizeArgument(argc, argv));
+    report.mark("window");
+    return showAndReport(*window, report);
+}
+
+} // namespace scribel::bench
