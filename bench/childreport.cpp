@@ -24,6 +24,7 @@ void ChildReport::print() const {
     if (m_size.isValid()) {
         std::printf("size %d %d\n", m_size.width(), m_size.height());
     }
+    std::printf("cpu %lld\n", static_cast<long long>(cpuNanoseconds()));
     std::printf("peak %lld\n", static_cast<long long>(peakResidentKibibytes()));
     std::fflush(stdout);
 }

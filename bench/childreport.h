@@ -11,6 +11,7 @@ namespace scribel::bench {
 //   mark NAME NANOSECONDS    a moment on the monotonic clock
 //   sample NAME NANOSECONDS  the duration of one run of an operation
 //   size WIDTH HEIGHT        the window's size in pixels
+//   cpu NANOSECONDS          the processor time the process has used
 //   peak KIB                 the process's peak resident memory
 // Everything is kept until print(), so that writing costs nothing while measuring.
 class ChildReport final {
@@ -19,7 +20,7 @@ public:
     void sample(const char* name, std::int64_t nanoseconds);
     void size(QSize pixels) { m_size = pixels; }
 
-    // Writes every line, the peak memory as it is now last.
+    // Writes every line, the processor time and peak memory as they are now last.
     void print() const;
 
 private:

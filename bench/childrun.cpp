@@ -37,6 +37,8 @@ ChildResult parseReport(const QByteArray& output, qint64 startedNs) {
                 static_cast<double>(words[2].toLongLong()) / kNanosecondsPerMs);
         } else if (words.size() == 3 && words[0] == "size") {
             result.size = QSize(words[1].toInt(), words[2].toInt());
+        } else if (words.size() == 2 && words[0] == "cpu") {
+            result.cpuMs = static_cast<double>(words[1].toLongLong()) / kNanosecondsPerMs;
         } else if (words.size() == 2 && words[0] == "peak") {
             result.peakMib = static_cast<double>(words[1].toLongLong()) / kKibPerMib;
         }

@@ -14,6 +14,7 @@ struct ChildResult {
     QMap<QString, double> marksMs;
     QMap<QString, QList<double>> samplesMs;
     QSize size;
+    double cpuMs = 0;
     double peakMib = 0;
 };
 

@@ -6,7 +6,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 
@@ -43,6 +45,15 @@ bool runStartups(const Programs& programs, QSize size, Results* results) {
     return true;
 }
 
+// Other work on the machine slows the children down: the figures say how busy it was.
+QString loadAverage() {
+    QFile file(u"/proc/loadavg"_s);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return u"unknown"_s;
+    }
+    return QString::fromLatin1(file.readLine().split(' ').value(0));
+}
+
 } // namespace
 
 int runBenchmark(int& argc, char* argv[]) {
@@ -59,8 +70,15 @@ int runBenchmark(int& argc, char* argv[]) {
     parser.addOptions({runsOption, iterationsOption, sheetOption});
     parser.process(app);
 
+    // Children started outside a desktop session would each warn that this is missing.
+    QTemporaryDir runtimeFolder;
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && runtimeFolder.isValid()) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
+    }
+
     Results results;
     results.platform = childPlatform();
+    results.loadAverage = loadAverage();
     results.sheet = QFileInfo(parser.value(sheetOption)).absoluteFilePath();
     results.iterations = std::max(1, parser.value(iterationsOption).toInt());
     const int runs = std::max(1, parser.value(runsOption).toInt());

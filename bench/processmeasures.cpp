@@ -11,10 +11,27 @@ std::int64_t monotonicNanoseconds() {
     return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 }
 
-std::int64_t peakResidentKibibytes() {
+namespace {
+
+std::int64_t nanoseconds(const timeval& time) {
+    return std::int64_t{time.tv_sec} * 1'000'000'000 + std::int64_t{time.tv_usec} * 1'000;
+}
+
+rusage ownUsage() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss; // KiB on Linux
+    return usage;
+}
+
+} // namespace
+
+std::int64_t cpuNanoseconds() {
+    const rusage usage = ownUsage();
+    return nanoseconds(usage.ru_utime) + nanoseconds(usage.ru_stime);
+}
+
+std::int64_t peakResidentKibibytes() {
+    return ownUsage().ru_maxrss; // KiB on Linux
 }
 
 } // namespace scribel::bench

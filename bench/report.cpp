@@ -70,18 +70,25 @@ QString goal(const QString& what, double ratio) {
         times(ratio));
 }
 
+QList<double> cpu(const QList<ChildResult>& runs) {
+    return each(runs, [](const ChildResult& run) { return run.cpuMs; });
+}
+
 QString startupTable(const Results& results, double& ratio) {
-    QString text = row({u"Start-up to the first painted frame"_s, u"median"_s, u"min"_s}) +
-                   row({u"---"_s, u"--:"_s, u"--:"_s});
+    QString text = row({u"Start-up to the first painted frame"_s, u"median"_s, u"min"_s,
+                        u"processor time (median)"_s}) +
+                   row({u"---"_s, u"--:"_s, u"--:"_s, u"--:"_s});
     const auto line = [&text](const QString& label, const QList<ChildResult>& runs) {
-        text += row({label, ms(median(firstFrame(runs))), ms(minimum(firstFrame(runs)))});
+        text += row({label, ms(median(firstFrame(runs))), ms(minimum(firstFrame(runs))),
+                     ms(median(cpu(runs)))});
     };
     line(u"Empty window with seven tabs, Qt Widgets alone (the floor)"_s, results.floor);
     line(u"Empty window with seven tabs, in the benchmark's program"_s, results.emptyHere);
     line(u"La Scribel's window"_s, results.real);
     ratio = median(firstFrame(results.real)) / median(firstFrame(results.floor));
     text += row({u"Real / floor"_s, times(ratio),
-                 times(minimum(firstFrame(results.real)) / minimum(firstFrame(results.floor)))});
+                 times(minimum(firstFrame(results.real)) / minimum(firstFrame(results.floor))),
+                 times(median(cpu(results.real)) / median(cpu(results.floor)))});
     return text;
 }
 
@@ -143,9 +150,11 @@ QString formatResults(const Results& results) {
     const QString memory = memoryTable(results, memoryRatio);
     return u"## La Scribel %1.%2: benchmark\n\n"_s.arg(kVersionMajor).arg(kVersionMinor) +
            u"Platform %1; %2 fresh processes per start-up row, after one warm-up each; "
-           u"%3 runs of each operation in one process, on the sheet %4.\n\n"_s.arg(
-               results.platform, QString::number(results.floor.size()),
-               QString::number(results.iterations), QFileInfo(results.sheet).fileName()) +
+           u"%3 runs of each operation in one process, on the sheet %4; load average %5 "
+           u"when the run began.\n\n"_s.arg(results.platform, QString::number(results.floor.size()),
+                                             QString::number(results.iterations),
+                                             QFileInfo(results.sheet).fileName(),
+                                             results.loadAverage) +
            startup + u"\n"_s + memory + u"\n"_s + workTable(results) + u"\n"_s +
            phaseTable(results) + u"\n"_s +
            goal(u"Start-up (median)"_s, startupRatio) +

@@ -10,6 +10,7 @@ namespace scribel::bench {
 // Everything one benchmark run measured.
 struct Results {
     QString platform;
+    QString loadAverage; // the machine's, when the benchmark began
     QString sheet;
     int iterations = 0;
     QList<ChildResult> floor;     // the empty window, in a program of Qt Widgets alone

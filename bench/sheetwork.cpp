@@ -94,8 +94,10 @@ bool didTheWork(const Principale& window, const CountingMessages& messages,
 
 } // namespace
 
-int runSheetWork(int& argc, char* argv[], const QString& sheetPath, int iterations) {
+int runSheetWork(int& argc, char* argv[], const QString& sheetArgument, int iterations) {
     QApplication app(argc, argv);
+    // Loading moves the current folder to the file's own.
+    const QString sheetPath = QFileInfo(sheetArgument).absoluteFilePath();
     QTemporaryDir folder;
     const QString savedPath = folder.filePath(u"copie.pxr"_s);
     const QString pdfPath = folder.filePath(u"fiche.pdf"_s);

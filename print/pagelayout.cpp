@@ -42,7 +42,7 @@ struct RunInput {
 };
 
 QString membership(const Form& form) {
-    const QString ticked = chosenText(form, kMemberships);
+    QString ticked = chosenText(form, kMemberships);
     if (!ticked.isEmpty() || !form.isOn(Field::MembreAutre)) {
         return ticked;
     }

@@ -35,6 +35,21 @@ if [[ $title != "La Scribel 2.0" || $width != 549 || $height != 330 ]]; then
     exit 1
 fi
 
+# Choose Pixelor by clicking its button where its twips put it: left 2190, top 1800,
+# 1695 x 375 twips, 15 twips a pixel.
+xdotool mousemove --window "$window" $((2190 / 15 + 1695 / 30)) $((1800 / 15 + 375 / 30)) click 1
+for _ in $(seq 50); do
+    title=$(xdotool getwindowname "$window")
+    [[ $title == "La Scribel 2.0 Pixelor" ]] && break
+    sleep 0.1
+done
+if [[ $title != "La Scribel 2.0 Pixelor" ]]; then
+    echo "FAIL: after a click on Pixelor the title is '$title'"
+    exit 1
+fi
+import -window "$window" "${TMPDIR:-/tmp}/scribel-pixelor.png"
+echo "Pixelor chosen: '$title'"
+
 if [[ -n $shots ]]; then
     mkdir -p "$shots"
     sleep 0.5
@@ -55,4 +70,15 @@ if [[ -n $shots ]]; then
         xdotool mousemove --window "$window" 28 18 click 1
     done
 fi
+# Alt+Q is the Quitter button: the program ends at once.
+xdotool key --window "$window" alt+q
+for _ in $(seq 50); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 $pid 2>/dev/null; then
+    echo "FAIL: the program did not end on Alt+Q"
+    exit 1
+fi
+trap - EXIT
 echo "PASS"
