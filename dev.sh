@@ -46,8 +46,21 @@ start)
     exec build/release/app/scribel
     ;;
 test)
+    # 1. The whole suite on the optimised build, then clang-tidy over the same sources.
     build build/release
     ctest --test-dir build/release --output-on-failure -j "$(nproc)"
+    tools/tidy.sh build/release
+
+    # 2. The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
+    #    any report fails the run.
+    build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DSCRIBEL_SANITIZE=ON -DSCRIBEL_BENCHMARKS=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp:print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)"
+
+    # 3. A short, bounded run of the sheet reader's fuzzer on its kept corpus.
+    tools/fuzz.sh build/fuzz "${SCRIBEL_FUZZ_SECONDS:-60}"
     ;;
 *)
     echo "usage: $0 [start|test]" >&2

@@ -5,8 +5,8 @@
 namespace scribel {
 
 QString bannerText() {
-    const QStringList copies(11, QStringLiteral("Faites le choix de votre magazine !!"));
-    return copies.join(QStringLiteral("   "));
+    const QStringList copies(kBannerCopies, kBannerInvitation.toString());
+    return copies.join(kBannerSeparator.toString());
 }
 
 } // namespace scribel

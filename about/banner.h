@@ -4,6 +4,12 @@
 
 namespace scribel {
 
+#include <QStringView>
+
+inline constexpr QStringView kBannerInvitation = u"Faites le choix de votre magazine !!";
+inline constexpr QStringView kBannerSeparator = u"   ";
+inline constexpr int kBannerCopies = 11;
+
 // The banner's text: the invitation eleven times, three spaces between copies.
 QString bannerText();
 

@@ -7,18 +7,21 @@ namespace {
 using K = ControlKind;
 using S = StartState;
 
-constexpr QStringView f(Field field) { return fieldName(field); }
+constexpr QStringView f(Field field) {
+    return fieldName(field);
+}
 
 constexpr QStringView kPixelorPicture = u":/images/titre-pixelor.png";
 constexpr QStringView kZorvanePicture = u":/images/titre-zorvane.png";
+constexpr QStringView kPixelorButton = u":/images/bouton-pixelor.png";
+constexpr QStringView kZorvaneButton = u":/images/bouton-zorvane.png";
 
 } // namespace
 
 const std::vector<TabSpec>& tabCatalogue() {
     static const std::vector<TabSpec> tabs = {
-        {u"&La Scribel"},         {u"L'&auteur"},
-        {u"Le &programme"},       {u"La &distribution"},
-        {u"La &licence"},         {u"&Systeme d'exploitation"},
+        {u"&La Scribel"},      {u"L'&auteur"},   {u"Le &programme"},
+        {u"La &distribution"}, {u"La &licence"}, {u"&Systeme d'exploitation"},
         {u"&A propos"},
     };
     return tabs;
@@ -162,8 +165,8 @@ const std::vector<ControlSpec>& controlCatalogue() {
         {u"Internet", K::Button, onTab(6), u"", 0, 600, 4080, 6975, 375},
 
         // The window's own buttons, drawn over the start tab
-        {u"Pixelor", K::PictureButton, onWindow(), u"Pixelor", 0, 1800, 1800, 1695, 375, S::Shown, {}, kPixelorPicture},
-        {u"Zorvane", K::PictureButton, onWindow(), u"Zorvane", 0, 3960, 1800, 1695, 375, S::Shown, {}, kZorvanePicture},
+        {u"Pixelor", K::PictureButton, onWindow(), u"Pixelor", 0, 1800, 1800, 1695, 375, S::Shown, {}, kPixelorButton},
+        {u"Zorvane", K::PictureButton, onWindow(), u"Zorvane", 0, 3960, 1800, 1695, 375, S::Shown, {}, kZorvaneButton},
         {u"Quitter", K::Button, onWindow(), u"&Quitter", 0, 6000, 4440, 1095, 375},
     };
     return controls;

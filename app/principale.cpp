@@ -4,9 +4,11 @@
 #include "about/documents.h"
 #include "about/information.h"
 #include "about/links.h"
+#include "app/bannerlabel.h"
 #include "app/categories.h"
 #include "app/compacttabstyle.h"
 #include "app/controlcatalogue.h"
+#include "app/lazypicture.h"
 #include "app/magazinepresentation.h"
 #include "app/sheetlineedit.h"
 #include "app/sheettextedit.h"
@@ -131,7 +133,7 @@ Principale::Principale(const Services& services, QWidget* parent)
     registerPictures();
     setObjectName(QStringLiteral("Principale"));
     setFont(arial(7.5)); // small enough for every caption to fit the sizes it is given
-    setWindowIcon(QIcon(QStringLiteral(":/images/scribel.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/images/scribel-48.png")));
     buildControls();
     m_form = std::make_unique<WidgetForm>(*this);
     connectHandlers();
@@ -247,9 +249,7 @@ void Principale::buildControls() {
             break;
         }
         case ControlKind::Picture: {
-            auto* picture = new QLabel(container);
-            picture->setPixmap(QPixmap(spec.picture.toString()));
-            picture->setScaledContents(true);
+            auto* picture = new LazyPicture(spec.picture.toString(), container);
             picture->setAccessibleName(caption);
             widget = picture;
             break;
@@ -272,7 +272,7 @@ void Principale::buildControls() {
             break;
         }
         case ControlKind::BannerText: {
-            m_message = new QLabel(bannerText(), container);
+            m_message = new BannerLabel(container);
             m_message->setFont(arial(15.75, true, true));
             QPalette palette = m_message->palette();
             setAllColourGroups(palette, QPalette::WindowText, Qt::blue);
@@ -282,15 +282,22 @@ void Principale::buildControls() {
             break;
         }
         case ControlKind::InfoText: {
-            auto* text = new QPlainTextEdit(container);
-            text->setPlainText(
-                informationText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-            text->setReadOnly(true);
+            // Read-only text on light yellow; a label is all it needs, and opens faster
+            // than an edit box.
+            auto* text = new QLabel(container);
+            text->setTextFormat(Qt::PlainText);
+            text->setText(informationText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            text->setWordWrap(true);
+            text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            text->setMargin(3);
+            text->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
             text->setAccessibleName(caption);
             QPalette palette = text->palette();
-            setAllColourGroups(palette, QPalette::Base, kLightYellow);
-            setAllColourGroups(palette, QPalette::Text, Qt::black);
+            setAllColourGroups(palette, QPalette::Window, kLightYellow);
+            setAllColourGroups(palette, QPalette::WindowText, Qt::black);
+            setAllColourGroups(palette, QPalette::Text, Qt::black); // readable while disabled
             text->setPalette(palette);
+            text->setAutoFillBackground(true);
             widget = text;
             break;
         }

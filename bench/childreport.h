@@ -9,7 +9,7 @@ namespace scribel::bench {
 
 // What a child process tells the benchmark on its standard output, one line each:
 //   mark NAME NANOSECONDS    a moment on the monotonic clock
-//   sample NAME NANOSECONDS  the duration of one run of an operation
+//   sample NAME WALL CPU     one run of an operation: its duration and processor time, in ns
 //   size WIDTH HEIGHT        the window's size in pixels
 //   cpu NANOSECONDS          the processor time the process has used
 //   peak KIB                 the process's peak resident memory
@@ -17,7 +17,7 @@ namespace scribel::bench {
 class ChildReport final {
 public:
     void mark(const char* name);
-    void sample(const char* name, std::int64_t nanoseconds);
+    void sample(const char* name, std::int64_t wallNanoseconds, std::int64_t cpuNanoseconds);
     void size(QSize pixels) { m_size = pixels; }
 
     // Writes every line, the processor time and peak memory as they are now last.
@@ -25,7 +25,12 @@ public:
 
 private:
     std::vector<std::pair<const char*, std::int64_t>> m_marks;
-    std::vector<std::pair<const char*, std::int64_t>> m_samples;
+    struct Sample {
+        const char* name;
+        std::int64_t wall;
+        std::int64_t cpu;
+    };
+    std::vector<Sample> m_samples;
     QSize m_size;
 };
 

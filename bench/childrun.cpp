@@ -32,9 +32,12 @@ ChildResult parseReport(const QByteArray& output, qint64 startedNs) {
             result.marksMs.insert(QString::fromLatin1(words[1]),
                                   static_cast<double>(words[2].toLongLong() - startedNs) /
                                       kNanosecondsPerMs);
-        } else if (words.size() == 3 && words[0] == "sample") {
-            result.samplesMs[QString::fromLatin1(words[1])].append(
-                static_cast<double>(words[2].toLongLong()) / kNanosecondsPerMs);
+        } else if (words.size() == 4 && words[0] == "sample") {
+            const QString name = QString::fromLatin1(words[1]);
+            result.samplesMs[name].append(static_cast<double>(words[2].toLongLong()) /
+                                          kNanosecondsPerMs);
+            result.samplesCpuMs[name].append(static_cast<double>(words[3].toLongLong()) /
+                                             kNanosecondsPerMs);
         } else if (words.size() == 3 && words[0] == "size") {
             result.size = QSize(words[1].toInt(), words[2].toInt());
         } else if (words.size() == 2 && words[0] == "cpu") {

@@ -13,6 +13,7 @@ namespace scribel::bench {
 struct ChildResult {
     QMap<QString, double> marksMs;
     QMap<QString, QList<double>> samplesMs;
+    QMap<QString, QList<double>> samplesCpuMs;
     QSize size;
     double cpuMs = 0;
     double peakMib = 0;

@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <cstdio>
+#include <algorithm>
 
 namespace scribel::bench {
 
@@ -63,10 +63,10 @@ int runBenchmark(int& argc, char* argv[]) {
     parser.addHelpOption();
     const QCommandLineOption runsOption(u"runs"_s, u"Start-up processes per row."_s, u"N"_s,
                                         u"20"_s);
-    const QCommandLineOption iterationsOption(u"iterations"_s, u"Runs of each operation."_s,
-                                              u"N"_s, u"20"_s);
+    const QCommandLineOption iterationsOption(u"iterations"_s, u"Runs of each operation."_s, u"N"_s,
+                                              u"20"_s);
     const QCommandLineOption sheetOption(u"sheet"_s, u"The full sheet to load."_s, u"FILE"_s,
-                                        QStringLiteral(SCRIBEL_BENCH_SHEET));
+                                         QStringLiteral(SCRIBEL_BENCH_SHEET));
     parser.addOptions({runsOption, iterationsOption, sheetOption});
     parser.process(app);
 
@@ -92,14 +92,12 @@ int runBenchmark(int& argc, char* argv[]) {
         return 1;
     }
     for (int run = 1; run <= runs; ++run) {
-        std::fprintf(stderr, "start-up %d/%d\r", run, runs);
         if (!runStartups(programs, warmUp->size, &results)) {
             return 1;
         }
     }
-    std::fprintf(stderr, "loading, saving and printing...\n");
-    const auto work = runChild(programs.self, {u"--work"_s, QString::number(results.iterations),
-                                               results.sheet});
+    const auto work =
+        runChild(programs.self, {u"--work"_s, QString::number(results.iterations), results.sheet});
     if (!work) {
         return 1;
     }

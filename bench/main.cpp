@@ -3,7 +3,10 @@
 // window. Run it from a release-like build:
 //   bench/run.sh                      (builds build/release, then runs)
 //   build/release/bench/scribel_bench [--runs 20] [--iterations 20]
-// It starts itself again for each measure, in one of the child modes below.
+// It starts itself again, in a fresh process, for each measure:
+//   --startup real | --startup empty --size WxH   one start-up, up to the first frame
+//   --work N FILE                                 N loads, saves and prints of FILE
+// and starts scribel_bench_floor, beside it, for the floor.
 
 #include "childreport.h"
 #include "driver.h"

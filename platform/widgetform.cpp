@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QHash>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QValidator>
@@ -28,9 +29,16 @@ private:
 } // namespace
 
 WidgetForm::WidgetForm(QWidget& root) {
+    QHash<QString, QWidget*> byName; // one walk over the window, not one per field
+    const QList<QWidget*> widgets = root.findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (!widget->objectName().isEmpty()) {
+            byName.insert(widget->objectName(), widget);
+        }
+    }
     for (int i = 0; i < kFieldCount; ++i) {
         const QString name = kFieldNames[static_cast<std::size_t>(i)].toString();
-        QWidget* widget = root.findChild<QWidget*>(name);
+        QWidget* widget = byName.value(name);
         if (widget == nullptr) {
             qFatal("The window has no control named %s", qPrintable(name));
         }

@@ -14,7 +14,7 @@ inline constexpr int kMaxLines = 71;
 
 // The largest file read as a sheet: far above what 71 lines of typed fields fill, and
 // a guard against reading a film or a device whole.
-inline constexpr qint64 kMaxFileBytes = 1024 * 1024;
+inline constexpr qint64 kMaxFileBytes = qint64{1024} * 1024;
 
 enum class Layout {
     Current, // the first line begins with the version marker

@@ -31,3 +31,11 @@ convert -size 256x256 xc:none \
     -draw 'line 72,72 184,72' -draw 'line 72,108 184,108' -draw 'line 72,144 150,144' \
     -stroke '#d62d4a' -strokewidth 12 -draw 'line 96,200 176,180' \
     -depth 8 "$out/scribel.png"
+
+# What the window shows at start is drawn from small pictures, quick to decode: the
+# magazine buttons' pictures at the button's size (and twice it), a small window icon.
+for magazine in pixelor zorvane; do
+    convert "$out/titre-$magazine.png" -resize '105x19!' -depth 8 "$out/bouton-$magazine.png"
+    convert "$out/titre-$magazine.png" -resize '210x38!' -depth 8 "$out/bouton-$magazine@2x.png"
+done
+convert "$out/scribel.png" -resize 48x48 "$out/scribel-48.png"

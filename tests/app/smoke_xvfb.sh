@@ -35,6 +35,12 @@ if [[ $title != "La Scribel 2.0" || $width != 549 || $height != 330 ]]; then
     exit 1
 fi
 
+if [[ -n $shots ]]; then
+    mkdir -p "$shots"
+    sleep 0.5
+    import -window "$window" "$shots/demarrage.png"
+fi
+
 # Choose Pixelor by clicking its button where its twips put it: left 2190, top 1800,
 # 1695 x 375 twips, 15 twips a pixel.
 xdotool mousemove --window "$window" $((2190 / 15 + 1695 / 30)) $((1800 / 15 + 375 / 30)) click 1
@@ -51,9 +57,6 @@ import -window "$window" "${TMPDIR:-/tmp}/scribel-pixelor.png"
 echo "Pixelor chosen: '$title'"
 
 if [[ -n $shots ]]; then
-    mkdir -p "$shots"
-    sleep 0.5
-    import -window "$window" "$shots/demarrage.png"
     for magazine in Pixelor Zorvane; do
         # Buttons stand at their twips: Pixelor at 2190, Zorvane at 4365 (15 twips a pixel).
         if [[ $magazine == Pixelor ]]; then x=$((146 + 56)); else x=$((291 + 56)); fi

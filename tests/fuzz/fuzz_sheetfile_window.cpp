@@ -2,15 +2,14 @@
 // handlers. Whatever the window then holds, saving it, loading that file and saving
 // again must give the same bytes.
 
+#include "app/principale.h"
 #include "support/doubles.h"
 
-#include "app/principale.h"
-
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -27,11 +26,11 @@ struct Harness {
     QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
 
     void load(const QString& file) {
-        doubles.fileDialogs.nextAnswers.push_back(file);
+        doubles.fileDialogs.nextAnswers.emplace_back(file);
         window.Charger_Click();
     }
     QByteArray save(const char* name) {
-        doubles.fileDialogs.nextAnswers.push_back(path(name));
+        doubles.fileDialogs.nextAnswers.emplace_back(path(name));
         window.Sauvegarder_Click();
         QFile saved(path(name));
         return saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
@@ -48,7 +47,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static char* qtArgv[] = {(*argv)[0], nullptr};
     (void)argc;
     new QApplication(qtArgc, qtArgv);
-    harness = new Harness;
+    harness = new Harness; // lives until the process ends; only its folder is removed
+    std::atexit([] { QDir(harness->folder.path()).removeRecursively(); });
     harness->window.findChild<QPushButton*>(QStringLiteral("Pixelor"))->click();
     // Fonts and their caches are built on first use; build them before the leak checks.
     harness->window.show();

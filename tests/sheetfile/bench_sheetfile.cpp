@@ -60,11 +60,11 @@ void BenchSheetFile::saveThroughTheWindow() {
     test::TestServices doubles;
     Principale window(doubles.services());
     window.findChild<QPushButton*>(QStringLiteral("Pixelor"))->click();
-    doubles.fileDialogs.nextAnswers.push_back(folder.filePath(QStringLiteral("complet.pxr")));
+    doubles.fileDialogs.nextAnswers.emplace_back(folder.filePath(QStringLiteral("complet.pxr")));
     window.Charger_Click();
 
     QBENCHMARK {
-        doubles.fileDialogs.nextAnswers.push_back(folder.filePath(QStringLiteral("copie.pxr")));
+        doubles.fileDialogs.nextAnswers.emplace_back(folder.filePath(QStringLiteral("copie.pxr")));
         window.Sauvegarder_Click();
     }
     QVERIFY(doubles.messages.shown.empty());
@@ -79,7 +79,8 @@ void BenchSheetFile::loadThroughTheWindow() {
     window.findChild<QPushButton*>(QStringLiteral("Pixelor"))->click();
 
     QBENCHMARK {
-        doubles.fileDialogs.nextAnswers.push_back(folder.filePath(QStringLiteral("complet.pxr")));
+        doubles.fileDialogs.nextAnswers.emplace_back(
+            folder.filePath(QStringLiteral("complet.pxr")));
         window.Charger_Click();
     }
     QCOMPARE(window.form().text(Field::SaisieNom), QStringLiteral("DUPONT"));

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Writes the sheet-file fixtures of the tests: Windows-1252 bytes, CR LF line ends.
 
-Run from tests/data/sheetfile; the files are kept in the repository, this script says how they
-were made. complet.pxr and zorvane.zrv are exactly what saving writes for the sheets
-they hold, so loading and saving them again must give the same bytes.
+Run it from tests/data/sheetfile. The files are kept in the repository; this script
+says how they were made. complet.pxr and zorvane.zrv are exactly what saving writes for
+the sheets they hold, so loading and saving them again must give the same bytes.
 """
 
 COMPLETE = [

@@ -43,7 +43,7 @@ public:
     }
 
     // Writes a filler file until the file system has no byte left.
-    void fill() {
+    void fill() const {
         QFile filler(path(QStringLiteral("remplissage")));
         if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             return;

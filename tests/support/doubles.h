@@ -34,9 +34,14 @@ private:
         if (nextAnswers.empty()) {
             return std::nullopt;
         }
-        auto answer = nextAnswers.front();
+        // Copied out as a plain string first: GCC 12 wrongly warns on copying the optional.
+        const bool answered = nextAnswers.front().has_value();
+        QString path = nextAnswers.front().value_or(QString());
         nextAnswers.pop_front();
-        return answer;
+        if (!answered) {
+            return std::nullopt;
+        }
+        return path;
     }
 };
 
