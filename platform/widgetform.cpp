@@ -75,7 +75,11 @@ void WidgetForm::setText(Field field, const QString& text) {
         line->setText(text);
         line->setValidator(filter);
     } else if (auto* area = qobject_cast<QPlainTextEdit*>(control)) {
+        // With undo on, each text set by program leaves a little memory behind in
+        // Qt's document history; there is nothing to undo back to anyway.
+        area->setUndoRedoEnabled(false);
         area->setPlainText(text);
+        area->setUndoRedoEnabled(true);
     } else if (auto* list = qobject_cast<QComboBox*>(control)) {
         list->setCurrentIndex(
             text.isEmpty() ? -1 : list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
