@@ -1,6 +1,7 @@
 #include "app/categories.h"
 #include "windowtestsupport.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -271,6 +272,47 @@ private Q_SLOTS:
         QTRY_VERIFY(f.get(Field::SaisieNom)->hasFocus());
         f.tabs()->setCurrentIndex(4);
         QVERIFY(!f.get(Field::SaisieRetribution)->hasFocus());
+    }
+
+    void tabWalksTheAuthorTabInReadingOrder() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.tabs()->setCurrentIndex(1);
+        QTRY_VERIFY(f.get(Field::SaisieNom)->hasFocus());
+        const QList<Field> order = {Field::SaisiePrenom,
+                                    Field::SaisieNumero,
+                                    Field::SaisieIndice,
+                                    Field::SaisieRue,
+                                    Field::SaisieCodePostal,
+                                    Field::SaisieVille,
+                                    Field::SaisieTelDom,
+                                    Field::SaisieTelBur,
+                                    Field::SaisieTelPortable,
+                                    Field::SaisieEmail,
+                                    Field::SaisieWeb,
+                                    Field::SaisieNaissance,
+                                    Field::SaisieActivite,
+                                    Field::Qora,
+                                    Field::ZOLK,
+                                    Field::MembreAutre};
+        for (const Field next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY2(f.get(next)->hasFocus(), qPrintable(fieldName(next).toString()));
+        }
+    }
+
+    void altShortcutsReachTheButtonsAndTabs() {
+        const WindowFixture f;
+        f.click(u"Zorvane");
+        QTest::keyClick(f.window.get(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(f.tabs()->currentIndex(), 2); // "Le &programme"
+        QTest::keyClick(f.window.get(), Qt::Key_L, Qt::AltModifier);
+        QTest::keyClick(f.window.get(), Qt::Key_L, Qt::AltModifier);
+        QVERIFY(f.tabs()->currentIndex() == 0 || f.tabs()->currentIndex() == 4);
+        f.tabs()->setCurrentIndex(0);
+        QTest::keyClick(f.window.get(), Qt::Key_R, Qt::AltModifier); // "&Remise à zéro"
+        QTRY_COMPARE(f.window->magazine(), 0); // a mnemonic presses the button visibly first
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel"));
     }
 
     void quitterClosesTheWindow() {
