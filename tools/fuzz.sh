@@ -12,6 +12,6 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebI
 cmake --build "$build" --target fuzz_sheetfile -j "$(nproc)"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-"$build/tests/fuzz/fuzz_sheetfile" -max_total_time="$seconds" -print_final_stats=1 \
+"$build/tests/sheetfile/fuzz/fuzz_sheetfile" -max_total_time="$seconds" -print_final_stats=1 \
     -dict="$root/tests/fuzz/sheetfile.dict" \
     "$scratch" "$root/tests/fuzz/corpus" "$root/tests/data/sheetfile"
