@@ -1,4 +1,5 @@
 #include "app/principale.h"
+#include "platform/frenchtranslation.h"
 #include "platform/qtfiledialogs.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtopenaction.h"
@@ -6,8 +7,6 @@
 #include "platform/systemclock.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,10 +14,8 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("scribel"));
 
     // French throughout, Qt's own dialogs and buttons included.
-    QTranslator qtFrench;
-    if (qtFrench.load(QStringLiteral("qtbase_fr"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtFrench);
+    if (!scribel::installQtFrenchTranslation(app)) {
+        qWarning("Qt's French translations are missing: its dialogs will speak English.");
     }
 
     scribel::QtFileDialogs fileDialogs;

@@ -1,4 +1,5 @@
 #include "app/categories.h"
+#include "platform/frenchtranslation.h"
 #include "windowtestsupport.h"
 
 #include <QApplication>
@@ -313,6 +314,14 @@ private Q_SLOTS:
         QTest::keyClick(f.window.get(), Qt::Key_R, Qt::AltModifier); // "&Remise à zéro"
         QTRY_COMPARE(f.window->magazine(), 0); // a mnemonic presses the button visibly first
         QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel"));
+    }
+
+    void qtsOwnTextsSpeakFrench() {
+        QVERIFY(installQtFrenchTranslation(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Annuler"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Save"),
+                 QStringLiteral("Enregistrer"));
     }
 
     void quitterClosesTheWindow() {
