@@ -569,32 +569,28 @@ void Principale::giveFocus(Field which) {
 
 // The dependent fields: each handler reads its own control's state.
 
-void Principale::Shareware_Click() {
-    if (m_form->isOn(Field::Shareware)) {
+// Choosing one of the named distributions puts away the other mode's field.
+void Principale::hideOtherDistributionWhenChosen(Field option) {
+    if (m_form->isOn(option)) {
         setShown(Field::SaisieDiffuAutre, false);
         empty(Field::SaisieDiffuAutre);
     }
+}
+
+void Principale::Shareware_Click() {
+    hideOtherDistributionWhenChosen(Field::Shareware);
 }
 
 void Principale::Freeware_Click() {
-    if (m_form->isOn(Field::Freeware)) {
-        setShown(Field::SaisieDiffuAutre, false);
-        empty(Field::SaisieDiffuAutre);
-    }
+    hideOtherDistributionWhenChosen(Field::Freeware);
 }
 
 void Principale::DomainePublic_Click() {
-    if (m_form->isOn(Field::DomainePublic)) {
-        setShown(Field::SaisieDiffuAutre, false);
-        empty(Field::SaisieDiffuAutre);
-    }
+    hideOtherDistributionWhenChosen(Field::DomainePublic);
 }
 
 void Principale::Assimile_Click() {
-    if (m_form->isOn(Field::Assimile)) {
-        setShown(Field::SaisieDiffuAutre, false);
-        empty(Field::SaisieDiffuAutre);
-    }
+    hideOtherDistributionWhenChosen(Field::Assimile);
 }
 
 void Principale::OptionAutre_Click() {

@@ -76,6 +76,7 @@ private:
     void empty(Field which);
     // Gives the focus, except to a field on a hidden tab while the program sets values.
     void giveFocus(Field which);
+    void hideOtherDistributionWhenChosen(Field option);
     void bringWindowButtonsToFront(bool front);
 
     Services m_services;

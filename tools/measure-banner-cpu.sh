@@ -5,20 +5,9 @@
 set -euo pipefail
 program=$1
 seconds=${2:-10}
-if [[ -z ${INSIDE_XVFB:-} ]]; then
-    export INSIDE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
-fi
-unset QT_QPA_PLATFORM
-"$program" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name '^La Scribel 2\.0$' 2>/dev/null | head -n 1 || true)
-    [[ -n $window ]] && break
-    sleep 0.1
-done
+source "$(dirname "$0")/xvfb-window.sh"
+run_on_xvfb "$0" "$@"
+start_and_find_window "$program"
 ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 hz=$(getconf CLK_TCK)
 share() { # ticks-before ticks-after

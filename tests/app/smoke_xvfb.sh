@@ -6,26 +6,9 @@ set -euo pipefail
 program=$1
 shots=${2:-}
 
-if [[ -z ${INSIDE_XVFB:-} ]]; then
-    export INSIDE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
-fi
-
-unset QT_QPA_PLATFORM
-"$program" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name '^La Scribel 2\.0$' 2>/dev/null | head -n 1 || true)
-    [[ -n $window ]] && break
-    sleep 0.1
-done
-if [[ -z $window ]]; then
-    echo "FAIL: no window titled 'La Scribel 2.0' appeared"
-    exit 1
-fi
+source "$(dirname "$0")/../../tools/xvfb-window.sh"
+run_on_xvfb "$0" "$@"
+start_and_find_window "$program"
 
 title=$(xdotool getwindowname "$window")
 read -r width height < <(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
