@@ -32,17 +32,22 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-build() { # build-dir, extra cmake arguments...
+configure() { # build-dir, extra cmake arguments...
     local dir=$1
     shift
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$dir" -j "$(nproc)"
+}
+
+build() { # build-dir, extra cmake arguments...
+    configure "$@"
+    cmake --build "$1" -j "$(nproc)"
 }
 
 install_missing
 case "${1:-start}" in
 start)
-    build build/release -DSCRIBEL_TESTS=OFF
+    configure build/release
+    cmake --build build/release --target scribel -j "$(nproc)"
     exec build/release/app/scribel
     ;;
 test)
