@@ -36,7 +36,7 @@ if [[ $title != "La Scribel 2.0 Pixelor" ]]; then
     echo "FAIL: after a click on Pixelor the title is '$title'"
     exit 1
 fi
-import -window "$window" "${TMPDIR:-/tmp}/scribel-pixelor.png"
+import -window "$window" "$PWD/scribel-pixelor.png" # beside the test, in the build tree
 echo "Pixelor chosen: '$title'"
 
 if [[ -n $shots ]]; then
