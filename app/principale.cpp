@@ -170,16 +170,16 @@ void Principale::buildControls() {
     QHash<QWidget*, QButtonGroup*> optionGroups;
     std::vector<std::pair<QLabel*, QStringView>> buddies;
 
-    for (const ControlSpec& spec : controlCatalogue()) {
+    for (const ControlSpec& row : controlCatalogue()) {
         QWidget* container = this;
-        if (!spec.container.box.isEmpty()) {
-            container = control(spec.container.box);
-        } else if (spec.container.tab >= 0) {
-            container = m_onglet->widget(spec.container.tab);
+        if (!row.container.box.isEmpty()) {
+            container = control(row.container.box);
+        } else if (row.container.tab >= 0) {
+            container = m_onglet->widget(row.container.tab);
         }
-        const QString caption = spec.caption.toString();
+        const QString caption = row.caption.toString();
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case ControlKind::TabControl: {
             m_onglet = new TwipsTabWidget(container);
             auto* tabStyle = new CompactTabStyle();
@@ -193,13 +193,13 @@ void Principale::buildControls() {
             break;
         }
         case ControlKind::LineEdit: {
-            auto* edit = new SheetLineEdit(spec.limit, container);
+            auto* edit = new SheetLineEdit(row.limit, container);
             edit->setFont(arial(9));
             widget = edit;
             break;
         }
         case ControlKind::TextArea: {
-            auto* edit = new SheetTextEdit(spec.limit, container);
+            auto* edit = new SheetTextEdit(row.limit, container);
             edit->setFont(arial(9));
             widget = edit;
             break;
@@ -225,8 +225,8 @@ void Principale::buildControls() {
         }
         case ControlKind::Label: {
             auto* label = new QLabel(caption, container);
-            if (!spec.buddy.isEmpty()) {
-                buddies.emplace_back(label, spec.buddy);
+            if (!row.buddy.isEmpty()) {
+                buddies.emplace_back(label, row.buddy);
             }
             widget = label;
             break;
@@ -239,17 +239,16 @@ void Principale::buildControls() {
             break;
         case ControlKind::PictureButton: {
             auto* button = new QPushButton(container);
-            const double dpiX = logicalDpiX();
-            button->setIcon(QIcon(spec.picture.toString()));
+            button->setIcon(QIcon(row.picture.toString()));
             button->setIconSize(
-                QSize(twipsToPixels(spec.width, dpiX) - 8, twipsToPixels(spec.height, dpiX) - 6));
+                QSize(twipsToPixels(row.width, dpi) - 8, twipsToPixels(row.height, dpi) - 6));
             button->setAccessibleName(caption);
             button->setToolTip(caption);
             widget = button;
             break;
         }
         case ControlKind::Picture: {
-            auto* picture = new LazyPicture(spec.picture.toString(), container);
+            auto* picture = new LazyPicture(row.picture.toString(), container);
             picture->setAccessibleName(caption);
             widget = picture;
             break;
@@ -302,14 +301,14 @@ void Principale::buildControls() {
             break;
         }
         }
-        widget->setObjectName(spec.name.toString());
-        if ((spec.kind == ControlKind::LineEdit || spec.kind == ControlKind::TextArea) &&
+        widget->setObjectName(row.name.toString());
+        if ((row.kind == ControlKind::LineEdit || row.kind == ControlKind::TextArea) &&
             !caption.isEmpty()) {
             widget->setAccessibleName(caption);
         }
-        setTwipsGeometry(*widget, QRectF(spec.left, spec.top, spec.width, spec.height));
-        widget->setVisible(spec.start != StartState::Hidden);
-        widget->setEnabled(spec.start != StartState::Disabled);
+        setTwipsGeometry(*widget, QRectF(row.left, row.top, row.width, row.height));
+        widget->setVisible(row.start != StartState::Hidden);
+        widget->setEnabled(row.start != StartState::Disabled);
         m_controls.insert(widget->objectName(), widget);
     }
 
@@ -397,14 +396,13 @@ void Principale::Form_Load() {
     bringWindowButtonsToFront(true);
 
     m_choixMagazine = 0;
-    m_versionProgramme = QString::number(kVersionMajor) + u'.' + QString::number(kVersionMinor);
+    m_versionProgramme = versionText();
     auto* titre = qobject_cast<QLabel*>(control(u"Titre"));
     titre->setFont(arial(18, true, true));
     titre->setText(QStringLiteral("Scribel   Version ") + m_versionProgramme);
     setWindowTitle(QStringLiteral("La Scribel ") + m_versionProgramme);
     fillCategories();
 
-    m_messageLeft = static_cast<int>(twipsGeometry(*m_message).left());
     m_timer1->start();
 }
 
@@ -537,9 +535,9 @@ void Principale::ListeCategorie_Click() {
 
 void Principale::Timer1_Timer() {
     const int textWidth = static_cast<int>(twipsGeometry(*m_message).width());
-    const int boxWidth = static_cast<int>(twipsGeometry(*control(u"SupportMessage")).width());
-    m_messageLeft = nextBannerLeft(m_messageLeft, textWidth, boxWidth);
-    setTwipsLeft(*m_message, m_messageLeft);
+    const int boxWidth = static_cast<int>(twipsGeometry(*m_message->parentWidget()).width());
+    const int left = static_cast<int>(twipsGeometry(*m_message).left());
+    setTwipsLeft(*m_message, nextBannerLeft(left, textWidth, boxWidth));
 }
 
 void Principale::Saisie_KeyPress(const KeyRule& rule, QChar& code) {
@@ -645,7 +643,7 @@ void Principale::OuvrirDocument(int linkIndex) {
         const std::optional<QString> path = findDocument(target, folders);
         if (!path) {
             m_services.messages.show(
-                this, MessageIcon::Warning, windowTitle(),
+                this, MessageIcon::Warning, messageTitle(),
                 QStringLiteral("Le document « %1 » est introuvable : il n'est ni dans le "
                                "dossier courant (%2) ni dans celui du programme (%3).")
                     .arg(target, QDir::toNativeSeparators(folders[0]),
@@ -664,7 +662,7 @@ void Principale::OuvrirDocument(int linkIndex) {
     }
     if (!m_services.openAction.open(url)) {
         m_services.messages.show(
-            this, MessageIcon::Warning, windowTitle(),
+            this, MessageIcon::Warning, messageTitle(),
             QStringLiteral("Impossible d'ouvrir « %1 » : aucun programme "
                            "du bureau n'a pu s'en charger.")
                 .arg(link.kind == LinkKind::Document ? target : url.toString()));

@@ -90,7 +90,6 @@ private:
 
     qint16 m_choixMagazine = 0;
     QString m_versionProgramme;
-    int m_messageLeft = 0; // the banner's left edge, in twips
 };
 
 } // namespace scribel

@@ -1,6 +1,7 @@
 #include "app/printaction.h"
 
 #include "print/pagelayout.h"
+#include "version.h"
 
 #include <QLocale>
 #include <variant>
@@ -10,10 +11,6 @@ namespace scribel {
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QString messageTitle() {
-    return u"Impression"_s;
-}
 
 FileDialogRequest pdfSaveRequest() {
     return {u"Enregistrer la fiche en PDF"_s, u"Document PDF (*.pdf)"_s, u"Scribel.pdf"_s,

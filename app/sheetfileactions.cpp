@@ -14,10 +14,6 @@ namespace scribel {
 
 namespace {
 
-QString messageTitle() {
-    return QStringLiteral("La Scribel %1.%2").arg(kVersionMajor).arg(kVersionMinor);
-}
-
 QString earlierVersionWarning() {
     return QStringList{
         QStringLiteral("Ce fichier a été créé avec une version antérieure de SCRIBEL"),

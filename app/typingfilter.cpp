@@ -1,5 +1,6 @@
 #include "typingfilter.h"
 
+#include "platform/linebreaks.h"
 #include "platform/windows1252.h"
 
 #include <algorithm>
@@ -20,25 +21,6 @@ bool isAdmitted(QChar ch, bool multiLine) {
 }
 
 } // namespace
-
-QString normaliseLineBreaks(QStringView text) {
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text[i];
-        if (ch == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-            result.append(u'\n');
-        } else if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) {
-            result.append(u'\n');
-        } else {
-            result.append(ch);
-        }
-    }
-    return result;
-}
 
 QString admitInsertion(QStringView inserted, qsizetype keptLength, qsizetype previousLength,
                        int limit, bool multiLine) {

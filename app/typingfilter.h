@@ -15,7 +15,4 @@ namespace scribel {
 QString admitInsertion(QStringView inserted, qsizetype keptLength, qsizetype previousLength,
                        int limit, bool multiLine);
 
-// Line breaks as the three multi-line fields hold them: a single '\n' each.
-QString normaliseLineBreaks(QStringView text);
-
 } // namespace scribel

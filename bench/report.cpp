@@ -152,7 +152,7 @@ QString phaseTable(const Results& results) {
 } // namespace
 
 QString formatResults(const Results& results) {
-    return u"## La Scribel %1.%2: benchmark\n\n"_s.arg(kVersionMajor).arg(kVersionMinor) +
+    return u"## La Scribel %1: benchmark\n\n"_s.arg(versionText()) +
            u"Platform %1; %2 fresh processes per start-up row, after one warm-up each; "
            u"%3 runs of each operation in one process, on the sheet %4; load average %5 "
            u"when the run began.\n\n"_s.arg(results.platform, QString::number(results.floor.size()),

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 class QWidget;
@@ -23,8 +22,10 @@ public:
 
     // The chosen file's absolute path, or nothing when the author cancels. The save
     // dialog has already asked before replacing or creating a file.
-    virtual std::optional<QString> askSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> askOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> askSaveFile(QWidget* parent,
+                                               const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> askOpenFile(QWidget* parent,
+                                               const FileDialogRequest& request) = 0;
 };
 
 } // namespace scribel

@@ -3,7 +3,6 @@
 #include "pageitem.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace scribel {

@@ -31,12 +31,12 @@ constexpr std::array<StyleFont, 5> kStyleFonts = {{
 } // namespace
 
 QFont printFont(PrintStyle style) {
-    const StyleFont& spec = kStyleFonts[static_cast<std::size_t>(style)];
+    const StyleFont& styleFont = kStyleFonts[static_cast<std::size_t>(style)];
     QFont font(u"Arial"_s);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPointSizeF(styleFont.points);
+    font.setBold(styleFont.bold);
+    font.setItalic(styleFont.italic);
     return font;
 }
 

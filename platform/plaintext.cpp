@@ -1,18 +1,14 @@
 #include "plaintext.h"
 
+#include "linebreaks.h"
+
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
 namespace scribel {
 
 QString plainTextOf(const QPlainTextEdit& edit) {
-    QString text = edit.document()->toRawText();
-    for (QChar& ch : text) {
-        if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) {
-            ch = u'\n';
-        }
-    }
-    return text;
+    return normaliseLineBreaks(edit.document()->toRawText());
 }
 
 } // namespace scribel

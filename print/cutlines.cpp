@@ -1,15 +1,13 @@
 #include "cutlines.h"
 
+#include "platform/linebreaks.h"
+
 namespace scribel::print {
 
 using namespace Qt::Literals::StringLiterals;
 
 QString singleLine(const QString& text) {
-    QString flat = text;
-    flat.replace(u"\r\n"_s, u" "_s);
-    flat.replace(u'\n', u' ');
-    flat.replace(u'\r', u' ');
-    return flat;
+    return normaliseLineBreaks(text).replace(u'\n', u' ');
 }
 
 std::array<QString, 4> cutIntoLines(const QString& text, const LineCuts& cuts) {

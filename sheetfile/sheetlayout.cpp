@@ -2,6 +2,7 @@
 
 #include "lineentry.h"
 #include "optiongroups.h"
+#include "platform/linebreaks.h"
 
 namespace scribel::sheetfile {
 
@@ -65,12 +66,10 @@ constexpr bool everyLineInOrder() {
 }
 static_assert(everyLineInOrder(), "the layout holds lines 1 to 44, one row each, in order");
 
-// A line break kept inside its entry's line: CR LF or a lone CR becomes a single LF,
-// which the reader leaves inside the line.
-QString keptOnOneLine(QString line) {
-    line.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    line.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return line;
+// A line break kept inside its entry's line: a single LF, which the reader leaves
+// inside the line.
+QString keptOnOneLine(const QString& line) {
+    return normaliseLineBreaks(line);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "about/banner.h"
 #include "about/information.h"
-#include "windowtestsupport.h"
 #include "platform/twipsgeometry.h"
+#include "windowtestsupport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,9 +47,10 @@ private Q_SLOTS:
         f.click(u"SSCommand5");
         f.click(u"EMail");
         f.click(u"Internet");
-        const std::vector<QUrl> expected = {QUrl(QStringLiteral("http://www.zolk.example/")),
-                                            QUrl(QStringLiteral("mailto:luc.ferrand@scribel.example")),
-                                            QUrl(QStringLiteral("http://www.scribel.example/"))};
+        const std::vector<QUrl> expected = {
+            QUrl(QStringLiteral("http://www.zolk.example/")),
+            QUrl(QStringLiteral("mailto:luc.ferrand@scribel.example")),
+            QUrl(QStringLiteral("http://www.scribel.example/"))};
         QCOMPARE(f.doubles.openAction.opened, expected);
         QVERIFY(f.doubles.messages.shown.empty());
         QCOMPARE(f.get<QPushButton>(u"EMail")->text(),
@@ -59,10 +60,14 @@ private Q_SLOTS:
     void documentsAreLookedUpInTheCurrentFolderFirst_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("document");
-        QTest::newRow("txt") << "SSCommand1" << "Le_Zolk_.txt";
-        QTest::newRow("adhésion, without its accent") << "SSCommand2" << "Adhesion.txt";
-        QTest::newRow("hlp") << "SSCommand3" << "Le_Zolk_.hlp";
-        QTest::newRow("htm") << "SSCommand4" << "Le_Zolk_.htm";
+        QTest::newRow("txt") << "SSCommand1"
+                             << "Le_Zolk_.txt";
+        QTest::newRow("adhésion, without its accent") << "SSCommand2"
+                                                      << "Adhesion.txt";
+        QTest::newRow("hlp") << "SSCommand3"
+                             << "Le_Zolk_.hlp";
+        QTest::newRow("htm") << "SSCommand4"
+                             << "Le_Zolk_.htm";
     }
     void documentsAreLookedUpInTheCurrentFolderFirst() {
         QFETCH(QString, button);
@@ -74,13 +79,15 @@ private Q_SLOTS:
         openAboutTab(f);
         f.click(button);
         QCOMPARE(f.doubles.openAction.opened.size(), std::size_t(1));
-        QCOMPARE(f.doubles.openAction.opened.front(), QUrl::fromLocalFile(folder.filePath(document)));
+        QCOMPARE(f.doubles.openAction.opened.front(),
+                 QUrl::fromLocalFile(folder.filePath(document)));
     }
 
     void documentsFallBackToTheProgramsFolder() {
         QTemporaryDir elsewhere;
         QDir::setCurrent(elsewhere.path());
-        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Le_Zolk_.htm"));
+        const QString beside =
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Le_Zolk_.htm"));
         writeFile(beside);
         const WindowFixture f;
         openAboutTab(f);
