@@ -55,7 +55,8 @@ void PrintAction::offerPdf(const Page& page) {
     const bool wantsPdf = m_services.messages.ask(
         parent, messageTitle(),
         u"Aucune imprimante n'est installée : la fiche ne peut pas être imprimée.\n\n"
-        u"Voulez-vous l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s);
+        u"Voulez-vous l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s,
+        DefaultAnswer::Yes);
     if (!wantsPdf) {
         return;
     }

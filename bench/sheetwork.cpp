@@ -39,7 +39,7 @@ public:
     int shown = 0;
 
     void show(QWidget*, MessageIcon, const QString&, const QString&) override { ++shown; }
-    bool ask(QWidget*, const QString&, const QString&) override { return true; }
+    bool ask(QWidget*, const QString&, const QString&, DefaultAnswer) override { return true; }
 };
 
 class NoOpenAction final : public OpenAction {

@@ -51,12 +51,14 @@ private:
             return m_boxes.ask(this, windowTitle(),
                                QStringLiteral("Le fichier %1 existe déjà.\n"
                                               "Voulez-vous le remplacer ?")
-                                   .arg(file));
+                                   .arg(file),
+                               DefaultAnswer::No);
         case ChosenFileVerdict::AskCreate:
             return m_boxes.ask(this, windowTitle(),
                                QStringLiteral("Le fichier %1 n'existe pas.\n"
                                               "Voulez-vous le créer ?")
-                                   .arg(file));
+                                   .arg(file),
+                               DefaultAnswer::Yes);
         case ChosenFileVerdict::StayOpen:
             return false;
         case ChosenFileVerdict::RefuseMissingFolder:

@@ -30,12 +30,13 @@ void QtMessageBoxes::show(QWidget* parent, MessageIcon icon, const QString& titl
     box.exec();
 }
 
-bool QtMessageBoxes::ask(QWidget* parent, const QString& title, const QString& text) {
+bool QtMessageBoxes::ask(QWidget* parent, const QString& title, const QString& text,
+                         DefaultAnswer defaultAnswer) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
-    box.setDefaultButton(no);
+    box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? yes : no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;

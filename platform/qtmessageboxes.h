@@ -11,8 +11,8 @@ public:
 
     void show(QWidget* parent, MessageIcon icon, const QString& title,
               const QString& text) override;
-    // "Non" is the default answer: Enter alone never replaces or creates anything.
-    bool ask(QWidget* parent, const QString& title, const QString& text) override;
+    bool ask(QWidget* parent, const QString& title, const QString& text,
+             DefaultAnswer defaultAnswer) override;
 };
 
 } // namespace scribel

@@ -3,7 +3,7 @@
 
 #include "app/principale.h"
 #include "support/doubles.h"
-#include "tinyfilesystem.h"
+#include "support/tinyfilesystem.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -49,6 +49,7 @@ struct ShownMessage {
     MessageIcon icon;
     QString title;
     QString text;
+    DefaultAnswer defaultAnswer = DefaultAnswer::No; // for questions
 };
 
 class RecordingMessageBoxes final : public MessageBoxes {
@@ -60,8 +61,9 @@ public:
     void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override {
         shown.push_back({icon, title, text});
     }
-    bool ask(QWidget*, const QString& title, const QString& text) override {
-        asked.push_back({MessageIcon::Question, title, text});
+    bool ask(QWidget*, const QString& title, const QString& text,
+             DefaultAnswer defaultAnswer) override {
+        asked.push_back({MessageIcon::Question, title, text, defaultAnswer});
         if (nextAnswers.empty()) {
             return false;
         }

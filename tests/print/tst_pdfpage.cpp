@@ -149,4 +149,4 @@ private:
 } // namespace scribel::test
 
 QTEST_MAIN(scribel::test::PdfPageTest)
-#include "test_pdfpage.moc"
+#include "tst_pdfpage.moc"

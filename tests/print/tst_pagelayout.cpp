@@ -377,4 +377,4 @@ private Q_SLOTS:
 } // namespace scribel::test
 
 QTEST_GUILESS_MAIN(scribel::test::PageLayoutTest)
-#include "test_pagelayout.moc"
+#include "tst_pagelayout.moc"

@@ -80,4 +80,4 @@ private Q_SLOTS:
 } // namespace scribel::test
 
 QTEST_GUILESS_MAIN(scribel::test::RegionalTest)
-#include "test_regional.moc"
+#include "tst_regional.moc"

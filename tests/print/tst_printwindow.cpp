@@ -101,4 +101,4 @@ private:
 } // namespace scribel::test
 
 QTEST_MAIN(scribel::test::PrintWindowTest)
-#include "test_printwindow.moc"
+#include "tst_printwindow.moc"

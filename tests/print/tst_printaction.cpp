@@ -97,6 +97,7 @@ private Q_SLOTS:
 
         QCOMPARE(noPrinter.messages.asked.size(), 1u);
         QVERIFY(noPrinter.messages.asked.front().text.startsWith(u"Aucune imprimante"_s));
+        QCOMPARE(noPrinter.messages.asked.front().defaultAnswer, DefaultAnswer::Yes);
         QCOMPARE(noPrinter.fileDialogs.saveRequests.size(), wantsPdf ? 1u : 0u);
         if (wantsPdf) {
             QCOMPARE(noPrinter.fileDialogs.saveRequests.front().defaultSuffix, u"pdf"_s);
@@ -126,4 +127,4 @@ private Q_SLOTS:
 } // namespace scribel::test
 
 QTEST_GUILESS_MAIN(scribel::test::PrintActionTest)
-#include "test_printaction.moc"
+#include "tst_printaction.moc"

@@ -4,7 +4,7 @@
 #include "platform/chosenfilecheck.h"
 #include "platform/qtfiledialogs.h"
 #include "platform/textfile.h"
-#include "tinyfilesystem.h"
+#include "support/tinyfilesystem.h"
 
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -223,4 +223,4 @@ void TestSheetFileDisk::setsUpTheDialogFromTheRequest() {
 }
 
 QTEST_MAIN(TestSheetFileDisk)
-#include "tst_sheetfile_disk.moc"
+#include "tst_textfile.moc"
