@@ -106,20 +106,23 @@ void SheetFileActions::load() {
         return;
     }
     const auto path = m_services.fileDialogs.askOpenFile(m_window.dialogParent(), *request);
-    if (!path) {
-        return;
+    if (path) {
+        loadFile(*path);
     }
-    enterFolderOf(*path);
+}
+
+void SheetFileActions::loadFile(const QString& path) {
+    enterFolderOf(path);
 
     // Read and check before clearing: a file that will not be applied leaves the sheet.
-    const FileBytes file = readFileBytes(*path, sheetfile::kMaxFileBytes);
+    const FileBytes file = readFileBytes(path, sheetfile::kMaxFileBytes);
     if (file.error) {
-        tell(MessageIcon::Warning, loadRefusalText(*path, reasonText(*file.error)));
+        tell(MessageIcon::Warning, loadRefusalText(path, reasonText(*file.error)));
         return;
     }
     const auto sheet = sheetfile::readSheetFile(file.bytes);
     if (!sheet) {
-        tell(MessageIcon::Warning, loadRefusalText(*path, tooManyLinesReason()));
+        tell(MessageIcon::Warning, loadRefusalText(path, tooManyLinesReason()));
         return;
     }
 

@@ -15,6 +15,9 @@ public:
 
     void save(); // Sauvegarder_Click
     void load(); // Charger_Click
+    // Loads a file chosen elsewhere (command line, drop) exactly as Charger does once
+    // its dialog is confirmed.
+    void loadFile(const QString& path);
 
 private:
     void AncienneVersion(const QStringList& lines);
