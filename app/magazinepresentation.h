@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/magazine.h"
+
 #include <QStringView>
 
 namespace scribel {
 
 // What choosing a magazine changes in the window, one value per magazine.
 struct MagazinePresentation {
-    qint16 choix;
+    Magazine magazine;
     QStringView name;
     QStringView titleShown;
     QStringView titleHidden;
@@ -18,12 +20,12 @@ struct MagazinePresentation {
     QStringView ineditCaption;
 };
 
-inline constexpr MagazinePresentation kPixelor = {
-    1,    u"Pixelor", u"TitrePixelor",  u"TitreZorvane", true, false, 2160,
-    2640, true,       u"Inédit Pixelor"};
+inline constexpr MagazinePresentation kPixelorPresentation = {
+    Magazine::Pixelor, u"Pixelor", u"TitrePixelor", u"TitreZorvane", true, false, 2160, 2640, true,
+    u"Inédit Pixelor"};
 
-inline constexpr MagazinePresentation kZorvane = {
-    2,    u"Zorvane", u"TitreZorvane", u"TitrePixelor",  false, true,
-    2640, 3120,       false,           u"Inédit Zorvane"};
+inline constexpr MagazinePresentation kZorvanePresentation = {
+    Magazine::Zorvane, u"Zorvane", u"TitreZorvane", u"TitrePixelor", false, true, 2640, 3120, false,
+    u"Inédit Zorvane"};
 
 } // namespace scribel

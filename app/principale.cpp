@@ -149,8 +149,8 @@ const Form& Principale::form() const {
     return *m_form;
 }
 
-void Principale::setMagazine(int magazine) {
-    m_choixMagazine = static_cast<qint16>(magazine);
+void Principale::setMagazine(Magazine magazine) {
+    m_choixMagazine = magazine;
 }
 
 QWidget* Principale::control(QStringView name) const {
@@ -395,7 +395,7 @@ void Principale::Form_Load() {
     setTwipsLeft(zorvane, pixelorLeft + pixelorWidth + 480);
     bringWindowButtonsToFront(true);
 
-    m_choixMagazine = 0;
+    m_choixMagazine = Magazine::None;
     m_versionProgramme = versionText();
     auto* titre = qobject_cast<QLabel*>(control(u"Titre"));
     titre->setFont(arial(18, true, true));
@@ -435,15 +435,15 @@ void Principale::chooseMagazine(const MagazinePresentation& presentation) {
         ->setText(presentation.ineditCaption.toString());
     setWindowTitle(QStringLiteral("La Scribel ") + m_versionProgramme + u' ' +
                    presentation.name.toString());
-    m_choixMagazine = presentation.choix;
+    m_choixMagazine = presentation.magazine;
 }
 
 void Principale::Pixelor_Click() {
-    chooseMagazine(kPixelor);
+    chooseMagazine(kPixelorPresentation);
 }
 
 void Principale::Zorvane_Click() {
-    chooseMagazine(kZorvane);
+    chooseMagazine(kZorvanePresentation);
 }
 
 void Principale::RemiseAZero() {
@@ -474,7 +474,7 @@ void Principale::RAZ_Click() {
     m_timer1->start();
     control(u"SupportMessage")->show();
     setWindowTitle(QStringLiteral("La Scribel"));
-    m_choixMagazine = 0;
+    m_choixMagazine = Magazine::None;
 }
 
 void Principale::Onglet_Click() {
@@ -483,7 +483,7 @@ void Principale::Onglet_Click() {
         return;
     }
     const TabArrival& arrival = kTabArrivals[static_cast<std::size_t>(tab)];
-    if (arrival.focus && (!arrival.focusForPixelorOnly || m_choixMagazine == 1)) {
+    if (arrival.focus && (!arrival.focusForPixelorOnly || m_choixMagazine == Magazine::Pixelor)) {
         field(*arrival.focus)->setFocus(Qt::TabFocusReason);
     }
     bringWindowButtonsToFront(arrival.windowButtonsInFront);

@@ -32,8 +32,8 @@ public:
     Form& form() override;
     const Form& form() const override;
     QWidget* dialogParent() override { return this; }
-    int magazine() const override { return m_choixMagazine; }
-    void setMagazine(int magazine) override;
+    Magazine magazine() const override { return m_choixMagazine; }
+    void setMagazine(Magazine magazine) override;
     void RemiseAZero() override;
 
     QString versionProgramme() const { return m_versionProgramme; }
@@ -88,7 +88,7 @@ private:
     SheetFileActions m_fileActions;
     PrintAction m_printAction;
 
-    qint16 m_choixMagazine = 0;
+    Magazine m_choixMagazine = Magazine::None;
     QString m_versionProgramme;
 };
 

@@ -84,7 +84,7 @@ SheetFileActions::SheetFileActions(SheetWindow& window, const Services& services
     : m_window(window), m_services(services) {}
 
 void SheetFileActions::save() {
-    const int magazine = m_window.magazine();
+    const Magazine magazine = m_window.magazine();
     const auto request = sheetfile::saveDialogRequest(magazine);
     if (!request) {
         return;
@@ -140,7 +140,7 @@ void SheetFileActions::AncienneVersion(const QStringList& lines) {
     takeMagazine(sheetfile::applyEarlierLines(m_window.form(), lines));
 }
 
-void SheetFileActions::takeMagazine(std::optional<int> magazine) {
+void SheetFileActions::takeMagazine(std::optional<Magazine> magazine) {
     if (magazine) {
         m_window.setMagazine(*magazine);
     }

@@ -21,7 +21,7 @@ public:
 
 private:
     void AncienneVersion(const QStringList& lines);
-    void takeMagazine(std::optional<int> magazine);
+    void takeMagazine(std::optional<Magazine> magazine);
     void tell(MessageIcon icon, const QString& text);
 
     SheetWindow& m_window;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "platform/magazine.h"
 
 class QWidget;
 
@@ -15,10 +16,10 @@ public:
     virtual const Form& form() const = 0;
     virtual QWidget* dialogParent() = 0;
 
-    // ChoixMagazine: 0 none, 1 Pixelor, 2 Zorvane.
-    virtual int magazine() const = 0;
+    // ChoixMagazine.
+    virtual Magazine magazine() const = 0;
     // Sets ChoixMagazine alone; the window's title pictures and captions stay as they are.
-    virtual void setMagazine(int magazine) = 0;
+    virtual void setMagazine(Magazine magazine) = 0;
 
     // Returns every field to its start state.
     virtual void RemiseAZero() = 0;

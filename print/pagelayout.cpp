@@ -35,7 +35,7 @@ constexpr double kSignatureIndent = 10;
 // What one run reads, beside the fields.
 struct RunInput {
     const Form& form;
-    int magazine;
+    Magazine magazine;
     const QLocale& locale;
     QDate today;
     std::optional<double> euros; // only with a price on a Pixelor sheet
@@ -49,8 +49,8 @@ QString membership(const Form& form) {
     return form.text(Field::SaisieAutre);
 }
 
-QString programmeDiffusion(const Form& form, int magazine) {
-    if (magazine == kZorvane && form.isOn(Field::DiffuInedit)) {
+QString programmeDiffusion(const Form& form, Magazine magazine) {
+    if (magazine == Magazine::Zorvane && form.isOn(Field::DiffuInedit)) {
         return u"Inédit Zorvane"_s; // as the option's caption reads on a Zorvane sheet
     }
     return chosenText(form, kProgrammeDiffusion);
@@ -183,10 +183,10 @@ void printMailingBlock(PrintRun& run, const RunInput& in) {
 
 } // namespace
 
-PageLayout layOutPage(const Form& form, int magazine, const QLocale& locale, QDate today) {
+PageLayout layOutPage(const Form& form, Magazine magazine, const QLocale& locale, QDate today) {
     RunInput in{form, magazine, locale, today, std::nullopt};
     const QString price = form.text(Field::SaisieRetribution);
-    if (magazine == kPixelor && !price.isEmpty()) {
+    if (magazine == Magazine::Pixelor && !price.isEmpty()) {
         in.euros = eurosForFrancs(price, locale);
         if (!in.euros) {
             return PriceNotANumber{price};
@@ -197,7 +197,7 @@ PageLayout layOutPage(const Form& form, int magazine, const QLocale& locale, QDa
     printTitleAndAuthor(run, in);
     printProgramme(run, in);
     printDistribution(run, in);
-    if (magazine == kPixelor) {
+    if (magazine == Magazine::Pixelor) {
         printLicence(run, in);
     }
     printSystemAndSignature(run, in);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "platform/magazine.h"
 #include "platform/pageitem.h"
 
 #include <QDate>
@@ -20,6 +21,6 @@ using PageLayout = std::variant<Page, PriceNotANumber>;
 // The printed sheet as text items in millimetres, in print order, from the fields and
 // ChoixMagazine. The regional settings read the price and write the euro amount and
 // today's date. Reads only.
-PageLayout layOutPage(const Form& form, int magazine, const QLocale& locale, QDate today);
+PageLayout layOutPage(const Form& form, Magazine magazine, const QLocale& locale, QDate today);
 
 } // namespace scribel::print

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "platform/magazine.h"
+
 #include <QStringView>
 
 namespace scribel::print {
-
-// ChoixMagazine values.
-inline constexpr int kPixelor = 1;
-inline constexpr int kZorvane = 2;
 
 // The texts of the page that depend on the magazine. With no magazine they are empty
 // and their lines' spaces stay empty.
@@ -30,15 +28,16 @@ inline constexpr MagazineTexts kZorvaneTexts = {
 
 inline constexpr MagazineTexts kNoMagazineTexts = {};
 
-constexpr const MagazineTexts& magazineTexts(int magazine) {
+constexpr const MagazineTexts& magazineTexts(Magazine magazine) {
     switch (magazine) {
-    case kPixelor:
+    case Magazine::Pixelor:
         return kPixelorTexts;
-    case kZorvane:
+    case Magazine::Zorvane:
         return kZorvaneTexts;
-    default:
-        return kNoMagazineTexts;
+    case Magazine::None:
+        break;
     }
+    return kNoMagazineTexts;
 }
 
 struct PostalAddress {

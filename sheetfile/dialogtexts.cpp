@@ -16,22 +16,26 @@ struct DialogTexts {
 
 constexpr QStringView kOpenTitle = u"Charger une Scribel";
 
-// By magazine: 1 Pixelor, 2 Zorvane.
-constexpr DialogTexts kDialogTexts[] = {
-    {u"Enregistrer une Scribel Pixelor", u"Scribel (*.pxr)", u"(Scribels) *.pxr", u"*.pxr", u"pxr"},
-    {u"Enregistrer une Scribel Zorvane", u"Scribel (*.zrv)", u"(Scribels) *.zrv", u"*.zrv", u"zrv"},
-};
+constexpr DialogTexts kPixelorDialogTexts = {u"Enregistrer une Scribel Pixelor", u"Scribel (*.pxr)",
+                                             u"(Scribels) *.pxr", u"*.pxr", u"pxr"};
+constexpr DialogTexts kZorvaneDialogTexts = {u"Enregistrer une Scribel Zorvane", u"Scribel (*.zrv)",
+                                             u"(Scribels) *.zrv", u"*.zrv", u"zrv"};
 
-const DialogTexts* textsFor(int magazine) {
-    if (magazine < 1 || magazine > static_cast<int>(std::size(kDialogTexts))) {
-        return nullptr;
+const DialogTexts* textsFor(Magazine magazine) {
+    switch (magazine) {
+    case Magazine::Pixelor:
+        return &kPixelorDialogTexts;
+    case Magazine::Zorvane:
+        return &kZorvaneDialogTexts;
+    case Magazine::None:
+        break;
     }
-    return &kDialogTexts[magazine - 1];
+    return nullptr;
 }
 
 } // namespace
 
-std::optional<FileDialogRequest> saveDialogRequest(int magazine) {
+std::optional<FileDialogRequest> saveDialogRequest(Magazine magazine) {
     const DialogTexts* texts = textsFor(magazine);
     if (texts == nullptr) {
         return std::nullopt;
@@ -40,7 +44,7 @@ std::optional<FileDialogRequest> saveDialogRequest(int magazine) {
                              texts->initialName.toString(), texts->defaultSuffix.toString()};
 }
 
-std::optional<FileDialogRequest> openDialogRequest(int magazine) {
+std::optional<FileDialogRequest> openDialogRequest(Magazine magazine) {
     const DialogTexts* texts = textsFor(magazine);
     if (texts == nullptr) {
         return std::nullopt;

@@ -51,8 +51,8 @@ constexpr LineRule kEarlierLayout[] = {
 
 } // namespace
 
-std::optional<int> applyEarlierLines(Form& form, const QStringList& lines) {
-    std::optional<int> magazine;
+std::optional<Magazine> applyEarlierLines(Form& form, const QStringList& lines) {
+    std::optional<Magazine> magazine;
     for (const LineRule& rule : kEarlierLayout) {
         applyEntry(rule, lines.value(rule.line - 1), form, magazine);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "platform/magazine.h"
 
 #include <QStringList>
 #include <optional>
@@ -11,6 +12,6 @@ namespace scribel::sheetfile {
 // line 1, the surname) to the form in line order. Its lines 21, 24 and 40 to 49 hold
 // nothing the sheet uses; missing lines count as empty. Returns the magazine that
 // line 50 chooses, if it chooses one.
-std::optional<int> applyEarlierLines(Form& form, const QStringList& lines);
+std::optional<Magazine> applyEarlierLines(Form& form, const QStringList& lines);
 
 } // namespace scribel::sheetfile

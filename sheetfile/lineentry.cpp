@@ -48,9 +48,22 @@ QString distributionValue(const Form& form) {
     return {};
 }
 
+// The file holds the magazine as a number: 0 none, 1 Pixelor, 2 Zorvane.
+int magazineNumber(Magazine magazine) {
+    switch (magazine) {
+    case Magazine::Pixelor:
+        return 1;
+    case Magazine::Zorvane:
+        return 2;
+    case Magazine::None:
+        break;
+    }
+    return 0;
+}
+
 // Saving writes the magazine the way a number is printed: sign position, digits, space.
-QString magazineNumber(int magazine) {
-    return QLatin1Char(' ') + QString::number(magazine) + QLatin1Char(' ');
+QString magazineLine(Magazine magazine) {
+    return QLatin1Char(' ') + QString::number(magazineNumber(magazine)) + QLatin1Char(' ');
 }
 
 void chooseNumberedOption(const OptionGroup& options, const QString& line, Form& form) {
@@ -107,11 +120,11 @@ void applyOtherServices(const QString& line, Form& form) {
     }
 }
 
-void applyMagazine(const QString& line, std::optional<int>& magazine) {
+void applyMagazine(const QString& line, std::optional<Magazine>& magazine) {
     if (line.startsWith(QLatin1Char('1'))) {
-        magazine = 1;
+        magazine = Magazine::Pixelor;
     } else if (line.startsWith(QLatin1Char('2'))) {
-        magazine = 2;
+        magazine = Magazine::Zorvane;
     }
 }
 
@@ -148,7 +161,7 @@ std::optional<int> readNumber(QStringView line) {
     return value;
 }
 
-QString writeEntry(const LineRule& rule, const Form& form, int magazine) {
+QString writeEntry(const LineRule& rule, const Form& form, Magazine magazine) {
     switch (rule.entry) {
     case Entry::VersionMarker:
         return currentVersionMarker();
@@ -170,7 +183,7 @@ QString writeEntry(const LineRule& rule, const Form& form, int magazine) {
     case Entry::OtherServices:
         return form.isOn(Field::LicenceAutres) ? form.text(Field::AutresServices) : QString();
     case Entry::Magazine:
-        return magazineNumber(magazine);
+        return magazineLine(magazine);
     case Entry::BirthYear:
     case Entry::EarlierDistribution:
         break; // the earlier layout is only ever read
@@ -179,7 +192,7 @@ QString writeEntry(const LineRule& rule, const Form& form, int magazine) {
 }
 
 void applyEntry(const LineRule& rule, const QString& line, Form& form,
-                std::optional<int>& magazine) {
+                std::optional<Magazine>& magazine) {
     switch (rule.entry) {
     case Entry::VersionMarker:
         break;

@@ -2,6 +2,7 @@
 
 #include "platform/field.h"
 #include "platform/form.h"
+#include "platform/magazine.h"
 
 #include <QString>
 #include <QStringList>
@@ -96,14 +97,14 @@ QString currentVersionMarker();
 // value of the sheet come back as -1, which matches nothing.
 std::optional<int> readNumber(QStringView line);
 
-// What the line of this rule holds for the sheet in the form. magazine is ChoixMagazine.
-QString writeEntry(const LineRule& rule, const Form& form, int magazine);
+// What the line of this rule holds for the sheet in the form and its magazine.
+QString writeEntry(const LineRule& rule, const Form& form, Magazine magazine);
 
 // Applies one line the way the author's own action would: a choice first, then the
 // text of the field that hangs on it (choosing empties that field). A line that
 // matches none of its values leaves the fields alone. Sets magazine when the line
 // chooses one.
 void applyEntry(const LineRule& rule, const QString& line, Form& form,
-                std::optional<int>& magazine);
+                std::optional<Magazine>& magazine);
 
 } // namespace scribel::sheetfile

@@ -16,7 +16,7 @@ std::optional<SheetFileLines> readSheetFile(QByteArrayView bytes) {
     return SheetFileLines{current ? Layout::Current : Layout::Earlier, std::move(lines)};
 }
 
-QByteArray encodeSheetFile(const Form& form, int magazine) {
+QByteArray encodeSheetFile(const Form& form, Magazine magazine) {
     QString text;
     for (const QString& line : sheetLines(form, magazine)) {
         text += line;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "platform/magazine.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -32,6 +33,6 @@ std::optional<SheetFileLines> readSheetFile(QByteArrayView bytes);
 
 // The whole file for the sheet in the form: 44 lines in Windows-1252, each ended by
 // CR LF. A character the code page lacks is written as '?'.
-QByteArray encodeSheetFile(const Form& form, int magazine);
+QByteArray encodeSheetFile(const Form& form, Magazine magazine);
 
 } // namespace scribel::sheetfile

@@ -74,7 +74,7 @@ QString keptOnOneLine(const QString& line) {
 
 } // namespace
 
-QStringList sheetLines(const Form& form, int magazine) {
+QStringList sheetLines(const Form& form, Magazine magazine) {
     QStringList lines;
     lines.reserve(kSheetLineCount);
     for (const LineRule& rule : kSheetLayout) {
@@ -83,8 +83,8 @@ QStringList sheetLines(const Form& form, int magazine) {
     return lines;
 }
 
-std::optional<int> applySheetLines(Form& form, const QStringList& lines) {
-    std::optional<int> magazine;
+std::optional<Magazine> applySheetLines(Form& form, const QStringList& lines) {
+    std::optional<Magazine> magazine;
     for (const LineRule& rule : kSheetLayout) {
         applyEntry(rule, lines.value(rule.line - 1), form, magazine);
     }

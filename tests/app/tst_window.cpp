@@ -111,7 +111,7 @@ private Q_SLOTS:
         QVERIFY(!f.isShown(u"TitreZorvane"));
         QVERIFY(f.get(u"SupportMessage")->isVisible());
         QCOMPARE(f.get<QLabel>(u"Titre")->text(), QStringLiteral("Scribel   Version 2.0"));
-        QCOMPARE(f.window->magazine(), 0);
+        QCOMPARE(f.window->magazine(), Magazine::None);
         verifyStartState(f);
     }
 
@@ -178,7 +178,7 @@ private Q_SLOTS:
         const WindowFixture f;
         f.click(u"Pixelor");
         QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Pixelor"));
-        QCOMPARE(f.window->magazine(), 1);
+        QCOMPARE(f.window->magazine(), Magazine::Pixelor);
         QVERIFY(f.tabs()->isEnabled());
         for (const QStringView button : {u"Imprimer", u"Sauvegarder", u"Charger", u"RAZ"}) {
             QVERIFY(f.get(button)->isEnabled());
@@ -202,7 +202,7 @@ private Q_SLOTS:
         f.click(u"Pixelor");
         f.click(u"Zorvane");
         QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Zorvane"));
-        QCOMPARE(f.window->magazine(), 2);
+        QCOMPARE(f.window->magazine(), Magazine::Zorvane);
         QVERIFY(!f.isShown(u"TitrePixelor"));
         QVERIFY(f.isShown(u"TitreZorvane"));
         QVERIFY(!f.isShown(Field::Shareware));
@@ -227,7 +227,7 @@ private Q_SLOTS:
         f.tabs()->setCurrentIndex(0);
         f.click(u"Pixelor");
         verifyStartState(f);
-        QCOMPARE(f.window->magazine(), 1);
+        QCOMPARE(f.window->magazine(), Magazine::Pixelor);
     }
 
     void resetReturnsToTheNoMagazineState() {
@@ -238,7 +238,7 @@ private Q_SLOTS:
         f.click(u"RAZ");
         verifyStartState(f);
         QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel"));
-        QCOMPARE(f.window->magazine(), 0);
+        QCOMPARE(f.window->magazine(), Magazine::None);
         QVERIFY(!f.tabs()->isEnabled());
         QCOMPARE(f.tabs()->currentIndex(), 0);
         for (const QStringView button : {u"Imprimer", u"Sauvegarder", u"Charger", u"RAZ"}) {
@@ -312,7 +312,8 @@ private Q_SLOTS:
         QVERIFY(f.tabs()->currentIndex() == 0 || f.tabs()->currentIndex() == 4);
         f.tabs()->setCurrentIndex(0);
         QTest::keyClick(f.window.get(), Qt::Key_R, Qt::AltModifier); // "&Remise à zéro"
-        QTRY_COMPARE(f.window->magazine(), 0); // a mnemonic presses the button visibly first
+        QTRY_COMPARE(f.window->magazine(),
+                     Magazine::None); // a mnemonic presses the button visibly first
         QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel"));
     }
 

@@ -6,6 +6,7 @@
 #include "app/principale.h"
 #include "platform/field.h"
 #include "support/doubles.h"
+#include "support/helpers.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -18,7 +18,7 @@ namespace {
 QByteArray savedAfterLoading(const QStringList& lines) {
     test::MemoryForm form;
     applySheetLines(form, lines);
-    return encodeSheetFile(form, 1);
+    return encodeSheetFile(form, Magazine::Pixelor);
 }
 
 } // namespace

@@ -21,7 +21,8 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"fiche.pdf"_s);
         QtPagePrinter printer;
         QBENCHMARK {
-            const auto layout = print::layOutPage(form, 1, QLocale::system(), QDate::currentDate());
+            const auto layout =
+                print::layOutPage(form, Magazine::Pixelor, QLocale::system(), QDate::currentDate());
             QCOMPARE(printer.printToPdf(std::get<Page>(layout), path), std::nullopt);
         }
     }

@@ -3,6 +3,7 @@
 #include "print/pagelayout.h"
 #include "print/sheettexts.h"
 #include "sheetfixtures.h"
+#include "support/helpers.h"
 
 #include <QTest>
 
@@ -20,7 +21,7 @@ constexpr PrintStyle kEmphasis = PrintStyle::Emphasis;
 
 const QDate kToday{2026, 12, 7};
 
-Page layOut(const Form& form, int magazine, const QLocale& locale = QLocale(QLocale::French)) {
+Page layOut(const Form& form, Magazine magazine, const QLocale& locale = QLocale(QLocale::French)) {
     auto layout = print::layOutPage(form, magazine, locale, kToday);
     if (!std::holds_alternative<Page>(layout)) {
         qFatal("the sheet was refused");
@@ -133,12 +134,12 @@ private Q_SLOTS:
             {0, 176, kBody, address.street.toString()},
             {0, 180, kBody, address.postcodeAndTown.toString()},
         };
-        comparePages(layOut(fullPixelorSheet(), 1), expected);
+        comparePages(layOut(fullPixelorSheet(), Magazine::Pixelor), expected);
     }
 
     // An empty sheet prints bare labels; the two separating spaces of the address stay.
     void emptySheetPrintsBareLabels() {
-        const Page page = layOut(MemoryForm(), 1);
+        const Page page = layOut(MemoryForm(), Magazine::Pixelor);
         QCOMPARE(itemTextAt(page, 0, 20), u"Adresse :   "_s);
         QCOMPARE(itemTextAt(page, 0, 60), u"Membre : "_s);
         QCOMPARE(itemTextAt(page, 0, 76), u"Description : "_s);
@@ -149,23 +150,24 @@ private Q_SLOTS:
     }
 
     void rightColumnByMagazineAndLicence_data() {
-        QTest::addColumn<int>("magazine");
+        QTest::addColumn<Magazine>("magazine");
         QTest::addColumn<QString>("price");
         QTest::addColumn<bool>("allServices");
         QTest::addColumn<double>("systemHeadingY");
         QTest::addColumn<double>("signatureY");
         QTest::addColumn<double>("servicesY");
-        QTest::newRow("Zorvane, licence left out") << 2 << u"100"_s << true << 20.0 << 75.0 << -1.0;
-        QTest::newRow("no magazine") << 0 << u"100"_s << true << 20.0 << 75.0 << -1.0;
+        QTest::newRow("Zorvane, licence left out")
+            << Magazine::Zorvane << u"100"_s << true << 20.0 << 75.0 << -1.0;
+        QTest::newRow("no magazine") << Magazine::None << u"100"_s << true << 20.0 << 75.0 << -1.0;
         QTest::newRow("Pixelor, no price, no service")
-            << 1 << QString() << false << 36.0 << 91.0 << 32.0;
+            << Magazine::Pixelor << QString() << false << 36.0 << 91.0 << 32.0;
         QTest::newRow("Pixelor, price, no service")
-            << 1 << u"100"_s << false << 40.0 << 95.0 << 36.0;
+            << Magazine::Pixelor << u"100"_s << false << 40.0 << 95.0 << 36.0;
         QTest::newRow("Pixelor, price, every service")
-            << 1 << u"100"_s << true << 84.0 << 139.0 << 36.0;
+            << Magazine::Pixelor << u"100"_s << true << 84.0 << 139.0 << 36.0;
     }
     void rightColumnByMagazineAndLicence() {
-        QFETCH(int, magazine);
+        QFETCH(Magazine, magazine);
         QFETCH(QString, price);
         QFETCH(bool, allServices);
         QFETCH(double, systemHeadingY);
@@ -181,9 +183,10 @@ private Q_SLOTS:
         const Page page = layOut(form, magazine);
         QCOMPARE(itemStartingWith(page, u"SYSTEME"_s).yMm, systemHeadingY);
         QCOMPARE(itemStartingWith(page, u"Signature"_s).yMm, signatureY);
-        QCOMPARE(itemStartingWith(page, u"LA LICENCE"_s).xMm, magazine == 1 ? 97.0 : -1.0);
+        QCOMPARE(itemStartingWith(page, u"LA LICENCE"_s).xMm,
+                 magazine == Magazine::Pixelor ? 97.0 : -1.0);
         QCOMPARE(itemStartingWith(page, u"Services offerts"_s).yMm, servicesY);
-        if (magazine == 1 && price.isEmpty()) {
+        if (magazine == Magazine::Pixelor && price.isEmpty()) {
             // Six spaces leave room for the price, and no euro line follows.
             QCOMPARE(itemTextAt(page, 97, 28),
                      u"Rétribution (port compris) : "_s + QString(6, u' ') + u" Francs"_s);
@@ -203,15 +206,16 @@ private Q_SLOTS:
         QFETCH(QString, price);
         MemoryForm form;
         form.setText(Field::SaisieRetribution, price);
-        const auto layout = print::layOutPage(form, 1, locale, kToday);
+        const auto layout = print::layOutPage(form, Magazine::Pixelor, locale, kToday);
         QVERIFY(std::holds_alternative<print::PriceNotANumber>(layout));
         QCOMPARE(std::get<print::PriceNotANumber>(layout).text, price);
         // Zorvane prints no price, so nothing stops its page.
-        QVERIFY(std::holds_alternative<Page>(print::layOutPage(form, 2, locale, kToday)));
+        QVERIFY(std::holds_alternative<Page>(
+            print::layOutPage(form, Magazine::Zorvane, locale, kToday)));
     }
 
     void noMagazineLeavesSpacesEmpty() {
-        const Page page = layOut(fullPixelorSheet(), 0);
+        const Page page = layOut(fullPixelorSheet(), Magazine::None);
         QCOMPARE(itemStartingWith(page, u"FICHE"_s).yMm, -1.0);
         QCOMPARE(itemTextAt(page, 0, 10), u"L'AUTEUR"_s);
         QCOMPARE(itemStartingWith(page, u"J'autorise"_s).yMm, 53.0);
@@ -225,7 +229,7 @@ private Q_SLOTS:
         MemoryForm form = fullPixelorSheet();
         form.setOn(Field::DiffuNouveaute, false);
         form.setOn(Field::DiffuInedit, true);
-        const Page page = layOut(form, 2);
+        const Page page = layOut(form, Magazine::Zorvane);
         QCOMPARE(itemStartingWith(page, u"FICHE"_s).text, u"FICHE LOGICIEL FREEWARE"_s);
         QCOMPARE(itemTextAt(page, 0, 108), u"Diffusion : Inédit Zorvane"_s);
         QCOMPARE(itemTextAt(page, 97, 57), u"forme que ce soit, selon les règles du Freeware."_s);
@@ -252,7 +256,7 @@ private Q_SLOTS:
         form.setOn(Field::LimitationsOui, yes);
         form.setOn(Field::LimitationsNon, no);
         form.setText(Field::Limitations, limitations);
-        const Page page = layOut(form, 1);
+        const Page page = layOut(form, Magazine::Pixelor);
         QCOMPARE(itemStartingWith(page, u"Le programme peut-il"_s).yMm, cdLineY);
         QCOMPARE(itemStartingWith(page, u"Envoyez"_s).yMm, cdLineY + 20);
         QCOMPARE(itemStartingWith(page, u"Lesquelles"_s).yMm, yes ? 132.0 : -1.0);
@@ -288,7 +292,7 @@ private Q_SLOTS:
         form.setOn(Field::LimitationsOui, true);
         form.setOn(Field::LicenceAutres, true);
         form.setText(field, text);
-        const Page page = layOut(form, 1);
+        const Page page = layOut(form, Magazine::Pixelor);
 
         const QString label = field == Field::SaisieDescription ? u"Description : "_s
                               : field == Field::Limitations     ? u"Lesquelles ? : "_s
@@ -312,7 +316,7 @@ private Q_SLOTS:
         MemoryForm form;
         form.setText(Field::SaisieDescription, u"un\r\ndeux\ntrois"_s + QString(50, u'x'));
         form.setText(Field::SaisieRue, u"rue\nbis"_s);
-        const Page page = layOut(form, 1);
+        const Page page = layOut(form, Magazine::Pixelor);
         QCOMPARE(itemTextAt(page, 0, 76),
                  u"Description : un deux trois"_s + QString(52 - 13, u'x'));
         QCOMPARE(itemTextAt(page, 0, 80), QString(11, u'x'));
@@ -342,7 +346,7 @@ private Q_SLOTS:
         form.setOn(Field::ZOLK, zolk);
         form.setOn(Field::MembreAutre, other);
         form.setText(Field::SaisieAutre, otherName);
-        QCOMPARE(itemTextAt(layOut(form, 1), 0, 60), line);
+        QCOMPARE(itemTextAt(layOut(form, Magazine::Pixelor), 0, 60), line);
     }
 
     void distribution_data() {
@@ -370,7 +374,7 @@ private Q_SLOTS:
             form.setOn(option, true);
         }
         form.setText(Field::SaisieDiffuAutre, otherMode);
-        QCOMPARE(itemTextAt(layOut(form, 2), 97, 16), line);
+        QCOMPARE(itemTextAt(layOut(form, Magazine::Zorvane), 97, 16), line);
     }
 };
 

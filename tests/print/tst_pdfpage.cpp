@@ -74,8 +74,8 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) {
             QSKIP("pdftotext (poppler-utils) is not installed");
         }
-        const Page page = std::get<Page>(
-            print::layOutPage(fullPixelorSheet(), 1, QLocale(QLocale::French), QDate(2026, 12, 7)));
+        const Page page = std::get<Page>(print::layOutPage(
+            fullPixelorSheet(), Magazine::Pixelor, QLocale(QLocale::French), QDate(2026, 12, 7)));
         const QString pdf = m_dir.filePath(u"fiche.pdf"_s);
         QCOMPARE(QtPagePrinter().printToPdf(page, pdf), std::nullopt);
         QProcess pdftotext;
@@ -89,8 +89,8 @@ private Q_SLOTS:
     // Each item is found by its first word, which must stand at the item's corner.
     void itemLandsAtItsPosition_data() {
         QTest::addColumn<PageItem>("item");
-        const Page page = std::get<Page>(
-            print::layOutPage(fullPixelorSheet(), 1, QLocale(QLocale::French), QDate(2026, 12, 7)));
+        const Page page = std::get<Page>(print::layOutPage(
+            fullPixelorSheet(), Magazine::Pixelor, QLocale(QLocale::French), QDate(2026, 12, 7)));
         for (const PageItem& item : page) {
             if (!item.text.trimmed().isEmpty()) {
                 QTest::addRow("%s", qPrintable(item.text)) << item;

@@ -16,13 +16,13 @@ namespace {
 class FakeSheetWindow final : public SheetWindow {
 public:
     MemoryForm sheet = fullPixelorSheet();
-    int choice = 1;
+    Magazine choice = Magazine::Pixelor;
 
     Form& form() override { return sheet; }
     const Form& form() const override { return sheet; }
     QWidget* dialogParent() override { return nullptr; }
-    int magazine() const override { return choice; }
-    void setMagazine(int magazine) override { choice = magazine; }
+    Magazine magazine() const override { return choice; }
+    void setMagazine(Magazine magazine) override { choice = magazine; }
     void RemiseAZero() override {}
 };
 

@@ -39,7 +39,7 @@ void BenchSheetFile::encodeFullSheet() {
     sheetfile::applySheetLines(form, sheetfile::readSheetFile(completeSheet())->lines);
     QByteArray bytes;
     QBENCHMARK {
-        bytes = sheetfile::encodeSheetFile(form, 1);
+        bytes = sheetfile::encodeSheetFile(form, Magazine::Pixelor);
     }
     QCOMPARE(bytes, completeSheet());
 }

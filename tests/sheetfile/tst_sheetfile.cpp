@@ -7,6 +7,7 @@
 #include "sheetfile/linesplitter.h"
 #include "sheetfile/sheetcodec.h"
 #include "sheetfile/sheetlayout.h"
+#include "support/helpers.h"
 
 #include <QFile>
 #include <QTest>
@@ -18,8 +19,6 @@ using namespace scribel::sheetfile;
 using scribel::test::LoggingForm;
 
 namespace {
-
-constexpr int kNoMagazine = -1;
 
 struct TextLine {
     int line;
@@ -180,81 +179,94 @@ void TestSheetFile::tellsTheLayoutAndRefusesLongFiles() {
 
 void TestSheetFile::writesEachLine_data() {
     QTest::addColumn<QStringList>("values");
-    QTest::addColumn<int>("magazine");
+    QTest::addColumn<Magazine>("magazine");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("written");
 
-    QTest::newRow("1 version marker") << QStringList() << 1 << 1 << "V2";
+    QTest::newRow("1 version marker") << QStringList() << Magazine::Pixelor << 1 << "V2";
     for (const TextLine& row : kCurrentTextLines) {
         const QString value = QStringLiteral("«%1», \"texte\"; ").arg(row.line);
-        QTest::addRow("%d %s", row.line, row.field)
-            << QStringList{latin(row.field) + u'=' + value} << 1 << row.line << value;
+        QTest::addRow("%d %s", row.line, row.field) << QStringList{latin(row.field) + u'=' + value}
+                                                    << Magazine::Pixelor << row.line << value;
     }
     QTest::newRow("20 CR LF becomes LF")
-        << texts({"SaisieDescription=a\r\nb\rc\nd"}) << 1 << 20 << "a\nb\nc\nd";
-    QTest::newRow("16 Qora ticked") << texts({"Qora:on"}) << 1 << 16 << "1";
-    QTest::newRow("16 Qora unticked") << texts({"ZOLK:on"}) << 1 << 16 << "0";
-    QTest::newRow("17 ZOLK ticked") << texts({"ZOLK:on"}) << 1 << 17 << "1";
-    QTest::newRow("18 other association")
-        << texts({"MembreAutre:on", "SaisieAutre=Club Œuvre"}) << 1 << 18 << "1 Club Œuvre";
-    QTest::newRow("18 other association, no name") << texts({"MembreAutre:on"}) << 1 << 18 << "1 ";
-    QTest::newRow("18 unticked keeps no name") << texts({"SaisieAutre=Club"}) << 1 << 18 << "0";
-    QTest::newRow("21 LogFrancais") << texts({"LogFrancais:on"}) << 1 << 21 << "1";
-    QTest::newRow("21 LogAnglais") << texts({"LogAnglais:on"}) << 1 << 21 << "2";
-    QTest::newRow("21 LogAuChoix") << texts({"LogAuChoix:on"}) << 1 << 21 << "3";
-    QTest::newRow("22 DocFrancais") << texts({"DocFrancais:on"}) << 1 << 22 << "1";
-    QTest::newRow("22 DocAnglais") << texts({"DocAnglais:on"}) << 1 << 22 << "2";
-    QTest::newRow("22 DocAuChoix") << texts({"DocAuChoix:on"}) << 1 << 22 << "3";
-    QTest::newRow("23 DiffuInedit") << texts({"DiffuInedit:on"}) << 1 << 23 << "1";
-    QTest::newRow("23 DiffuNouveaute") << texts({"DiffuNouveaute:on"}) << 1 << 23 << "2";
-    QTest::newRow("23 DiffuMiseAjour") << texts({"DiffuMiseAjour:on"}) << 1 << 23 << "3";
-    QTest::newRow("23 DiffuBeta") << texts({"DiffuBeta:on"}) << 1 << 23 << "4";
-    QTest::newRow("28 LimitationsOui") << texts({"LimitationsOui:on"}) << 1 << 28 << "1";
-    QTest::newRow("28 LimitationsNon") << texts({"LimitationsNon:on"}) << 1 << 28 << "2";
-    QTest::newRow("30 CDoui") << texts({"CDoui:on"}) << 1 << 30 << "1";
-    QTest::newRow("30 CDnon") << texts({"CDnon:on"}) << 1 << 30 << "2";
-    QTest::newRow("31 category") << texts({"ListeCategorie=Jeux"}) << 1 << 31 << "Jeux";
+        << texts({"SaisieDescription=a\r\nb\rc\nd"}) << Magazine::Pixelor << 20 << "a\nb\nc\nd";
+    QTest::newRow("16 Qora ticked") << texts({"Qora:on"}) << Magazine::Pixelor << 16 << "1";
+    QTest::newRow("16 Qora unticked") << texts({"ZOLK:on"}) << Magazine::Pixelor << 16 << "0";
+    QTest::newRow("17 ZOLK ticked") << texts({"ZOLK:on"}) << Magazine::Pixelor << 17 << "1";
+    QTest::newRow("18 other association") << texts({"MembreAutre:on", "SaisieAutre=Club Œuvre"})
+                                          << Magazine::Pixelor << 18 << "1 Club Œuvre";
+    QTest::newRow("18 other association, no name")
+        << texts({"MembreAutre:on"}) << Magazine::Pixelor << 18 << "1 ";
+    QTest::newRow("18 unticked keeps no name")
+        << texts({"SaisieAutre=Club"}) << Magazine::Pixelor << 18 << "0";
+    QTest::newRow("21 LogFrancais") << texts({"LogFrancais:on"}) << Magazine::Pixelor << 21 << "1";
+    QTest::newRow("21 LogAnglais") << texts({"LogAnglais:on"}) << Magazine::Pixelor << 21 << "2";
+    QTest::newRow("21 LogAuChoix") << texts({"LogAuChoix:on"}) << Magazine::Pixelor << 21 << "3";
+    QTest::newRow("22 DocFrancais") << texts({"DocFrancais:on"}) << Magazine::Pixelor << 22 << "1";
+    QTest::newRow("22 DocAnglais") << texts({"DocAnglais:on"}) << Magazine::Pixelor << 22 << "2";
+    QTest::newRow("22 DocAuChoix") << texts({"DocAuChoix:on"}) << Magazine::Pixelor << 22 << "3";
+    QTest::newRow("23 DiffuInedit") << texts({"DiffuInedit:on"}) << Magazine::Pixelor << 23 << "1";
+    QTest::newRow("23 DiffuNouveaute")
+        << texts({"DiffuNouveaute:on"}) << Magazine::Pixelor << 23 << "2";
+    QTest::newRow("23 DiffuMiseAjour")
+        << texts({"DiffuMiseAjour:on"}) << Magazine::Pixelor << 23 << "3";
+    QTest::newRow("23 DiffuBeta") << texts({"DiffuBeta:on"}) << Magazine::Pixelor << 23 << "4";
+    QTest::newRow("28 LimitationsOui")
+        << texts({"LimitationsOui:on"}) << Magazine::Pixelor << 28 << "1";
+    QTest::newRow("28 LimitationsNon")
+        << texts({"LimitationsNon:on"}) << Magazine::Pixelor << 28 << "2";
+    QTest::newRow("30 CDoui") << texts({"CDoui:on"}) << Magazine::Pixelor << 30 << "1";
+    QTest::newRow("30 CDnon") << texts({"CDnon:on"}) << Magazine::Pixelor << 30 << "2";
+    QTest::newRow("31 category") << texts({"ListeCategorie=Jeux"}) << Magazine::Pixelor << 31
+                                 << "Jeux";
     QTest::newRow("32 sub-category")
-        << texts({"ListeSousCategorie=Réflexion"}) << 1 << 32 << "Réflexion";
-    QTest::newRow("33 Shareware") << texts({"Shareware:on"}) << 1 << 33 << "1";
-    QTest::newRow("33 Freeware") << texts({"Freeware:on"}) << 1 << 33 << "2";
-    QTest::newRow("33 DomainePublic") << texts({"DomainePublic:on"}) << 1 << 33 << "3";
-    QTest::newRow("33 Assimile") << texts({"Assimile:on"}) << 2 << 33 << "Assimilé";
-    QTest::newRow("33 other mode")
-        << texts({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"}) << 1 << 33 << "Partagiciel";
-    QTest::newRow("33 other mode, no name") << texts({"OptionAutre:on"}) << 1 << 33 << "";
+        << texts({"ListeSousCategorie=Réflexion"}) << Magazine::Pixelor << 32 << "Réflexion";
+    QTest::newRow("33 Shareware") << texts({"Shareware:on"}) << Magazine::Pixelor << 33 << "1";
+    QTest::newRow("33 Freeware") << texts({"Freeware:on"}) << Magazine::Pixelor << 33 << "2";
+    QTest::newRow("33 DomainePublic")
+        << texts({"DomainePublic:on"}) << Magazine::Pixelor << 33 << "3";
+    QTest::newRow("33 Assimile") << texts({"Assimile:on"}) << Magazine::Zorvane << 33 << "Assimilé";
+    QTest::newRow("33 other mode") << texts({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"})
+                                   << Magazine::Pixelor << 33 << "Partagiciel";
+    QTest::newRow("33 other mode, no name")
+        << texts({"OptionAutre:on"}) << Magazine::Pixelor << 33 << "";
     QTest::newRow("33 none chosen, name left over")
-        << texts({"SaisieDiffuAutre=Partagiciel"}) << 1 << 33 << "";
+        << texts({"SaisieDiffuAutre=Partagiciel"}) << Magazine::Pixelor << 33 << "";
     const char* const services[] = {"LicenceSources", "LicenceVersionGratos", "LicenceManuel",
                                     "LicenceReduc",   "LicenceCourrier",      "LicenceTel",
                                     "LicenceBBS"};
     for (int i = 0; i < 7; ++i) {
         QTest::addRow("%d %s", 35 + i, services[i])
-            << QStringList{latin(services[i]) + QStringLiteral(":on")} << 1 << 35 + i
-            << QString::number(i + 1);
+            << QStringList{latin(services[i]) + QStringLiteral(":on")} << Magazine::Pixelor
+            << 35 + i << QString::number(i + 1);
         QTest::addRow("%d %s unticked", 35 + i, services[i])
-            << texts({"LicenceAutres:on"}) << 1 << 35 + i << "";
+            << texts({"LicenceAutres:on"}) << Magazine::Pixelor << 35 + i << "";
     }
     QTest::newRow("42 other services")
-        << texts({"LicenceAutres:on", "AutresServices=Hotline\ngratuite"}) << 1 << 42
-        << "Hotline\ngratuite";
-    QTest::newRow("42 ticked, no text") << texts({"LicenceAutres:on"}) << 1 << 42 << "";
+        << texts({"LicenceAutres:on", "AutresServices=Hotline\ngratuite"}) << Magazine::Pixelor
+        << 42 << "Hotline\ngratuite";
+    QTest::newRow("42 ticked, no text")
+        << texts({"LicenceAutres:on"}) << Magazine::Pixelor << 42 << "";
     QTest::newRow("42 unticked, text left over")
-        << texts({"AutresServices=Hotline"}) << 1 << 42 << "";
-    QTest::newRow("43 DOS") << texts({"DOS:on"}) << 1 << 43 << "1";
-    QTest::newRow("43 Windows3xEtPlus") << texts({"Windows3xEtPlus:on"}) << 1 << 43 << "3";
-    QTest::newRow("43 Windows95") << texts({"Windows95:on"}) << 1 << 43 << "4";
-    QTest::newRow("43 Windows9xEtPlus") << texts({"Windows9xEtPlus:on"}) << 1 << 43 << "7";
-    QTest::newRow("43 WindowsNT351") << texts({"WindowsNT351:on"}) << 1 << 43 << "8";
-    QTest::newRow("43 WindowsNT40") << texts({"WindowsNT40:on"}) << 1 << 43 << "9";
-    QTest::newRow("43 Linux") << texts({"Linux:on"}) << 1 << 43 << "10";
-    QTest::newRow("44 Pixelor") << QStringList() << 1 << 44 << " 1 ";
-    QTest::newRow("44 Zorvane") << QStringList() << 2 << 44 << " 2 ";
+        << texts({"AutresServices=Hotline"}) << Magazine::Pixelor << 42 << "";
+    QTest::newRow("43 DOS") << texts({"DOS:on"}) << Magazine::Pixelor << 43 << "1";
+    QTest::newRow("43 Windows3xEtPlus")
+        << texts({"Windows3xEtPlus:on"}) << Magazine::Pixelor << 43 << "3";
+    QTest::newRow("43 Windows95") << texts({"Windows95:on"}) << Magazine::Pixelor << 43 << "4";
+    QTest::newRow("43 Windows9xEtPlus")
+        << texts({"Windows9xEtPlus:on"}) << Magazine::Pixelor << 43 << "7";
+    QTest::newRow("43 WindowsNT351")
+        << texts({"WindowsNT351:on"}) << Magazine::Pixelor << 43 << "8";
+    QTest::newRow("43 WindowsNT40") << texts({"WindowsNT40:on"}) << Magazine::Pixelor << 43 << "9";
+    QTest::newRow("43 Linux") << texts({"Linux:on"}) << Magazine::Pixelor << 43 << "10";
+    QTest::newRow("44 Pixelor") << QStringList() << Magazine::Pixelor << 44 << " 1 ";
+    QTest::newRow("44 Zorvane") << QStringList() << Magazine::Zorvane << 44 << " 2 ";
 }
 
 void TestSheetFile::writesEachLine() {
     QFETCH(QStringList, values);
-    QFETCH(int, magazine);
+    QFETCH(Magazine, magazine);
     QFETCH(int, line);
     QFETCH(QString, written);
 
@@ -271,14 +283,14 @@ void TestSheetFile::writesAnEmptySheet() {
     expected[0] = QStringLiteral("V2");
     expected[15] = expected[16] = expected[17] = QStringLiteral("0"); // lines 16 to 18
     expected[43] = QStringLiteral(" 1 ");
-    QCOMPARE(sheetLines(empty, 1), expected);
+    QCOMPARE(sheetLines(empty, Magazine::Pixelor), expected);
 }
 
 void TestSheetFile::encodesInWindows1252WithCrLf() {
     LoggingForm form;
     form.preset(
         {latin("SaisieNom=é€ŒŸ"), latin("SaisieVille=Łódź"), latin("SaisieDescription=a\nb")});
-    const QByteArray bytes = encodeSheetFile(form, 2);
+    const QByteArray bytes = encodeSheetFile(form, Magazine::Zorvane);
     QVERIFY(bytes.startsWith("V2\r\n\xe9\x80\x8c\x9f\r\n"));
     QVERIFY(bytes.contains("\r\n?\xf3"
                            "d?\r\n")); // a letter the code page lacks becomes '?'
@@ -381,26 +393,26 @@ void TestSheetFile::appliesEachLine() {
 
 void TestSheetFile::takesTheMagazineFromTheFirstCharacterOfLine44_data() {
     QTest::addColumn<QString>("line44");
-    QTest::addColumn<int>("magazine");
+    QTest::addColumn<Magazine>("magazine");
 
-    QTest::newRow("as saved for Pixelor") << " 1 " << kNoMagazine;
-    QTest::newRow("as saved for Zorvane") << " 2 " << kNoMagazine;
-    QTest::newRow("1") << "1" << 1;
-    QTest::newRow("2 and more") << "2 x" << 2;
-    QTest::newRow("12") << "12" << 1;
-    QTest::newRow("3") << "3" << kNoMagazine;
-    QTest::newRow("leading zero") << "02" << kNoMagazine;
-    QTest::newRow("empty") << "" << kNoMagazine;
+    QTest::newRow("as saved for Pixelor") << " 1 " << Magazine::None;
+    QTest::newRow("as saved for Zorvane") << " 2 " << Magazine::None;
+    QTest::newRow("1") << "1" << Magazine::Pixelor;
+    QTest::newRow("2 and more") << "2 x" << Magazine::Zorvane;
+    QTest::newRow("12") << "12" << Magazine::Pixelor;
+    QTest::newRow("3") << "3" << Magazine::None;
+    QTest::newRow("leading zero") << "02" << Magazine::None;
+    QTest::newRow("empty") << "" << Magazine::None;
 }
 
 void TestSheetFile::takesTheMagazineFromTheFirstCharacterOfLine44() {
     QFETCH(QString, line44);
-    QFETCH(int, magazine);
+    QFETCH(Magazine, magazine);
 
     LoggingForm form;
-    const std::optional<int> chosen =
+    const std::optional<Magazine> chosen =
         applySheetLines(form, fileWithLine(kSheetLineCount, 44, line44));
-    QCOMPARE(chosen.value_or(kNoMagazine), magazine);
+    QCOMPARE(chosen.value_or(Magazine::None), magazine);
     QVERIFY(!applySheetLines(form, fileWithLine(45, 45, QStringLiteral("1"))).has_value());
 }
 
@@ -476,8 +488,9 @@ void TestSheetFile::appliesEachEarlierLine() {
 
 void TestSheetFile::takesTheMagazineFromEarlierLine50() {
     LoggingForm form;
-    QCOMPARE(applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral("2"))), 2);
-    QCOMPARE(applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral("1 "))), 1);
+    QCOMPARE(applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral("2"))), Magazine::Zorvane);
+    QCOMPARE(applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral("1 "))),
+             Magazine::Pixelor);
     QVERIFY(!applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral(" 2 "))).has_value());
     QVERIFY(!applyEarlierLines(form, fileWithLine(50, 44, QStringLiteral("2"))).has_value());
     QVERIFY(!applyEarlierLines(form, {}).has_value());
@@ -485,20 +498,20 @@ void TestSheetFile::takesTheMagazineFromEarlierLine50() {
 
 void TestSheetFile::fixturesSurviveReadingAndWritingByteForByte_data() {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("magazine");
+    QTest::addColumn<Magazine>("magazine");
 
-    QTest::newRow("complet.pxr") << fixture("complet.pxr") << 1;
-    QTest::newRow("zorvane.zrv") << fixture("zorvane.zrv") << 2;
+    QTest::newRow("complet.pxr") << fixture("complet.pxr") << Magazine::Pixelor;
+    QTest::newRow("zorvane.zrv") << fixture("zorvane.zrv") << Magazine::Zorvane;
     QTest::newRow("undefined bytes and NUL")
         << "V2\r\n" + QByteArray("\x81\x8d\x8f\x90\x9d\0\x01\x7f", 8) + "\r\n" + linesOf(13, "") +
                "0\r\n0\r\n0\r\n" + linesOf(25, "") + " 1 \r\n"
-        << 1;
+        << Magazine::Pixelor;
 }
 
 // Reading a file that saving wrote and writing it again gives the same bytes.
 void TestSheetFile::fixturesSurviveReadingAndWritingByteForByte() {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, magazine);
+    QFETCH(Magazine, magazine);
 
     const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
     QVERIFY(sheet && sheet->layout == Layout::Current);
@@ -508,19 +521,19 @@ void TestSheetFile::fixturesSurviveReadingAndWritingByteForByte() {
 }
 
 void TestSheetFile::namesTheDialogTexts_data() {
-    QTest::addColumn<int>("magazine");
+    QTest::addColumn<Magazine>("magazine");
     QTest::addColumn<QString>("saveTitle");
     QTest::addColumn<QString>("saveType");
     QTest::addColumn<QString>("openType");
     QTest::addColumn<QString>("initialName");
     QTest::addColumn<QString>("suffix");
 
-    QTest::newRow("Pixelor") << 1 << "Enregistrer une Scribel Pixelor"
+    QTest::newRow("Pixelor") << Magazine::Pixelor << "Enregistrer une Scribel Pixelor"
                              << "Scribel (*.pxr)"
                              << "(Scribels) *.pxr"
                              << "*.pxr"
                              << "pxr";
-    QTest::newRow("Zorvane") << 2 << "Enregistrer une Scribel Zorvane"
+    QTest::newRow("Zorvane") << Magazine::Zorvane << "Enregistrer une Scribel Zorvane"
                              << "Scribel (*.zrv)"
                              << "(Scribels) *.zrv"
                              << "*.zrv"
@@ -528,7 +541,7 @@ void TestSheetFile::namesTheDialogTexts_data() {
 }
 
 void TestSheetFile::namesTheDialogTexts() {
-    QFETCH(int, magazine);
+    QFETCH(Magazine, magazine);
     QFETCH(QString, saveTitle);
     QFETCH(QString, saveType);
     QFETCH(QString, openType);
@@ -546,7 +559,7 @@ void TestSheetFile::namesTheDialogTexts() {
     QCOMPARE(open->initialName, initialName);
     QCOMPARE(save->defaultSuffix, suffix);
     QCOMPARE(open->defaultSuffix, suffix);
-    QVERIFY(!saveDialogRequest(0) && !openDialogRequest(0));
+    QVERIFY(!saveDialogRequest(Magazine::None) && !openDialogRequest(Magazine::None));
 }
 
 QTEST_GUILESS_MAIN(TestSheetFile)

@@ -3,6 +3,7 @@
 
 #include "app/principale.h"
 #include "support/doubles.h"
+#include "support/helpers.h"
 #include "support/tinyfilesystem.h"
 
 #include <QCheckBox>
@@ -372,7 +373,7 @@ void TestSheetFileWindow::loadsFilesOfAnyLengthUpTo71Lines() {
     Sheet sheet;
     sheet.load(path(QStringLiteral("fiche.pxr")));
     sheet.verify(kCompleteFixtureState);
-    QCOMPARE(sheet.window->magazine(), 1);
+    QCOMPARE(sheet.window->magazine(), Magazine::Pixelor);
     QVERIFY(sheet.doubles.messages.shown.empty());
 }
 
@@ -415,17 +416,17 @@ void TestSheetFileWindow::refusesAFileAndKeepsTheSheet() {
 
 void TestSheetFileWindow::importsEarlierVersionFilesAfterTheWarning_data() {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("magazine");
+    QTest::addColumn<Magazine>("magazine");
     QTest::addColumn<QStringList>("checks");
 
     const QStringList empty = utf8List({"SaisieNom=", "Qora:off", "SaisieAutre:hidden"});
-    QTest::newRow("empty file") << QByteArray() << 1 << empty;
-    QTest::newRow("V1") << QByteArray("V1\r\n") << 1 << utf8List({"SaisieNom=V1"});
-    QTest::newRow("lower-case v2") << QByteArray("v2\r\n") << 1 << utf8List({"SaisieNom=v2"});
-    QTest::newRow("71 lines") << crlfLines(QList<QByteArray>(71, "1")) << 1
+    QTest::newRow("empty file") << QByteArray() << Magazine::Pixelor << empty;
+    QTest::newRow("V1") << QByteArray("V1\r\n") << Magazine::Pixelor << utf8List({"SaisieNom=V1"});
+    QTest::newRow("lower-case v2") << QByteArray("v2\r\n") << Magazine::Pixelor << utf8List({"SaisieNom=v2"});
+    QTest::newRow("71 lines") << crlfLines(QList<QByteArray>(71, "1")) << Magazine::Pixelor
                               << utf8List({"SaisieNom=1", "Qora:on", "LogFrancais:on",
                                            "OptionAutre:off", "Shareware:on"});
-    QTest::newRow("ancienne.pxr") << fixture("ancienne.pxr") << 2
+    QTest::newRow("ancienne.pxr") << fixture("ancienne.pxr") << Magazine::Zorvane
                                   << utf8List({"SaisieNom=DURAND",
                                                "SaisieIndice=Ter",
                                                "SaisieTelBur=04 78 11 11 11",
@@ -472,7 +473,7 @@ void TestSheetFileWindow::importsEarlierVersionFilesAfterTheWarning_data() {
 
 void TestSheetFileWindow::importsEarlierVersionFilesAfterTheWarning() {
     QFETCH(QByteArray, file);
-    QFETCH(int, magazine);
+    QFETCH(Magazine, magazine);
     QFETCH(QStringList, checks);
 
     writeBytes(path(QStringLiteral("ancienne.pxr")), file);
@@ -501,7 +502,7 @@ void TestSheetFileWindow::keepsTheWindowsMagazineForAFileOfTheOther() {
     sheet.load(path(QStringLiteral("zorvane.zrv")));
     sheet.verify(utf8List({"SaisieNom=MARTIN", "Assimile:on", "Assimile:hidden", "Shareware:shown",
                            "SaisieRetribution:shown"}));
-    QCOMPARE(sheet.window->magazine(), 1);
+    QCOMPARE(sheet.window->magazine(), Magazine::Pixelor);
 
     sheet.save(path(QStringLiteral("pixelor.pxr")));
     // Lines 33 to 44: Assimilé, nine empty lines, Windows 95, and this window's magazine.
