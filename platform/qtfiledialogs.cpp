@@ -3,8 +3,10 @@
 #include "chosenfilecheck.h"
 #include "messageboxes.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <climits>
@@ -26,25 +28,23 @@ public:
         setAcceptMode(mode);
         setFileMode(QFileDialog::AnyFile);
         applyRequest(*this, request);
-        m_nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (m_nameEdit != nullptr) {
-            m_nameEdit->installEventFilter(this);
-        }
     }
 
     // The file the author chose, once the dialog is accepted.
     const QString& chosenPath() const { return m_chosen; }
 
+    // The name in the line edit is the file chosen, taken whole: Qt's own reading would
+    // split it on double quotes and prefer whatever the list has selected.
     void accept() override {
-        const QString typed = m_nameEdit != nullptr ? m_nameEdit->text() : QString();
-        if (!takesWhole(typed)) {
-            QFileDialog::accept();
+        const QString typed = nameEdit() != nullptr ? nameEdit()->text() : QString();
+        if (typed.isEmpty()) {
+            QFileDialog::accept(); // Qt enters the folder selected in the list, if any
             return;
         }
         const QString path = wholePath(typed);
         if (QFileInfo(path).isDir()) {
             setDirectory(path);
-            m_nameEdit->clear();
+            nameEdit()->clear();
             return;
         }
         m_typedPath = path;
@@ -53,18 +53,11 @@ public:
 
     void done(int result) override {
         const QString typedPath = std::exchange(m_typedPath, QString());
-        if (result != QDialog::Accepted) {
-            QFileDialog::done(result);
+        if (result != QDialog::Accepted || typedPath.isEmpty()) {
+            QFileDialog::done(result == QDialog::Accepted ? QDialog::Rejected : result);
             return;
         }
-        const QString path = !typedPath.isEmpty()        ? typedPath
-                             : selectedFiles().isEmpty() ? QString()
-                                                         : selectedFiles().constFirst();
-        if (path.isEmpty()) {
-            QFileDialog::done(result);
-            return;
-        }
-        const QFileInfo chosen(path);
+        const QFileInfo chosen(typedPath);
         const ChosenFileVerdict verdict =
             acceptMode() == AcceptSave ? checkSaveChoice(chosen) : checkOpenChoice(chosen);
         if (mayClose(responseTo(verdict, chosen))) {
@@ -74,12 +67,19 @@ public:
     }
 
 protected:
+    void showEvent(QShowEvent* event) override {
+        if (!m_nameTakenWhole) {
+            takeNamesWhole();
+        }
+        QFileDialog::showEvent(event);
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override {
-        // Enter on a name Qt's own parsing would change or silently refuse: this dialog
-        // takes it, even while Qt has greyed out its button.
-        if (watched == m_nameEdit && event->type() == QEvent::KeyPress) {
+        // Enter always reaches accept() once, even while Qt greys out its button for a
+        // name longer than the system allows: that name is then refused with a message.
+        if (watched == nameEdit() && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && takesWhole(m_nameEdit->text())) {
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
                 accept();
                 return true;
             }
@@ -88,13 +88,41 @@ protected:
     }
 
 private:
-    // Qt reads double quotes in the typed text as marks around several names, and
-    // keeps its button greyed for a name longer than the system allows: such a name is
-    // taken whole here, as the one file the author chose.
-    static bool takesWhole(const QString& typed) {
-        return typed.contains(u'"') ||
-               QFile::encodeName(QFileInfo(typed).fileName()).size() > NAME_MAX ||
-               QFile::encodeName(typed).size() >= PATH_MAX;
+    QLineEdit* nameEdit() {
+        if (m_nameEdit == nullptr) {
+            m_nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        }
+        return m_nameEdit;
+    }
+
+    // Qt makes its widgets only when the dialog is first shown. Its completion of a
+    // typed name selects in the list the files it reads in the text, split on double
+    // quotes, and then writes the selected file's name back into the text: a click on
+    // 'Le "best".pxr' would show and choose "best.pxr". The list follows the whole name
+    // here instead.
+    void takeNamesWhole() {
+        QLineEdit* edit = nameEdit();
+        auto* list = findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        auto* files = findChild<QFileSystemModel*>();
+        if (edit == nullptr || list == nullptr || files == nullptr) {
+            return;
+        }
+        m_nameTakenWhole = true;
+        edit->installEventFilter(this);
+        const char* splitting = SLOT(_q_autoCompleteFileName(QString));
+        if (metaObject()->indexOfSlot(
+                QMetaObject::normalizedSignature(splitting + 1).constData()) >= 0) {
+            disconnect(edit, SIGNAL(textChanged(QString)), this, splitting);
+        }
+        connect(edit, &QLineEdit::textEdited, this, [this, list, files](const QString& typed) {
+            const QModelIndex typedFile = files->index(wholePath(typed));
+            if (typedFile.isValid() && !typed.isEmpty()) {
+                list->selectionModel()->select(typedFile, QItemSelectionModel::ClearAndSelect |
+                                                              QItemSelectionModel::Rows);
+            } else {
+                list->selectionModel()->clearSelection();
+            }
+        });
     }
 
     // The typed name in the dialog's folder, with the default suffix when it has none,
@@ -123,6 +151,7 @@ private:
 
     MessageBoxes& m_messages;
     QLineEdit* m_nameEdit = nullptr;
+    bool m_nameTakenWhole = false;
     QString m_typedPath;
     QString m_chosen;
 };
