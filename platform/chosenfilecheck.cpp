@@ -24,6 +24,9 @@ std::optional<ChosenFileVerdict> nameVerdict(const QFileInfo& chosen) {
     if (name.contains(u'*') || name.contains(u'?')) {
         return ChosenFileVerdict::RefusePattern;
     }
+    if (name.contains(QChar::ReplacementCharacter)) {
+        return ChosenFileVerdict::RefuseInvalidName;
+    }
     if (QFile::encodeName(name).size() > kMaxNameBytes) {
         return ChosenFileVerdict::RefuseNameTooLong;
     }
@@ -116,6 +119,11 @@ ChosenFileResponse responseTo(ChosenFileVerdict verdict, const QFileInfo& chosen
                                       "complet compte au plus 4 096 octets.\n"
                                       "Choisissez un dossier moins profond ou un nom plus "
                                       "court.")
+                           .arg(file));
+    case ChosenFileVerdict::RefuseInvalidName:
+        return refusal(QStringLiteral("Le nom %1 contient des caractères non valides : aucun "
+                                      "fichier ne peut être retrouvé sous ce nom.\n"
+                                      "Choisissez un autre nom.")
                            .arg(file));
     case ChosenFileVerdict::RefuseMissingFolder:
         return refusal(QStringLiteral("Le dossier %1 n'existe pas.").arg(folder));

@@ -15,6 +15,7 @@ enum class ChosenFileVerdict {
     RefusePattern,     // "*" or "?" in a name that no file bears: a pattern, not a file
     RefuseNameTooLong, // more than 255 bytes in the name
     RefusePathTooLong, // more than 4,096 bytes in the whole path
+    RefuseInvalidName, // U+FFFD, which stands for bytes that were not UTF-8
     RefuseMissingFolder,
     RefuseFolderNotEnterable,
     RefuseReadOnlyFile,   // save only: reading a read-only file harms nothing

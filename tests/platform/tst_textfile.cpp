@@ -3,11 +3,13 @@
 
 #include "platform/chosenfilecheck.h"
 #include "platform/qtfiledialogs.h"
+#include "platform/systemerrortext.h"
 #include "platform/textfile.h"
 #include "support/filesizelimit.h"
 #include "support/tinyfilesystem.h"
 
 #include <QFileDialog>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
@@ -57,6 +59,7 @@ private Q_SLOTS:
     void checksTheChosenName_data();
     void checksTheChosenName();
     void setsUpTheDialogFromTheRequest();
+    void saysEverySystemErrorInItsOwnWords();
 
 private:
     QTemporaryDir m_folder;
@@ -259,6 +262,9 @@ void TestSheetFileDisk::checksTheChosenName_data() {
     QTest::newRow("path too long")
         << QStringLiteral("d/").repeated(2100) + QStringLiteral("fiche.pxr")
         << ChosenFileVerdict::RefusePathTooLong << ChosenFileVerdict::RefusePathTooLong;
+    QTest::newRow("name not in UTF-8")
+        << QFile::decodeName("\xe9t\xe9.pxr") << ChosenFileVerdict::RefuseInvalidName
+        << ChosenFileVerdict::RefuseInvalidName;
 }
 
 void TestSheetFileDisk::checksTheChosenName() {
@@ -290,6 +296,21 @@ void TestSheetFileDisk::setsUpTheDialogFromTheRequest() {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Charger une Scribel"));
     QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("(Scribels) *.zrv")});
     QCOMPARE(dialog.defaultSuffix(), QStringLiteral("zrv"));
+}
+
+// Each error that opening, reading, writing or renaming a file can meet has a French text
+// of its own, none the fallback for numbers left out.
+void TestSheetFileDisk::saysEverySystemErrorInItsOwnWords() {
+    const int errors[] = {EACCES, EPERM,  ENOENT, ENOTDIR, ENAMETOOLONG, EISDIR,  EROFS,
+                          ENOSPC, EDQUOT, EFBIG,  EIO,     EBUSY,        ETXTBSY, EMFILE,
+                          ENFILE, ENOMEM, ELOOP,  EXDEV,   EAGAIN,       EINTR,   EINVAL};
+    QSet<QString> texts;
+    for (const int error : errors) {
+        const QString text = systemErrorText(error);
+        QVERIFY2(!text.contains(QStringLiteral("numéro")), qPrintable(text));
+        texts.insert(text);
+    }
+    QCOMPARE(texts.size(), static_cast<qsizetype>(std::size(errors)));
 }
 
 QTEST_MAIN(TestSheetFileDisk)

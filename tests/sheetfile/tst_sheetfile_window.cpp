@@ -3,6 +3,7 @@
 
 #include "app/principale.h"
 #include "support/doubles.h"
+#include "support/filesizelimit.h"
 #include "support/tinyfilesystem.h"
 
 #include <QCheckBox>
@@ -243,6 +244,7 @@ private Q_SLOTS:
     void cancellingChangesNothing();
     void asksTheDialogsWithTheMagazinesTexts();
     void tellsWhenSavingFailsAndKeepsTheOldFile();
+    void tellsWhyAWriteFailedInFrench();
     void usesTheQuotedNameNotItsDecoy();
     void refusesAPipeSwappedInAfterTheDialog();
 
@@ -627,6 +629,26 @@ void TestSheetFileWindow::tellsWhenSavingFailsAndKeepsTheOldFile() {
              qPrintable(shown[1].text));
     QVERIFY(shown[1].text.endsWith(utf8("Aucun fichier n'a été modifié.")));
     sheet.verify(utf8List({"SaisieNom=DUPONT"}));
+}
+
+// Files may grow to 64 bytes only in the child that saves: for any user, the disk is
+// as good as full.
+void TestSheetFileWindow::tellsWhyAWriteFailedInFrench() {
+    const QString old = path(QStringLiteral("fiche.pxr"));
+    writeBytes(old, "ancienne");
+    Sheet sheet;
+    fillAsTheCompleteFixture(sheet);
+    const std::optional<QByteArray> shown = test::runWithFileSizeLimit(64, [&] {
+        sheet.save(old);
+        const auto& messages = sheet.doubles.messages.shown;
+        return messages.size() == 1 ? messages.front().text.toUtf8() : QByteArray("no message");
+    });
+    QVERIFY(shown);
+    QCOMPARE(QString::fromUtf8(*shown),
+             utf8("Le fichier « fiche.pxr » n'a pas été enregistré : l'écriture n'a pas abouti "
+                  "(fichier trop gros pour ce disque ou pour les limites de la session).\n"
+                  "Aucun fichier n'a été modifié."));
+    QCOMPARE(bytesOf(old), QByteArray("ancienne"));
 }
 
 // A double quote in a name is a character like any other: the file chosen is the file
