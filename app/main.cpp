@@ -18,8 +18,8 @@ int main(int argc, char* argv[]) {
         qWarning("Qt's French translations are missing: its dialogs will speak English.");
     }
 
-    scribel::QtFileDialogs fileDialogs;
     scribel::QtMessageBoxes messages;
+    scribel::QtFileDialogs fileDialogs(messages);
     scribel::QtPagePrinter printer;
     scribel::QtOpenAction openAction;
     scribel::SystemClock clock;

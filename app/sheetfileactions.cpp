@@ -1,5 +1,6 @@
 #include "sheetfileactions.h"
 
+#include "platform/systemerrortext.h"
 #include "platform/textfile.h"
 #include "sheetfile/dialogtexts.h"
 #include "sheetfile/earlierlayout.h"
@@ -41,17 +42,40 @@ QString problemText(FileProblem problem) {
     case FileProblem::CannotCreate:
         return QStringLiteral("il ne peut pas être écrit dans ce dossier");
     case FileProblem::WriteFailed:
-        return QStringLiteral("l'écriture n'a pas abouti, le disque est peut-être plein");
+        return QStringLiteral("l'écriture n'a pas abouti");
     case FileProblem::CannotReplace:
         return QStringLiteral("il n'a pas pu remplacer l'ancien fichier");
+    case FileProblem::AccessDenied:
+        return QStringLiteral("vous n'avez pas le droit de l'ouvrir");
+    case FileProblem::FolderNotEnterable:
+        return QStringLiteral("vous n'avez pas le droit d'entrer dans son dossier");
+    case FileProblem::NameTooLong:
+        return QStringLiteral("son nom dépasse 255 octets");
+    case FileProblem::PathTooLong:
+        return QStringLiteral("son chemin complet dépasse 4 096 octets");
+    case FileProblem::InvalidName:
+        return QStringLiteral("son nom contient des caractères non valides");
     }
     return {};
 }
 
+// The problem, and the system's reason in French when it adds something to it.
 QString reasonText(const FileError& error) {
     QString reason = problemText(error.problem);
-    if (!error.detail.isEmpty()) {
-        reason += QStringLiteral(" (") + error.detail + u')';
+    switch (error.problem) {
+    case FileProblem::CannotOpen:
+    case FileProblem::CannotRead:
+    case FileProblem::CannotCreate:
+    case FileProblem::WriteFailed:
+    case FileProblem::CannotReplace:
+        if (error.systemError != 0) {
+            reason += QStringLiteral(" (") + systemErrorText(error.systemError) + u')';
+        } else if (error.problem == FileProblem::WriteFailed) {
+            reason += QStringLiteral(", le disque est peut-être plein");
+        }
+        break;
+    default:
+        break;
     }
     return reason;
 }

@@ -29,8 +29,8 @@ int runRealStartup(int& argc, char* argv[], ChildReport& report) {
     if (qtFrench.load(u"qtbase_fr"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtFrench);
     }
-    QtFileDialogs fileDialogs;
     QtMessageBoxes messages;
+    QtFileDialogs fileDialogs(messages);
     QtPagePrinter printer;
     QtOpenAction openAction;
     SystemClock clock;

@@ -1,24 +1,27 @@
 #include "qtfiledialogs.h"
 
 #include "chosenfilecheck.h"
-#include "qtmessageboxes.h"
+#include "messageboxes.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <climits>
+#include <utility>
 
 namespace scribel {
 
 namespace {
 
-QString quoted(const QString& name) {
-    return QStringLiteral("« ") + name + QStringLiteral(" »");
-}
-
 // Qt's dialog with the checks the sheet's dialogs make before closing on a name.
 class CheckedFileDialog final : public QFileDialog {
 public:
-    CheckedFileDialog(QWidget* parent, const FileDialogRequest& request, AcceptMode mode)
-        : QFileDialog(parent) {
+    CheckedFileDialog(QWidget* parent, const FileDialogRequest& request, AcceptMode mode,
+                      MessageBoxes& messages)
+        : QFileDialog(parent), m_messages(messages) {
         // The checks below run only in Qt's own dialog, never in a desktop one.
         setOption(QFileDialog::DontUseNativeDialog);
         setOption(QFileDialog::DontConfirmOverwrite); // asked below, after the read-only test
@@ -27,74 +30,139 @@ public:
         applyRequest(*this, request);
     }
 
-    void done(int result) override {
-        if (result != QDialog::Accepted || selectedFiles().isEmpty()) {
-            QFileDialog::done(result);
+    // The file the author chose, once the dialog is accepted.
+    const QString& chosenPath() const { return m_chosen; }
+
+    // The name in the line edit is the file chosen, taken whole: Qt's own reading would
+    // split it on double quotes and prefer whatever the list has selected.
+    void accept() override {
+        const QString typed = nameEdit() != nullptr ? nameEdit()->text() : QString();
+        if (typed.isEmpty()) {
+            QFileDialog::accept(); // Qt enters the folder selected in the list, if any
             return;
         }
-        const QFileInfo chosen(selectedFiles().constFirst());
+        const QString path = wholePath(typed);
+        if (QFileInfo(path).isDir()) {
+            setDirectory(path);
+            nameEdit()->clear();
+            return;
+        }
+        m_typedPath = path;
+        QDialog::accept();
+    }
+
+    void done(int result) override {
+        const QString typedPath = std::exchange(m_typedPath, QString());
+        if (result != QDialog::Accepted || typedPath.isEmpty()) {
+            QFileDialog::done(result == QDialog::Accepted ? QDialog::Rejected : result);
+            return;
+        }
+        const QFileInfo chosen(typedPath);
         const ChosenFileVerdict verdict =
             acceptMode() == AcceptSave ? checkSaveChoice(chosen) : checkOpenChoice(chosen);
-        if (mayClose(verdict, chosen)) {
+        if (mayClose(responseTo(verdict, chosen))) {
+            m_chosen = chosen.absoluteFilePath();
             QFileDialog::done(result);
         }
     }
 
+protected:
+    void showEvent(QShowEvent* event) override {
+        if (!m_nameTakenWhole) {
+            takeNamesWhole();
+        }
+        QFileDialog::showEvent(event);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Enter always reaches accept() once, even while Qt greys out its button for a
+        // name longer than the system allows: that name is then refused with a message.
+        if (watched == nameEdit() && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                accept();
+                return true;
+            }
+        }
+        return QFileDialog::eventFilter(watched, event);
+    }
+
 private:
-    bool mayClose(ChosenFileVerdict verdict, const QFileInfo& chosen) {
-        const QString file = quoted(chosen.fileName());
-        const QString folder = quoted(QDir::toNativeSeparators(chosen.absolutePath()));
-        switch (verdict) {
-        case ChosenFileVerdict::Accept:
+    QLineEdit* nameEdit() {
+        if (m_nameEdit == nullptr) {
+            m_nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        }
+        return m_nameEdit;
+    }
+
+    // Qt makes its widgets only when the dialog is first shown. Its completion of a
+    // typed name selects in the list the files it reads in the text, split on double
+    // quotes, and then writes the selected file's name back into the text: a click on
+    // 'Le "best".pxr' would show and choose "best.pxr". The list follows the whole name
+    // here instead.
+    void takeNamesWhole() {
+        QLineEdit* edit = nameEdit();
+        auto* list = findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        auto* files = findChild<QFileSystemModel*>();
+        if (edit == nullptr || list == nullptr || files == nullptr) {
+            return;
+        }
+        m_nameTakenWhole = true;
+        edit->installEventFilter(this);
+        const char* splitting = SLOT(_q_autoCompleteFileName(QString));
+        if (metaObject()->indexOfSlot(
+                QMetaObject::normalizedSignature(splitting + 1).constData()) >= 0) {
+            disconnect(edit, SIGNAL(textChanged(QString)), this, splitting);
+        }
+        connect(edit, &QLineEdit::textEdited, this, [this, list, files](const QString& typed) {
+            const QModelIndex typedFile = files->index(wholePath(typed));
+            if (typedFile.isValid() && !typed.isEmpty()) {
+                list->selectionModel()->select(typedFile, QItemSelectionModel::ClearAndSelect |
+                                                              QItemSelectionModel::Rows);
+            } else {
+                list->selectionModel()->clearSelection();
+            }
+        });
+    }
+
+    // The typed name in the dialog's folder, with the default suffix when it has none,
+    // as Qt itself completes a typed name.
+    QString wholePath(const QString& typed) const {
+        QString path = directory().absoluteFilePath(typed);
+        if (!defaultSuffix().isEmpty() && !QFileInfo(path).isDir() &&
+            !QFileInfo(path).fileName().contains(u'.')) {
+            path += u'.' + defaultSuffix();
+        }
+        return path;
+    }
+
+    bool mayClose(const ChosenFileResponse& response) {
+        switch (response.kind) {
+        case ChosenFileResponse::Kind::Close:
             return true;
-        case ChosenFileVerdict::AskReplace:
-            return m_boxes.ask(this, windowTitle(),
-                               QStringLiteral("Le fichier %1 existe déjà.\n"
-                                              "Voulez-vous le remplacer ?")
-                                   .arg(file),
-                               DefaultAnswer::No);
-        case ChosenFileVerdict::AskCreate:
-            return m_boxes.ask(this, windowTitle(),
-                               QStringLiteral("Le fichier %1 n'existe pas.\n"
-                                              "Voulez-vous le créer ?")
-                                   .arg(file),
-                               DefaultAnswer::Yes);
-        case ChosenFileVerdict::StayOpen:
-            return false;
-        case ChosenFileVerdict::RefuseMissingFolder:
-            refuse(QStringLiteral("Le dossier %1 n'existe pas.").arg(folder));
-            return false;
-        case ChosenFileVerdict::RefuseReadOnlyFile:
-            refuse(QStringLiteral("Le fichier %1 est en lecture seule.\n"
-                                  "Choisissez un autre nom.")
-                       .arg(file));
-            return false;
-        case ChosenFileVerdict::RefuseReadOnlyFolder:
-            refuse(QStringLiteral("Le dossier %1 est protégé en écriture.\n"
-                                  "Choisissez un autre dossier.")
-                       .arg(folder));
-            return false;
-        case ChosenFileVerdict::RefuseNotAFile:
-            refuse(QStringLiteral("%1 n'est pas un fichier.").arg(file));
+        case ChosenFileResponse::Kind::Ask:
+            return m_messages.ask(this, windowTitle(), response.text, response.defaultAnswer);
+        case ChosenFileResponse::Kind::Refuse:
+            m_messages.show(this, MessageIcon::Warning, windowTitle(), response.text);
             return false;
         }
         return false;
     }
 
-    void refuse(const QString& text) {
-        m_boxes.show(this, MessageIcon::Warning, windowTitle(), text);
-    }
-
-    QtMessageBoxes m_boxes;
+    MessageBoxes& m_messages;
+    QLineEdit* m_nameEdit = nullptr;
+    bool m_nameTakenWhole = false;
+    QString m_typedPath;
+    QString m_chosen;
 };
 
 std::optional<QString> ask(QWidget* parent, const FileDialogRequest& request,
-                           QFileDialog::AcceptMode mode) {
-    CheckedFileDialog dialog(parent, request, mode);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+                           QFileDialog::AcceptMode mode, MessageBoxes& messages) {
+    CheckedFileDialog dialog(parent, request, mode, messages);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty()) {
         return std::nullopt;
     }
-    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    return dialog.chosenPath();
 }
 
 } // namespace
@@ -108,12 +176,12 @@ void applyRequest(QFileDialog& dialog, const FileDialogRequest& request) {
 
 std::optional<QString> QtFileDialogs::askSaveFile(QWidget* parent,
                                                   const FileDialogRequest& request) {
-    return ask(parent, request, QFileDialog::AcceptSave);
+    return ask(parent, request, QFileDialog::AcceptSave, m_messages);
 }
 
 std::optional<QString> QtFileDialogs::askOpenFile(QWidget* parent,
                                                   const FileDialogRequest& request) {
-    return ask(parent, request, QFileDialog::AcceptOpen);
+    return ask(parent, request, QFileDialog::AcceptOpen, m_messages);
 }
 
 } // namespace scribel

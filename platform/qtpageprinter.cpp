@@ -1,12 +1,14 @@
 #include "qtpageprinter.h"
 
 #include "pagerenderer.h"
+#include "systemerrortext.h"
 
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace scribel {
 
@@ -63,7 +65,7 @@ std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString
     // Written aside and put in place whole, so a failure leaves no half-written file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
+        return u"il ne peut pas être créé (%1)"_s.arg(systemErrorText(errno));
     }
     {
         QPdfWriter writer(&file);
@@ -80,7 +82,7 @@ std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString
         painter.end();
     }
     if (!file.commit()) {
-        return file.errorString();
+        return u"il n'a pas pu être écrit en entier (%1)"_s.arg(systemErrorText(errno));
     }
     return std::nullopt;
 }

@@ -1,10 +1,89 @@
 #include "textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace scribel {
+
+namespace {
+
+// Closes the descriptor on every path out.
+class Descriptor final {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Whether a folder above the file refuses to be entered.
+bool folderOnTheWayIsClosed(const QString& path) {
+    QDir folder = QFileInfo(path).absoluteDir();
+    while (true) {
+        if (::access(QFile::encodeName(folder.absolutePath()).constData(), X_OK) != 0 &&
+            errno == EACCES) {
+            return true;
+        }
+        if (folder.isRoot() || !folder.cdUp()) {
+            return false;
+        }
+    }
+}
+
+// The problems of the name itself, which the system reports as a missing file, a
+// refusal or a name too long.
+std::optional<FileProblem> nameProblem(const QString& path, int systemError) {
+    if (systemError == ENAMETOOLONG) {
+        return QFile::encodeName(QFileInfo(path).absoluteFilePath()).size() >= PATH_MAX
+                   ? FileProblem::PathTooLong
+                   : FileProblem::NameTooLong;
+    }
+    // A name read from the disk with bytes that are not UTF-8 was given U+FFFD in their
+    // place, and no longer names the file.
+    if (systemError == ENOENT && path.contains(QChar::ReplacementCharacter)) {
+        return FileProblem::InvalidName;
+    }
+    if (systemError == EACCES && folderOnTheWayIsClosed(path)) {
+        return FileProblem::FolderNotEnterable;
+    }
+    return std::nullopt;
+}
+
+FileError openError(const QString& path, int systemError) {
+    if (const auto problem = nameProblem(path, systemError)) {
+        return {*problem, systemError};
+    }
+    switch (systemError) {
+    case ENOENT:
+        return {FileProblem::Missing, systemError};
+    case EACCES:
+    case EPERM:
+        return {FileProblem::AccessDenied, systemError};
+    default:
+        return {FileProblem::CannotOpen, systemError};
+    }
+}
+
+FileBytes failed(FileProblem problem, int systemError = 0) {
+    return {{}, FileError{problem, systemError}};
+}
+
+} // namespace
 
 bool isWriteProtected(const QFileInfo& info) {
     // WriteUser is left out: it says what we may do, which for root is everything.
@@ -14,48 +93,70 @@ bool isWriteProtected(const QFileInfo& info) {
 }
 
 FileBytes readFileBytes(const QString& path, qint64 maxBytes) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return {{}, FileError{FileProblem::Missing, {}}};
+    // Opened without waiting, then checked on the descriptor itself: whatever took the
+    // file's place since it was chosen is what gets checked.
+    const Descriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0) {
+        const int systemError = errno;
+        return {{}, openError(path, systemError)};
     }
-    if (!info.isFile()) {
-        return {{}, FileError{FileProblem::NotAFile, {}}};
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) {
+        return failed(FileProblem::CannotRead, errno);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, FileError{FileProblem::CannotOpen, file.errorString()}};
+    if (!S_ISREG(status.st_mode)) {
+        return failed(FileProblem::NotAFile);
     }
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return {{}, FileError{FileProblem::CannotRead, file.errorString()}};
+    QByteArray bytes(maxBytes + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < bytes.size()) {
+        const ssize_t count =
+            ::read(file.get(), bytes.data() + total, static_cast<size_t>(bytes.size() - total));
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return failed(FileProblem::CannotRead, errno);
+        }
+        if (count == 0) {
+            break;
+        }
+        total += count;
     }
-    if (bytes.size() > maxBytes) {
-        return {{}, FileError{FileProblem::TooLarge, {}}};
+    if (total > maxBytes) {
+        return failed(FileProblem::TooLarge);
     }
+    bytes.truncate(total);
     return {std::move(bytes), std::nullopt};
 }
 
 std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        return FileError{FileProblem::NotAFile, {}};
+        return FileError{FileProblem::NotAFile};
     }
     if (info.exists() && isWriteProtected(info)) {
-        return FileError{FileProblem::ReadOnlyTarget, {}};
+        return FileError{FileProblem::ReadOnlyTarget};
     }
+    // Each errno is taken right after the call that failed, before anything else runs.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return FileError{FileProblem::CannotCreate, file.errorString()};
+        const int systemError = errno;
+        if (const auto problem = nameProblem(path, systemError)) {
+            return FileError{*problem, systemError};
+        }
+        return FileError{FileProblem::CannotCreate, systemError};
     }
     // commit() can report success after a short write or a failed flush, and would then
     // put a truncated file in the old one's place: check both before committing.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString detail = file.errorString();
+        const int systemError = errno;
         file.cancelWriting();
-        return FileError{FileProblem::WriteFailed, detail};
+        return FileError{FileProblem::WriteFailed, systemError};
     }
     if (!file.commit()) {
-        return FileError{FileProblem::CannotReplace, file.errorString()};
+        return FileError{FileProblem::CannotReplace, errno};
     }
     return std::nullopt;
 }

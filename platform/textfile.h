@@ -10,21 +10,26 @@ class QFileInfo;
 namespace scribel {
 
 enum class FileProblem {
-    Missing,        // no file by that name
-    NotAFile,       // a folder or a device
-    CannotOpen,     // it exists but cannot be opened for reading
-    CannotRead,     // reading stopped part-way
-    TooLarge,       // more bytes than the caller accepts
-    ReadOnlyTarget, // the file to replace is read-only
-    CannotCreate,   // no new file can be made in that folder
-    WriteFailed,    // the bytes did not all reach the disk (a full disk, for one)
-    CannotReplace,  // the new file could not take the old one's place
+    Missing,            // no file by that name
+    NotAFile,           // a folder, a device or a pipe
+    CannotOpen,         // it exists but cannot be opened for reading
+    CannotRead,         // reading stopped part-way
+    TooLarge,           // more bytes than the caller accepts
+    ReadOnlyTarget,     // the file to replace is read-only
+    CannotCreate,       // no new file can be made in that folder
+    WriteFailed,        // the bytes did not all reach the disk (a full disk, for one)
+    CannotReplace,      // the new file could not take the old one's place
+    AccessDenied,       // the system refuses us the file itself
+    FolderNotEnterable, // a folder on the way may not be entered
+    NameTooLong,        // a name of more than 255 bytes
+    PathTooLong,        // a whole path of more than 4,096 bytes
+    InvalidName,        // a name whose bytes are not valid UTF-8 cannot be reached again
 };
 
-// What went wrong, and the system's own words for it when it gave any.
+// What went wrong, and the system's error number (errno) when it gave one.
 struct FileError {
     FileProblem problem;
-    QString detail;
+    int systemError = 0;
 };
 
 struct FileBytes {
@@ -36,8 +41,9 @@ struct FileBytes {
 // for root, whom the system would let write it), or none that we have.
 bool isWriteProtected(const QFileInfo& info);
 
-// The whole file, or why it could not be read. A file of more than maxBytes bytes is
-// refused without being read whole (a device such as /dev/zero never ends).
+// The whole file, or why it could not be read. The file is opened without waiting (a
+// pipe or a device put in its place never blocks) and must be a regular file by the
+// descriptor opened; one of more than maxBytes bytes is refused without being read whole.
 FileBytes readFileBytes(const QString& path, qint64 maxBytes);
 
 // Replaces the file with exactly these bytes, or leaves it as it was: the bytes go to

@@ -9,8 +9,9 @@ namespace scribel::print {
 // Francs to one euro, fixed.
 inline constexpr double kFrancsPerEuro = 6.55957;
 
-// The euro amount of a price in francs typed in the regional number format; nothing when
-// the text does not read as a number.
+// The euro amount of a price in francs: digits, then at most one decimal separator of
+// the regional settings followed by digits. Anything else (a sign, an exponent, "inf",
+// a group separator, a separator with no digit after it) is no price, and gives nothing.
 std::optional<double> eurosForFrancs(const QString& francsText, const QLocale& locale);
 
 } // namespace scribel::print

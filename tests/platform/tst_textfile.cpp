@@ -3,12 +3,18 @@
 
 #include "platform/chosenfilecheck.h"
 #include "platform/qtfiledialogs.h"
+#include "platform/systemerrortext.h"
 #include "platform/textfile.h"
+#include "support/filesizelimit.h"
 #include "support/tinyfilesystem.h"
 
 #include <QFileDialog>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace scribel;
 using scribel::test::TinyFileSystem;
@@ -47,10 +53,13 @@ private Q_SLOTS:
     void refusesToReplaceWhatIsNotAWritableFile_data();
     void refusesToReplaceWhatIsNotAWritableFile();
     void leavesTheOldFileWhenTheDiskIsFull();
+    void leavesTheOldFileWhenAWriteFails_data();
+    void leavesTheOldFileWhenAWriteFails();
     void leavesTheOldFileInAReadOnlyFolder();
     void checksTheChosenName_data();
     void checksTheChosenName();
     void setsUpTheDialogFromTheRequest();
+    void saysEverySystemErrorInItsOwnWords();
 
 private:
     QTemporaryDir m_folder;
@@ -72,6 +81,19 @@ void TestSheetFileDisk::readsOrSaysWhyNot_data() {
     QTest::newRow("folder") << "." << QByteArray() << true << FileProblem::NotAFile;
     QTest::newRow("device without end")
         << "/dev/zero" << QByteArray() << true << FileProblem::NotAFile;
+    QTest::newRow("pipe") << "tube.pxr" << QByteArray() << true << FileProblem::NotAFile;
+    QTest::newRow("name too long") << QString(252, u'n') + QStringLiteral(".pxr") << QByteArray()
+                                   << true << FileProblem::NameTooLong;
+    QTest::newRow("path too long")
+        << QStringLiteral("d/").repeated(2100) + QStringLiteral("fiche.pxr") << QByteArray() << true
+        << FileProblem::PathTooLong;
+    // A name whose bytes are not UTF-8, as Qt hands it over: U+FFFD in their place.
+    QTest::newRow("invalid name") << QFile::decodeName("\xff\xfe.pxr") << QByteArray() << true
+                                  << FileProblem::InvalidName;
+    QTest::newRow("closed folder")
+        << "ferme/fiche.pxr" << QByteArray() << true << FileProblem::FolderNotEnterable;
+    QTest::newRow("no right to read")
+        << "secrete.pxr" << QByteArray() << true << FileProblem::AccessDenied;
 }
 
 void TestSheetFileDisk::readsOrSaysWhyNot() {
@@ -84,7 +106,24 @@ void TestSheetFileDisk::readsOrSaysWhyNot() {
     if (!failed || problem == FileProblem::TooLarge) {
         writeBytes(path, content);
     }
+    if (name == u"tube.pxr") {
+        // Opening a pipe for reading waits for a writer, unless it is opened without waiting.
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    if (name == u"ferme/fiche.pxr" || name == u"secrete.pxr") {
+        if (::geteuid() == 0) {
+            QSKIP("root may enter every folder and read every file");
+        }
+        QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("ferme")));
+        writeBytes(path, "V2\r\n");
+        QVERIFY(QFile::setPermissions(
+            name == u"secrete.pxr" ? path : QFileInfo(path).absolutePath(), {}));
+    }
     const FileBytes read = readFileBytes(path, kLimit);
+    if (name == u"ferme/fiche.pxr") {
+        QVERIFY(QFile::setPermissions(QFileInfo(path).absolutePath(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
     QCOMPARE(read.error.has_value(), failed);
     if (failed) {
         QCOMPARE(read.error->problem, problem);
@@ -144,6 +183,34 @@ void TestSheetFileDisk::leavesTheOldFileWhenTheDiskIsFull() {
              QStringList({QStringLiteral("fiche.pxr"), QStringLiteral("remplissage")}));
 }
 
+// A file may grow to 1,000 bytes only. A sheet under Qt's write buffer reaches the disk
+// at the flush; a larger one at the write itself. Either failure leaves the old file.
+void TestSheetFileDisk::leavesTheOldFileWhenAWriteFails_data() {
+    QTest::addColumn<QByteArray>("sheet");
+    QTest::newRow("failing flush") << aSheet();
+    QTest::newRow("failing write") << QByteArray(64 * 1024, 'a');
+}
+
+void TestSheetFileDisk::leavesTheOldFileWhenAWriteFails() {
+    QFETCH(QByteArray, sheet);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fiche.pxr"));
+    writeBytes(path, "ancienne");
+
+    const std::optional<QByteArray> report = test::runWithFileSizeLimit(1000, [&] {
+        const std::optional<FileError> error = writeFileAtomically(path, sheet);
+        return error ? QByteArray::number(static_cast<int>(error->problem)) + ' ' +
+                           QByteArray::number(error->systemError)
+                     : QByteArray("saved");
+    });
+    QVERIFY(report);
+    QCOMPARE(*report, QByteArray::number(static_cast<int>(FileProblem::WriteFailed)) + ' ' +
+                          QByteArray::number(EFBIG));
+    QCOMPARE(bytesOf(path), QByteArray("ancienne"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("fiche.pxr")});
+}
+
 void TestSheetFileDisk::leavesTheOldFileInAReadOnlyFolder() {
     TinyFileSystem disk(16);
     if (!disk.isMounted()) {
@@ -187,8 +254,17 @@ void TestSheetFileDisk::checksTheChosenName_data() {
                                     << ChosenFileVerdict::RefuseMissingFolder;
     QTest::newRow("folder") << "protege" << ChosenFileVerdict::RefuseNotAFile
                             << ChosenFileVerdict::RefuseNotAFile;
-    QTest::newRow("pattern") << "*.pxr" << ChosenFileVerdict::StayOpen
-                             << ChosenFileVerdict::StayOpen;
+    QTest::newRow("pattern") << "*.pxr" << ChosenFileVerdict::RefusePattern
+                             << ChosenFileVerdict::RefusePattern;
+    QTest::newRow("name too long")
+        << QString(252, u'n') + QStringLiteral(".pxr") << ChosenFileVerdict::RefuseNameTooLong
+        << ChosenFileVerdict::RefuseNameTooLong;
+    QTest::newRow("path too long")
+        << QStringLiteral("d/").repeated(2100) + QStringLiteral("fiche.pxr")
+        << ChosenFileVerdict::RefusePathTooLong << ChosenFileVerdict::RefusePathTooLong;
+    QTest::newRow("name not in UTF-8")
+        << QFile::decodeName("\xe9t\xe9.pxr") << ChosenFileVerdict::RefuseInvalidName
+        << ChosenFileVerdict::RefuseInvalidName;
 }
 
 void TestSheetFileDisk::checksTheChosenName() {
@@ -220,6 +296,21 @@ void TestSheetFileDisk::setsUpTheDialogFromTheRequest() {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Charger une Scribel"));
     QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("(Scribels) *.zrv")});
     QCOMPARE(dialog.defaultSuffix(), QStringLiteral("zrv"));
+}
+
+// Each error that opening, reading, writing or renaming a file can meet has a French text
+// of its own, none the fallback for numbers left out.
+void TestSheetFileDisk::saysEverySystemErrorInItsOwnWords() {
+    const int errors[] = {EACCES, EPERM,  ENOENT, ENOTDIR, ENAMETOOLONG, EISDIR,  EROFS,
+                          ENOSPC, EDQUOT, EFBIG,  EIO,     EBUSY,        ETXTBSY, EMFILE,
+                          ENFILE, ENOMEM, ELOOP,  EXDEV,   EAGAIN,       EINTR,   EINVAL};
+    QSet<QString> texts;
+    for (const int error : errors) {
+        const QString text = systemErrorText(error);
+        QVERIFY2(!text.contains(QStringLiteral("numéro")), qPrintable(text));
+        texts.insert(text);
+    }
+    QCOMPARE(texts.size(), static_cast<qsizetype>(std::size(errors)));
 }
 
 QTEST_MAIN(TestSheetFileDisk)

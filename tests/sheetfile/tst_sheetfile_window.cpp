@@ -3,6 +3,7 @@
 
 #include "app/principale.h"
 #include "support/doubles.h"
+#include "support/filesizelimit.h"
 #include "support/helpers.h"
 #include "support/tinyfilesystem.h"
 
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace scribel;
 using scribel::test::TestServices;
@@ -243,6 +245,9 @@ private Q_SLOTS:
     void cancellingChangesNothing();
     void asksTheDialogsWithTheMagazinesTexts();
     void tellsWhenSavingFailsAndKeepsTheOldFile();
+    void tellsWhyAWriteFailedInFrench();
+    void usesTheQuotedNameNotItsDecoy();
+    void refusesAPipeSwappedInAfterTheDialog();
 
 private:
     QString path(const QString& name) const { return m_folder->filePath(name); }
@@ -389,6 +394,14 @@ void TestSheetFileWindow::refusesAFileAndKeepsTheSheet_data() {
         << "ancienne.pxr" << QByteArray("x\r\n").repeated(72) << "il compte plus de 71 lignes";
     QTest::newRow("far too large") << "film.pxr" << QByteArray(1024 * 1024 + 1, 'x')
                                    << "il est bien trop gros pour être une Scribel";
+    QTest::newRow("name too long") << QString(252, u'n') + QStringLiteral(".pxr") << QByteArray()
+                                   << "son nom dépasse 255 octets";
+    QTest::newRow("path too long")
+        << QStringLiteral("d/").repeated(2100) + QStringLiteral("fiche.pxr") << QByteArray()
+        << "son chemin complet dépasse 4 096 octets";
+    QTest::newRow("name not in UTF-8") << QFile::decodeName("\xe9t\xe9.pxr") << QByteArray()
+                                       << "son nom contient des caractères non valides";
+    QTest::newRow("folder") << "dossier.pxr" << QByteArray() << "ce n'est pas un fichier";
 }
 
 void TestSheetFileWindow::refusesAFileAndKeepsTheSheet() {
@@ -398,6 +411,9 @@ void TestSheetFileWindow::refusesAFileAndKeepsTheSheet() {
 
     if (!bytes.isEmpty()) {
         writeBytes(path(name), bytes);
+    }
+    if (name == u"dossier.pxr") {
+        QVERIFY(QDir(m_folder->path()).mkdir(name));
     }
     Sheet sheet;
     sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("GARDÉ"));
@@ -411,7 +427,7 @@ void TestSheetFileWindow::refusesAFileAndKeepsTheSheet() {
     QCOMPARE(message.title, QStringLiteral("La Scribel 2.0"));
     QCOMPARE(message.text, QStringLiteral("Le fichier « %1 » n'a pas été chargé : %2.\n"
                                           "La fiche affichée reste telle qu'elle était.")
-                               .arg(name, reason));
+                               .arg(QFileInfo(name).fileName(), reason));
 }
 
 void TestSheetFileWindow::importsEarlierVersionFilesAfterTheWarning_data() {
@@ -422,7 +438,8 @@ void TestSheetFileWindow::importsEarlierVersionFilesAfterTheWarning_data() {
     const QStringList empty = utf8List({"SaisieNom=", "Qora:off", "SaisieAutre:hidden"});
     QTest::newRow("empty file") << QByteArray() << Magazine::Pixelor << empty;
     QTest::newRow("V1") << QByteArray("V1\r\n") << Magazine::Pixelor << utf8List({"SaisieNom=V1"});
-    QTest::newRow("lower-case v2") << QByteArray("v2\r\n") << Magazine::Pixelor << utf8List({"SaisieNom=v2"});
+    QTest::newRow("lower-case v2")
+        << QByteArray("v2\r\n") << Magazine::Pixelor << utf8List({"SaisieNom=v2"});
     QTest::newRow("71 lines") << crlfLines(QList<QByteArray>(71, "1")) << Magazine::Pixelor
                               << utf8List({"SaisieNom=1", "Qora:on", "LogFrancais:on",
                                            "OptionAutre:off", "Shareware:on"});
@@ -614,6 +631,62 @@ void TestSheetFileWindow::tellsWhenSavingFailsAndKeepsTheOldFile() {
              qPrintable(shown[1].text));
     QVERIFY(shown[1].text.endsWith(utf8("Aucun fichier n'a été modifié.")));
     sheet.verify(utf8List({"SaisieNom=DUPONT"}));
+}
+
+// Files may grow to 64 bytes only in the child that saves: for any user, the disk is
+// as good as full.
+void TestSheetFileWindow::tellsWhyAWriteFailedInFrench() {
+    const QString old = path(QStringLiteral("fiche.pxr"));
+    writeBytes(old, "ancienne");
+    Sheet sheet;
+    fillAsTheCompleteFixture(sheet);
+    const std::optional<QByteArray> shown = test::runWithFileSizeLimit(64, [&] {
+        sheet.save(old);
+        const auto& messages = sheet.doubles.messages.shown;
+        return messages.size() == 1 ? messages.front().text.toUtf8() : QByteArray("no message");
+    });
+    QVERIFY(shown);
+    QCOMPARE(QString::fromUtf8(*shown),
+             utf8("Le fichier « fiche.pxr » n'a pas été enregistré : l'écriture n'a pas abouti "
+                  "(fichier trop gros pour ce disque ou pour les limites de la session).\n"
+                  "Aucun fichier n'a été modifié."));
+    QCOMPARE(bytesOf(old), QByteArray("ancienne"));
+}
+
+// A double quote in a name is a character like any other: the file chosen is the file
+// used, never the one whose name Qt's dialog reads between the quotes.
+void TestSheetFileWindow::usesTheQuotedNameNotItsDecoy() {
+    writeBytes(path(QStringLiteral("best.pxr")), sheetWith({QStringLiteral("2=LEURRE")}));
+    writeBytes(path(QStringLiteral("Le \"best\".pxr")), sheetWith({QStringLiteral("2=CHOISI")}));
+    Sheet sheet;
+    sheet.load(path(QStringLiteral("Le \"best\".pxr")));
+    sheet.verify({QStringLiteral("SaisieNom=CHOISI")});
+
+    sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("NOUVEAU"));
+    sheet.save(path(QStringLiteral("Le \"best\".pxr")));
+    QCOMPARE(bytesOf(path(QStringLiteral("best.pxr"))), sheetWith({QStringLiteral("2=LEURRE")}));
+    QVERIFY(bytesOf(path(QStringLiteral("Le \"best\".pxr"))).contains("\r\nNOUVEAU\r\n"));
+    QVERIFY(sheet.doubles.messages.shown.empty());
+}
+
+// Had the program opened the pipe the usual way, it would wait for a writer for good.
+void TestSheetFileWindow::refusesAPipeSwappedInAfterTheDialog() {
+    const QString chosen = path(QStringLiteral("fiche.pxr"));
+    writeBytes(chosen, sheetWith({QStringLiteral("2=AUTRE")}));
+    Sheet sheet;
+    sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("GARDÉ"));
+    sheet.doubles.fileDialogs.afterClosing = [](const QString& file) {
+        QFile::remove(file);
+        ::mkfifo(QFile::encodeName(file).constData(), 0600);
+    };
+    sheet.load(chosen);
+
+    QVERIFY(QFileInfo(chosen).exists() && !QFileInfo(chosen).isFile());
+    sheet.verify(utf8List({"SaisieNom=GARDÉ"}));
+    QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
+    QCOMPARE(sheet.doubles.messages.shown.front().text,
+             utf8("Le fichier « fiche.pxr » n'a pas été chargé : ce n'est pas un fichier.\n"
+                  "La fiche affichée reste telle qu'elle était."));
 }
 
 QTEST_MAIN(TestSheetFileWindow)

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,9 @@ public:
     std::deque<std::optional<QString>> nextAnswers; // nothing queued means cancel
     std::vector<FileDialogRequest> saveRequests;
     std::vector<FileDialogRequest> openRequests;
+    // Runs on the chosen path once the dialog has closed, before the program opens the
+    // file: what may happen on the disk in between (a pipe swapped in, for one).
+    std::function<void(const QString&)> afterClosing;
 
     std::optional<QString> askSaveFile(QWidget*, const FileDialogRequest& request) override {
         saveRequests.push_back(request);
@@ -40,6 +44,9 @@ private:
         nextAnswers.pop_front();
         if (!answered) {
             return std::nullopt;
+        }
+        if (afterClosing) {
+            afterClosing(path);
         }
         return path;
     }

@@ -1,0 +1,140 @@
+// The file dialogs as the author meets them: Qt's own dialog, a name typed and Enter
+// pressed; the questions and refusals go through the message boxes it was given.
+
+#include "platform/qtfiledialogs.h"
+#include "support/doubles.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace scribel;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const FileDialogRequest kSaveRequest{u"Enregistrer une Scribel Pixelor"_s, u"Scribel (*.pxr)"_s,
+                                     u"*.pxr"_s, u"pxr"_s};
+const FileDialogRequest kOpenRequest{u"Charger une Scribel"_s, u"(Scribels) *.pxr"_s, u"*.pxr"_s,
+                                     u"pxr"_s};
+
+QFileDialog* shownDialog() {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        return dialog;
+    }
+    qFatal("no file dialog is shown"); // rather than wait for ever on one
+}
+
+// Shows the dialog, types the name in the folder and presses Enter; the dialog is
+// cancelled when it is still open after that. The chosen file, if any.
+std::optional<QString> typeAndConfirm(FileDialogs& dialogs, bool save, const QString& folder,
+                                      const QString& typed) {
+    QTimer::singleShot(0, qApp, [&] {
+        QFileDialog* dialog = shownDialog();
+        dialog->setDirectory(folder);
+        auto* name = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+        name->setText(typed); // as a click in the list sets it, with the focus elsewhere
+        QTest::keyClick(name, Qt::Key_Return);
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    return save ? dialogs.askSaveFile(nullptr, kSaveRequest)
+                : dialogs.askOpenFile(nullptr, kOpenRequest);
+}
+
+} // namespace
+
+class TestFileDialogs : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void asksOrRefusesThroughTheMessageBoxes_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("chosen"); // empty when the dialog gives no file
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<DefaultAnswer>("defaultAnswer");
+        QTest::addColumn<QString>("refusal");
+
+        const QString replace =
+            u"Le fichier « fiche.pxr » existe déjà.\nVoulez-vous le remplacer ?"_s;
+        QTest::newRow("replacing, Oui")
+            << true << QStringList{u"fiche.pxr"_s} << u"fiche.pxr"_s << true << u"fiche.pxr"_s
+            << replace << DefaultAnswer::No << QString();
+        QTest::newRow("replacing, Non")
+            << true << QStringList{u"fiche.pxr"_s} << u"fiche.pxr"_s << false << QString()
+            << replace << DefaultAnswer::No << QString();
+        QTest::newRow("creating") << true << QStringList() << u"nouvelle"_s << true
+                                  << u"nouvelle.pxr"_s
+                                  << u"Le fichier « nouvelle.pxr » n'existe pas.\n"
+                                     u"Voulez-vous le créer ?"_s
+                                  << DefaultAnswer::Yes << QString();
+        // Qt's own parsing reads the quotes as marks around the name "best".
+        QTest::newRow("saving a quoted name beside its decoy")
+            << true << QStringList{u"best.pxr"_s} << u"Le \"best\".pxr"_s << true
+            << u"Le \"best\".pxr"_s
+            << u"Le fichier « Le \"best\".pxr » n'existe pas.\nVoulez-vous le créer ?"_s
+            << DefaultAnswer::Yes << QString();
+        QTest::newRow("opening a quoted name beside its decoy")
+            << false << QStringList{u"best.pxr"_s, u"Le \"best\".pxr"_s} << u"Le \"best\".pxr"_s
+            << true << u"Le \"best\".pxr"_s << QString() << DefaultAnswer::No << QString();
+        QTest::newRow("opening a name with a question mark")
+            << false << QStringList{u"quoi?.pxr"_s} << u"quoi?.pxr"_s << true << u"quoi?.pxr"_s
+            << QString() << DefaultAnswer::No << QString();
+        QTest::newRow("pattern") << false << QStringList{u"fiche.pxr"_s} << u"*.pxr"_s << true
+                                 << QString() << QString() << DefaultAnswer::No
+                                 << u"Aucun fichier ne porte le nom « *.pxr » : « * » et « ? » y "
+                                    u"tiennent lieu de n'importe quels caractères.\n"
+                                    u"Choisissez un fichier dans la liste ou tapez un nom sans "
+                                    u"ces caractères."_s;
+        const QString tooLong = QString(300, u'n') + u".pxr"_s;
+        QTest::newRow("name too long")
+            << true << QStringList() << tooLong << true << QString() << QString()
+            << DefaultAnswer::No
+            << u"Le nom « %1 » est trop long : un nom de fichier compte au plus 255 octets.\n"
+               u"Choisissez un nom plus court."_s.arg(tooLong);
+    }
+    void asksOrRefusesThroughTheMessageBoxes() {
+        QFETCH(bool, save);
+        QFETCH(QStringList, files);
+        QFETCH(QString, typed);
+        QFETCH(bool, answer);
+        QFETCH(QString, chosen);
+        QFETCH(QString, question);
+        QFETCH(DefaultAnswer, defaultAnswer);
+        QFETCH(QString, refusal);
+
+        const QTemporaryDir folder;
+        for (const QString& file : files) {
+            QFile made(folder.filePath(file));
+            QVERIFY(made.open(QIODevice::WriteOnly));
+        }
+        test::RecordingMessageBoxes messages;
+        messages.nextAnswers.push_back(answer);
+        QtFileDialogs dialogs(messages);
+
+        const std::optional<QString> path = typeAndConfirm(dialogs, save, folder.path(), typed);
+
+        QCOMPARE(path.value_or(QString()), chosen.isEmpty() ? QString() : folder.filePath(chosen));
+        QCOMPARE(messages.asked.size(), question.isEmpty() ? 0u : 1u);
+        if (!question.isEmpty()) {
+            QCOMPARE(messages.asked.front().title, save ? kSaveRequest.title : kOpenRequest.title);
+            QCOMPARE(messages.asked.front().text, question);
+            QCOMPARE(messages.asked.front().defaultAnswer, defaultAnswer);
+        }
+        QCOMPARE(messages.shown.size(), refusal.isEmpty() ? 0u : 1u);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(messages.shown.front().icon, MessageIcon::Warning);
+            QCOMPARE(messages.shown.front().text, refusal);
+        }
+    }
+};
+
+QTEST_MAIN(TestFileDialogs)
+#include "tst_filedialogs.moc"
