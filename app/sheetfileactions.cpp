@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace scribel {
 
@@ -58,6 +59,14 @@ QString reasonText(const FileError& error) {
 
 QString tooManyLinesReason() {
     return QStringLiteral("il compte plus de %1 lignes").arg(sheetfile::kMaxLines);
+}
+
+QString overlongLineReason(const sheetfile::OverlongLine& line) {
+    const QLocale french(QLocale::French, QLocale::France);
+    return QStringLiteral("sa ligne %1 compte %2 caractères, plus que les %3 qu'une entrée "
+                          "de la fiche peut contenir")
+        .arg(line.number)
+        .arg(french.toString(line.length), french.toString(sheetfile::kMaxLineLength));
 }
 
 QString loadRefusalText(const QString& path, const QString& reason) {
@@ -123,6 +132,10 @@ void SheetFileActions::loadFile(const QString& path) {
     const auto sheet = sheetfile::readSheetFile(file.bytes);
     if (!sheet) {
         tell(MessageIcon::Warning, loadRefusalText(path, tooManyLinesReason()));
+        return;
+    }
+    if (const auto overlong = sheetfile::firstOverlongLine(sheet->lines)) {
+        tell(MessageIcon::Warning, loadRefusalText(path, overlongLineReason(*overlong)));
         return;
     }
 

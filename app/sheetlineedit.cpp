@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QValidator>
+#include <algorithm>
 
 namespace scribel {
 
@@ -70,7 +71,7 @@ void SheetLineEdit::keyPressEvent(QKeyEvent* event) {
         event->accept(); // a single-line field does not insert it
         return;
     }
-    if (!insertsText(event->text(), event->modifiers())) {
+    if (!insertsText(event->text(), event->modifiers(), false)) {
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -93,8 +94,17 @@ void SheetLineEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    // A replacement reaching outside the text would make Qt pad the text with spaces
+    // nobody typed; it is kept to the text.
+    const int caret = cursorPosition();
+    const int start = std::clamp(caret + event->replacementStart(), 0, caret) - caret;
+    const int length =
+        std::clamp(event->replacementLength(), 0, static_cast<int>(text().size()) - caret - start);
     if (!m_keyHook || event->commitString().isEmpty()) {
-        QLineEdit::inputMethodEvent(event); // the typing filter sees what it inserts
+        // The typing filter sees what the commit inserts.
+        QInputMethodEvent kept(event->preeditString(), event->attributes());
+        kept.setCommitString(event->commitString(), start, length);
+        QLineEdit::inputMethodEvent(&kept);
         return;
     }
     // The committed text goes in as typed keys do, one character at a time through the
@@ -111,7 +121,7 @@ void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
             code = QString(ch);
         }
         if (i == 0) {
-            one.setCommitString(code, event->replacementStart(), event->replacementLength());
+            one.setCommitString(code, start, length);
         } else {
             one.setCommitString(code);
         }

@@ -63,33 +63,30 @@ QString SheetTextEdit::admit(QStringView inserted) const {
 }
 
 void SheetTextEdit::keyPressEvent(QKeyEvent* event) {
-    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-                       (event->modifiers() & Qt::ControlModifier) == 0;
-    if (enter) {
-        if (admit(u"\n").isEmpty()) {
-            event->accept(); // the field is full
+    // Whatever text Qt would insert goes through the rule first, Enter's included.
+    if (insertsText(event->text(), event->modifiers(), true)) {
+        const QString admitted = admit(event->text());
+        if (admitted.isEmpty()) {
+            event->accept(); // refused: the field is full or nothing typed has a code
             return;
         }
-        QPlainTextEdit::keyPressEvent(event);
+        if (admitted == event->text()) {
+            QPlainTextEdit::keyPressEvent(event);
+            return;
+        }
+        QKeyEvent changed(event->type(), event->key(), event->modifiers(), admitted,
+                          event->isAutoRepeat(), event->count());
+        QPlainTextEdit::keyPressEvent(&changed);
+        event->setAccepted(changed.isAccepted());
         return;
     }
-    if (!insertsText(event->text(), event->modifiers())) {
-        QPlainTextEdit::keyPressEvent(event);
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       (event->modifiers() & Qt::ControlModifier) == 0;
+    if (enter && admit(u"\n").isEmpty()) {
+        event->accept(); // the field is full
         return;
     }
-    const QString admitted = admit(event->text());
-    if (admitted.isEmpty()) {
-        event->accept(); // refused: the field is full or nothing typed has a code
-        return;
-    }
-    if (admitted == event->text()) {
-        QPlainTextEdit::keyPressEvent(event);
-        return;
-    }
-    QKeyEvent changed(event->type(), event->key(), event->modifiers(), admitted,
-                      event->isAutoRepeat(), event->count());
-    QPlainTextEdit::keyPressEvent(&changed);
-    event->setAccepted(changed.isAccepted());
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 void SheetTextEdit::inputMethodEvent(QInputMethodEvent* event) {

@@ -59,7 +59,7 @@ QString admitInsertion(QStringView inserted, qsizetype keptLength, qsizetype pre
     return admitted;
 }
 
-bool insertsText(QStringView keyText, Qt::KeyboardModifiers modifiers) {
+bool insertsText(QStringView keyText, Qt::KeyboardModifiers modifiers, bool multiLine) {
     if (keyText.isEmpty()) {
         return false;
     }
@@ -71,7 +71,8 @@ bool insertsText(QStringView keyText, Qt::KeyboardModifiers modifiers) {
         modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
         return false; // a shortcut; Ctrl+Alt is AltGr on some keyboards and types
     }
-    return first.isPrint() || first.category() == QChar::Other_PrivateUse || first.isSurrogate();
+    return first.isPrint() || first.category() == QChar::Other_PrivateUse || first.isSurrogate() ||
+           (multiLine && first == u'\t');
 }
 
 } // namespace scribel

@@ -25,7 +25,8 @@ QString admitInsertion(QStringView inserted, qsizetype keptLength, qsizetype pre
 
 // Whether a key with this text and these modifiers inserts its text into a field, as
 // Qt's own fields decide: not editing keys and control codes, nor Ctrl shortcuts; but
-// format characters, which some keyboards type with Ctrl+Shift.
-bool insertsText(QStringView keyText, Qt::KeyboardModifiers modifiers);
+// format characters, which some keyboards type with Ctrl+Shift, and in a multi-line
+// field a text that starts with a tab (from any key but Tab itself).
+bool insertsText(QStringView keyText, Qt::KeyboardModifiers modifiers, bool multiLine);
 
 } // namespace scribel
