@@ -64,8 +64,9 @@ test)
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)"
 
-    # 3. A short, bounded run of the sheet reader's fuzzer on its kept corpus.
-    tools/fuzz.sh build/fuzz "${SCRIBEL_FUZZ_SECONDS:-60}"
+    # 3. Short, bounded runs of the fuzzers on their kept corpora: the sheet reader, then
+    #    what every field kind takes in.
+    tools/fuzz.sh build/fuzz "${SCRIBEL_FUZZ_SECONDS:-60}" "${SCRIBEL_INSERTION_FUZZ_SECONDS:-30}"
 
     total=$(($(ctest --test-dir build/release -N | awk '/Total Tests:/ {print $3}') +
         $(ctest --test-dir build/sanitize -N | awk '/Total Tests:/ {print $3}')))

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace scribel {
 
@@ -84,6 +85,14 @@ QString tooManyLinesReason() {
     return QStringLiteral("il compte plus de %1 lignes").arg(sheetfile::kMaxLines);
 }
 
+QString overlongLineReason(const sheetfile::OverlongLine& line) {
+    const QLocale french(QLocale::French, QLocale::France);
+    return QStringLiteral("sa ligne %1 compte %2 caractères, plus que les %3 qu'une entrée "
+                          "de la fiche peut contenir")
+        .arg(line.number)
+        .arg(french.toString(line.length), french.toString(sheetfile::kMaxLineLength));
+}
+
 QString loadRefusalText(const QString& path, const QString& reason) {
     return QStringLiteral("Le fichier « %1 » n'a pas été chargé : %2.\n"
                           "La fiche affichée reste telle qu'elle était.")
@@ -147,6 +156,10 @@ void SheetFileActions::loadFile(const QString& path) {
     const auto sheet = sheetfile::readSheetFile(file.bytes);
     if (!sheet) {
         tell(MessageIcon::Warning, loadRefusalText(path, tooManyLinesReason()));
+        return;
+    }
+    if (const auto overlong = sheetfile::firstOverlongLine(sheet->lines)) {
+        tell(MessageIcon::Warning, loadRefusalText(path, overlongLineReason(*overlong)));
         return;
     }
 

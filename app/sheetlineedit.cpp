@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QValidator>
+#include <algorithm>
 
 namespace scribel {
 
@@ -63,30 +64,71 @@ SheetLineEdit::SheetLineEdit(int limit, QWidget* parent) : QLineEdit(parent), m_
 }
 
 void SheetLineEdit::keyPressEvent(QKeyEvent* event) {
-    if (!m_keyHook) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter && event->text().size() != 1) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    const QChar typed = enter ? QChar(kEnterCode) : event->text().front();
-    QChar code = typed;
-    m_keyHook(code);
-    if (code == QChar(kEnterCode)) {
+    if (enter && m_keyHook) {
+        QChar code(kEnterCode);
+        m_keyHook(code);
         event->accept(); // a single-line field does not insert it
         return;
     }
-    if (code == typed) {
+    if (!insertsText(event->text(), event->modifiers(), false)) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(code),
+    const QString storable = storableCharacters(event->text(), false);
+    if (storable == event->text() && !m_keyHook) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // One character at a time, so that the key hook sees the text each one is typed
+    // after, as it would for keys typed one by one.
+    for (QChar code : storable) {
+        if (m_keyHook) {
+            m_keyHook(code);
+        }
+        QKeyEvent one(event->type(), event->key(), event->modifiers(), QString(code),
                       event->isAutoRepeat(), event->count());
-    QLineEdit::keyPressEvent(&changed);
-    event->setAccepted(changed.isAccepted());
+        QLineEdit::keyPressEvent(&one);
+    }
+    event->accept();
+}
+
+void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    // A replacement reaching outside the text would make Qt pad the text with spaces
+    // nobody typed; it is kept to the text.
+    const int caret = cursorPosition();
+    const int start = std::clamp(caret + event->replacementStart(), 0, caret) - caret;
+    const int length =
+        std::clamp(event->replacementLength(), 0, static_cast<int>(text().size()) - caret - start);
+    if (!m_keyHook || event->commitString().isEmpty()) {
+        // The typing filter sees what the commit inserts.
+        QInputMethodEvent kept(event->preeditString(), event->attributes());
+        kept.setCommitString(event->commitString(), start, length);
+        QLineEdit::inputMethodEvent(&kept);
+        return;
+    }
+    // The committed text goes in as typed keys do, one character at a time through the
+    // key hook; the first replaces what the input method asked to replace. The new
+    // composition follows.
+    const QString storable = storableCharacters(event->commitString(), false);
+    qsizetype i = 0;
+    do {
+        QInputMethodEvent one;
+        QString code;
+        if (i < storable.size()) {
+            QChar ch = storable[i];
+            m_keyHook(ch);
+            code = QString(ch);
+        }
+        if (i == 0) {
+            one.setCommitString(code, start, length);
+        } else {
+            one.setCommitString(code);
+        }
+        QLineEdit::inputMethodEvent(&one);
+    } while (++i < storable.size());
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&composing);
 }
 
 } // namespace scribel

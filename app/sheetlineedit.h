@@ -5,10 +5,12 @@
 
 namespace scribel {
 
-// A single-line field of the sheet. Every typed character first goes through the
-// field's key hook (which may change it, or move the focus on Enter, code 13), then
-// through the typing filter: code page and length limit, for typed and pasted text
-// alike. Text set by the program is taken whole.
+// A single-line field of the sheet. Whatever the author inserts (typed keys, an input
+// method's text, paste, drop) keeps only the characters the code page can hold, in
+// their code page form (typingfilter.h), within the field's length limit. A typed
+// character, input method text included, first goes through the field's key hook,
+// which may change it, or move the focus on Enter (code 13). Text set by the program
+// is taken whole.
 class SheetLineEdit final : public QLineEdit {
     Q_OBJECT
 public:
@@ -21,6 +23,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     int m_limit;

@@ -2,25 +2,34 @@
 
 #include "typingfilter.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
 
 namespace scribel {
 
 namespace {
 
-bool insertsText(const QKeyEvent& event) {
-    const QString text = event.text();
-    if (text.isEmpty() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
-        return false;
-    }
-    for (const QChar ch : text) {
-        if (!ch.isPrint()) {
-            return false;
+// Longer than any word: a run without a space that Qt could only break anywhere.
+constexpr qsizetype kLongestWord = 500;
+
+bool hasUnbrokenRunLongerThan(const QTextDocument& document, qsizetype length) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.length() <= length) {
+            continue;
+        }
+        qsizetype run = 0;
+        for (const QChar ch : block.text()) {
+            run = ch.isSpace() ? 0 : run + 1;
+            if (run > length) {
+                return true;
+            }
         }
     }
-    return true;
+    return false;
 }
 
 } // namespace
@@ -29,6 +38,21 @@ SheetTextEdit::SheetTextEdit(int limit, QWidget* parent) : QPlainTextEdit(parent
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int, int, int) { fitWrapModeToText(); });
+}
+
+// Breaking at word boundaries makes Qt look for the end of the word at every line it
+// lays out: on a long run without spaces (a loaded text, never a typed one) that grows
+// with the square of the run's length and freezes the window for seconds. Such a text
+// is broken anywhere instead, in linear time.
+void SheetTextEdit::fitWrapModeToText() {
+    const QTextOption::WrapMode wanted = hasUnbrokenRunLongerThan(*document(), kLongestWord)
+                                             ? QTextOption::WrapAnywhere
+                                             : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != wanted) {
+        setWordWrapMode(wanted);
+    }
 }
 
 QString SheetTextEdit::admit(QStringView inserted) const {
@@ -39,14 +63,28 @@ QString SheetTextEdit::admit(QStringView inserted) const {
 }
 
 void SheetTextEdit::keyPressEvent(QKeyEvent* event) {
-    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-                       (event->modifiers() & Qt::ControlModifier) == 0;
-    if (enter || insertsText(*event)) {
-        const QString typed = enter ? QStringLiteral("\n") : event->text();
-        if (admit(typed) != typed) {
-            event->accept(); // refused: the field is full or the character has no code
+    // Whatever text Qt would insert goes through the rule first, Enter's included.
+    if (insertsText(event->text(), event->modifiers(), true)) {
+        const QString admitted = admit(event->text());
+        if (admitted.isEmpty()) {
+            event->accept(); // refused: the field is full or nothing typed has a code
             return;
         }
+        if (admitted == event->text()) {
+            QPlainTextEdit::keyPressEvent(event);
+            return;
+        }
+        QKeyEvent changed(event->type(), event->key(), event->modifiers(), admitted,
+                          event->isAutoRepeat(), event->count());
+        QPlainTextEdit::keyPressEvent(&changed);
+        event->setAccepted(changed.isAccepted());
+        return;
+    }
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       (event->modifiers() & Qt::ControlModifier) == 0;
+    if (enter && admit(u"\n").isEmpty()) {
+        event->accept(); // the field is full
+        return;
     }
     QPlainTextEdit::keyPressEvent(event);
 }
@@ -71,6 +109,20 @@ void SheetTextEdit::insertFromMimeData(const QMimeData* source) {
         textCursor().insertText(admitted);
         ensureCursorVisible();
     }
+}
+
+// The standard menu, without its submenu of invisible Unicode control characters
+// (offered with right-to-left keyboards): the code page holds none of them.
+void SheetTextEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QList<QAction*> actions = menu->actions();
+    for (QAction* action : actions) {
+        if (action->menu() != nullptr) {
+            menu->removeAction(action);
+        }
+    }
+    menu->popup(event->globalPos());
 }
 
 } // namespace scribel

@@ -16,6 +16,15 @@ std::optional<SheetFileLines> readSheetFile(QByteArrayView bytes) {
     return SheetFileLines{current ? Layout::Current : Layout::Earlier, std::move(lines)};
 }
 
+std::optional<OverlongLine> firstOverlongLine(const QStringList& lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > kMaxLineLength) {
+            return OverlongLine{static_cast<int>(i + 1), lines[i].size()};
+        }
+    }
+    return std::nullopt;
+}
+
 QByteArray encodeSheetFile(const Form& form, Magazine magazine) {
     QString text;
     for (const QString& line : sheetLines(form, magazine)) {

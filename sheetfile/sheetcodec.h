@@ -17,6 +17,11 @@ inline constexpr int kMaxLines = 71;
 // a guard against reading a film or a device whole.
 inline constexpr qint64 kMaxFileBytes = qint64{1024} * 1024;
 
+// The longest line a sheet file may hold: as much as a single-line field can take, and
+// far more than anything typed. The same bound for the multi-line fields keeps every
+// field quick to lay out and to edit; a file with a longer line is refused whole.
+inline constexpr qsizetype kMaxLineLength = 32767;
+
 enum class Layout {
     Current, // the first line begins with the version marker
     Earlier, // anything else, an empty file included
@@ -30,6 +35,14 @@ struct SheetFileLines {
 // The lines of a sheet file and which layout they follow; nothing when the file has
 // more than kMaxLines lines.
 std::optional<SheetFileLines> readSheetFile(QByteArrayView bytes);
+
+struct OverlongLine {
+    int number;       // 1 for the file's first line
+    qsizetype length; // in characters
+};
+
+// The first line longer than kMaxLineLength, if there is one.
+std::optional<OverlongLine> firstOverlongLine(const QStringList& lines);
 
 // The whole file for the sheet in the form: 44 lines in Windows-1252, each ended by
 // CR LF. A character the code page lacks is written as '?'.

@@ -88,6 +88,26 @@ private Q_SLOTS:
         QTest::newRow("CR LF is one break") << "a\r\nb" << 0 << 0 << 5 << true << "a\nb";
         QTest::newRow("controls refused") << "a\tb\x01" << 0 << 0 << 5 << true << "ab";
         QTest::newRow("no code") << "€Łx" << 0 << 0 << 5 << false << "€x";
+        QTest::newRow("composed before the limit counts")
+            << QStringLiteral("e\u0301e\u0300e\u0308") << 0 << 0 << 3 << false << "éèë";
+        QTest::newRow("a ligature's letters count")
+            << "\uFB01\uFB02" << 0 << 0 << 3 << false << "fif";
+        QTest::newRow("narrow and thin spaces become spaces")
+            << "a\u202F?\u2009!" << 0 << 0 << 9 << false << "a ? !";
+        QTest::newRow("no-break space and soft hyphen have codes")
+            << "a\u00A0b\u00AD" << 0 << 0 << 9 << true << "a\u00A0b\u00AD";
+        QTest::newRow("full-width letters and mathematical ones")
+            << QStringLiteral("\uFF21\uFF5A\U0001D400") << 0 << 0 << 9 << false << "AzA";
+        QTest::newRow("format characters refused")
+            << "a\u200Bb\u200Cc\u200Dd\u200Ee\u200Ff\uFEFF" << 0 << 0 << 9 << true << "abcdef";
+        QTest::newRow("emoji and lone surrogates refused")
+            << QStringLiteral("a\U0001F600b\U0001F44D\U0001F3FDc") + QChar(0xD800) + u'd' +
+                   QChar(0xDC00)
+            << 0 << 0 << 9 << true << "abcd";
+        QTest::newRow("a compatibility form the code page lacks is refused")
+            << "\u2153\u2011x" << 0 << 0 << 9 << false << "x"; // 1/3 with a fraction slash
+        QTest::newRow("a line break with a mark composes nothing")
+            << "a\u2028\u0301b" << 0 << 0 << 9 << true << "a\nb";
     }
     void insertionsAreFilteredAndCut() {
         QFETCH(QString, inserted);

@@ -1,7 +1,9 @@
 #include "windowtestsupport.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 
 using namespace scribel;
 using namespace scribel::test;
@@ -11,6 +13,52 @@ namespace {
 void pasteInto(QWidget* widget, const QString& text) {
     QApplication::clipboard()->setText(text);
     QTest::keySequence(widget, QKeySequence::Paste);
+}
+
+// A drop as the window sees one: the drag enters the field, moves, and is dropped.
+void dropInto(QWidget* widget, const QString& text) {
+    auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+    QWidget* target = area != nullptr ? area->viewport() : widget;
+    const QPoint centre = target->rect().center();
+    QMimeData data;
+    data.setText(text);
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+// One key press carrying a whole text, as on-screen keyboards and some layouts send.
+void pressKeyWithText(QWidget* widget, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+}
+
+void commitFromInputMethod(QWidget* widget, const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(widget, &commit);
+}
+
+enum class Entry { Keys, InputMethod };
+
+// Inserts each piece as the author would: one key press or one input method commit.
+void enter(QWidget* widget, Entry entry, const QStringList& pieces) {
+    widget->setFocus();
+    for (const QString& piece : pieces) {
+        if (entry == Entry::Keys) {
+            pressKeyWithText(widget, piece);
+        } else {
+            commitFromInputMethod(widget, piece);
+        }
+    }
+}
+
+Field fieldNamed(const QString& name) {
+    return static_cast<Field>(std::find(kFieldNames.begin(), kFieldNames.end(), name) -
+                              kFieldNames.begin());
 }
 
 } // namespace
@@ -164,9 +212,7 @@ private Q_SLOTS:
         QWidget* widget = f.get(field);
         f.showTabOf(widget);
         typeKeys(widget, QString(limit + 3, u'7'));
-        const Field which = static_cast<Field>(
-            std::find(kFieldNames.begin(), kFieldNames.end(), field) - kFieldNames.begin());
-        QCOMPARE(f.text(which), QString(limit, u'7'));
+        QCOMPARE(f.text(fieldNamed(field)), QString(limit, u'7'));
     }
 
     void aLineBreakCountsAsOneCharacter() {
@@ -239,6 +285,110 @@ private Q_SLOTS:
         QCOMPARE(nom->text(), longName);
         QTest::keyClick(nom, Qt::Key_Backspace);
         QCOMPARE(nom->text().size(), 39);
+    }
+
+    void typedTextKeepsOnlyWhatTheFileCanHold_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QStringList>("pieces");
+        QTest::addColumn<QString>("shown");
+        const QStringList invisible = {QStringLiteral("a"),
+                                       QStringLiteral("\u200C"),
+                                       QStringLiteral("b\u200E"),
+                                       QStringLiteral("\u200F"),
+                                       QStringLiteral("c\u200Bd"),
+                                       QStringLiteral("\U0001F600"),
+                                       QStringLiteral("e\U0001F44D\U0001F3FD")};
+        for (const Entry entry : {Entry::Keys, Entry::InputMethod}) {
+            const char* how = entry == Entry::Keys ? "keys" : "input method";
+            const int e = static_cast<int>(entry);
+            QTest::addRow("description, format characters and emoji, %s", how)
+                << "SaisieDescription" << e << invisible << "abcde";
+            QTest::addRow("nom, format characters and emoji, %s", how)
+                << "SaisieNom" << e << invisible << "ABCDE";
+            QTest::addRow("activité, format characters and emoji, %s", how)
+                << "SaisieActivite" << e << invisible << "abcde";
+            QTest::addRow("nom, a ligature takes its letters and the case rule, %s", how)
+                << "SaisieNom" << e << QStringList{QStringLiteral("\uFB01n")} << "FIN";
+            QTest::addRow("ville, a decomposed accent, %s", how)
+                << "SaisieVille" << e << QStringList{QStringLiteral("e\u0301vry")} << "ÉVRY";
+            QTest::addRow("limitations, full-width letters, %s", how)
+                << "Limitations" << e << QStringList{QStringLiteral("\uFF21\uFF42c")} << "Abc";
+        }
+        QTest::newRow("prénom, the case rule on each committed character")
+            << "SaisiePrenom" << static_cast<int>(Entry::InputMethod)
+            << QStringList{QStringLiteral("jean pierre")} << "Jean Pierre";
+    }
+    void typedTextKeepsOnlyWhatTheFileCanHold() {
+        QFETCH(QString, field);
+        QFETCH(int, entry);
+        QFETCH(QStringList, pieces);
+        QFETCH(QString, shown);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.window->form().setOn(Field::LimitationsOui, true);
+        QWidget* widget = f.get(field);
+        f.showTabOf(widget);
+        enter(widget, static_cast<Entry>(entry), pieces);
+        QCOMPARE(f.text(fieldNamed(field)), shown);
+    }
+
+    // Refused characters take no room: the limit counts what the field keeps.
+    void refusedCharactersDoNotCountTowardsTheLimit_data() {
+        QTest::addColumn<int>("entry");
+        QTest::newRow("keys") << static_cast<int>(Entry::Keys);
+        QTest::newRow("input method") << static_cast<int>(Entry::InputMethod);
+    }
+    void refusedCharactersDoNotCountTowardsTheLimit() {
+        QFETCH(int, entry);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        QWidget* description = f.get(Field::SaisieDescription);
+        f.showTabOf(description);
+        const QStringList pieces = {QStringLiteral("x"), QStringLiteral("\u200C"),
+                                    QStringLiteral("\U0001F600")};
+        for (int i = 0; i < 300; ++i) {
+            enter(description, static_cast<Entry>(entry), pieces);
+        }
+        QCOMPARE(f.text(Field::SaisieDescription), QString(228, u'x'));
+    }
+
+    void pastedAndDroppedTextIsComposed_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("drop");
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<QString>("shown");
+        for (const char* field : {"SaisieActivite", "SaisieDescription"}) {
+            for (const bool drop : {false, true}) {
+                const char* how = drop ? "dropped" : "pasted";
+                QTest::addRow("%s, decomposed accents, %s", field, how)
+                    << field << drop << QStringLiteral("He\u0301le\u0300ne Noe\u0308l")
+                    << "Hélène Noël";
+                QTest::addRow("%s, a ligature, %s", field, how)
+                    << field << drop << QStringLiteral("\uFB01chier") << "fichier";
+                QTest::addRow("%s, a narrow no-break space, %s", field, how)
+                    << field << drop << QStringLiteral("Quoi\u202F?") << "Quoi ?";
+            }
+        }
+        QTest::newRow("numéro, the limit counts composed characters")
+            << "SaisieNumero" << false << QStringLiteral("e\u0301e\u0301e\u0301e\u0301") << "ééé";
+    }
+    void pastedAndDroppedTextIsComposed() {
+        QFETCH(QString, field);
+        QFETCH(bool, drop);
+        QFETCH(QString, inserted);
+        QFETCH(QString, shown);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        QWidget* widget = f.get(field);
+        f.showTabOf(widget);
+        widget->setFocus();
+        if (drop) {
+            dropInto(widget, inserted);
+        } else {
+            pasteInto(widget, inserted);
+        }
+        QCOMPARE(f.text(fieldNamed(field)), shown);
     }
 
     void noBreakSpacesSurviveInMultiLineFields() {

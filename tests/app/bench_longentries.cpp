@@ -1,0 +1,40 @@
+// A benchmark, not a test: loading the largest sheet loading accepts (every text line
+// 32,767 characters without a space, multi-line fields included) and painting each of
+// the seven tabs, the time the window does not answer. Built beside the tests, never
+// run by CTest:
+//   QT_QPA_PLATFORM=offscreen build/dev/tests/app/bench_longentries
+
+#include "support/longentries.h"
+#include "windowtestsupport.h"
+
+#include <QTemporaryDir>
+
+using namespace scribel;
+using namespace scribel::test;
+
+class BenchLongEntries : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loadAndShowEveryTab() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("longue.pxr"));
+        QVERIFY(writeFile(path, longestAcceptedSheet()));
+        WindowFixture f;
+        f.click(u"Pixelor");
+        QBENCHMARK {
+            f.doubles.fileDialogs.nextAnswers.emplace_back(path);
+            f.tabs()->setCurrentIndex(0);
+            f.click(u"Charger");
+            for (int tab = 0; tab < f.tabs()->count(); ++tab) {
+                f.tabs()->setCurrentIndex(tab);
+                f.window->repaint();
+            }
+        }
+        QVERIFY(f.doubles.messages.shown.empty());
+        QCOMPARE(f.text(Field::SaisieDescription).size(), sheetfile::kMaxLineLength);
+    }
+};
+
+QTEST_MAIN(BenchLongEntries)
+#include "bench_longentries.moc"
