@@ -11,6 +11,7 @@ packages=(
     fonts-liberation poppler-utils xdg-utils
     xvfb xauth x11-utils xdotool imagemagick
     clang clang-tidy libclang-rt-14-dev
+    cups-daemon cups-client printer-driver-cups-pdf libcups2-dev # printing; a private print service in the tests
 )
 
 install_missing() {

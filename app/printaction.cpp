@@ -31,14 +31,57 @@ void PrintAction::print() {
         return;
     }
     const Page& page = std::get<Page>(layout);
-    if (!m_services.printer.hasDefaultPrinter()) {
-        offerPdf(page);
+    const PrintQueues service = m_services.printer.queues();
+    follow(advisePrint(service), service, page);
+}
+
+void PrintAction::follow(const PrintAdvice& advice, const PrintQueues& service, const Page& page) {
+    switch (advice.next) {
+    case PrintAdvice::Next::Print:
+        printOn(advice.queue, page);
+        return;
+    case PrintAdvice::Next::AskToSend:
+        if (ask(advice.text)) {
+            printOn(advice.queue, page);
+        }
+        return;
+    case PrintAdvice::Next::AskToChoosePrinter:
+        if (ask(advice.text)) {
+            choosePrinter(service, page);
+        } else {
+            saveAsPdf(page);
+        }
+        return;
+    case PrintAdvice::Next::OfferPdf:
+        if (ask(advice.text)) {
+            saveAsPdf(page);
+        }
         return;
     }
-    if (const auto failure = m_services.printer.printOnDefaultPrinter(page)) {
+}
+
+void PrintAction::printOn(const QString& queue, const Page& page) {
+    if (const auto failure = m_services.printer.printOn(queue, page)) {
         m_services.messages.show(m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
                                  u"La fiche n'a pas été imprimée : %1."_s.arg(*failure));
     }
+}
+
+void PrintAction::choosePrinter(const PrintQueues& service, const Page& page) {
+    const auto choice = m_services.printer.choosePrinter(m_window.dialogParent());
+    if (!choice) {
+        return;
+    }
+    if (!choice->pdfPath.isEmpty()) {
+        writePdf(page, choice->pdfPath);
+        return;
+    }
+    follow(adviseQueue(service, choice->queue), service, page);
+}
+
+bool PrintAction::ask(const QString& text) {
+    return m_services.messages.ask(m_window.dialogParent(), messageTitle(), text,
+                                   DefaultAnswer::Yes);
 }
 
 void PrintAction::refusePrice(const print::PriceNotANumber& refusal, const QLocale& locale) {
@@ -50,25 +93,19 @@ void PrintAction::refusePrice(const print::PriceNotANumber& refusal, const QLoca
             example, refusal.text));
 }
 
-void PrintAction::offerPdf(const Page& page) {
-    QWidget* parent = m_window.dialogParent();
-    const bool wantsPdf = m_services.messages.ask(
-        parent, messageTitle(),
-        u"Aucune imprimante n'est installée : la fiche ne peut pas être imprimée.\n\n"
-        u"Voulez-vous l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s,
-        DefaultAnswer::Yes);
-    if (!wantsPdf) {
-        return;
-    }
+void PrintAction::saveAsPdf(const Page& page) {
     const std::optional<QString> path =
-        m_services.fileDialogs.askSaveFile(parent, pdfSaveRequest());
-    if (!path) {
-        return;
+        m_services.fileDialogs.askSaveFile(m_window.dialogParent(), pdfSaveRequest());
+    if (path) {
+        writePdf(page, *path);
     }
-    if (const auto failure = m_services.printer.printToPdf(page, *path)) {
+}
+
+void PrintAction::writePdf(const Page& page, const QString& path) {
+    if (const auto failure = m_services.printer.printToPdf(page, path)) {
         m_services.messages.show(
-            parent, MessageIcon::Warning, messageTitle(),
-            u"Le fichier « %1 » n'a pas pu être enregistré : %2."_s.arg(*path, *failure));
+            m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
+            u"Le fichier « %1 » n'a pas pu être enregistré : %2."_s.arg(path, *failure));
     }
 }
 

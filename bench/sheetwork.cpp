@@ -51,8 +51,13 @@ public:
 // Never the default printer, so that the benchmark puts nothing on paper.
 class PdfOnlyPrinter final : public PagePrinter {
 public:
-    bool hasDefaultPrinter() const override { return false; }
-    std::optional<QString> printOnDefaultPrinter(const Page&) override {
+    PrintQueues queues() const override {
+        PrintQueues none;
+        none.serviceAnswers = true;
+        return none;
+    }
+    std::optional<PrinterChoice> choosePrinter(QWidget*) override { return std::nullopt; }
+    std::optional<QString> printOn(const QString&, const Page&) override {
         return u"pas d'impression sur papier pendant la mesure"_s;
     }
     std::optional<QString> printToPdf(const Page& page, const QString& path) override {

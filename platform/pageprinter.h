@@ -1,23 +1,34 @@
 #pragma once
 
 #include "pageitem.h"
+#include "printqueue.h"
 
 #include <QString>
 #include <optional>
 
+class QWidget;
+
 namespace scribel {
 
-// Puts a laid-out page on paper (the default printer) or into a PDF file.
+// Where the author sent the page from the print dialog: a queue, or a PDF file.
+struct PrinterChoice {
+    QString queue;
+    QString pdfPath;
+};
+
+// Puts a laid-out page on paper (a printer queue) or into a PDF file.
 class PagePrinter {
 public:
     virtual ~PagePrinter() = default;
 
-    // Whether the system has a default printer at all.
-    virtual bool hasDefaultPrinter() const = 0;
-    // Prints one page on the default printer. On failure the unfinished document is
-    // cancelled and the reason is returned.
-    virtual std::optional<QString> printOnDefaultPrinter(const Page& page) = 0;
-    // Writes the very page the printer would receive into a PDF file.
+    // What the print service says about its queues, read afresh before each print.
+    virtual PrintQueues queues() const = 0;
+    // The print dialog; nothing when the author cancels it.
+    virtual std::optional<PrinterChoice> choosePrinter(QWidget* parent) = 0;
+    // Prints one page on a queue. Returns nothing once the queue has accepted the job,
+    // else the reason; a failed document is cancelled.
+    virtual std::optional<QString> printOn(const QString& queue, const Page& page) = 0;
+    // Writes the very page the default printer would receive into a PDF file.
     virtual std::optional<QString> printToPdf(const Page& page, const QString& path) = 0;
 };
 

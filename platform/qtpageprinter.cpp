@@ -3,8 +3,10 @@
 #include "pagerenderer.h"
 #include "systemerrortext.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
@@ -22,43 +24,59 @@ QString documentName() {
     return u"La Scribel"_s;
 }
 
-} // namespace
-
-bool QtPagePrinter::hasDefaultPrinter() const {
-    return !QPrinterInfo::defaultPrinter().isNull();
-}
-
-QPageLayout QtPagePrinter::pageLayout() {
-    return QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution).pageLayout();
-}
-
-std::optional<QString> QtPagePrinter::printOnDefaultPrinter(const Page& page) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        return u"aucune imprimante n'est installée"_s;
-    }
-    QPrinter printer(info, QPrinter::HighResolution);
-    // A printer Qt cannot reach turns silently into a nameless PDF target: never print there.
-    if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty()) {
-        return u"l'imprimante par défaut « %1 » n'est pas disponible"_s.arg(info.printerName());
-    }
-    printer.setDocName(documentName());
-
+// The page as one PDF document on the given paper; false when Qt could not draw it.
+bool writePdf(QIODevice& device, const QPageLayout& layout, const Page& page) {
+    QPdfWriter writer(&device);
+    writer.setResolution(kPdfDotsPerInch);
+    writer.setPageLayout(layout);
+    writer.setTitle(documentName());
+    writer.setCreator(documentName());
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        return u"l'imprimante « %1 » n'a pas accepté le document"_s.arg(printer.printerName());
+    if (!painter.begin(&writer)) {
+        return false;
     }
     drawPage(painter, page);
-    if (printer.printerState() == QPrinter::Error) {
-        printer.abort();
-        painter.end();
-        return u"l'imprimante « %1 » a signalé une erreur ; le document a été annulé"_s.arg(
-            printer.printerName());
+    return painter.end();
+}
+
+} // namespace
+
+PrintQueues QtPagePrinter::queues() const {
+    return readPrintQueues();
+}
+
+QPageLayout QtPagePrinter::pageLayout(const QString& queue) {
+    const QPrinterInfo info =
+        queue.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(queue);
+    return QPrinter(info, QPrinter::HighResolution).pageLayout();
+}
+
+std::optional<PrinterChoice> QtPagePrinter::choosePrinter(QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName());
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
     }
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return u"l'imprimante « %1 » n'a pas reçu le document"_s.arg(printer.printerName());
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        if (printer.outputFileName().isEmpty()) {
+            return std::nullopt;
+        }
+        return PrinterChoice{{}, printer.outputFileName()};
     }
-    return std::nullopt;
+    return PrinterChoice{printer.printerName(), {}};
+}
+
+std::optional<QString> QtPagePrinter::printOn(const QString& queue, const Page& page) {
+    // The page goes to the queue as PDF through libcups itself: Qt's own print engine
+    // drops the print service's answer, and a refused job would pass for printed.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!writePdf(pdf, pageLayout(queue), page)) {
+        return u"le document pour l'imprimante « %1 » n'a pas pu être préparé"_s.arg(queue);
+    }
+    return submitPdf(queue, pdf.data(), documentName());
 }
 
 std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString& path) {
@@ -67,19 +85,9 @@ std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString
     if (!file.open(QIODevice::WriteOnly)) {
         return u"il ne peut pas être créé (%1)"_s.arg(systemErrorText(errno));
     }
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(kPdfDotsPerInch);
-        writer.setPageLayout(pageLayout());
-        writer.setTitle(documentName());
-        writer.setCreator(documentName());
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return u"le document PDF n'a pas pu être commencé"_s;
-        }
-        drawPage(painter, page);
-        painter.end();
+    if (!writePdf(file, pageLayout(), page)) {
+        file.cancelWriting();
+        return u"le document PDF n'a pas pu être écrit"_s;
     }
     if (!file.commit()) {
         return u"il n'a pas pu être écrit en entier (%1)"_s.arg(systemErrorText(errno));

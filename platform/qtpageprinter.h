@@ -6,16 +6,18 @@
 
 namespace scribel {
 
-// The page on the system's default printer, or in a PDF file laid out as that printer
-// would lay it out.
+// Pages for the system's print service (CUPS), or in a PDF file laid out as the default
+// printer would lay it out.
 class QtPagePrinter final : public PagePrinter {
 public:
-    bool hasDefaultPrinter() const override;
-    std::optional<QString> printOnDefaultPrinter(const Page& page) override;
+    PrintQueues queues() const override;
+    std::optional<PrinterChoice> choosePrinter(QWidget* parent) override;
+    std::optional<QString> printOn(const QString& queue, const Page& page) override;
     std::optional<QString> printToPdf(const Page& page, const QString& path) override;
 
-    // The default printer's paper and printable area; with no printer, Qt's PDF default.
-    static QPageLayout pageLayout();
+    // A queue's paper and printable area (the default queue's when the name is empty);
+    // with no such queue, Qt's PDF default.
+    static QPageLayout pageLayout(const QString& queue = {});
 };
 
 } // namespace scribel

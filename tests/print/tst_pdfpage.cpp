@@ -4,68 +4,17 @@
 #include "platform/qtpageprinter.h"
 #include "print/pagelayout.h"
 #include "sheetfixtures.h"
+#include "support/pdfwords.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace scribel::test {
-
-namespace {
-
-constexpr double kMmPerPoint = 25.4 / 72;
-constexpr double kToleranceMm = 0.3;
-// pdftotext's word box spans the font's ascent and descent: 0.905 + 0.212 em for Arial
-// and its metric twin.
-constexpr double kLineHeightPerEm = 1.117;
-
-double expectedPoints(PrintStyle style) {
-    switch (style) {
-    case PrintStyle::Opening:
-        return 10;
-    case PrintStyle::Title:
-        return 22;
-    case PrintStyle::Heading:
-        return 13;
-    case PrintStyle::Body:
-    case PrintStyle::Emphasis:
-        return 8;
-    }
-    return 0;
-}
-
-// One word as pdftotext found it, in millimetres from the page's top-left corner.
-struct Word {
-    QString text;
-    double xMm;
-    double yMm;
-    double heightMm;
-};
-
-std::vector<Word> readWords(const QString& bboxXhtml) {
-    std::vector<Word> words;
-    QXmlStreamReader xml(bboxXhtml);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"word") {
-            continue;
-        }
-        const auto millimetres = [&xml](const char* name) {
-            return xml.attributes().value(QLatin1StringView(name)).toDouble() * kMmPerPoint;
-        };
-        const double top = millimetres("yMin");
-        const double height = millimetres("yMax") - top;
-        const double left = millimetres("xMin");
-        words.push_back({xml.readElementText(), left, top, height});
-    }
-    return words;
-}
-
-} // namespace
 
 class PdfPageTest : public QObject {
     Q_OBJECT
@@ -78,10 +27,8 @@ private Q_SLOTS:
             fullPixelorSheet(), Magazine::Pixelor, QLocale(QLocale::French), QDate(2026, 12, 7)));
         const QString pdf = m_dir.filePath(u"fiche.pdf"_s);
         QCOMPARE(QtPagePrinter().printToPdf(page, pdf), std::nullopt);
-        QProcess pdftotext;
-        pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
-        QVERIFY(pdftotext.waitForFinished());
-        m_words = readWords(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+        m_words = readPdfWords(pdf);
+        QVERIFY(!m_words.empty());
         m_printableArea = QtPagePrinter::pageLayout().paintRect(QPageLayout::Millimeter);
         m_pdf = pdf;
     }
@@ -99,15 +46,10 @@ private Q_SLOTS:
     }
     void itemLandsAtItsPosition() {
         QFETCH(PageItem, item);
-        const QString firstWord = item.text.section(u' ', 0, 0, QString::SectionSkipEmpty);
-        const double x = m_printableArea.left() + item.xMm;
-        const double y = m_printableArea.top() + item.yMm;
-        const auto found = std::find_if(m_words.begin(), m_words.end(), [&](const Word& word) {
-            return word.text == firstWord && std::abs(word.xMm - x) <= kToleranceMm &&
-                   std::abs(word.yMm - y) <= kToleranceMm;
-        });
-        QVERIFY2(found != m_words.end(), "no such word within 0.3 mm of the item's corner");
-        const double points = found->heightMm / kLineHeightPerEm / kMmPerPoint;
+        const PdfWord* found =
+            findItemWord(m_words, item, m_printableArea.left(), m_printableArea.top());
+        QVERIFY2(found != nullptr, "no such word within 0.3 mm of the item's corner");
+        const double points = wordPoints(*found);
         QVERIFY2(std::abs(points - expectedPoints(item.style)) < 0.25,
                  qPrintable(u"%1 pt"_s.arg(points)));
     }
@@ -131,18 +73,18 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path));
     }
 
-    void noDefaultPrinterPrintsNothing() {
+    // The tests point CUPS_SERVER at a socket nobody serves.
+    void unansweredPrintServicePrintsNothing() {
         QtPagePrinter printer;
-        if (printer.hasDefaultPrinter()) {
-            QSKIP("this machine has a default printer");
-        }
-        QVERIFY(printer.printOnDefaultPrinter({{0, 0, PrintStyle::Body, u"x"_s}}).has_value());
+        QVERIFY(!printer.queues().serviceAnswers);
+        const auto failure = printer.printOn(u"Bureau"_s, {{0, 0, PrintStyle::Body, u"x"_s}});
+        QVERIFY(failure && failure->contains(u"ne répond pas"_s));
     }
 
 private:
     QTemporaryDir m_dir;
     QString m_pdf;
-    std::vector<Word> m_words;
+    std::vector<PdfWord> m_words;
     QRectF m_printableArea;
 };
 

@@ -26,6 +26,40 @@ public:
     void RemiseAZero() override {}
 };
 
+// The print service in each state the author can meet, by name.
+PrintQueues service(const QString& situation) {
+    PrintQueues result = oneReadyQueue();
+    result.queues.push_back({u"Atelier"_s, true, false});
+    const auto setQueue = [&result](bool accepting, bool paused) {
+        result.queues.front().acceptingJobs = accepting;
+        result.queues.front().paused = paused;
+    };
+    if (situation == u"no answer") {
+        result = {};
+    } else if (situation == u"no queue") {
+        result.queues.clear();
+        result.defaultQueue.clear();
+    } else if (situation == u"no default") {
+        result.defaultQueue.clear();
+    } else if (situation == u"refusing") {
+        setQueue(false, false);
+    } else if (situation == u"paused") {
+        setQueue(true, true);
+    } else if (situation == u"PRINTER missing") {
+        result.requestedBy = u"PRINTER"_s;
+        result.requestedQueue = u"Salon"_s;
+    } else if (situation == u"LPDEST paused") {
+        result.requestedBy = u"LPDEST"_s;
+        result.requestedQueue = u"atelier"_s;
+        result.queues.back().paused = true;
+    } else if (situation == u"LPDEST, no default") {
+        result.requestedBy = u"LPDEST"_s;
+        result.requestedQueue = u"Atelier"_s;
+        result.defaultQueue.clear();
+    }
+    return result;
+}
+
 bool hasItem(const Page& page, const QString& text) {
     return std::any_of(page.begin(), page.end(),
                        [&text](const PageItem& item) { return item.text == text; });
@@ -46,7 +80,7 @@ private Q_SLOTS:
         TestServices doubles;
         PrintAction(window, doubles.services()).print();
 
-        QCOMPARE(doubles.printer.printed.size(), 1u);
+        QCOMPARE(doubles.printer.printedOn, std::vector<QString>{u"Bureau"_s});
         const Page& page = doubles.printer.printed.front();
         QVERIFY(hasItem(page, french ? u"15,24 Euros"_s : u"15.24 Euros"_s));
         QVERIFY(hasItem(page, french ? u"le : 07/12/2026"_s : u"le : 12/7/26"_s));
@@ -59,7 +93,7 @@ private Q_SLOTS:
         FakeSheetWindow window;
         window.sheet.setText(Field::SaisieRetribution, u"abc"_s);
         TestServices doubles;
-        doubles.printer.installed = false;
+        doubles.printer.service = service(u"no queue"_s);
         PrintAction(window, doubles.services()).print();
 
         QCOMPARE(doubles.messages.shown.size(), 1u);
@@ -88,7 +122,7 @@ private Q_SLOTS:
         const Page printerPage = doubles.printer.printed.at(0);
 
         TestServices noPrinter;
-        noPrinter.printer.installed = false;
+        noPrinter.printer.service = service(u"no queue"_s);
         noPrinter.messages.nextAnswers = {wantsPdf};
         if (choosesFile) {
             noPrinter.fileDialogs.nextAnswers = {u"/tmp/fiche.pdf"_s};
@@ -111,6 +145,121 @@ private Q_SLOTS:
         QVERIFY(noPrinter.messages.shown.empty());
     }
 
+    void adviceFollowsThePrintService_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<int>("next");
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("text");
+        using Next = PrintAdvice::Next;
+        const auto row = [](const char* situation, Next next, const QString& queue,
+                            const QString& text) {
+            QTest::newRow(situation)
+                << QString::fromUtf8(situation) << static_cast<int>(next) << queue << text;
+        };
+        const QString pdf = u" : la fiche ne peut pas être imprimée.\n\nVoulez-vous "
+                            u"l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s;
+        row("ready", Next::Print, u"Bureau"_s, {});
+        row("no answer", Next::OfferPdf, {},
+            u"Le service d'impression (CUPS) ne répond pas"_s + pdf);
+        row("no queue", Next::OfferPdf, {}, u"Aucune imprimante n'est installée"_s + pdf);
+        row("refusing", Next::OfferPdf, {},
+            u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf);
+        row("paused", Next::AskToSend, u"Bureau"_s,
+            u"L'imprimante « Bureau » est en pause : la fiche attendra dans sa file d'attente "
+            u"jusqu'à ce que l'imprimante soit remise en marche.\n\n"
+            u"Voulez-vous l'envoyer quand même ?"_s);
+        row("no default", Next::AskToChoosePrinter, {},
+            u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
+            u"(« Bureau », « Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
+            u"Non : la fiche sera enregistrée dans un fichier PDF."_s);
+        row("PRINTER missing", Next::OfferPdf, {},
+            u"La variable d'environnement PRINTER désigne l'imprimante « Salon », qui "
+            u"n'existe pas"_s +
+                pdf);
+        row("LPDEST paused", Next::AskToSend, u"Atelier"_s,
+            u"L'imprimante « Atelier » est en pause : la fiche attendra dans sa file d'attente "
+            u"jusqu'à ce que l'imprimante soit remise en marche.\n\n"
+            u"Voulez-vous l'envoyer quand même ?"_s);
+        row("LPDEST, no default", Next::Print, u"Atelier"_s, {});
+    }
+    void adviceFollowsThePrintService() {
+        QFETCH(QString, situation);
+        QFETCH(int, next);
+        QFETCH(QString, queue);
+        QFETCH(QString, text);
+        const PrintAdvice advice = advisePrint(service(situation));
+        QCOMPARE(static_cast<int>(advice.next), next);
+        QCOMPARE(advice.queue, queue);
+        QCOMPARE(advice.text, text);
+    }
+
+    // Every question's Enter goes on with the print; what each answer leads to.
+    void answersLeadOn_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QString>("dialogQueue"); // empty: cancelled; ".pdf": a file
+        QTest::addColumn<QStringList>("printedOn");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("pdfs");
+        QTest::newRow("paused, send")
+            << u"paused"_s << QList<bool>{true} << QString() << QStringList{u"Bureau"_s} << 1 << 0;
+        QTest::newRow("paused, keep")
+            << u"paused"_s << QList<bool>{false} << QString() << QStringList() << 1 << 0;
+        QTest::newRow("no default, picked") << u"no default"_s << QList<bool>{true} << u"Atelier"_s
+                                            << QStringList{u"Atelier"_s} << 1 << 0;
+        QTest::newRow("no default, picked a paused one, sent")
+            << u"no default"_s << QList<bool>{true, true} << u"Bureau"_s << QStringList{u"Bureau"_s}
+            << 2 << 0;
+        QTest::newRow("no default, dialog cancelled")
+            << u"no default"_s << QList<bool>{true} << QString() << QStringList() << 1 << 0;
+        QTest::newRow("no default, file from the dialog")
+            << u"no default"_s << QList<bool>{true} << u"/tmp/choisi.pdf"_s << QStringList() << 1
+            << 1;
+        QTest::newRow("no default, PDF instead")
+            << u"no default"_s << QList<bool>{false} << QString() << QStringList() << 1 << 1;
+        QTest::newRow("refusing, PDF")
+            << u"refusing"_s << QList<bool>{true} << QString() << QStringList() << 1 << 1;
+        QTest::newRow("no answer, none")
+            << u"no answer"_s << QList<bool>{false} << QString() << QStringList() << 1 << 0;
+    }
+    void answersLeadOn() {
+        QFETCH(QString, situation);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QString, dialogQueue);
+        QFETCH(QStringList, printedOn);
+        QFETCH(int, questions);
+        QFETCH(int, pdfs);
+        FakeSheetWindow window;
+        TestServices doubles;
+        doubles.printer.service = service(situation);
+        if (situation == u"no default" && dialogQueue == u"Bureau") {
+            doubles.printer.service.queues.front().paused = true;
+        }
+        if (dialogQueue.endsWith(u".pdf")) {
+            doubles.printer.dialogAnswer = PrinterChoice{{}, dialogQueue};
+        } else if (!dialogQueue.isEmpty()) {
+            doubles.printer.dialogAnswer = PrinterChoice{dialogQueue, {}};
+        }
+        doubles.messages.nextAnswers.assign(answers.begin(), answers.end());
+        doubles.fileDialogs.nextAnswers = {u"/tmp/fiche.pdf"_s};
+        PrintAction(window, doubles.services()).print();
+
+        QCOMPARE(QStringList(doubles.printer.printedOn.begin(), doubles.printer.printedOn.end()),
+                 printedOn);
+        QCOMPARE(static_cast<int>(doubles.messages.asked.size()), questions);
+        for (const ShownMessage& question : doubles.messages.asked) {
+            QCOMPARE(question.defaultAnswer, DefaultAnswer::Yes);
+        }
+        QCOMPARE(static_cast<int>(doubles.printer.pdfs.size()), pdfs);
+        if (pdfs == 1) {
+            QCOMPARE(doubles.printer.pdfs.front().second,
+                     dialogQueue.isEmpty() ? u"/tmp/fiche.pdf"_s : dialogQueue);
+        }
+        QCOMPARE(doubles.printer.dialogsShown,
+                 situation == u"no default" && answers.front() ? 1 : 0);
+        QVERIFY(doubles.messages.shown.empty());
+    }
+
     void printerFailureIsTold() {
         FakeSheetWindow window;
         TestServices doubles;
@@ -118,7 +267,8 @@ private Q_SLOTS:
         PrintAction(window, doubles.services()).print();
 
         QCOMPARE(doubles.messages.shown.size(), 1u);
-        QVERIFY(doubles.messages.shown.front().text.contains(*doubles.printer.failure));
+        QCOMPARE(doubles.messages.shown.front().text,
+                 u"La fiche n'a pas été imprimée : %1."_s.arg(*doubles.printer.failure));
         QVERIFY(doubles.messages.asked.empty());
         QVERIFY(doubles.printer.pdfs.empty());
     }

@@ -80,19 +80,36 @@ public:
     }
 };
 
+// One queue, "Bureau", ready and the default, unless a test says otherwise.
+inline PrintQueues oneReadyQueue() {
+    PrintQueues service;
+    service.serviceAnswers = true;
+    service.queues = {{QStringLiteral("Bureau"), true, false}};
+    service.defaultQueue = QStringLiteral("Bureau");
+    return service;
+}
+
 class RecordingPagePrinter final : public PagePrinter {
 public:
-    bool installed = true;
+    PrintQueues service = oneReadyQueue();
+    std::optional<PrinterChoice> dialogAnswer; // nothing: the author cancels the print dialog
     std::optional<QString> failure;
+    int dialogsShown = 0;
     std::vector<Page> printed;
+    std::vector<QString> printedOn;
     std::vector<std::pair<Page, QString>> pdfs;
 
-    bool hasDefaultPrinter() const override { return installed; }
-    std::optional<QString> printOnDefaultPrinter(const Page& page) override {
+    PrintQueues queues() const override { return service; }
+    std::optional<PrinterChoice> choosePrinter(QWidget*) override {
+        ++dialogsShown;
+        return dialogAnswer;
+    }
+    std::optional<QString> printOn(const QString& queue, const Page& page) override {
         if (failure) {
             return failure;
         }
         printed.push_back(page);
+        printedOn.push_back(queue);
         return std::nullopt;
     }
     std::optional<QString> printToPdf(const Page& page, const QString& path) override {

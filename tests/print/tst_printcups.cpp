@@ -1,0 +1,263 @@
+// "Imprimer" on the real window, through Qt and libcups, into a print service of the
+// test's own whose default queue writes PDF files; then each state of that service the
+// author can meet, and what the window tells of it.
+
+#include "app/principale.h"
+#include "platform/qtpageprinter.h"
+#include "print/pagelayout.h"
+#include "support/doubles.h"
+#include "support/pdfwords.h"
+#include "support/privateprintservice.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace scribel::test {
+
+namespace {
+
+constexpr int kJobTimeoutMs = 60000;
+
+QString pdfOffer(const QString& why) {
+    return why + u" : la fiche ne peut pas être imprimée.\n\nVoulez-vous l'enregistrer dans "
+                 u"un fichier PDF, pour l'imprimer ailleurs ?"_s;
+}
+
+// The page a run of pdfinfo tells about: its page count and size in points.
+QString pdfInfo(const QString& path) {
+    QProcess pdfinfo;
+    pdfinfo.start(u"pdfinfo"_s, {path});
+    pdfinfo.waitForFinished();
+    return QString::fromUtf8(pdfinfo.readAllStandardOutput());
+}
+
+} // namespace
+
+class PrintCupsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        if (const QString missing = PrivatePrintService::missingTools(); !missing.isEmpty()) {
+            QSKIP(qPrintable(missing));
+        }
+        // libcups reads its server once per process, and the user's own lpoptions: both
+        // are this test's before anything prints.
+        qputenv("CUPS_SERVER", m_service.socket().toLocal8Bit());
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        qunsetenv("PRINTER");
+        qunsetenv("LPDEST");
+        QVERIFY2(m_service.start(), qPrintable(m_service.error));
+        qInfo("queue: %s", qPrintable(m_service.queueKind()));
+    }
+
+    void init() {
+        m_doubles = std::make_unique<TestServices>();
+        m_window = std::make_unique<Principale>(Services{m_doubles->fileDialogs,
+                                                         m_doubles->messages, m_printer,
+                                                         m_doubles->openAction, m_doubles->clock});
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() {
+        m_window.reset();
+        m_doubles.reset();
+        qunsetenv("PRINTER");
+    }
+
+    void fullSheetLandsOnThePage_data() {
+        QTest::addColumn<QString>("sheet");
+        QTest::newRow("Pixelor") << u"complet.pxr"_s;
+        QTest::newRow("Zorvane") << u"complet.zrv"_s;
+    }
+    void fullSheetLandsOnThePage() {
+        QFETCH(QString, sheet);
+        load(sheet);
+        const QStringList before = pdfs();
+        click(u"Imprimer"_s);
+        QVERIFY(m_doubles->messages.shown.empty());
+        QVERIFY(m_doubles->messages.asked.empty());
+        QTRY_VERIFY_WITH_TIMEOUT(pdfs().size() == before.size() + 1, kJobTimeoutMs);
+        const QString pdf = newPdf(before);
+        QTRY_VERIFY_WITH_TIMEOUT(pdfInfo(pdf).contains(u"Pages:"_s), kJobTimeoutMs);
+
+        const QString info = pdfInfo(pdf);
+        QVERIFY2(info.contains(QRegularExpression(u"Pages: +1\\n"_s)), qPrintable(info));
+        QVERIFY2(
+            info.contains(QRegularExpression(u"Page size: +595(\\.\\d+)? x 84[12](\\.\\d+)?"_s)),
+            qPrintable(info));
+        const std::vector<PdfWord> words = readPdfBaselines(pdf);
+        QVERIFY(!words.empty());
+        const QRectF area =
+            QtPagePrinter::pageLayout(u"Scribel"_s).paintRect(QPageLayout::Millimeter);
+        const Page page = std::get<Page>(print::layOutPage(
+            m_window->form(), m_window->magazine(), QLocale::system(), m_doubles->clock.today()));
+        for (const PageItem& item : page) {
+            if (item.text.trimmed().isEmpty()) {
+                continue;
+            }
+            const PdfWord* word = findItemOnBaseline(words, item, area.left(), area.top());
+            QVERIFY2(word != nullptr,
+                     qPrintable(
+                         u"« %1 » not within 0.3 mm of (%2, %3)"_s.arg(item.text).arg(item.xMm).arg(
+                             item.yMm)));
+        }
+    }
+
+    // Each state of the service: the one question the window asks ("Non" answered), and
+    // no page printed.
+    void eachStateIsTold_data() {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("refusing")
+            << u"refusing"_s
+            << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
+        QTest::newRow("paused")
+            << u"paused"_s
+            << u"L'imprimante « Scribel » est en pause : la fiche attendra dans sa file "
+               u"d'attente jusqu'à ce que l'imprimante soit remise en marche.\n\n"
+               u"Voulez-vous l'envoyer quand même ?"_s;
+        QTest::newRow("no default")
+            << u"no default"_s
+            << u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
+               u"(« Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
+               u"Non : la fiche sera enregistrée dans un fichier PDF."_s;
+        QTest::newRow("unknown PRINTER")
+            << u"unknown PRINTER"_s
+            << pdfOffer(u"La variable d'environnement PRINTER désigne l'imprimante « Salon », "
+                        u"qui n'existe pas"_s);
+        QTest::newRow("stopped") << u"stopped"_s
+                                 << pdfOffer(u"Le service d'impression (CUPS) ne répond pas"_s);
+    }
+    void eachStateIsTold() {
+        QFETCH(QString, state);
+        QFETCH(QString, question);
+        QVERIFY2(enter(state), qPrintable(m_service.error));
+        load(u"complet.pxr"_s);
+        const QStringList before = pdfs();
+        click(u"Imprimer"_s);
+        const bool restored = leave(state);
+
+        QCOMPARE(m_doubles->messages.asked.size(), 1u);
+        QCOMPARE(m_doubles->messages.asked.front().text, question);
+        QCOMPARE(m_doubles->messages.asked.front().defaultAnswer, DefaultAnswer::Yes);
+        QVERIFY(m_doubles->messages.shown.empty());
+        // "Non" to the PDF offer opens the save dialog only where there is no default.
+        QCOMPARE(m_doubles->fileDialogs.saveRequests.size(), state == u"no default" ? 1u : 0u);
+        QVERIFY2(restored, qPrintable(m_service.error));
+        QCOMPARE(pdfs(), before);
+    }
+
+    // "Oui" to a paused queue: the job waits in it, and nothing is said after.
+    void pausedQueueKeepsTheSheet() {
+        QVERIFY2(enter(u"paused"_s), qPrintable(m_service.error));
+        load(u"complet.pxr"_s);
+        m_doubles->messages.nextAnswers = {true};
+        click(u"Imprimer"_s);
+        QVERIFY(m_service.command(u"lpstat"_s, {u"-o"_s, u"Scribel"_s}));
+        const QString waiting = m_service.error;
+        QVERIFY(m_service.command(u"cancel"_s, {u"-a"_s, u"Scribel"_s}));
+        QVERIFY2(leave(u"paused"_s), qPrintable(m_service.error));
+        QVERIFY2(waiting.contains(u"Scribel-"_s), qPrintable(waiting));
+        QCOMPARE(m_doubles->messages.asked.size(), 1u);
+        QVERIFY(m_doubles->messages.shown.empty());
+    }
+
+    // A queue that refuses the job itself: the reason comes back, nothing passes for printed.
+    void refusedJobIsAReason() {
+        QVERIFY2(enter(u"refusing"_s), qPrintable(m_service.error));
+        const auto failure = m_printer.printOn(u"Scribel"_s, {{0, 0, PrintStyle::Body, u"x"_s}});
+        QVERIFY2(leave(u"refusing"_s), qPrintable(m_service.error));
+        QVERIFY(failure.has_value());
+        QVERIFY2(failure->startsWith(u"l'imprimante « Scribel » a refusé le document"_s),
+                 qPrintable(*failure));
+    }
+
+    void cleanupTestCase() { QVERIFY2(m_service.stop(), qPrintable(m_service.error)); }
+
+private:
+    bool enter(const QString& state) {
+        if (state == u"refusing") {
+            return m_service.command(u"cupsreject"_s, {u"Scribel"_s});
+        }
+        if (state == u"paused") {
+            return m_service.command(u"cupsdisable"_s, {u"Scribel"_s});
+        }
+        if (state == u"no default") {
+            return m_service.command(u"lpadmin"_s, {u"-p"_s, u"Atelier"_s, u"-E"_s, u"-v"_s,
+                                                    u"file:///dev/null"_s}) &&
+                   m_service.command(u"lpadmin"_s, {u"-x"_s, u"Scribel"_s});
+        }
+        if (state == u"unknown PRINTER") {
+            qputenv("PRINTER", "Salon");
+            return true;
+        }
+        return m_service.stop();
+    }
+    bool leave(const QString& state) {
+        if (state == u"refusing") {
+            return m_service.command(u"cupsaccept"_s, {u"Scribel"_s});
+        }
+        if (state == u"paused") {
+            return m_service.command(u"cupsenable"_s, {u"Scribel"_s});
+        }
+        if (state == u"no default") {
+            return m_service.command(u"lpadmin"_s, {u"-x"_s, u"Atelier"_s}) &&
+                   m_service.remakeQueue();
+        }
+        if (state == u"unknown PRINTER") {
+            qunsetenv("PRINTER");
+            return true;
+        }
+        return m_service.start();
+    }
+
+    // Loads a sheet file through "Charger"; complet.zrv is the full sheet for Zorvane.
+    void load(const QString& name) {
+        const QString source =
+            qEnvironmentVariable("SCRIBEL_SOURCE_DIR") + u"/tests/data/sheetfile/complet.pxr"_s;
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        if (name.endsWith(u".zrv")) {
+            bytes.replace(bytes.lastIndexOf(" 1 "), 3, " 2 ");
+        }
+        QFile copy(m_home.filePath(name));
+        QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size());
+        copy.close();
+        click(name.endsWith(u".zrv") ? u"Zorvane"_s : u"Pixelor"_s);
+        m_doubles->fileDialogs.nextAnswers = {copy.fileName()};
+        click(u"Charger"_s);
+        QVERIFY(m_window->magazine() ==
+                (name.endsWith(u".zrv") ? Magazine::Zorvane : Magazine::Pixelor));
+    }
+    void click(const QString& name) const {
+        auto* button = m_window->findChild<QAbstractButton*>(name);
+        QVERIFY2(button != nullptr, qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QStringList pdfs() const {
+        return m_service.pdfFolder().entryList({u"*.pdf"_s}, QDir::Files, QDir::Name);
+    }
+    QString newPdf(const QStringList& before) const {
+        for (const QString& name : pdfs()) {
+            if (!before.contains(name)) {
+                return m_service.pdfFolder().filePath(name);
+            }
+        }
+        return {};
+    }
+
+    QTemporaryDir m_home;
+    PrivatePrintService m_service;
+    QtPagePrinter m_printer;
+    std::unique_ptr<TestServices> m_doubles;
+    std::unique_ptr<Principale> m_window;
+};
+
+} // namespace scribel::test
+
+QTEST_MAIN(scribel::test::PrintCupsTest)
+#include "tst_printcups.moc"

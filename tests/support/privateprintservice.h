@@ -1,0 +1,94 @@
+#pragma once
+
+// A print service of the test's own (tests/print/cups/private-cupsd.sh): a cupsd on a
+// socket in a temporary folder, whose default queue "Scribel" writes PDF files into a
+// folder of that temporary folder. The machine's print service is never asked.
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace scribel::test {
+
+class PrivatePrintService final {
+public:
+    // Why it cannot run here, or empty.
+    static QString missingTools() {
+        const QStringList sbin{QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")};
+        if (QStandardPaths::findExecutable(QStringLiteral("cupsd")).isEmpty() &&
+            QStandardPaths::findExecutable(QStringLiteral("cupsd"), sbin).isEmpty()) {
+            return QStringLiteral("cupsd (cups-daemon) is not installed");
+        }
+        for (const char* tool : {"lpadmin", "cupsreject", "cupsdisable", "gs", "pdfinfo"}) {
+            const QString name = QString::fromLatin1(tool);
+            if (QStandardPaths::findExecutable(name).isEmpty() &&
+                QStandardPaths::findExecutable(name, sbin).isEmpty()) {
+                return name + QStringLiteral(" is not installed");
+            }
+        }
+        return {};
+    }
+
+    QString socket() const { return m_dir.filePath(QStringLiteral("cups.sock")); }
+    QDir pdfFolder() const { return QDir(m_dir.filePath(QStringLiteral("pdf"))); }
+    // "cups-pdf" or "file" (see the script).
+    QString queueKind() const { return m_kind; }
+
+    // Starts the daemon with its default queue; false with the reason in `error`.
+    bool start() { return script(QStringLiteral("start"), &m_kind); }
+    bool stop() { return script(QStringLiteral("stop")); }
+    bool remakeQueue() { return script(QStringLiteral("queue")); }
+
+    // Runs a print command (lpadmin, cupsreject ...) against this service.
+    bool command(const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        QString path = QStandardPaths::findExecutable(program);
+        if (path.isEmpty()) {
+            path = QStandardPaths::findExecutable(program, {QStringLiteral("/usr/sbin")});
+        }
+        process.start(path, arguments);
+        const bool done = process.waitForFinished(60000) &&
+                          process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+        error = QString::fromLocal8Bit(process.readAll()).trimmed();
+        return done;
+    }
+
+    QString error;
+
+    ~PrivatePrintService() { stop(); }
+
+private:
+    QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CUPS_SERVER"), socket());
+        env.remove(QStringLiteral("PRINTER"));
+        env.remove(QStringLiteral("LPDEST"));
+        return env;
+    }
+
+    bool script(const QString& action, QString* output = nullptr) {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.start(QStringLiteral("bash"),
+                      {QString::fromUtf8(qgetenv("SCRIBEL_SOURCE_DIR")) +
+                           QStringLiteral("/tests/print/cups/private-cupsd.sh"),
+                       action, m_dir.path()});
+        const bool done = process.waitForFinished(60000) &&
+                          process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+        error = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+        if (output != nullptr) {
+            *output = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+        }
+        return done;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_kind;
+};
+
+} // namespace scribel::test
