@@ -128,7 +128,9 @@ private:
     // The typed name in the dialog's folder, with the default suffix when it has none,
     // as Qt itself completes a typed name.
     QString wholePath(const QString& typed) const {
-        QString path = directory().absoluteFilePath(typed);
+        const bool fromHome = typed == u'~' || typed.startsWith(QStringLiteral("~/"));
+        QString path =
+            fromHome ? QDir::homePath() + typed.mid(1) : directory().absoluteFilePath(typed);
         if (!defaultSuffix().isEmpty() && !QFileInfo(path).isDir() &&
             !QFileInfo(path).fileName().contains(u'.')) {
             path += u'.' + defaultSuffix();
