@@ -53,11 +53,13 @@ public:
 
     void done(int result) override {
         const QString typedPath = std::exchange(m_typedPath, QString());
-        if (result != QDialog::Accepted || typedPath.isEmpty()) {
-            QFileDialog::done(result == QDialog::Accepted ? QDialog::Rejected : result);
+        // With nothing typed, Qt closes on the file still selected in the list.
+        const QString path = typedPath.isEmpty() ? selectedFiles().value(0) : typedPath;
+        if (result != QDialog::Accepted || path.isEmpty()) {
+            QFileDialog::done(result);
             return;
         }
-        const QFileInfo chosen(typedPath);
+        const QFileInfo chosen(path);
         const ChosenFileVerdict verdict =
             acceptMode() == AcceptSave ? checkSaveChoice(chosen) : checkOpenChoice(chosen);
         if (mayClose(responseTo(verdict, chosen))) {
