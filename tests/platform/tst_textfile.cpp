@@ -47,6 +47,7 @@ class TestSheetFileDisk : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanupTestCase();
     void readsOrSaysWhyNot_data();
     void readsOrSaysWhyNot();
     void writesNewAndReplacesOldFiles();
@@ -64,6 +65,12 @@ private Q_SLOTS:
 private:
     QTemporaryDir m_folder;
 };
+
+void TestSheetFileDisk::cleanupTestCase() {
+    // An ordinary user may empty a folder only once it is writable again.
+    QFile::setPermissions(m_folder.filePath(QStringLiteral("choix/protege")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 void TestSheetFileDisk::readsOrSaysWhyNot_data() {
     QTest::addColumn<QString>("name");

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace scribel;
 using scribel::test::TestServices;
@@ -402,6 +403,11 @@ void TestSheetFileWindow::refusesAFileAndKeepsTheSheet_data() {
     QTest::newRow("name not in UTF-8") << QFile::decodeName("\xe9t\xe9.pxr") << QByteArray()
                                        << "son nom contient des caractères non valides";
     QTest::newRow("folder") << "dossier.pxr" << QByteArray() << "ce n'est pas un fichier";
+    // Root may read anything: these two rows run for an ordinary user only.
+    QTest::newRow("no right to read")
+        << "secrete.pxr" << QByteArray("V2\r\n") << "vous n'avez pas le droit de l'ouvrir";
+    QTest::newRow("closed folder") << "ferme/fiche.pxr" << QByteArray()
+                                   << "vous n'avez pas le droit d'entrer dans son dossier";
 }
 
 void TestSheetFileWindow::refusesAFileAndKeepsTheSheet() {
@@ -415,11 +421,22 @@ void TestSheetFileWindow::refusesAFileAndKeepsTheSheet() {
     if (name == u"dossier.pxr") {
         QVERIFY(QDir(m_folder->path()).mkdir(name));
     }
+    if (name == u"secrete.pxr" || name == u"ferme/fiche.pxr") {
+        if (::geteuid() == 0) {
+            QSKIP("root may read every file and enter every folder");
+        }
+        QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("ferme")));
+        QVERIFY(QFile::setPermissions(
+            name == u"secrete.pxr" ? path(name) : path(QStringLiteral("ferme")), {}));
+    }
     Sheet sheet;
     sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("GARDÉ"));
     sheet.choose(QStringLiteral("OptionAutre"));
     sheet.setText(QStringLiteral("SaisieDiffuAutre"), QStringLiteral("Libre"));
     sheet.load(path(name));
+    // Opened again, so that the temporary folder can be removed.
+    QFile::setPermissions(path(QStringLiteral("ferme")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     sheet.verify(utf8List({"SaisieNom=GARDÉ", "OptionAutre:on", "SaisieDiffuAutre=Libre"}));
     QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
