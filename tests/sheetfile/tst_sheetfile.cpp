@@ -387,7 +387,7 @@ void TestSheetFile::appliesEachLine() {
 
     LoggingForm form;
     form.preset(before);
-    applySheetLines(form, fileWithLine(kSheetLineCount, line, text));
+    applyLines(sheetLayout(), form, fileWithLine(kSheetLineCount, line, text));
     QCOMPARE(form.log, changes);
 }
 
@@ -411,9 +411,10 @@ void TestSheetFile::takesTheMagazineFromTheFirstCharacterOfLine44() {
 
     LoggingForm form;
     const std::optional<Magazine> chosen =
-        applySheetLines(form, fileWithLine(kSheetLineCount, 44, line44));
+        applyLines(sheetLayout(), form, fileWithLine(kSheetLineCount, 44, line44));
     QCOMPARE(chosen.value_or(Magazine::None), magazine);
-    QVERIFY(!applySheetLines(form, fileWithLine(45, 45, QStringLiteral("1"))).has_value());
+    QVERIFY(
+        !applyLines(sheetLayout(), form, fileWithLine(45, 45, QStringLiteral("1"))).has_value());
 }
 
 void TestSheetFile::appliesEachEarlierLine_data() {
@@ -482,18 +483,21 @@ void TestSheetFile::appliesEachEarlierLine() {
 
     LoggingForm form;
     form.preset(before);
-    QVERIFY(!applyEarlierLines(form, fileWithLine(50, line, text)).has_value());
+    QVERIFY(!applyLines(earlierLayout(), form, fileWithLine(50, line, text)).has_value());
     QCOMPARE(form.log, changes);
 }
 
 void TestSheetFile::takesTheMagazineFromEarlierLine50() {
     LoggingForm form;
-    QCOMPARE(applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral("2"))), Magazine::Zorvane);
-    QCOMPARE(applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral("1 "))),
+    QCOMPARE(applyLines(earlierLayout(), form, fileWithLine(50, 50, QStringLiteral("2"))),
+             Magazine::Zorvane);
+    QCOMPARE(applyLines(earlierLayout(), form, fileWithLine(50, 50, QStringLiteral("1 "))),
              Magazine::Pixelor);
-    QVERIFY(!applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral(" 2 "))).has_value());
-    QVERIFY(!applyEarlierLines(form, fileWithLine(50, 44, QStringLiteral("2"))).has_value());
-    QVERIFY(!applyEarlierLines(form, {}).has_value());
+    QVERIFY(!applyLines(earlierLayout(), form, fileWithLine(50, 50, QStringLiteral(" 2 ")))
+                 .has_value());
+    QVERIFY(
+        !applyLines(earlierLayout(), form, fileWithLine(50, 44, QStringLiteral("2"))).has_value());
+    QVERIFY(!applyLines(earlierLayout(), form, {}).has_value());
 }
 
 void TestSheetFile::fixturesSurviveReadingAndWritingByteForByte_data() {
@@ -516,7 +520,7 @@ void TestSheetFile::fixturesSurviveReadingAndWritingByteForByte() {
     const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
     QVERIFY(sheet && sheet->layout == Layout::Current);
     LoggingForm form;
-    applySheetLines(form, sheet->lines);
+    applyLines(sheetLayout(), form, sheet->lines);
     QCOMPARE(encodeSheetFile(form, magazine), bytes);
 }
 
