@@ -92,8 +92,8 @@ template <std::size_t N> constexpr LineRule textOption(int line, const Field (&o
 // A file layout: the rules of its lines, in line order.
 class LineLayout {
 public:
-    template <std::size_t N>
     // Implicit, so that a layout table is handed over as it is.
+    template <std::size_t N>
     constexpr LineLayout(const LineRule (&rules)[N]) : m_first(rules), m_count(N) {}
 
     constexpr const LineRule* begin() const { return m_first; }

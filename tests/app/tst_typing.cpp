@@ -1,4 +1,4 @@
-#include "windowtestsupport.h"
+#include "support/windowfixture.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
