@@ -2,6 +2,7 @@
 
 // Helpers the test executables share.
 
+#include "platform/field.h"
 #include "platform/magazine.h"
 #include "platform/pageitem.h"
 
@@ -61,4 +62,5 @@ inline QString textAt(const Page& page, double xMm, double yMm) {
 } // namespace test
 } // namespace scribel
 
+Q_DECLARE_METATYPE(scribel::Field)
 Q_DECLARE_METATYPE(scribel::Magazine)
