@@ -1,3 +1,4 @@
+#include "app/controlfactory.h"
 #include "app/principale.h"
 #include "platform/frenchtranslation.h"
 #include "platform/qtfiledialogs.h"
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("La Scribel"));
     QApplication::setDesktopFileName(QStringLiteral("scribel"));
+    // The sheet's typeface from the start, so that no control lays out in another first.
+    QApplication::setFont(scribel::arial(QApplication::font().pointSizeF()));
 
     // French throughout, Qt's own dialogs and buttons included.
     if (!scribel::installQtFrenchTranslation(app)) {

@@ -1,38 +1,24 @@
 #include "principale.h"
 
 #include "about/banner.h"
-#include "about/documents.h"
-#include "about/information.h"
 #include "about/links.h"
-#include "app/bannerlabel.h"
 #include "app/categories.h"
-#include "app/compacttabstyle.h"
-#include "app/controlcatalogue.h"
-#include "app/lazypicture.h"
+#include "app/controlfactory.h"
 #include "app/magazinepresentation.h"
 #include "app/sheetlineedit.h"
-#include "app/sheettextedit.h"
-#include "platform/twips.h"
+#include "app/windowcontrols.h"
+#include "app/windowtables.h"
 #include "platform/twipsgeometry.h"
 #include "platform/widgetform.h"
 #include "version.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QTabBar>
 #include <QTimer>
-#include <QUrl>
-#include <optional>
-#include <vector>
 
 // The pictures live in the library's resources, which a static library must register.
 static void registerPictures() {
@@ -43,96 +29,18 @@ namespace scribel {
 
 namespace {
 
-constexpr std::array kLicenceControls = {QStringView(u"Frame6"), QStringView(u"Label21"),
-                                         QStringView(u"Label22"),
-                                         fieldName(Field::SaisieRetribution)};
-
-constexpr std::array kStartTabButtons = {QStringView(u"Imprimer"), QStringView(u"Sauvegarder"),
-                                         QStringView(u"Charger"), QStringView(u"RAZ")};
-
-constexpr std::array kWindowButtons = {QStringView(u"Pixelor"), QStringView(u"Zorvane"),
-                                       QStringView(u"Quitter")};
-
-// The start state of the sheet, tab by tab: what is emptied, unchosen and hidden.
-struct StartStateRow {
-    std::vector<Field> emptied;
-    std::vector<Field> unchosen;
-    std::vector<QStringView> hidden;
-};
-
-const std::vector<StartStateRow>& startState() {
-    using F = Field;
-    static const std::vector<StartStateRow> rows = {
-        {{F::SaisieNom, F::SaisiePrenom, F::SaisieNumero, F::SaisieIndice, F::SaisieRue,
-          F::SaisieCodePostal, F::SaisieVille, F::SaisieTelDom, F::SaisieTelBur,
-          F::SaisieTelPortable, F::SaisieEmail, F::SaisieWeb, F::SaisieNaissance, F::SaisieActivite,
-          F::SaisieAutre},
-         {F::Qora, F::ZOLK, F::MembreAutre},
-         {fieldName(F::SaisieAutre)}},
-        {{F::SaisieLogiciel, F::SaisieDescription, F::SaisieVersion, F::SaisieDateCreation,
-          F::SaisieLangage, F::SaisieVersionLangage, F::Limitations},
-         {F::LogFrancais, F::LogAnglais, F::LogAuChoix, F::DocFrancais, F::DocAnglais,
-          F::DocAuChoix, F::DiffuInedit, F::DiffuBeta, F::DiffuNouveaute, F::DiffuMiseAjour,
-          F::LimitationsOui, F::LimitationsNon, F::CDoui, F::CDnon},
-         {fieldName(F::Limitations)}},
-        {{F::SaisieDiffuAutre},
-         {F::Shareware, F::Freeware, F::DomainePublic, F::Assimile, F::OptionAutre},
-         {fieldName(F::SaisieDiffuAutre)}},
-        {{F::SaisieRetribution, F::AutresServices},
-         {F::LicenceSources, F::LicenceVersionGratos, F::LicenceManuel, F::LicenceReduc,
-          F::LicenceCourrier, F::LicenceTel, F::LicenceBBS, F::LicenceAutres},
-         {fieldName(F::AutresServices), u"TitreAutresServices"}},
-        {{},
-         {F::DOS, F::Windows3x, F::Windows3xEtPlus, F::Windows95, F::Windows98, F::Windows9x,
-          F::Windows9xEtPlus, F::WindowsNT351, F::WindowsNT40, F::Linux},
-         {}},
-    };
-    return rows;
-}
-
-// What arriving on a tab does: where the focus goes, and whether the window's own
-// buttons stand in front (only over the start tab).
-struct TabArrival {
-    std::optional<Field> focus;
-    bool focusForPixelorOnly;
-    bool windowButtonsInFront;
-};
-
-constexpr std::array<TabArrival, 7> kTabArrivals = {{
-    {std::nullopt, false, true},
-    {Field::SaisieNom, false, false},
-    {Field::SaisieLogiciel, false, false},
-    {std::nullopt, false, false},
-    {Field::SaisieRetribution, true, false},
-    {std::nullopt, false, false},
-    {std::nullopt, false, false},
-}};
-
-constexpr QColor kLightYellow(255, 255, 192);
 constexpr int kBannerIntervalMs = 16; // the display's pace: readable, and light on the processor
-
-QFont arial(double points, bool bold = false, bool italic = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
-void setAllColourGroups(QPalette& palette, QPalette::ColorRole role, const QColor& colour) {
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, role, colour);
-    }
-}
+constexpr double kWindowPoints = 7.5; // small enough for every caption to fit the sizes it is given
+constexpr double kTitlePoints = 18;
 
 } // namespace
 
 Principale::Principale(const Services& services, QWidget* parent)
     : QWidget(parent), m_services(services), m_fileActions(*this, m_services),
-      m_printAction(*this, m_services) {
+      m_printAction(*this, m_services), m_linkOpener(*this, m_services) {
     registerPictures();
     setObjectName(QStringLiteral("Principale"));
-    setFont(arial(7.5)); // small enough for every caption to fit the sizes it is given
+    setFont(arial(kWindowPoints));
     setWindowIcon(QIcon(QStringLiteral(":/images/scribel-48.png")));
     buildControls();
     m_form = std::make_unique<WidgetForm>(*this);
@@ -154,9 +62,7 @@ void Principale::setMagazine(Magazine magazine) {
 }
 
 QWidget* Principale::control(QStringView name) const {
-    QWidget* widget = m_controls.value(name.toString());
-    Q_ASSERT_X(widget != nullptr, "Principale::control", "unknown control name");
-    return widget;
+    return m_controls->control(name);
 }
 
 QWidget* Principale::field(Field which) const {
@@ -164,165 +70,9 @@ QWidget* Principale::field(Field which) const {
 }
 
 void Principale::buildControls() {
-    const double dpi = logicalDpiX();
-    setFixedSize(twipsToPixels(8235, dpi), twipsToPixels(4950, dpi));
-
-    QHash<QWidget*, QButtonGroup*> optionGroups;
-    std::vector<std::pair<QLabel*, QStringView>> buddies;
-
-    for (const ControlSpec& row : controlCatalogue()) {
-        QWidget* container = this;
-        if (!row.container.box.isEmpty()) {
-            container = control(row.container.box);
-        } else if (row.container.tab >= 0) {
-            container = m_onglet->widget(row.container.tab);
-        }
-        const QString caption = row.caption.toString();
-        QWidget* widget = nullptr;
-        switch (row.kind) {
-        case ControlKind::TabControl: {
-            m_onglet = new TwipsTabWidget(container);
-            auto* tabStyle = new CompactTabStyle();
-            tabStyle->setParent(m_onglet);
-            m_onglet->tabBar()->setStyle(tabStyle);
-            m_onglet->setUsesScrollButtons(false);
-            for (const TabSpec& tab : tabCatalogue()) {
-                m_onglet->addTab(new QWidget(m_onglet), tab.caption.toString());
-            }
-            widget = m_onglet;
-            break;
-        }
-        case ControlKind::LineEdit: {
-            auto* edit = new SheetLineEdit(row.limit, container);
-            edit->setFont(arial(9));
-            widget = edit;
-            break;
-        }
-        case ControlKind::TextArea: {
-            auto* edit = new SheetTextEdit(row.limit, container);
-            edit->setFont(arial(9));
-            widget = edit;
-            break;
-        }
-        case ControlKind::Option: {
-            auto* option = new QRadioButton(caption, container);
-            QButtonGroup*& group = optionGroups[container];
-            if (group == nullptr) {
-                group = new QButtonGroup(container);
-            }
-            group->addButton(option);
-            widget = option;
-            break;
-        }
-        case ControlKind::CheckBox:
-            widget = new QCheckBox(caption, container);
-            break;
-        case ControlKind::List: {
-            auto* list = new QComboBox(container);
-            list->setEditable(false);
-            widget = list;
-            break;
-        }
-        case ControlKind::Label: {
-            auto* label = new QLabel(caption, container);
-            if (!row.buddy.isEmpty()) {
-                buddies.emplace_back(label, row.buddy);
-            }
-            widget = label;
-            break;
-        }
-        case ControlKind::GroupBox:
-            widget = new QGroupBox(caption, container);
-            break;
-        case ControlKind::Button:
-            widget = new QPushButton(caption, container);
-            break;
-        case ControlKind::PictureButton: {
-            auto* button = new QPushButton(container);
-            button->setIcon(QIcon(row.picture.toString()));
-            button->setIconSize(
-                QSize(twipsToPixels(row.width, dpi) - 8, twipsToPixels(row.height, dpi) - 6));
-            button->setAccessibleName(caption);
-            button->setToolTip(caption);
-            widget = button;
-            break;
-        }
-        case ControlKind::Picture: {
-            auto* picture = new LazyPicture(row.picture.toString(), container);
-            picture->setAccessibleName(caption);
-            widget = picture;
-            break;
-        }
-        case ControlKind::Panel: {
-            auto* panel = new QLabel(caption, container);
-            panel->setAlignment(Qt::AlignCenter);
-            panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-            widget = panel;
-            break;
-        }
-        case ControlKind::BannerBox: {
-            auto* box = new QFrame(container);
-            QPalette palette = box->palette();
-            setAllColourGroups(palette, QPalette::Window, kLightYellow);
-            box->setPalette(palette);
-            box->setAutoFillBackground(true);
-            box->setFrameStyle(QFrame::Box | QFrame::Plain);
-            widget = box;
-            break;
-        }
-        case ControlKind::BannerText: {
-            m_message = new BannerLabel(container);
-            m_message->setFont(arial(15.75, true, true));
-            QPalette palette = m_message->palette();
-            setAllColourGroups(palette, QPalette::WindowText, Qt::blue);
-            m_message->setPalette(palette);
-            m_message->setAttribute(Qt::WA_TranslucentBackground);
-            widget = m_message;
-            break;
-        }
-        case ControlKind::InfoText: {
-            // Read-only text on light yellow; a label is all it needs, and opens faster
-            // than an edit box.
-            auto* text = new QLabel(container);
-            text->setTextFormat(Qt::PlainText);
-            text->setText(informationText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-            text->setWordWrap(true);
-            text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            text->setMargin(3);
-            text->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-            text->setAccessibleName(caption);
-            QPalette palette = text->palette();
-            setAllColourGroups(palette, QPalette::Window, kLightYellow);
-            setAllColourGroups(palette, QPalette::WindowText, Qt::black);
-            setAllColourGroups(palette, QPalette::Text, Qt::black); // readable while disabled
-            text->setPalette(palette);
-            text->setAutoFillBackground(true);
-            widget = text;
-            break;
-        }
-        }
-        widget->setObjectName(row.name.toString());
-        if ((row.kind == ControlKind::LineEdit || row.kind == ControlKind::TextArea) &&
-            !caption.isEmpty()) {
-            widget->setAccessibleName(caption);
-        }
-        setTwipsGeometry(*widget, QRectF(row.left, row.top, row.width, row.height));
-        widget->setVisible(row.start != StartState::Hidden);
-        widget->setEnabled(row.start != StartState::Disabled);
-        m_controls.insert(widget->objectName(), widget);
-    }
-
-    for (const auto& [label, buddyName] : buddies) {
-        QWidget* buddy = control(buddyName);
-        label->setBuddy(buddy);
-        buddy->setAccessibleName(label->text());
-        const bool above = twipsGeometry(*label).bottom() <= twipsGeometry(*buddy).top();
-        label->setAlignment(Qt::AlignVCenter | (above ? Qt::AlignLeft : Qt::AlignRight));
-    }
-    for (const Link& link : kLinks) {
-        qobject_cast<QPushButton*>(control(link.button))->setText(linkCaption(link));
-    }
-
+    m_controls = std::make_unique<WindowControls>(*this);
+    m_onglet = m_controls->tabs();
+    m_message = m_controls->banner();
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(kBannerIntervalMs);
@@ -380,25 +130,13 @@ void Principale::Form_Load() {
              available.top() + (available.height() - outer.height()) / 2);
     }
 
-    const double tabWidth = twipsGeometry(*m_onglet).width();
-    for (const QStringView name :
-         {u"TitreZorvane", u"TitrePixelor", u"Afficheur", u"SupportMessage"}) {
-        QWidget& widget = *control(name);
-        setTwipsLeft(widget, (tabWidth - twipsGeometry(widget).width()) / 2);
-    }
-    QWidget& pixelor = *control(u"Pixelor");
-    QWidget& zorvane = *control(u"Zorvane");
-    const double pixelorWidth = twipsGeometry(pixelor).width();
-    const double pixelorLeft =
-        (tabWidth - (pixelorWidth + 480 + twipsGeometry(zorvane).width())) / 2;
-    setTwipsLeft(pixelor, pixelorLeft);
-    setTwipsLeft(zorvane, pixelorLeft + pixelorWidth + 480);
+    m_controls->centreOnTabs();
     bringWindowButtonsToFront(true);
 
     m_choixMagazine = Magazine::None;
     m_versionProgramme = versionText();
     auto* titre = qobject_cast<QLabel*>(control(u"Titre"));
-    titre->setFont(arial(18, true, true));
+    titre->setFont(arial(kTitlePoints, true, true));
     titre->setText(QStringLiteral("Scribel   Version ") + m_versionProgramme);
     setWindowTitle(QStringLiteral("La Scribel ") + m_versionProgramme);
     fillCategories();
@@ -633,40 +371,7 @@ void Principale::MembreAutre_Click() {
 }
 
 void Principale::OuvrirDocument(int linkIndex) {
-    const Link& link = kLinks[static_cast<std::size_t>(linkIndex)];
-    const QString target = link.target.toString();
-    QUrl url;
-    switch (link.kind) {
-    case LinkKind::Document: {
-        // The current folder first (a dialog may have moved it), then the program's own.
-        const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath()};
-        const std::optional<QString> path = findDocument(target, folders);
-        if (!path) {
-            m_services.messages.show(
-                this, MessageIcon::Warning, messageTitle(),
-                QStringLiteral("Le document « %1 » est introuvable : il n'est ni dans le "
-                               "dossier courant (%2) ni dans celui du programme (%3).")
-                    .arg(target, QDir::toNativeSeparators(folders[0]),
-                         QDir::toNativeSeparators(folders[1])));
-            return;
-        }
-        url = QUrl::fromLocalFile(*path);
-        break;
-    }
-    case LinkKind::WebAddress:
-        url = QUrl(target);
-        break;
-    case LinkKind::MailAddress:
-        url = QUrl(QStringLiteral("mailto:") + target);
-        break;
-    }
-    if (!m_services.openAction.open(url)) {
-        m_services.messages.show(
-            this, MessageIcon::Warning, messageTitle(),
-            QStringLiteral("Impossible d'ouvrir « %1 » : aucun programme "
-                           "du bureau n'a pu s'en charger.")
-                .arg(link.kind == LinkKind::Document ? target : url.toString()));
-    }
+    m_linkOpener.open(kLinks[static_cast<std::size_t>(linkIndex)]);
 }
 
 } // namespace scribel

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/keyrules.h"
+#include "app/linkopener.h"
 #include "app/printaction.h"
 #include "app/services.h"
 #include "app/sheetfileactions.h"
 #include "app/sheetwindow.h"
 
-#include <QHash>
 #include <QWidget>
 #include <memory>
 
@@ -19,6 +19,7 @@ namespace scribel {
 struct MagazinePresentation;
 class TwipsTabWidget;
 class WidgetForm;
+class WindowControls;
 
 // The one window of the program. The field controls hold the sheet; the window holds
 // the magazine choice and runs every handler of the sheet.
@@ -80,13 +81,14 @@ private:
     void bringWindowButtonsToFront(bool front);
 
     Services m_services;
-    QHash<QString, QWidget*> m_controls;
+    std::unique_ptr<WindowControls> m_controls;
     std::unique_ptr<WidgetForm> m_form;
     TwipsTabWidget* m_onglet = nullptr;
     QTimer* m_timer1 = nullptr;
     QLabel* m_message = nullptr;
     SheetFileActions m_fileActions;
     PrintAction m_printAction;
+    LinkOpener m_linkOpener;
 
     Magazine m_choixMagazine = Magazine::None;
     QString m_versionProgramme;

@@ -169,12 +169,12 @@ void SheetFileActions::loadFile(const QString& path) {
         AncienneVersion(sheet->lines);
         return;
     }
-    takeMagazine(sheetfile::applySheetLines(m_window.form(), sheet->lines));
+    takeMagazine(sheetfile::applyLines(sheetfile::sheetLayout(), m_window.form(), sheet->lines));
 }
 
 // The import works on the lines loading has already read and checked.
 void SheetFileActions::AncienneVersion(const QStringList& lines) {
-    takeMagazine(sheetfile::applyEarlierLines(m_window.form(), lines));
+    takeMagazine(sheetfile::applyLines(sheetfile::earlierLayout(), m_window.form(), lines));
 }
 
 void SheetFileActions::takeMagazine(std::optional<Magazine> magazine) {

@@ -1,5 +1,6 @@
 #include "startupchildren.h"
 
+#include "app/controlfactory.h"
 #include "app/principale.h"
 #include "childreport.h"
 #include "emptywindow.h"
@@ -25,6 +26,7 @@ int runRealStartup(int& argc, char* argv[], ChildReport& report) {
     // What main() does before it shows the window, step for step.
     QApplication::setApplicationName(u"La Scribel"_s);
     QApplication::setDesktopFileName(u"scribel"_s);
+    QApplication::setFont(arial(QApplication::font().pointSizeF()));
     QTranslator qtFrench;
     if (qtFrench.load(u"qtbase_fr"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtFrench);

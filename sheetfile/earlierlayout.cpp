@@ -51,12 +51,8 @@ constexpr LineRule kEarlierLayout[] = {
 
 } // namespace
 
-std::optional<Magazine> applyEarlierLines(Form& form, const QStringList& lines) {
-    std::optional<Magazine> magazine;
-    for (const LineRule& rule : kEarlierLayout) {
-        applyEntry(rule, lines.value(rule.line - 1), form, magazine);
-    }
-    return magazine;
+LineLayout earlierLayout() {
+    return kEarlierLayout;
 }
 
 } // namespace scribel::sheetfile

@@ -191,6 +191,14 @@ QString writeEntry(const LineRule& rule, const Form& form, Magazine magazine) {
     return {};
 }
 
+std::optional<Magazine> applyLines(LineLayout layout, Form& form, const QStringList& lines) {
+    std::optional<Magazine> magazine;
+    for (const LineRule& rule : layout) {
+        applyEntry(rule, lines.value(rule.line - 1), form, magazine);
+    }
+    return magazine;
+}
+
 void applyEntry(const LineRule& rule, const QString& line, Form& form,
                 std::optional<Magazine>& magazine) {
     switch (rule.entry) {

@@ -89,6 +89,21 @@ template <std::size_t N> constexpr LineRule textOption(int line, const Field (&o
     return {line, Entry::TextOption, Field::SaisieNom, group(options)};
 }
 
+// A file layout: the rules of its lines, in line order.
+class LineLayout {
+public:
+    // Implicit, so that a layout table is handed over as it is.
+    template <std::size_t N>
+    constexpr LineLayout(const LineRule (&rules)[N]) : m_first(rules), m_count(N) {}
+
+    constexpr const LineRule* begin() const { return m_first; }
+    constexpr const LineRule* end() const { return m_first + m_count; }
+
+private:
+    const LineRule* m_first;
+    std::size_t m_count;
+};
+
 // "V" and the program's major version number: the first line of a current sheet file.
 QString currentVersionMarker();
 
@@ -106,5 +121,10 @@ QString writeEntry(const LineRule& rule, const Form& form, Magazine magazine);
 // chooses one.
 void applyEntry(const LineRule& rule, const QString& line, Form& form,
                 std::optional<Magazine>& magazine);
+
+// Applies the lines of a file (lines[0] is its line 1) to the form in the layout's
+// order; missing lines count as empty, lines the layout does not name are not read.
+// Returns the magazine that the layout's magazine line chooses, if it chooses one.
+std::optional<Magazine> applyLines(LineLayout layout, Form& form, const QStringList& lines);
 
 } // namespace scribel::sheetfile

@@ -83,12 +83,8 @@ QStringList sheetLines(const Form& form, Magazine magazine) {
     return lines;
 }
 
-std::optional<Magazine> applySheetLines(Form& form, const QStringList& lines) {
-    std::optional<Magazine> magazine;
-    for (const LineRule& rule : kSheetLayout) {
-        applyEntry(rule, lines.value(rule.line - 1), form, magazine);
-    }
-    return magazine;
+LineLayout sheetLayout() {
+    return kSheetLayout;
 }
 
 } // namespace scribel::sheetfile

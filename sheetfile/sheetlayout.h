@@ -1,10 +1,10 @@
 #pragma once
 
+#include "lineentry.h"
 #include "platform/form.h"
 #include "platform/magazine.h"
 
 #include <QStringList>
-#include <optional>
 
 namespace scribel::sheetfile {
 
@@ -14,9 +14,8 @@ inline constexpr int kSheetLineCount = 44;
 // The magazine is written on the last line.
 QStringList sheetLines(const Form& form, Magazine magazine);
 
-// Applies lines 2 to 44 (lines[1] to lines[43]) to the form in line order; missing
-// lines count as empty, lines after the 44th are not read. Returns the magazine that
-// line 44 chooses, if it chooses one.
-std::optional<Magazine> applySheetLines(Form& form, const QStringList& lines);
+// The current layout, for applyLines: line 1 is the version line, lines 2 to 44 hold
+// the sheet, line 44 the magazine; lines after the 44th are not read.
+LineLayout sheetLayout();
 
 } // namespace scribel::sheetfile

@@ -1,7 +1,7 @@
 #include "about/banner.h"
 #include "about/information.h"
 #include "platform/twipsgeometry.h"
-#include "windowtestsupport.h"
+#include "support/windowfixture.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "windowtestsupport.h"
+#include "support/windowfixture.h"
 
 using namespace scribel;
 using namespace scribel::test;

@@ -1,6 +1,6 @@
 #include "app/categories.h"
 #include "platform/frenchtranslation.h"
-#include "windowtestsupport.h"
+#include "support/windowfixture.h"
 
 #include <QApplication>
 #include <QFontInfo>

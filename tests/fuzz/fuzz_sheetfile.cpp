@@ -17,7 +17,7 @@ namespace {
 
 QByteArray savedAfterLoading(const QStringList& lines) {
     test::MemoryForm form;
-    applySheetLines(form, lines);
+    applyLines(sheetLayout(), form, lines);
     return encodeSheetFile(form, Magazine::Pixelor);
 }
 
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     test::MemoryForm earlier;
-    applyEarlierLines(earlier, sheet->lines);
+    applyLines(earlierLayout(), earlier, sheet->lines);
 
     const QByteArray saved = savedAfterLoading(sheet->lines);
     const std::optional<SheetFileLines> reread = readSheetFile(saved);

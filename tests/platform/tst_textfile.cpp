@@ -6,6 +6,7 @@
 #include "platform/systemerrortext.h"
 #include "platform/textfile.h"
 #include "support/filesizelimit.h"
+#include "support/helpers.h"
 #include "support/tinyfilesystem.h"
 
 #include <QFileDialog>
@@ -17,6 +18,7 @@
 #include <unistd.h>
 
 using namespace scribel;
+using scribel::test::bytesOf;
 using scribel::test::TinyFileSystem;
 
 Q_DECLARE_METATYPE(scribel::FileProblem)
@@ -30,11 +32,6 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray aSheet() {

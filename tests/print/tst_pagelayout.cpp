@@ -39,15 +39,6 @@ PageItem itemStartingWith(const Page& page, const QString& start) {
     return {-1, -1, kBody, {}};
 }
 
-QString itemTextAt(const Page& page, double xMm, double yMm) {
-    for (const PageItem& item : page) {
-        if (item.xMm == xMm && item.yMm == yMm) {
-            return item.text;
-        }
-    }
-    return {};
-}
-
 void comparePages(const Page& actual, const Page& expected) {
     for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i) {
         const PageItem& a = actual[i];
@@ -140,13 +131,13 @@ private Q_SLOTS:
     // An empty sheet prints bare labels; the two separating spaces of the address stay.
     void emptySheetPrintsBareLabels() {
         const Page page = layOut(MemoryForm(), Magazine::Pixelor);
-        QCOMPARE(itemTextAt(page, 0, 20), u"Adresse :   "_s);
-        QCOMPARE(itemTextAt(page, 0, 60), u"Membre : "_s);
-        QCOMPARE(itemTextAt(page, 0, 76), u"Description : "_s);
-        QCOMPARE(itemTextAt(page, 0, 132), u"Le programme peut-il s'exécuter d'un CD ? : "_s);
-        QCOMPARE(itemTextAt(page, 97, 16), u"Diffusion en : "_s);
-        QCOMPARE(itemTextAt(page, 97, 42), u"Système (OS) : "_s);
-        QCOMPARE(itemTextAt(page, 117, 77), u"A : "_s);
+        QCOMPARE(textAt(page, 0, 20), u"Adresse :   "_s);
+        QCOMPARE(textAt(page, 0, 60), u"Membre : "_s);
+        QCOMPARE(textAt(page, 0, 76), u"Description : "_s);
+        QCOMPARE(textAt(page, 0, 132), u"Le programme peut-il s'exécuter d'un CD ? : "_s);
+        QCOMPARE(textAt(page, 97, 16), u"Diffusion en : "_s);
+        QCOMPARE(textAt(page, 97, 42), u"Système (OS) : "_s);
+        QCOMPARE(textAt(page, 117, 77), u"A : "_s);
     }
 
     void rightColumnByMagazineAndLicence_data() {
@@ -188,7 +179,7 @@ private Q_SLOTS:
         QCOMPARE(itemStartingWith(page, u"Services offerts"_s).yMm, servicesY);
         if (magazine == Magazine::Pixelor && price.isEmpty()) {
             // Six spaces leave room for the price, and no euro line follows.
-            QCOMPARE(itemTextAt(page, 97, 28),
+            QCOMPARE(textAt(page, 97, 28),
                      u"Rétribution (port compris) : "_s + QString(6, u' ') + u" Francs"_s);
         }
     }
@@ -245,12 +236,12 @@ private Q_SLOTS:
     void noMagazineLeavesSpacesEmpty() {
         const Page page = layOut(fullPixelorSheet(), Magazine::None);
         QCOMPARE(itemStartingWith(page, u"FICHE"_s).yMm, -1.0);
-        QCOMPARE(itemTextAt(page, 0, 10), u"L'AUTEUR"_s);
+        QCOMPARE(textAt(page, 0, 10), u"L'AUTEUR"_s);
         QCOMPARE(itemStartingWith(page, u"J'autorise"_s).yMm, 53.0);
-        QCOMPARE(itemTextAt(page, 97, 57), QString());
+        QCOMPARE(textAt(page, 97, 57), QString());
         QCOMPARE(itemStartingWith(page, u"A : "_s).yMm, 61.0);
-        QCOMPARE(itemTextAt(page, 0, 172), QString());
-        QCOMPARE(itemTextAt(page, 0, 176), print::kPublisherAddress.street.toString());
+        QCOMPARE(textAt(page, 0, 172), QString());
+        QCOMPARE(textAt(page, 0, 176), print::kPublisherAddress.street.toString());
     }
 
     void zorvanePrintsFreewareTexts() {
@@ -259,9 +250,9 @@ private Q_SLOTS:
         form.setOn(Field::DiffuInedit, true);
         const Page page = layOut(form, Magazine::Zorvane);
         QCOMPARE(itemStartingWith(page, u"FICHE"_s).text, u"FICHE LOGICIEL FREEWARE"_s);
-        QCOMPARE(itemTextAt(page, 0, 108), u"Diffusion : Inédit Zorvane"_s);
-        QCOMPARE(itemTextAt(page, 97, 57), u"forme que ce soit, selon les règles du Freeware."_s);
-        QCOMPARE(itemTextAt(page, 0, 172), u"Morvel Presse - Service Auteurs ZORVANE"_s);
+        QCOMPARE(textAt(page, 0, 108), u"Diffusion : Inédit Zorvane"_s);
+        QCOMPARE(textAt(page, 97, 57), u"forme que ce soit, selon les règles du Freeware."_s);
+        QCOMPARE(textAt(page, 0, 172), u"Morvel Presse - Service Auteurs ZORVANE"_s);
         QCOMPARE(itemStartingWith(page, u"Rétribution"_s).yMm, -1.0);
     }
 
@@ -328,7 +319,7 @@ private Q_SLOTS:
         const PageItem first = itemStartingWith(page, label);
         QString printed;
         for (int line = 0; line < 4; ++line) {
-            QString lineText = itemTextAt(page, first.xMm, first.yMm + 4 * line);
+            QString lineText = textAt(page, first.xMm, first.yMm + 4 * line);
             if (line == 0) {
                 lineText.remove(0, label.size());
             }
@@ -345,10 +336,9 @@ private Q_SLOTS:
         form.setText(Field::SaisieDescription, u"un\r\ndeux\ntrois"_s + QString(50, u'x'));
         form.setText(Field::SaisieRue, u"rue\nbis"_s);
         const Page page = layOut(form, Magazine::Pixelor);
-        QCOMPARE(itemTextAt(page, 0, 76),
-                 u"Description : un deux trois"_s + QString(52 - 13, u'x'));
-        QCOMPARE(itemTextAt(page, 0, 80), QString(11, u'x'));
-        QCOMPARE(itemTextAt(page, 0, 20), u"Adresse :   rue bis"_s);
+        QCOMPARE(textAt(page, 0, 76), u"Description : un deux trois"_s + QString(52 - 13, u'x'));
+        QCOMPARE(textAt(page, 0, 80), QString(11, u'x'));
+        QCOMPARE(textAt(page, 0, 20), u"Adresse :   rue bis"_s);
     }
 
     void membership_data() {
@@ -374,7 +364,7 @@ private Q_SLOTS:
         form.setOn(Field::ZOLK, zolk);
         form.setOn(Field::MembreAutre, other);
         form.setText(Field::SaisieAutre, otherName);
-        QCOMPARE(itemTextAt(layOut(form, Magazine::Pixelor), 0, 60), line);
+        QCOMPARE(textAt(layOut(form, Magazine::Pixelor), 0, 60), line);
     }
 
     void distribution_data() {
@@ -402,7 +392,7 @@ private Q_SLOTS:
             form.setOn(option, true);
         }
         form.setText(Field::SaisieDiffuAutre, otherMode);
-        QCOMPARE(itemTextAt(layOut(form, Magazine::Zorvane), 97, 16), line);
+        QCOMPARE(textAt(layOut(form, Magazine::Zorvane), 97, 16), line);
     }
 };
 

@@ -36,7 +36,8 @@ private Q_SLOTS:
 
 void BenchSheetFile::encodeFullSheet() {
     test::MemoryForm form;
-    sheetfile::applySheetLines(form, sheetfile::readSheetFile(completeSheet())->lines);
+    sheetfile::applyLines(sheetfile::sheetLayout(), form,
+                          sheetfile::readSheetFile(completeSheet())->lines);
     QByteArray bytes;
     QBENCHMARK {
         bytes = sheetfile::encodeSheetFile(form, Magazine::Pixelor);
@@ -48,7 +49,8 @@ void BenchSheetFile::decodeAndApplyFullSheet() {
     const QByteArray bytes = completeSheet();
     test::MemoryForm form;
     QBENCHMARK {
-        sheetfile::applySheetLines(form, sheetfile::readSheetFile(bytes)->lines);
+        sheetfile::applyLines(sheetfile::sheetLayout(), form,
+                              sheetfile::readSheetFile(bytes)->lines);
     }
     QCOMPARE(form.text(Field::SaisieNom), QStringLiteral("DUPONT"));
 }

@@ -16,7 +16,7 @@
 
 using namespace scribel;
 using namespace scribel::sheetfile;
-using scribel::test::LoggingForm;
+using namespace scribel::test;
 
 namespace {
 
@@ -49,18 +49,6 @@ constexpr TextLine kEarlierTextLines[] = {
     {23, "SaisieDateCreation"}, {25, "SaisieLangage"},     {26, "SaisieVersionLangage"},
     {28, "Limitations"},        {31, "SaisieRetribution"},
 };
-
-QString latin(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-QStringList texts(std::initializer_list<const char*> utf8) {
-    QStringList list;
-    for (const char* text : utf8) {
-        list.append(latin(text));
-    }
-    return list;
-}
 
 QStringList fileWithLine(int count, int line, const QString& text) {
     QStringList lines(count);
@@ -116,23 +104,23 @@ void TestSheetFile::splitsBytesIntoLines_data() {
     QTest::addColumn<QStringList>("lines");
 
     QTest::newRow("empty file") << QByteArray() << QStringList();
-    QTest::newRow("CR LF ends a line") << QByteArray("V2\r\n") << texts({"V2"});
-    QTest::newRow("last line needs no end") << QByteArray("a\r\nb") << texts({"a", "b"});
-    QTest::newRow("empty lines count") << QByteArray("\r\n\r\n") << texts({"", ""});
-    QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r\n") << texts({"a", "b"});
-    QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << texts({"a", "", "b"});
+    QTest::newRow("CR LF ends a line") << QByteArray("V2\r\n") << utf8List({"V2"});
+    QTest::newRow("last line needs no end") << QByteArray("a\r\nb") << utf8List({"a", "b"});
+    QTest::newRow("empty lines count") << QByteArray("\r\n\r\n") << utf8List({"", ""});
+    QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r\n") << utf8List({"a", "b"});
+    QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << utf8List({"a", "", "b"});
     QTest::newRow("lone LF stays in its line")
-        << QByteArray("a\nb\r\nc\r\n") << texts({"a\nb", "c"});
+        << QByteArray("a\nb\r\nc\r\n") << utf8List({"a\nb", "c"});
     QTest::newRow("only one LF is skipped after CR")
-        << QByteArray("a\r\n\nb\r\n") << texts({"a", "\nb"});
-    QTest::newRow("LF only file") << QByteArray("a\nb\n\nc") << texts({"a", "b", "", "c"});
-    QTest::newRow("LF only, last LF ends the last line") << QByteArray("a\n") << texts({"a"});
+        << QByteArray("a\r\n\nb\r\n") << utf8List({"a", "\nb"});
+    QTest::newRow("LF only file") << QByteArray("a\nb\n\nc") << utf8List({"a", "b", "", "c"});
+    QTest::newRow("LF only, last LF ends the last line") << QByteArray("a\n") << utf8List({"a"});
     QTest::newRow("Windows-1252 letters")
-        << QByteArray("\xe9\x80\x8c\x9f\xff\r\n") << QStringList{latin("é€ŒŸÿ")};
+        << QByteArray("\xe9\x80\x8c\x9f\xff\r\n") << QStringList{utf8("é€ŒŸÿ")};
     QTest::newRow("undefined bytes and NUL keep their place")
         << QByteArray("\x81\x8d\x8f\x90\x9d", 5) + QByteArray("\0x\r\nz", 5)
         << QStringList{QStringView(u"\u0081\u008d\u008f\u0090\u009d").toString() + QChar(0) + u'x',
-                       latin("z")};
+                       utf8("z")};
 }
 
 void TestSheetFile::splitsBytesIntoLines() {
@@ -186,80 +174,85 @@ void TestSheetFile::writesEachLine_data() {
     QTest::newRow("1 version marker") << QStringList() << Magazine::Pixelor << 1 << "V2";
     for (const TextLine& row : kCurrentTextLines) {
         const QString value = QStringLiteral("«%1», \"texte\"; ").arg(row.line);
-        QTest::addRow("%d %s", row.line, row.field) << QStringList{latin(row.field) + u'=' + value}
+        QTest::addRow("%d %s", row.line, row.field) << QStringList{utf8(row.field) + u'=' + value}
                                                     << Magazine::Pixelor << row.line << value;
     }
     QTest::newRow("20 CR LF becomes LF")
-        << texts({"SaisieDescription=a\r\nb\rc\nd"}) << Magazine::Pixelor << 20 << "a\nb\nc\nd";
-    QTest::newRow("16 Qora ticked") << texts({"Qora:on"}) << Magazine::Pixelor << 16 << "1";
-    QTest::newRow("16 Qora unticked") << texts({"ZOLK:on"}) << Magazine::Pixelor << 16 << "0";
-    QTest::newRow("17 ZOLK ticked") << texts({"ZOLK:on"}) << Magazine::Pixelor << 17 << "1";
-    QTest::newRow("18 other association") << texts({"MembreAutre:on", "SaisieAutre=Club Œuvre"})
+        << utf8List({"SaisieDescription=a\r\nb\rc\nd"}) << Magazine::Pixelor << 20 << "a\nb\nc\nd";
+    QTest::newRow("16 Qora ticked") << utf8List({"Qora:on"}) << Magazine::Pixelor << 16 << "1";
+    QTest::newRow("16 Qora unticked") << utf8List({"ZOLK:on"}) << Magazine::Pixelor << 16 << "0";
+    QTest::newRow("17 ZOLK ticked") << utf8List({"ZOLK:on"}) << Magazine::Pixelor << 17 << "1";
+    QTest::newRow("18 other association") << utf8List({"MembreAutre:on", "SaisieAutre=Club Œuvre"})
                                           << Magazine::Pixelor << 18 << "1 Club Œuvre";
     QTest::newRow("18 other association, no name")
-        << texts({"MembreAutre:on"}) << Magazine::Pixelor << 18 << "1 ";
+        << utf8List({"MembreAutre:on"}) << Magazine::Pixelor << 18 << "1 ";
     QTest::newRow("18 unticked keeps no name")
-        << texts({"SaisieAutre=Club"}) << Magazine::Pixelor << 18 << "0";
-    QTest::newRow("21 LogFrancais") << texts({"LogFrancais:on"}) << Magazine::Pixelor << 21 << "1";
-    QTest::newRow("21 LogAnglais") << texts({"LogAnglais:on"}) << Magazine::Pixelor << 21 << "2";
-    QTest::newRow("21 LogAuChoix") << texts({"LogAuChoix:on"}) << Magazine::Pixelor << 21 << "3";
-    QTest::newRow("22 DocFrancais") << texts({"DocFrancais:on"}) << Magazine::Pixelor << 22 << "1";
-    QTest::newRow("22 DocAnglais") << texts({"DocAnglais:on"}) << Magazine::Pixelor << 22 << "2";
-    QTest::newRow("22 DocAuChoix") << texts({"DocAuChoix:on"}) << Magazine::Pixelor << 22 << "3";
-    QTest::newRow("23 DiffuInedit") << texts({"DiffuInedit:on"}) << Magazine::Pixelor << 23 << "1";
+        << utf8List({"SaisieAutre=Club"}) << Magazine::Pixelor << 18 << "0";
+    QTest::newRow("21 LogFrancais")
+        << utf8List({"LogFrancais:on"}) << Magazine::Pixelor << 21 << "1";
+    QTest::newRow("21 LogAnglais") << utf8List({"LogAnglais:on"}) << Magazine::Pixelor << 21 << "2";
+    QTest::newRow("21 LogAuChoix") << utf8List({"LogAuChoix:on"}) << Magazine::Pixelor << 21 << "3";
+    QTest::newRow("22 DocFrancais")
+        << utf8List({"DocFrancais:on"}) << Magazine::Pixelor << 22 << "1";
+    QTest::newRow("22 DocAnglais") << utf8List({"DocAnglais:on"}) << Magazine::Pixelor << 22 << "2";
+    QTest::newRow("22 DocAuChoix") << utf8List({"DocAuChoix:on"}) << Magazine::Pixelor << 22 << "3";
+    QTest::newRow("23 DiffuInedit")
+        << utf8List({"DiffuInedit:on"}) << Magazine::Pixelor << 23 << "1";
     QTest::newRow("23 DiffuNouveaute")
-        << texts({"DiffuNouveaute:on"}) << Magazine::Pixelor << 23 << "2";
+        << utf8List({"DiffuNouveaute:on"}) << Magazine::Pixelor << 23 << "2";
     QTest::newRow("23 DiffuMiseAjour")
-        << texts({"DiffuMiseAjour:on"}) << Magazine::Pixelor << 23 << "3";
-    QTest::newRow("23 DiffuBeta") << texts({"DiffuBeta:on"}) << Magazine::Pixelor << 23 << "4";
+        << utf8List({"DiffuMiseAjour:on"}) << Magazine::Pixelor << 23 << "3";
+    QTest::newRow("23 DiffuBeta") << utf8List({"DiffuBeta:on"}) << Magazine::Pixelor << 23 << "4";
     QTest::newRow("28 LimitationsOui")
-        << texts({"LimitationsOui:on"}) << Magazine::Pixelor << 28 << "1";
+        << utf8List({"LimitationsOui:on"}) << Magazine::Pixelor << 28 << "1";
     QTest::newRow("28 LimitationsNon")
-        << texts({"LimitationsNon:on"}) << Magazine::Pixelor << 28 << "2";
-    QTest::newRow("30 CDoui") << texts({"CDoui:on"}) << Magazine::Pixelor << 30 << "1";
-    QTest::newRow("30 CDnon") << texts({"CDnon:on"}) << Magazine::Pixelor << 30 << "2";
-    QTest::newRow("31 category") << texts({"ListeCategorie=Jeux"}) << Magazine::Pixelor << 31
+        << utf8List({"LimitationsNon:on"}) << Magazine::Pixelor << 28 << "2";
+    QTest::newRow("30 CDoui") << utf8List({"CDoui:on"}) << Magazine::Pixelor << 30 << "1";
+    QTest::newRow("30 CDnon") << utf8List({"CDnon:on"}) << Magazine::Pixelor << 30 << "2";
+    QTest::newRow("31 category") << utf8List({"ListeCategorie=Jeux"}) << Magazine::Pixelor << 31
                                  << "Jeux";
     QTest::newRow("32 sub-category")
-        << texts({"ListeSousCategorie=Réflexion"}) << Magazine::Pixelor << 32 << "Réflexion";
-    QTest::newRow("33 Shareware") << texts({"Shareware:on"}) << Magazine::Pixelor << 33 << "1";
-    QTest::newRow("33 Freeware") << texts({"Freeware:on"}) << Magazine::Pixelor << 33 << "2";
+        << utf8List({"ListeSousCategorie=Réflexion"}) << Magazine::Pixelor << 32 << "Réflexion";
+    QTest::newRow("33 Shareware") << utf8List({"Shareware:on"}) << Magazine::Pixelor << 33 << "1";
+    QTest::newRow("33 Freeware") << utf8List({"Freeware:on"}) << Magazine::Pixelor << 33 << "2";
     QTest::newRow("33 DomainePublic")
-        << texts({"DomainePublic:on"}) << Magazine::Pixelor << 33 << "3";
-    QTest::newRow("33 Assimile") << texts({"Assimile:on"}) << Magazine::Zorvane << 33 << "Assimilé";
-    QTest::newRow("33 other mode") << texts({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"})
+        << utf8List({"DomainePublic:on"}) << Magazine::Pixelor << 33 << "3";
+    QTest::newRow("33 Assimile") << utf8List({"Assimile:on"}) << Magazine::Zorvane << 33
+                                 << "Assimilé";
+    QTest::newRow("33 other mode") << utf8List({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"})
                                    << Magazine::Pixelor << 33 << "Partagiciel";
     QTest::newRow("33 other mode, no name")
-        << texts({"OptionAutre:on"}) << Magazine::Pixelor << 33 << "";
+        << utf8List({"OptionAutre:on"}) << Magazine::Pixelor << 33 << "";
     QTest::newRow("33 none chosen, name left over")
-        << texts({"SaisieDiffuAutre=Partagiciel"}) << Magazine::Pixelor << 33 << "";
+        << utf8List({"SaisieDiffuAutre=Partagiciel"}) << Magazine::Pixelor << 33 << "";
     const char* const services[] = {"LicenceSources", "LicenceVersionGratos", "LicenceManuel",
                                     "LicenceReduc",   "LicenceCourrier",      "LicenceTel",
                                     "LicenceBBS"};
     for (int i = 0; i < 7; ++i) {
         QTest::addRow("%d %s", 35 + i, services[i])
-            << QStringList{latin(services[i]) + QStringLiteral(":on")} << Magazine::Pixelor
-            << 35 + i << QString::number(i + 1);
+            << QStringList{utf8(services[i]) + QStringLiteral(":on")} << Magazine::Pixelor << 35 + i
+            << QString::number(i + 1);
         QTest::addRow("%d %s unticked", 35 + i, services[i])
-            << texts({"LicenceAutres:on"}) << Magazine::Pixelor << 35 + i << "";
+            << utf8List({"LicenceAutres:on"}) << Magazine::Pixelor << 35 + i << "";
     }
     QTest::newRow("42 other services")
-        << texts({"LicenceAutres:on", "AutresServices=Hotline\ngratuite"}) << Magazine::Pixelor
+        << utf8List({"LicenceAutres:on", "AutresServices=Hotline\ngratuite"}) << Magazine::Pixelor
         << 42 << "Hotline\ngratuite";
     QTest::newRow("42 ticked, no text")
-        << texts({"LicenceAutres:on"}) << Magazine::Pixelor << 42 << "";
+        << utf8List({"LicenceAutres:on"}) << Magazine::Pixelor << 42 << "";
     QTest::newRow("42 unticked, text left over")
-        << texts({"AutresServices=Hotline"}) << Magazine::Pixelor << 42 << "";
-    QTest::newRow("43 DOS") << texts({"DOS:on"}) << Magazine::Pixelor << 43 << "1";
+        << utf8List({"AutresServices=Hotline"}) << Magazine::Pixelor << 42 << "";
+    QTest::newRow("43 DOS") << utf8List({"DOS:on"}) << Magazine::Pixelor << 43 << "1";
     QTest::newRow("43 Windows3xEtPlus")
-        << texts({"Windows3xEtPlus:on"}) << Magazine::Pixelor << 43 << "3";
-    QTest::newRow("43 Windows95") << texts({"Windows95:on"}) << Magazine::Pixelor << 43 << "4";
+        << utf8List({"Windows3xEtPlus:on"}) << Magazine::Pixelor << 43 << "3";
+    QTest::newRow("43 Windows95") << utf8List({"Windows95:on"}) << Magazine::Pixelor << 43 << "4";
     QTest::newRow("43 Windows9xEtPlus")
-        << texts({"Windows9xEtPlus:on"}) << Magazine::Pixelor << 43 << "7";
+        << utf8List({"Windows9xEtPlus:on"}) << Magazine::Pixelor << 43 << "7";
     QTest::newRow("43 WindowsNT351")
-        << texts({"WindowsNT351:on"}) << Magazine::Pixelor << 43 << "8";
-    QTest::newRow("43 WindowsNT40") << texts({"WindowsNT40:on"}) << Magazine::Pixelor << 43 << "9";
-    QTest::newRow("43 Linux") << texts({"Linux:on"}) << Magazine::Pixelor << 43 << "10";
+        << utf8List({"WindowsNT351:on"}) << Magazine::Pixelor << 43 << "8";
+    QTest::newRow("43 WindowsNT40")
+        << utf8List({"WindowsNT40:on"}) << Magazine::Pixelor << 43 << "9";
+    QTest::newRow("43 Linux") << utf8List({"Linux:on"}) << Magazine::Pixelor << 43 << "10";
     QTest::newRow("44 Pixelor") << QStringList() << Magazine::Pixelor << 44 << " 1 ";
     QTest::newRow("44 Zorvane") << QStringList() << Magazine::Zorvane << 44 << " 2 ";
 }
@@ -288,8 +281,7 @@ void TestSheetFile::writesAnEmptySheet() {
 
 void TestSheetFile::encodesInWindows1252WithCrLf() {
     LoggingForm form;
-    form.preset(
-        {latin("SaisieNom=é€ŒŸ"), latin("SaisieVille=Łódź"), latin("SaisieDescription=a\nb")});
+    form.preset({utf8("SaisieNom=é€ŒŸ"), utf8("SaisieVille=Łódź"), utf8("SaisieDescription=a\nb")});
     const QByteArray bytes = encodeSheetFile(form, Magazine::Zorvane);
     QVERIFY(bytes.startsWith("V2\r\n\xe9\x80\x8c\x9f\r\n"));
     QVERIFY(bytes.contains("\r\n?\xf3"
@@ -308,72 +300,73 @@ void TestSheetFile::appliesEachLine_data() {
     for (const TextLine& row : kCurrentTextLines) {
         const QString value = QStringLiteral("  «%1», \"texte\"; ").arg(row.line);
         QTest::addRow("%d %s", row.line, row.field)
-            << QStringList() << row.line << value << QStringList{latin(row.field) + u'=' + value};
+            << QStringList() << row.line << value << QStringList{utf8(row.field) + u'=' + value};
     }
     QTest::newRow("1 is not applied") << QStringList() << 1 << "Nom" << QStringList();
-    QTest::newRow("16 1 ticks") << QStringList() << 16 << "1" << texts({"Qora:on"});
-    QTest::newRow("16 spaces and zeros") << QStringList() << 16 << " 01 " << texts({"Qora:on"});
-    QTest::newRow("16 0 unticks") << texts({"Qora:on"}) << 16 << "0" << texts({"Qora:off"});
+    QTest::newRow("16 1 ticks") << QStringList() << 16 << "1" << utf8List({"Qora:on"});
+    QTest::newRow("16 spaces and zeros") << QStringList() << 16 << " 01 " << utf8List({"Qora:on"});
+    QTest::newRow("16 0 unticks") << utf8List({"Qora:on"}) << 16 << "0" << utf8List({"Qora:off"});
     QTest::newRow("16 2 is no flag") << QStringList() << 16 << "2" << QStringList();
     QTest::newRow("16 sign is no number") << QStringList() << 16 << "+1" << QStringList();
     QTest::newRow("16 decimal is no number") << QStringList() << 16 << "1.0" << QStringList();
     QTest::newRow("16 tab is no space") << QStringList() << 16 << "\t1" << QStringList();
-    QTest::newRow("17 ZOLK") << QStringList() << 17 << "1" << texts({"ZOLK:on"});
+    QTest::newRow("17 ZOLK") << QStringList() << 17 << "1" << utf8List({"ZOLK:on"});
     QTest::newRow("18 1 and a name")
-        << QStringList() << 18 << "1 Club" << texts({"MembreAutre:on", "SaisieAutre=Club"});
+        << QStringList() << 18 << "1 Club" << utf8List({"MembreAutre:on", "SaisieAutre=Club"});
     QTest::newRow("18 name from the third character")
-        << QStringList() << 18 << "1xClub " << texts({"MembreAutre:on", "SaisieAutre=Club "});
-    QTest::newRow("18 1 alone") << QStringList() << 18 << "1" << texts({"MembreAutre:on"});
+        << QStringList() << 18 << "1xClub " << utf8List({"MembreAutre:on", "SaisieAutre=Club "});
+    QTest::newRow("18 1 alone") << QStringList() << 18 << "1" << utf8List({"MembreAutre:on"});
     QTest::newRow("18 0 unticks and empties")
-        << texts({"MembreAutre:on", "SaisieAutre=Club"}) << 18 << "0 Autre"
-        << texts({"MembreAutre:off", "SaisieAutre="});
+        << utf8List({"MembreAutre:on", "SaisieAutre=Club"}) << 18 << "0 Autre"
+        << utf8List({"MembreAutre:off", "SaisieAutre="});
     QTest::newRow("18 first character only") << QStringList() << 18 << " 1 Club" << QStringList();
     QTest::newRow("18 2 changes nothing") << QStringList() << 18 << "2 Club" << QStringList();
-    QTest::newRow("21 2") << QStringList() << 21 << "2" << texts({"LogAnglais:on"});
-    QTest::newRow("21 as a number") << QStringList() << 21 << " 2 " << texts({"LogAnglais:on"});
-    QTest::newRow("21 leading zero") << QStringList() << 21 << "03" << texts({"LogAuChoix:on"});
+    QTest::newRow("21 2") << QStringList() << 21 << "2" << utf8List({"LogAnglais:on"});
+    QTest::newRow("21 as a number") << QStringList() << 21 << " 2 " << utf8List({"LogAnglais:on"});
+    QTest::newRow("21 leading zero") << QStringList() << 21 << "03" << utf8List({"LogAuChoix:on"});
     QTest::newRow("21 out of range") << QStringList() << 21 << "4" << QStringList();
     QTest::newRow("21 zero") << QStringList() << 21 << "0" << QStringList();
-    QTest::newRow("22 1") << QStringList() << 22 << "1" << texts({"DocFrancais:on"});
-    QTest::newRow("23 2") << QStringList() << 23 << "2" << texts({"DiffuNouveaute:on"});
-    QTest::newRow("23 3") << QStringList() << 23 << "3" << texts({"DiffuMiseAjour:on"});
-    QTest::newRow("23 4") << QStringList() << 23 << "4" << texts({"DiffuBeta:on"});
-    QTest::newRow("28 1") << QStringList() << 28 << "1" << texts({"LimitationsOui:on"});
-    QTest::newRow("28 2") << QStringList() << 28 << "2" << texts({"LimitationsNon:on"});
+    QTest::newRow("22 1") << QStringList() << 22 << "1" << utf8List({"DocFrancais:on"});
+    QTest::newRow("23 2") << QStringList() << 23 << "2" << utf8List({"DiffuNouveaute:on"});
+    QTest::newRow("23 3") << QStringList() << 23 << "3" << utf8List({"DiffuMiseAjour:on"});
+    QTest::newRow("23 4") << QStringList() << 23 << "4" << utf8List({"DiffuBeta:on"});
+    QTest::newRow("28 1") << QStringList() << 28 << "1" << utf8List({"LimitationsOui:on"});
+    QTest::newRow("28 2") << QStringList() << 28 << "2" << utf8List({"LimitationsNon:on"});
     QTest::newRow("28 as text only") << QStringList() << 28 << " 2 " << QStringList();
     QTest::newRow("28 no leading zero") << QStringList() << 28 << "01" << QStringList();
-    QTest::newRow("30 1") << QStringList() << 30 << "1" << texts({"CDoui:on"});
-    QTest::newRow("30 2") << QStringList() << 30 << "2" << texts({"CDnon:on"});
-    QTest::newRow("31 category") << QStringList() << 31 << "Jeux" << texts({"ListeCategorie=Jeux"});
+    QTest::newRow("30 1") << QStringList() << 30 << "1" << utf8List({"CDoui:on"});
+    QTest::newRow("30 2") << QStringList() << 30 << "2" << utf8List({"CDnon:on"});
+    QTest::newRow("31 category") << QStringList() << 31 << "Jeux"
+                                 << utf8List({"ListeCategorie=Jeux"});
     QTest::newRow("32 sub-category")
-        << QStringList() << 32 << "Réflexion" << texts({"ListeSousCategorie=Réflexion"});
-    QTest::newRow("33 1") << QStringList() << 33 << "1" << texts({"Shareware:on"});
-    QTest::newRow("33 2") << QStringList() << 33 << "2" << texts({"Freeware:on"});
-    QTest::newRow("33 3") << QStringList() << 33 << "3" << texts({"DomainePublic:on"});
-    QTest::newRow("33 Assimilé") << QStringList() << 33 << "Assimilé" << texts({"Assimile:on"});
+        << QStringList() << 32 << "Réflexion" << utf8List({"ListeSousCategorie=Réflexion"});
+    QTest::newRow("33 1") << QStringList() << 33 << "1" << utf8List({"Shareware:on"});
+    QTest::newRow("33 2") << QStringList() << 33 << "2" << utf8List({"Freeware:on"});
+    QTest::newRow("33 3") << QStringList() << 33 << "3" << utf8List({"DomainePublic:on"});
+    QTest::newRow("33 Assimilé") << QStringList() << 33 << "Assimilé" << utf8List({"Assimile:on"});
     QTest::newRow("33 other text, choice first")
         << QStringList() << 33 << "Partagiciel"
-        << texts({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"});
+        << utf8List({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"});
     QTest::newRow("33 as text only")
-        << QStringList() << 33 << " 1 " << texts({"OptionAutre:on", "SaisieDiffuAutre= 1 "});
+        << QStringList() << 33 << " 1 " << utf8List({"OptionAutre:on", "SaisieDiffuAutre= 1 "});
     QTest::newRow("33 case counts") << QStringList() << 33 << "assimilé"
-                                    << texts({"OptionAutre:on", "SaisieDiffuAutre=assimilé"});
-    QTest::newRow("35 1") << QStringList() << 35 << "1" << texts({"LicenceSources:on"});
+                                    << utf8List({"OptionAutre:on", "SaisieDiffuAutre=assimilé"});
+    QTest::newRow("35 1") << QStringList() << 35 << "1" << utf8List({"LicenceSources:on"});
     QTest::newRow("35 another number") << QStringList() << 35 << "2" << QStringList();
-    QTest::newRow("36 2") << QStringList() << 36 << "2" << texts({"LicenceVersionGratos:on"});
-    QTest::newRow("37 3") << QStringList() << 37 << "3" << texts({"LicenceManuel:on"});
-    QTest::newRow("38 4") << QStringList() << 38 << "4" << texts({"LicenceReduc:on"});
-    QTest::newRow("39 5") << QStringList() << 39 << "5" << texts({"LicenceCourrier:on"});
-    QTest::newRow("40 6") << QStringList() << 40 << "6" << texts({"LicenceTel:on"});
-    QTest::newRow("41 7") << QStringList() << 41 << "7" << texts({"LicenceBBS:on"});
+    QTest::newRow("36 2") << QStringList() << 36 << "2" << utf8List({"LicenceVersionGratos:on"});
+    QTest::newRow("37 3") << QStringList() << 37 << "3" << utf8List({"LicenceManuel:on"});
+    QTest::newRow("38 4") << QStringList() << 38 << "4" << utf8List({"LicenceReduc:on"});
+    QTest::newRow("39 5") << QStringList() << 39 << "5" << utf8List({"LicenceCourrier:on"});
+    QTest::newRow("40 6") << QStringList() << 40 << "6" << utf8List({"LicenceTel:on"});
+    QTest::newRow("41 7") << QStringList() << 41 << "7" << utf8List({"LicenceBBS:on"});
     QTest::newRow("41 as text only") << QStringList() << 41 << " 7" << QStringList();
     QTest::newRow("42 text, box first") << QStringList() << 42 << "Hotline"
-                                        << texts({"LicenceAutres:on", "AutresServices=Hotline"});
-    QTest::newRow("43 1") << QStringList() << 43 << "1" << texts({"DOS:on"});
-    QTest::newRow("43 2") << QStringList() << 43 << "2" << texts({"Windows3x:on"});
-    QTest::newRow("43 5") << QStringList() << 43 << "5" << texts({"Windows98:on"});
-    QTest::newRow("43 6") << QStringList() << 43 << "6" << texts({"Windows9x:on"});
-    QTest::newRow("43 10") << QStringList() << 43 << "010" << texts({"Linux:on"});
+                                        << utf8List({"LicenceAutres:on", "AutresServices=Hotline"});
+    QTest::newRow("43 1") << QStringList() << 43 << "1" << utf8List({"DOS:on"});
+    QTest::newRow("43 2") << QStringList() << 43 << "2" << utf8List({"Windows3x:on"});
+    QTest::newRow("43 5") << QStringList() << 43 << "5" << utf8List({"Windows98:on"});
+    QTest::newRow("43 6") << QStringList() << 43 << "6" << utf8List({"Windows9x:on"});
+    QTest::newRow("43 10") << QStringList() << 43 << "010" << utf8List({"Linux:on"});
     QTest::newRow("43 11") << QStringList() << 43 << "11" << QStringList();
     QTest::newRow("43 huge number")
         << QStringList() << 43 << "99999999999999999999999" << QStringList();
@@ -387,7 +380,7 @@ void TestSheetFile::appliesEachLine() {
 
     LoggingForm form;
     form.preset(before);
-    applySheetLines(form, fileWithLine(kSheetLineCount, line, text));
+    applyLines(sheetLayout(), form, fileWithLine(kSheetLineCount, line, text));
     QCOMPARE(form.log, changes);
 }
 
@@ -411,9 +404,10 @@ void TestSheetFile::takesTheMagazineFromTheFirstCharacterOfLine44() {
 
     LoggingForm form;
     const std::optional<Magazine> chosen =
-        applySheetLines(form, fileWithLine(kSheetLineCount, 44, line44));
+        applyLines(sheetLayout(), form, fileWithLine(kSheetLineCount, 44, line44));
     QCOMPARE(chosen.value_or(Magazine::None), magazine);
-    QVERIFY(!applySheetLines(form, fileWithLine(45, 45, QStringLiteral("1"))).has_value());
+    QVERIFY(
+        !applyLines(sheetLayout(), form, fileWithLine(45, 45, QStringLiteral("1"))).has_value());
 }
 
 void TestSheetFile::appliesEachEarlierLine_data() {
@@ -425,50 +419,51 @@ void TestSheetFile::appliesEachEarlierLine_data() {
     for (const TextLine& row : kEarlierTextLines) {
         const QString value = QStringLiteral(" «%1», \"texte\"; ").arg(row.line);
         QTest::addRow("%d %s", row.line, row.field)
-            << QStringList() << row.line << value << QStringList{latin(row.field) + u'=' + value};
+            << QStringList() << row.line << value << QStringList{utf8(row.field) + u'=' + value};
     }
     QTest::newRow("12 year of a birth date")
-        << QStringList() << 12 << "12/05/1965" << texts({"SaisieNaissance=1965"});
+        << QStringList() << 12 << "12/05/1965" << utf8List({"SaisieNaissance=1965"});
     QTest::newRow("12 four characters only")
-        << QStringList() << 12 << "12/05/1965 (Lyon)" << texts({"SaisieNaissance=1965"});
+        << QStringList() << 12 << "12/05/1965 (Lyon)" << utf8List({"SaisieNaissance=1965"});
     QTest::newRow("12 shorter line")
-        << QStringList() << 12 << "12/05/19" << texts({"SaisieNaissance=19"});
+        << QStringList() << 12 << "12/05/19" << utf8List({"SaisieNaissance=19"});
     QTest::newRow("12 fewer than 7 characters")
-        << texts({"SaisieNaissance=1900"}) << 12 << "1965" << texts({"SaisieNaissance="});
-    QTest::newRow("14 Qora") << QStringList() << 14 << "1" << texts({"Qora:on"});
-    QTest::newRow("15 ZOLK as a number") << QStringList() << 15 << " 1" << texts({"ZOLK:on"});
-    QTest::newRow("15 0 unticks") << texts({"ZOLK:on"}) << 15 << "0" << texts({"ZOLK:off"});
+        << utf8List({"SaisieNaissance=1900"}) << 12 << "1965" << utf8List({"SaisieNaissance="});
+    QTest::newRow("14 Qora") << QStringList() << 14 << "1" << utf8List({"Qora:on"});
+    QTest::newRow("15 ZOLK as a number") << QStringList() << 15 << " 1" << utf8List({"ZOLK:on"});
+    QTest::newRow("15 0 unticks") << utf8List({"ZOLK:on"}) << 15 << "0" << utf8List({"ZOLK:off"});
     QTest::newRow("16 1 and a name")
-        << QStringList() << 16 << "1 Sud" << texts({"MembreAutre:on", "SaisieAutre=Sud"});
-    QTest::newRow("16 0") << texts({"MembreAutre:on", "SaisieAutre=Sud"}) << 16 << "0"
-                          << texts({"MembreAutre:off", "SaisieAutre="});
-    QTest::newRow("19 3") << QStringList() << 19 << "3" << texts({"LogAuChoix:on"});
-    QTest::newRow("20 2 as a number") << QStringList() << 20 << " 2 " << texts({"DocAnglais:on"});
+        << QStringList() << 16 << "1 Sud" << utf8List({"MembreAutre:on", "SaisieAutre=Sud"});
+    QTest::newRow("16 0") << utf8List({"MembreAutre:on", "SaisieAutre=Sud"}) << 16 << "0"
+                          << utf8List({"MembreAutre:off", "SaisieAutre="});
+    QTest::newRow("19 3") << QStringList() << 19 << "3" << utf8List({"LogAuChoix:on"});
+    QTest::newRow("20 2 as a number")
+        << QStringList() << 20 << " 2 " << utf8List({"DocAnglais:on"});
     QTest::newRow("21 not used") << QStringList() << 21 << "1" << QStringList();
     QTest::newRow("24 not used") << QStringList() << 24 << "1" << QStringList();
-    QTest::newRow("27 1") << QStringList() << 27 << "1" << texts({"LimitationsOui:on"});
-    QTest::newRow("27 2") << QStringList() << 27 << "2" << texts({"LimitationsNon:on"});
+    QTest::newRow("27 1") << QStringList() << 27 << "1" << utf8List({"LimitationsOui:on"});
+    QTest::newRow("27 2") << QStringList() << 27 << "2" << utf8List({"LimitationsNon:on"});
     QTest::newRow("27 as text only") << QStringList() << 27 << " 1" << QStringList();
-    QTest::newRow("29 1") << QStringList() << 29 << "1" << texts({"CDoui:on"});
-    QTest::newRow("29 2") << QStringList() << 29 << "2" << texts({"CDnon:on"});
-    QTest::newRow("30 1") << QStringList() << 30 << "1" << texts({"Shareware:on"});
-    QTest::newRow("30 2") << QStringList() << 30 << "2" << texts({"Freeware:on"});
-    QTest::newRow("30 3") << QStringList() << 30 << "3" << texts({"DomainePublic:on"});
+    QTest::newRow("29 1") << QStringList() << 29 << "1" << utf8List({"CDoui:on"});
+    QTest::newRow("29 2") << QStringList() << 29 << "2" << utf8List({"CDnon:on"});
+    QTest::newRow("30 1") << QStringList() << 30 << "1" << utf8List({"Shareware:on"});
+    QTest::newRow("30 2") << QStringList() << 30 << "2" << utf8List({"Freeware:on"});
+    QTest::newRow("30 3") << QStringList() << 30 << "3" << utf8List({"DomainePublic:on"});
     QTest::newRow("30 other text")
-        << QStringList() << 30 << "Libre" << texts({"OptionAutre:on", "SaisieDiffuAutre=Libre"});
+        << QStringList() << 30 << "Libre" << utf8List({"OptionAutre:on", "SaisieDiffuAutre=Libre"});
     QTest::newRow("30 Assimilé is another text")
         << QStringList() << 30 << "Assimilé"
-        << texts({"OptionAutre:on", "SaisieDiffuAutre=Assimilé"});
-    QTest::newRow("32 1") << QStringList() << 32 << "1" << texts({"LicenceSources:on"});
-    QTest::newRow("33 2") << QStringList() << 33 << "2" << texts({"LicenceVersionGratos:on"});
-    QTest::newRow("34 3") << QStringList() << 34 << "3" << texts({"LicenceManuel:on"});
-    QTest::newRow("35 4") << QStringList() << 35 << "4" << texts({"LicenceReduc:on"});
-    QTest::newRow("36 5") << QStringList() << 36 << "5" << texts({"LicenceCourrier:on"});
-    QTest::newRow("37 6") << QStringList() << 37 << "6" << texts({"LicenceTel:on"});
-    QTest::newRow("38 7") << QStringList() << 38 << "7" << texts({"LicenceBBS:on"});
+        << utf8List({"OptionAutre:on", "SaisieDiffuAutre=Assimilé"});
+    QTest::newRow("32 1") << QStringList() << 32 << "1" << utf8List({"LicenceSources:on"});
+    QTest::newRow("33 2") << QStringList() << 33 << "2" << utf8List({"LicenceVersionGratos:on"});
+    QTest::newRow("34 3") << QStringList() << 34 << "3" << utf8List({"LicenceManuel:on"});
+    QTest::newRow("35 4") << QStringList() << 35 << "4" << utf8List({"LicenceReduc:on"});
+    QTest::newRow("36 5") << QStringList() << 36 << "5" << utf8List({"LicenceCourrier:on"});
+    QTest::newRow("37 6") << QStringList() << 37 << "6" << utf8List({"LicenceTel:on"});
+    QTest::newRow("38 7") << QStringList() << 38 << "7" << utf8List({"LicenceBBS:on"});
     QTest::newRow("38 another number") << QStringList() << 38 << "1" << QStringList();
     QTest::newRow("39 other services") << QStringList() << 39 << "Hotline"
-                                       << texts({"LicenceAutres:on", "AutresServices=Hotline"});
+                                       << utf8List({"LicenceAutres:on", "AutresServices=Hotline"});
     for (int line = 40; line <= 49; ++line) {
         QTest::addRow("%d not used", line) << QStringList() << line << "1" << QStringList();
     }
@@ -482,18 +477,21 @@ void TestSheetFile::appliesEachEarlierLine() {
 
     LoggingForm form;
     form.preset(before);
-    QVERIFY(!applyEarlierLines(form, fileWithLine(50, line, text)).has_value());
+    QVERIFY(!applyLines(earlierLayout(), form, fileWithLine(50, line, text)).has_value());
     QCOMPARE(form.log, changes);
 }
 
 void TestSheetFile::takesTheMagazineFromEarlierLine50() {
     LoggingForm form;
-    QCOMPARE(applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral("2"))), Magazine::Zorvane);
-    QCOMPARE(applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral("1 "))),
+    QCOMPARE(applyLines(earlierLayout(), form, fileWithLine(50, 50, QStringLiteral("2"))),
+             Magazine::Zorvane);
+    QCOMPARE(applyLines(earlierLayout(), form, fileWithLine(50, 50, QStringLiteral("1 "))),
              Magazine::Pixelor);
-    QVERIFY(!applyEarlierLines(form, fileWithLine(50, 50, QStringLiteral(" 2 "))).has_value());
-    QVERIFY(!applyEarlierLines(form, fileWithLine(50, 44, QStringLiteral("2"))).has_value());
-    QVERIFY(!applyEarlierLines(form, {}).has_value());
+    QVERIFY(!applyLines(earlierLayout(), form, fileWithLine(50, 50, QStringLiteral(" 2 ")))
+                 .has_value());
+    QVERIFY(
+        !applyLines(earlierLayout(), form, fileWithLine(50, 44, QStringLiteral("2"))).has_value());
+    QVERIFY(!applyLines(earlierLayout(), form, {}).has_value());
 }
 
 void TestSheetFile::fixturesSurviveReadingAndWritingByteForByte_data() {
@@ -516,7 +514,7 @@ void TestSheetFile::fixturesSurviveReadingAndWritingByteForByte() {
     const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
     QVERIFY(sheet && sheet->layout == Layout::Current);
     LoggingForm form;
-    applySheetLines(form, sheet->lines);
+    applyLines(sheetLayout(), form, sheet->lines);
     QCOMPARE(encodeSheetFile(form, magazine), bytes);
 }
 

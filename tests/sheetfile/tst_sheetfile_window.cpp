@@ -2,10 +2,10 @@
 // disk byte for byte, and what the fields, lists and dependent fields show after loading.
 
 #include "app/principale.h"
-#include "support/doubles.h"
 #include "support/filesizelimit.h"
 #include "support/helpers.h"
 #include "support/tinyfilesystem.h"
+#include "support/windowfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,29 +21,12 @@
 #include <unistd.h>
 
 using namespace scribel;
-using scribel::test::TestServices;
+using namespace scribel::test;
 
 namespace {
 
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-QStringList utf8List(std::initializer_list<const char*> texts) {
-    QStringList list;
-    for (const char* text : texts) {
-        list.append(utf8(text));
-    }
-    return list;
-}
-
 QByteArray fixture(const char* name) {
     QFile file(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -73,23 +56,14 @@ QByteArray sheetWith(const QStringList& lines) {
     return crlfLines(file);
 }
 
-// The window and its doubles, with a magazine chosen by its button.
-struct Sheet {
-    TestServices doubles;
-    std::unique_ptr<Principale> window;
-
-    explicit Sheet(const char* magazineButton = "Pixelor") {
-        window = std::make_unique<Principale>(doubles.services());
+// The window unshown, with a magazine chosen by its button; its fields are reached by
+// name as the file's lines name them.
+struct Sheet : WindowFixture {
+    explicit Sheet(const char* magazineButton = "Pixelor") : WindowFixture(Showing::Unshown) {
         click(magazineButton);
     }
 
-    template <typename T = QWidget> T* control(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        if (widget == nullptr) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return widget;
-    }
+    template <typename T = QWidget> T* control(const QString& name) const { return get<T>(name); }
     void click(const char* button) const { control<QPushButton>(QLatin1String(button))->click(); }
 
     void save(const QString& path) {

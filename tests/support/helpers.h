@@ -2,10 +2,15 @@
 
 // Helpers the test executables share.
 
+#include "platform/field.h"
 #include "platform/magazine.h"
+#include "platform/pageitem.h"
 
+#include <QFile>
 #include <QMetaType>
+#include <QStringList>
 #include <QTest>
+#include <initializer_list>
 
 namespace scribel {
 
@@ -22,6 +27,40 @@ inline char* toString(Magazine magazine) {
     return qstrdup("Magazine::None");
 }
 
+namespace test {
+
+// Test sources are UTF-8; the program's own strings must not be built from them
+// implicitly.
+inline QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+inline QStringList utf8List(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* text : texts) {
+        list.append(utf8(text));
+    }
+    return list;
+}
+
+// A file's whole content; empty when it cannot be read.
+inline QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The text of the page item whose top-left corner stands exactly there; empty if none.
+inline QString textAt(const Page& page, double xMm, double yMm) {
+    for (const PageItem& item : page) {
+        if (item.xMm == xMm && item.yMm == yMm) {
+            return item.text;
+        }
+    }
+    return {};
+}
+
+} // namespace test
 } // namespace scribel
 
+Q_DECLARE_METATYPE(scribel::Field)
 Q_DECLARE_METATYPE(scribel::Magazine)

@@ -1,7 +1,7 @@
 #pragma once
 
-// Drives the real window the way the author does: by clicks and keys on controls
-// found by their object names.
+// The real window with its doubles, driven the way the author does: by clicks and keys
+// on controls found by their object names.
 
 #include "app/principale.h"
 #include "platform/field.h"
@@ -29,12 +29,19 @@ inline void typeKeys(QWidget* widget, const QString& text) {
     }
 }
 
+// Shown: on screen and active, for keys, focus and mouse clicks. Unshown: built only,
+// which is all that buttons clicked by program and values set by program need.
+enum class Showing { Shown, Unshown };
+
 struct WindowFixture {
     TestServices doubles;
     std::unique_ptr<Principale> window;
 
-    WindowFixture() {
+    explicit WindowFixture(Showing showing = Showing::Shown) {
         window = std::make_unique<Principale>(doubles.services());
+        if (showing == Showing::Unshown) {
+            return;
+        }
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get())) {
             qWarning("the window was not exposed");

@@ -1,0 +1,82 @@
+#include "app/windowcontrols.h"
+
+#include "about/links.h"
+#include "app/controlcatalogue.h"
+#include "app/controlfactory.h"
+#include "app/windowtables.h"
+#include "platform/twips.h"
+#include "platform/twipsgeometry.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace scribel {
+
+namespace {
+
+// A label names its field, for the mnemonic and for the screen reader, and stands to
+// its left or above it.
+void nameBuddy(QLabel& label, QWidget& buddy) {
+    label.setBuddy(&buddy);
+    buddy.setAccessibleName(label.text());
+    const bool above = twipsGeometry(label).bottom() <= twipsGeometry(buddy).top();
+    label.setAlignment(Qt::AlignVCenter | (above ? Qt::AlignLeft : Qt::AlignRight));
+}
+
+} // namespace
+
+WindowControls::WindowControls(QWidget& window) {
+    const double dpi = window.logicalDpiX();
+    window.setFixedSize(twipsToPixels(kWindowWidthTwips, dpi),
+                        twipsToPixels(kWindowHeightTwips, dpi));
+
+    for (const ControlSpec& row : controlCatalogue()) {
+        QWidget* container = &window;
+        if (!row.container.box.isEmpty()) {
+            container = control(row.container.box);
+        } else if (row.container.tab >= 0) {
+            container = m_tabs->widget(row.container.tab);
+        }
+        QWidget* widget = createControl(row, container);
+        if (row.kind == ControlKind::TabControl) {
+            m_tabs = qobject_cast<TwipsTabWidget*>(widget);
+        } else if (row.kind == ControlKind::BannerText) {
+            m_banner = qobject_cast<QLabel*>(widget);
+        }
+        m_controls.insert(widget->objectName(), widget);
+    }
+
+    for (const ControlSpec& row : controlCatalogue()) {
+        if (row.kind == ControlKind::Label && !row.buddy.isEmpty()) {
+            nameBuddy(*qobject_cast<QLabel*>(control(row.name)), *control(row.buddy));
+        }
+    }
+    for (const Link& link : kLinks) {
+        qobject_cast<QPushButton*>(control(link.button))->setText(linkCaption(link));
+    }
+}
+
+QWidget* WindowControls::control(QStringView name) const {
+    QWidget* widget = m_controls.value(name.toString());
+    if (widget == nullptr) {
+        qFatal("The window has no control named %s", qPrintable(name.toString()));
+    }
+    return widget;
+}
+
+void WindowControls::centreOnTabs() const {
+    const double tabWidth = twipsGeometry(*m_tabs).width();
+    for (const QStringView name : kCentredOnTabs) {
+        QWidget& widget = *control(name);
+        setTwipsLeft(widget, (tabWidth - twipsGeometry(widget).width()) / 2);
+    }
+    QWidget& pixelor = *control(u"Pixelor");
+    QWidget& zorvane = *control(u"Zorvane");
+    const double pixelorWidth = twipsGeometry(pixelor).width();
+    const double pixelorLeft =
+        (tabWidth - (pixelorWidth + kMagazineButtonGapTwips + twipsGeometry(zorvane).width())) / 2;
+    setTwipsLeft(pixelor, pixelorLeft);
+    setTwipsLeft(zorvane, pixelorLeft + pixelorWidth + kMagazineButtonGapTwips);
+}
+
+} // namespace scribel

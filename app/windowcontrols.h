@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringView>
+
+class QLabel;
+class QWidget;
+
+namespace scribel {
+
+class TwipsTabWidget;
+
+// Every control of the window, made from the catalogue and reached by its name.
+class WindowControls final {
+public:
+    // Sizes the window and makes its controls, each inside its container; labels name
+    // their fields and the link buttons get their captions.
+    explicit WindowControls(QWidget& window);
+
+    // Stops the program on a name the catalogue does not hold, in every build.
+    QWidget* control(QStringView name) const;
+    TwipsTabWidget* tabs() const { return m_tabs; }
+    QLabel* banner() const { return m_banner; }
+
+    // Centres the title pictures, the banner and the two magazine buttons across the
+    // tab control.
+    void centreOnTabs() const;
+
+private:
+    QHash<QString, QWidget*> m_controls;
+    TwipsTabWidget* m_tabs = nullptr;
+    QLabel* m_banner = nullptr;
+};
+
+} // namespace scribel
