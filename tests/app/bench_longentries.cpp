@@ -5,7 +5,7 @@
 //   QT_QPA_PLATFORM=offscreen build/dev/tests/app/bench_longentries
 
 #include "support/longentries.h"
-#include "windowtestsupport.h"
+#include "support/windowfixture.h"
 
 #include <QTemporaryDir>
 

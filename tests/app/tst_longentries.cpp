@@ -1,7 +1,7 @@
 // Loading lines as long as a field can hold, and longer, through the real window.
 
 #include "support/longentries.h"
-#include "windowtestsupport.h"
+#include "support/windowfixture.h"
 
 #include <QTemporaryDir>
 

@@ -229,7 +229,7 @@ private Q_SLOTS:
                 print::layOutPage(form, Magazine::Zorvane, locale, kToday)));
         } else {
             QVERIFY(std::holds_alternative<Page>(layout));
-            QCOMPARE(itemTextAt(std::get<Page>(layout), 130, 32), euros);
+            QCOMPARE(textAt(std::get<Page>(layout), 130, 32), euros);
         }
     }
 
