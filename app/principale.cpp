@@ -8,8 +8,10 @@
 #include "app/categories.h"
 #include "app/compacttabstyle.h"
 #include "app/controlcatalogue.h"
+#include "app/givenfile.h"
 #include "app/lazypicture.h"
 #include "app/magazinepresentation.h"
+#include "app/sheetdrop.h"
 #include "app/sheetlineedit.h"
 #include "app/sheettextedit.h"
 #include "platform/twips.h"
@@ -138,6 +140,11 @@ Principale::Principale(const Services& services, QWidget* parent)
     m_form = std::make_unique<WidgetForm>(*this);
     connectHandlers();
     Form_Load();
+    new SheetDrop(this, [this](const QStringList& paths) { openGivenFiles(paths); });
+}
+
+void Principale::openGivenFiles(const QStringList& paths) {
+    scribel::openGivenFiles(*this, m_fileActions, m_services.messages, paths);
 }
 
 Principale::~Principale() = default;
