@@ -43,7 +43,7 @@ QString helpText() {
 // The option as the author typed it, dashes included.
 QString asTyped(const QStringList& arguments, const QString& name) {
     for (const QString& argument : arguments.mid(1)) {
-        const QString bare = argument.section(u'=', 0, 0);
+        QString bare = argument.section(u'=', 0, 0);
         if (bare.startsWith(u'-') &&
             bare.mid(bare.startsWith(QStringLiteral("--")) ? 2 : 1) == name) {
             return bare;

@@ -17,7 +17,7 @@ namespace {
 
 // A copy of one of the project's sheet files, under the name a test gives it.
 QString copyOfFixture(const QTemporaryDir& folder, const QString& fixture, const QString& name) {
-    const QString path = folder.filePath(name);
+    QString path = folder.filePath(name);
     QFile::copy(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + fixture, path);
     return path;
 }
