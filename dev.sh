@@ -2,6 +2,7 @@
 # La Scribel on Debian 12: installs whatever is missing, builds, then
 #   ./dev.sh start   starts the program
 #   ./dev.sh test    runs every test (what CI runs)
+#   ./dev.sh package builds the Debian package (tools/package.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,6 +13,9 @@ packages=(
     xvfb xauth x11-utils xdotool imagemagick
     clang clang-tidy libclang-rt-14-dev
     cups-daemon cups-client printer-driver-cups-pdf libcups2-dev # printing; a private print service in the tests
+    # The Debian package and its checks: shlibdeps, lintian, the desktop files' validators,
+    # the MIME database and the generic xdg-mime's lookup, the icons' renderer.
+    dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl librsvg2-bin
 )
 
 install_missing() {
@@ -36,7 +40,8 @@ install_missing() {
 configure() { # build-dir, extra cmake arguments...
     local dir=$1
     shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    # Warnings are errors in the project's own builds (a plain cmake leaves them warnings).
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIBEL_WERROR=ON "$@"
 }
 
 build() { # build-dir, extra cmake arguments...
@@ -69,13 +74,19 @@ test)
     #    what every field kind takes in.
     tools/fuzz.sh build/fuzz "${SCRIBEL_FUZZ_SECONDS:-60}" "${SCRIBEL_INSERTION_FUZZ_SECONDS:-30}"
 
+    # 4. The Debian package, from a Release build, checked unpacked without installing it.
+    tests/package/check-package.sh build/package
+
     total=$(($(ctest --test-dir build/release -N | awk '/Total Tests:/ {print $3}') +
         $(ctest --test-dir build/sanitize -N | awk '/Total Tests:/ {print $3}')))
-    echo "All test runs (optimised and sanitized), clang-tidy and the fuzzer ended without a fault."
+    echo "All test runs (optimised and sanitized), clang-tidy, the fuzzer and the package checks ended without a fault."
     echo "scribel: $total passed, 0 failed"
     ;;
+package)
+    tools/package.sh build/package
+    ;;
 *)
-    echo "usage: $0 [start|test]" >&2
+    echo "usage: $0 [start|test|package]" >&2
     exit 2
     ;;
 esac

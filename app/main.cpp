@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/controlfactory.h"
 #include "app/principale.h"
 #include "platform/frenchtranslation.h"
@@ -8,8 +9,39 @@
 #include "platform/systemclock.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+
+// The arguments as QCoreApplication would decode them, read before it exists so that
+// --help and --version need no display.
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
+int print(std::FILE* stream, const QString& text, int status) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    return status;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    const scribel::CommandLine commandLine = scribel::parseCommandLine(argumentsOf(argc, argv));
+    switch (commandLine.action) {
+    case scribel::CommandLine::Action::ShowHelp:
+    case scribel::CommandLine::Action::ShowVersion:
+        return print(stdout, commandLine.text, 0);
+    case scribel::CommandLine::Action::Refuse:
+        return print(stderr, commandLine.text, 2);
+    case scribel::CommandLine::Action::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("La Scribel"));
     QApplication::setDesktopFileName(QStringLiteral("scribel"));
@@ -28,5 +60,8 @@ int main(int argc, char* argv[]) {
     scribel::SystemClock clock;
     scribel::Principale window({fileDialogs, messages, printer, openAction, clock});
     window.show();
+    if (!commandLine.file.isEmpty()) {
+        window.openGivenFiles({commandLine.file});
+    }
     return QApplication::exec();
 }

@@ -4,7 +4,9 @@
 #include "about/links.h"
 #include "app/categories.h"
 #include "app/controlfactory.h"
+#include "app/givenfile.h"
 #include "app/magazinepresentation.h"
+#include "app/sheetdrop.h"
 #include "app/sheetlineedit.h"
 #include "app/windowcontrols.h"
 #include "app/windowtables.h"
@@ -46,6 +48,11 @@ Principale::Principale(const Services& services, QWidget* parent)
     m_form = std::make_unique<WidgetForm>(*this);
     connectHandlers();
     Form_Load();
+    new SheetDrop(this, [this](const QStringList& paths) { openGivenFiles(paths); });
+}
+
+void Principale::openGivenFiles(const QStringList& paths) {
+    scribel::openGivenFiles(*this, m_fileActions, m_services.messages, paths);
 }
 
 Principale::~Principale() = default;

@@ -63,6 +63,9 @@ public:
 
     void OuvrirDocument(int linkIndex);
 
+    // Files handed over from outside (the command line, a drop), opened as Charger would.
+    void openGivenFiles(const QStringList& paths);
+
 private:
     void buildControls();
     void connectHandlers();

@@ -144,7 +144,7 @@ void SheetFileActions::load() {
     }
 }
 
-void SheetFileActions::loadFile(const QString& path) {
+void SheetFileActions::loadFile(const QString& path, const std::function<void()>& onceAccepted) {
     enterFolderOf(path);
 
     // Read and check before clearing: a file that will not be applied leaves the sheet.
@@ -163,6 +163,9 @@ void SheetFileActions::loadFile(const QString& path) {
         return;
     }
 
+    if (onceAccepted) {
+        onceAccepted();
+    }
     m_window.RemiseAZero();
     if (sheet->layout == sheetfile::Layout::Earlier) {
         tell(MessageIcon::Warning, earlierVersionWarning());

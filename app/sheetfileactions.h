@@ -4,6 +4,7 @@
 #include "app/sheetwindow.h"
 
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace scribel {
@@ -16,8 +17,9 @@ public:
     void save(); // Sauvegarder_Click
     void load(); // Charger_Click
     // Loads a file chosen elsewhere (command line, drop) exactly as Charger does once
-    // its dialog is confirmed.
-    void loadFile(const QString& path);
+    // its dialog is confirmed. `onceAccepted` runs when the file has been read and
+    // checked, just before the sheet is cleared and filled.
+    void loadFile(const QString& path, const std::function<void()>& onceAccepted = {});
 
 private:
     void AncienneVersion(const QStringList& lines);

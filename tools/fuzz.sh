@@ -10,7 +10,7 @@ build=${1:-$root/build/fuzz}
 seconds=${2:-60}
 insertion_seconds=${3:-30}
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DSCRIBEL_FUZZ=ON -DSCRIBEL_BENCHMARKS=OFF >/dev/null
+    -DSCRIBEL_FUZZ=ON -DSCRIBEL_BENCHMARKS=OFF -DSCRIBEL_WERROR=ON >/dev/null
 cmake --build "$build" --target fuzz_sheetfile fuzz_insertion -j "$(nproc)"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

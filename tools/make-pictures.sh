@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Draws the program's own pictures (magazine titles, association logo, icon) with
-# ImageMagick. The results are committed under resources/images; run again only to
-# change them.
+# Draws the program's own pictures (magazine titles, association logo) with ImageMagick;
+# the icon is drawn as SVG and rendered by tools/make-icons.sh. The results are committed
+# under resources/images; run again only to change them.
 set -euo pipefail
 out="$(dirname "$0")/../resources/images"
 font=/usr/share/fonts/truetype/liberation/LiberationSans-BoldItalic.ttf
@@ -24,18 +24,9 @@ convert -size 192x65 xc:'#f4f1e6' \
     -font "$bold" -pointsize 34 -fill '#1f6b3a' -annotate +70+46 'ZOLK' \
     -colors 256 -define png:color-type=3 "$out/logo-zolk.png"
 
-# The program's icon: a sheet with lines and a pen stroke.
-convert -size 256x256 xc:none \
-    -fill white -stroke '#2d4f8a' -strokewidth 8 -draw 'roundrectangle 40,16 216,240 16,16' \
-    -stroke '#8aa4cc' -strokewidth 8 \
-    -draw 'line 72,72 184,72' -draw 'line 72,108 184,108' -draw 'line 72,144 150,144' \
-    -stroke '#d62d4a' -strokewidth 12 -draw 'line 96,200 176,180' \
-    -depth 8 "$out/scribel.png"
-
 # What the window shows at start is drawn from small pictures, quick to decode: the
-# magazine buttons' pictures at the button's size (and twice it), a small window icon.
+# magazine buttons' pictures at the button's size (and twice it).
 for magazine in pixelor zorvane; do
     convert "$out/titre-$magazine.png" -resize '105x19!' -depth 8 "$out/bouton-$magazine.png"
     convert "$out/titre-$magazine.png" -resize '210x38!' -depth 8 "$out/bouton-$magazine@2x.png"
 done
-convert "$out/scribel.png" -resize 48x48 "$out/scribel-48.png"

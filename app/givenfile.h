@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/magazine.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace scribel {
+
+class MessageBoxes;
+class Principale;
+class SheetFileActions;
+
+// The magazine a sheet file's name stands for: ".pxr" Pixelor's, ".zrv" Zorvane's, in any
+// case; any other name stands for none.
+Magazine magazineOfFileName(const QString& path);
+
+// Opens the files the author hands the program from outside its dialogs (the command line,
+// a drop): one file only, loaded exactly as Charger loads the file its dialog returns.
+// With no magazine chosen yet, the extension first presses the magazine's button, once
+// the file has proved loadable; a name it cannot tell is refused with a message.
+void openGivenFiles(Principale& window, SheetFileActions& fileActions, MessageBoxes& messages,
+                    const QStringList& paths);
+
+} // namespace scribel

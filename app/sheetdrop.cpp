@@ -1,0 +1,71 @@
+#include "sheetdrop.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+namespace scribel {
+
+namespace {
+
+// The paths of the dragged files when everything dragged is a local file.
+QStringList localFiles(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) {
+        return {};
+    }
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) {
+            return {};
+        }
+        paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
+} // namespace
+
+SheetDrop::SheetDrop(QWidget* window, OpenFiles openFiles)
+    : QObject(window), m_openFiles(std::move(openFiles)) {
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+    const QList<QWidget*> children = window->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (child->acceptDrops()) {
+            child->installEventFilter(this);
+        }
+    }
+}
+
+bool SheetDrop::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (localFiles(drag->mimeData()).isEmpty()) {
+            return false;
+        }
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QStringList paths = localFiles(drop->mimeData());
+        if (paths.isEmpty()) {
+            return false;
+        }
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        // Opened once the drop has ended, so that no message box holds the other program.
+        QMetaObject::invokeMethod(
+            this, [this, paths] { m_openFiles(paths); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+} // namespace scribel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace scribel {
+
+// Lets the author drop sheet files anywhere on the window, its fields included: local
+// files are taken and handed over by path; anything else (text into a field, a web
+// address) goes where it went before.
+class SheetDrop final : public QObject {
+    Q_OBJECT
+public:
+    using OpenFiles = std::function<void(const QStringList& paths)>;
+
+    // Watches `window` and every child that takes drops of its own.
+    SheetDrop(QWidget* window, OpenFiles openFiles);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    OpenFiles m_openFiles;
+};
+
+} // namespace scribel

@@ -1,0 +1,178 @@
+// Sheet files handed to the real window from outside its dialogs: named on the command
+// line, or dropped on the window.
+
+#include "support/helpers.h"
+#include "support/windowfixture.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QTemporaryDir>
+
+using namespace scribel;
+using namespace scribel::test;
+
+namespace {
+
+// A copy of one of the project's sheet files, under the name a test gives it.
+QString copyOfFixture(const QTemporaryDir& folder, const QString& fixture, const QString& name) {
+    QString path = folder.filePath(name);
+    QFile::copy(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + fixture, path);
+    return path;
+}
+
+QList<QUrl> localUrls(const QStringList& paths) {
+    QList<QUrl> urls;
+    for (const QString& path : paths) {
+        urls.append(QUrl::fromLocalFile(path));
+    }
+    return urls;
+}
+
+// Drags `urls` onto `target` and, when the drag is taken, drops them; true when taken.
+bool dragAndDrop(QWidget* target, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint middle = target->rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) {
+        return false;
+    }
+    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+void verifyNoMagazineState(const WindowFixture& f) {
+    QCOMPARE(f.window->magazine(), Magazine::None);
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0"));
+    QVERIFY(!f.tabs()->isEnabled());
+    QVERIFY(!f.get(u"Charger")->isEnabled());
+    QVERIFY(f.isShown(u"SupportMessage"));
+    QVERIFY(!f.isShown(u"TitrePixelor") && !f.isShown(u"TitreZorvane"));
+    QVERIFY(f.text(Field::SaisieNom).isEmpty());
+}
+
+} // namespace
+
+class GivenFileTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+
+private Q_SLOTS:
+    void fileGivenAtStartChoosesItsMagazine_data() {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Magazine>("magazine");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("pxr") << QStringLiteral("complet.pxr") << QStringLiteral("Fiche 1.PXR")
+                             << Magazine::Pixelor << QStringLiteral("La Scribel 2.0 Pixelor")
+                             << QStringLiteral("DUPONT");
+        QTest::newRow("zrv") << QStringLiteral("zorvane.zrv") << QStringLiteral("fiche.zrv")
+                             << Magazine::Zorvane << QStringLiteral("La Scribel 2.0 Zorvane")
+                             << QStringLiteral("MARTIN");
+    }
+
+    void fileGivenAtStartChoosesItsMagazine() {
+        QFETCH(QString, fixture);
+        QFETCH(QString, name);
+        QFETCH(Magazine, magazine);
+        QFETCH(QString, title);
+        QFETCH(QString, nom);
+        const WindowFixture f;
+        f.window->openGivenFiles({copyOfFixture(m_folder, fixture, name)});
+        QCOMPARE(f.window->magazine(), magazine);
+        QCOMPARE(f.window->windowTitle(), title);
+        QVERIFY(f.tabs()->isEnabled() && f.get(u"Charger")->isEnabled());
+        QVERIFY(!f.isShown(u"SupportMessage"));
+        QCOMPARE(f.isShown(u"TitrePixelor"), magazine == Magazine::Pixelor);
+        QCOMPARE(f.isShown(u"TitreZorvane"), magazine == Magazine::Zorvane);
+        QCOMPARE(f.text(Field::SaisieNom), nom);
+        QVERIFY(f.doubles.messages.shown.empty());
+    }
+
+    void refusedFileKeepsTheStartState_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("textHolds");
+        QTest::newRow("no magazine in its name")
+            << QStringLiteral("fiche.txt") << true
+            << QStringLiteral("Choisissez d'abord le magazine");
+        QTest::newRow("missing") << QStringLiteral("absente.pxr") << false
+                                 << QStringLiteral("il n'existe pas");
+        QTest::newRow("a folder") << QStringLiteral("dossier.zrv") << false
+                                  << QStringLiteral("ce n'est pas un fichier");
+    }
+
+    void refusedFileKeepsTheStartState() {
+        QFETCH(QString, name);
+        QFETCH(bool, exists);
+        QFETCH(QString, textHolds);
+        const QString path = exists ? copyOfFixture(m_folder, QStringLiteral("complet.pxr"), name)
+                                    : m_folder.filePath(name);
+        if (name.startsWith(u"dossier")) {
+            QVERIFY(QDir().mkpath(path));
+        }
+        const WindowFixture f;
+        f.window->openGivenFiles({path});
+        verifyNoMagazineState(f);
+        QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
+        const QString text = f.doubles.messages.shown.front().text;
+        QVERIFY2(text.contains(QStringLiteral("« %1 »").arg(name)), qPrintable(text));
+        QVERIFY2(text.contains(textHolds), qPrintable(text));
+        QCOMPARE(f.doubles.messages.shown.front().title, QStringLiteral("La Scribel 2.0"));
+    }
+
+    // Dropped on the window or on a field, the file loads into the sheet of the magazine
+    // chosen, which stays chosen.
+    void droppedFileLoadsIntoTheChosenMagazine_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("on the window") << QStringLiteral("Principale");
+        QTest::newRow("on a field") << QStringLiteral("SaisieNom");
+    }
+
+    void droppedFileLoadsIntoTheChosenMagazine() {
+        QFETCH(QString, target);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        const QString path =
+            copyOfFixture(m_folder, QStringLiteral("zorvane.zrv"), QStringLiteral("posee.zrv"));
+        QWidget* on = target == f.window->objectName() ? f.window.get() : f.get(target);
+        QVERIFY(dragAndDrop(on, localUrls({path})));
+        QTRY_COMPARE(f.text(Field::SaisieNom), QStringLiteral("MARTIN"));
+        QCOMPARE(f.window->magazine(), Magazine::Pixelor);
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Pixelor"));
+        QVERIFY(f.isShown(u"TitrePixelor"));
+        QVERIFY(f.doubles.messages.shown.empty());
+    }
+
+    void droppingTwoFilesOpensNeither() {
+        const WindowFixture f;
+        const QStringList paths = {
+            copyOfFixture(m_folder, QStringLiteral("complet.pxr"), QStringLiteral("une.pxr")),
+            copyOfFixture(m_folder, QStringLiteral("zorvane.zrv"), QStringLiteral("deux.zrv"))};
+        QVERIFY(dragAndDrop(f.window.get(), localUrls(paths)));
+        QTRY_COMPARE(f.doubles.messages.shown.size(), std::size_t(1));
+        QVERIFY(
+            f.doubles.messages.shown.front().text.contains(QStringLiteral("une fiche à la fois")));
+        verifyNoMagazineState(f);
+    }
+
+    void onlyLocalFilesAreTaken() {
+        const WindowFixture f;
+        const QUrl local = QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("fiche.pxr")));
+        const QUrl web(QStringLiteral("https://exemple.fr/fiche.pxr"));
+        QVERIFY(!dragAndDrop(f.window.get(), {web}));
+        QVERIFY(!dragAndDrop(f.window.get(), {local, web}));
+        QVERIFY(!dragAndDrop(f.get(u"SaisieNom"), {web}));
+        QCoreApplication::processEvents();
+        QVERIFY(f.doubles.messages.shown.empty());
+    }
+};
+
+QTEST_MAIN(GivenFileTest)
+#include "tst_givenfile.moc"

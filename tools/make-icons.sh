@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Renders the program's icon, drawn in resources/icons/scribel.svg, to the PNG sizes the
+# desktop's icon theme asks for, and to the window's own icon. The results are committed;
+# run again only after changing the drawing. Needs rsvg-convert (librsvg2-bin).
+set -euo pipefail
+resources="$(dirname "$0")/../resources"
+svg="$resources/icons/scribel.svg"
+
+for size in 16 24 32 48 64 128 256; do
+    folder="$resources/icons/hicolor/${size}x${size}/apps"
+    mkdir -p "$folder"
+    rsvg-convert --width "$size" --height "$size" "$svg" --output "$folder/scribel.png"
+done
+cp "$resources/icons/hicolor/48x48/apps/scribel.png" "$resources/images/scribel-48.png"
