@@ -5,7 +5,6 @@
 
 #include <QKeyEvent>
 #include <QValidator>
-#include <algorithm>
 
 namespace scribel {
 
@@ -94,16 +93,15 @@ void SheetLineEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
-    // A replacement reaching outside the text would make Qt pad the text with spaces
-    // nobody typed; it is kept to the text.
-    const int caret = cursorPosition();
-    const int start = std::clamp(caret + event->replacementStart(), 0, caret) - caret;
-    const int length =
-        std::clamp(event->replacementLength(), 0, static_cast<int>(text().size()) - caret - start);
+    const int selected = static_cast<int>(selectedText().size());
+    const Replacement replaced =
+        keptWithinText({event->replacementStart(), event->replacementLength()},
+                       hasSelectedText() ? selectionStart() : cursorPosition(),
+                       static_cast<int>(text().size()) - selected);
     if (!m_keyHook || event->commitString().isEmpty()) {
         // The typing filter sees what the commit inserts.
         QInputMethodEvent kept(event->preeditString(), event->attributes());
-        kept.setCommitString(event->commitString(), start, length);
+        kept.setCommitString(event->commitString(), replaced.start, replaced.length);
         QLineEdit::inputMethodEvent(&kept);
         return;
     }
@@ -121,7 +119,7 @@ void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
             code = QString(ch);
         }
         if (i == 0) {
-            one.setCommitString(code, start, length);
+            one.setCommitString(code, replaced.start, replaced.length);
         } else {
             one.setCommitString(code);
         }
