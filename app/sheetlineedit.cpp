@@ -63,7 +63,7 @@ SheetLineEdit::SheetLineEdit(int limit, QWidget* parent) : QLineEdit(parent), m_
     setValidator(new TypingValidator(limit, this));
 }
 
-void SheetLineEdit::keyPressEvent(QKeyEvent* event) {
+void SheetLineEdit::typeKey(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && m_keyHook) {
         QChar code(kEnterCode);
@@ -93,17 +93,16 @@ void SheetLineEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
-    // A replacement reaching outside the text would make Qt pad the text with spaces
-    // nobody typed; it is kept to the text.
-    const int caret = cursorPosition();
-    const int start = std::clamp(caret + event->replacementStart(), 0, caret) - caret;
-    const int length =
-        std::clamp(event->replacementLength(), 0, static_cast<int>(text().size()) - caret - start);
+void SheetLineEdit::commitFromInputMethod(QInputMethodEvent* event) {
+    const int selected = static_cast<int>(selectedText().size());
+    const Replacement replaced =
+        keptWithinText({event->replacementStart(), event->replacementLength()},
+                       hasSelectedText() ? selectionStart() : cursorPosition(),
+                       static_cast<int>(text().size()) - selected);
     if (!m_keyHook || event->commitString().isEmpty()) {
         // The typing filter sees what the commit inserts.
         QInputMethodEvent kept(event->preeditString(), event->attributes());
-        kept.setCommitString(event->commitString(), start, length);
+        kept.setCommitString(event->commitString(), replaced.start, replaced.length);
         QLineEdit::inputMethodEvent(&kept);
         return;
     }
@@ -121,7 +120,7 @@ void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
             code = QString(ch);
         }
         if (i == 0) {
-            one.setCommitString(code, start, length);
+            one.setCommitString(code, replaced.start, replaced.length);
         } else {
             one.setCommitString(code);
         }
@@ -129,6 +128,33 @@ void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
     } while (++i < storable.size());
     QInputMethodEvent composing(event->preeditString(), event->attributes());
     QLineEdit::inputMethodEvent(&composing);
+}
+
+void SheetLineEdit::keyPressEvent(QKeyEvent* event) {
+    const QString before = text();
+    typeKey(event);
+    keepWithinLimit(before);
+}
+
+void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const QString before = text();
+    commitFromInputMethod(event);
+    keepWithinLimit(before);
+}
+
+void SheetLineEdit::dropEvent(QDropEvent* event) {
+    const QString before = text();
+    QLineEdit::dropEvent(event);
+    keepWithinLimit(before);
+}
+
+// Qt undoes an edit the typing filter refuses, but when an input method's composition
+// has left Qt's caret past the end of the text, the spaces Qt padded the text with to
+// reach it stay behind. The field then returns to its text before the edit.
+void SheetLineEdit::keepWithinLimit(const QString& before) {
+    if (text().size() > std::max<qsizetype>(m_limit, before.size())) {
+        setText(before);
+    }
 }
 
 } // namespace scribel

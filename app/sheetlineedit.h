@@ -24,8 +24,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    void typeKey(QKeyEvent* event);
+    void commitFromInputMethod(QInputMethodEvent* event);
+    void keepWithinLimit(const QString& before);
+
     int m_limit;
     KeyHook m_keyHook;
 };

@@ -90,13 +90,17 @@ void SheetTextEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void SheetTextEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (event->commitString().isEmpty()) {
+    if (event->commitString().isEmpty() && event->replacementLength() == 0) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
+    const QTextCursor cursor = textCursor();
+    const int length = document()->characterCount() - 1;
+    const Replacement replaced = keptWithinText(
+        {event->replacementStart(), event->replacementLength()}, cursor.selectionStart(),
+        length - (cursor.selectionEnd() - cursor.selectionStart()));
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(admit(event->commitString()), event->replacementStart(),
-                             event->replacementLength());
+    filtered.setCommitString(admit(event->commitString()), replaced.start, replaced.length);
     QPlainTextEdit::inputMethodEvent(&filtered);
 }
 

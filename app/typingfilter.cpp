@@ -75,4 +75,10 @@ bool insertsText(QStringView keyText, Qt::KeyboardModifiers modifiers, bool mult
            (multiLine && first == u'\t');
 }
 
+Replacement keptWithinText(Replacement asked, int caret, int textLength) {
+    const int from = std::clamp(caret + asked.start, 0, textLength);
+    const int length = std::clamp(asked.length, 0, textLength - from);
+    return {from - caret, length};
+}
+
 } // namespace scribel

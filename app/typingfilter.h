@@ -29,4 +29,14 @@ QString admitInsertion(QStringView inserted, qsizetype keptLength, qsizetype pre
 // field a text that starts with a tab (from any key but Tab itself).
 bool insertsText(QStringView keyText, Qt::KeyboardModifiers modifiers, bool multiLine);
 
+// The part of the text an input method asks to replace, as a start relative to the caret
+// and a length, kept within the text: Qt would pad the text with spaces nobody typed to
+// reach a place past its end. caret and textLength as they are once the selection is
+// removed, which Qt does first.
+struct Replacement {
+    int start;
+    int length;
+};
+Replacement keptWithinText(Replacement asked, int caret, int textLength);
+
 } // namespace scribel

@@ -405,6 +405,31 @@ private Q_SLOTS:
         QCOMPARE(f.text(Field::SaisieDescription), QString(228, u'x'));
     }
 
+    // Qt would pad the text with spaces to reach a replacement past its end.
+    void anInputMethodReplacesOnlyWithinTheText_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no rule") << "SaisieActivite"
+                                 << "abx";
+        QTest::newRow("case rule") << "SaisieNom"
+                                   << "ABX";
+        QTest::newRow("multi-line") << "SaisieDescription"
+                                    << "abx";
+    }
+    void anInputMethodReplacesOnlyWithinTheText() {
+        QFETCH(QString, field);
+        QFETCH(QString, shown);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        QWidget* widget = f.get(field);
+        f.showTabOf(widget);
+        enter(widget, Entry::InputMethod, {QStringLiteral("ab")});
+        QInputMethodEvent past;
+        past.setCommitString(QStringLiteral("x"), 3, 2);
+        QApplication::sendEvent(widget, &past);
+        QCOMPARE(f.text(fieldNamed(field)), shown);
+    }
+
     void pastedAndDroppedTextIsComposed_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<bool>("drop");
