@@ -175,7 +175,7 @@ private Q_SLOTS:
         const auto failure = m_printer.printOn(u"Scribel"_s, {{0, 0, PrintStyle::Body, u"x"_s}});
         QVERIFY2(leave(u"refusing"_s), qPrintable(m_service.error));
         QVERIFY(failure.has_value());
-        QVERIFY2(failure->startsWith(u"l'imprimante « Scribel » a refusé le document"_s),
+        QVERIFY2(failure->startsWith(u"l'imprimante « Scribel » a refusé le document ("_s),
                  qPrintable(*failure));
     }
 
