@@ -43,8 +43,13 @@ void readRequestedQueue(PrintQueues& result) {
     }
 }
 
+// libcups's own words (in the user's language), which end a sentence of ours.
 QString lastError() {
-    return QString::fromUtf8(cupsLastErrorString());
+    QString reason = QString::fromUtf8(cupsLastErrorString()).trimmed();
+    if (reason.endsWith(u'.')) {
+        reason.chop(1);
+    }
+    return reason;
 }
 
 } // namespace

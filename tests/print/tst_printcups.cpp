@@ -74,13 +74,17 @@ private Q_SLOTS:
     }
     void fullSheetLandsOnThePage() {
         QFETCH(QString, sheet);
+        if (m_service.queueKind() != u"cups-pdf") {
+            QSKIP("the PDF printer driver writes into the test's folder only as root, in a "
+                  "mount namespace of its own (unshare); this queue throws the page away");
+        }
         load(sheet);
-        const QStringList before = pdfs();
+        clearPdfs();
         click(u"Imprimer"_s);
         QVERIFY(m_doubles->messages.shown.empty());
         QVERIFY(m_doubles->messages.asked.empty());
-        QTRY_VERIFY_WITH_TIMEOUT(pdfs().size() == before.size() + 1, kJobTimeoutMs);
-        const QString pdf = newPdf(before);
+        QTRY_COMPARE_WITH_TIMEOUT(pdfs().size(), 1, kJobTimeoutMs);
+        const QString pdf = m_service.pdfFolder().filePath(pdfs().front());
         QTRY_VERIFY_WITH_TIMEOUT(pdfInfo(pdf).contains(u"Pages:"_s), kJobTimeoutMs);
 
         const QString info = pdfInfo(pdf);
@@ -136,7 +140,7 @@ private Q_SLOTS:
         QFETCH(QString, question);
         QVERIFY2(enter(state), qPrintable(m_service.error));
         load(u"complet.pxr"_s);
-        const QStringList before = pdfs();
+        clearPdfs();
         click(u"Imprimer"_s);
         const bool restored = leave(state);
 
@@ -147,7 +151,7 @@ private Q_SLOTS:
         // "Non" to the PDF offer opens the save dialog only where there is no default.
         QCOMPARE(m_doubles->fileDialogs.saveRequests.size(), state == u"no default" ? 1u : 0u);
         QVERIFY2(restored, qPrintable(m_service.error));
-        QCOMPARE(pdfs(), before);
+        QCOMPARE(pdfs(), QStringList());
     }
 
     // "Oui" to a paused queue: the job waits in it, and nothing is said after.
@@ -171,7 +175,7 @@ private Q_SLOTS:
         const auto failure = m_printer.printOn(u"Scribel"_s, {{0, 0, PrintStyle::Body, u"x"_s}});
         QVERIFY2(leave(u"refusing"_s), qPrintable(m_service.error));
         QVERIFY(failure.has_value());
-        QVERIFY2(failure->startsWith(u"l'imprimante « Scribel » a refusé le document"_s),
+        QVERIFY2(failure->startsWith(u"l'imprimante « Scribel » a refusé le document ("_s),
                  qPrintable(*failure));
     }
 
@@ -241,13 +245,10 @@ private:
     QStringList pdfs() const {
         return m_service.pdfFolder().entryList({u"*.pdf"_s}, QDir::Files, QDir::Name);
     }
-    QString newPdf(const QStringList& before) const {
+    void clearPdfs() const {
         for (const QString& name : pdfs()) {
-            if (!before.contains(name)) {
-                return m_service.pdfFolder().filePath(name);
-            }
+            QVERIFY(m_service.pdfFolder().remove(name));
         }
-        return {};
     }
 
     QTemporaryDir m_home;

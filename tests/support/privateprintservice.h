@@ -2,7 +2,8 @@
 
 // A print service of the test's own (tests/print/cups/private-cupsd.sh): a cupsd on a
 // socket in a temporary folder, whose default queue "Scribel" writes PDF files into a
-// folder of that temporary folder. The machine's print service is never asked.
+// folder of that temporary folder where the PDF printer driver can be confined (as root),
+// else throws them away. The machine's print service is never asked.
 
 #include <QDir>
 #include <QProcess>
@@ -34,7 +35,7 @@ public:
 
     QString socket() const { return m_dir.filePath(QStringLiteral("cups.sock")); }
     QDir pdfFolder() const { return QDir(m_dir.filePath(QStringLiteral("pdf"))); }
-    // "cups-pdf" or "file" (see the script).
+    // "cups-pdf", or "null" for a queue that writes nothing (see the script).
     QString queueKind() const { return m_kind; }
 
     // Starts the daemon with its default queue; false with the reason in `error`.

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # A print service of the test's own, under one temporary folder, never the machine's:
 #   private-cupsd.sh start DIR   starts cupsd on DIR/cups.sock (no network port) with one
-#                                default queue "Scribel" that writes PDF files into DIR/pdf
+#                                default queue "Scribel"
 #   private-cupsd.sh queue DIR   makes the queue "Scribel" again, as the default
 #   private-cupsd.sh stop DIR    stops it
 # Clients reach it with CUPS_SERVER=DIR/cups.sock. "start" prints the kind of queue made:
-#   cups-pdf  the PDF printer driver, its configuration laid over the machine's one in a
-#             mount namespace of the daemon alone (needs root and permission to unshare)
-#   file      otherwise a raw queue whose device is the file DIR/pdf/job.pdf: CUPS keeps
-#             the PDF the program sends as it is
+#   cups-pdf  the PDF printer driver, writing into DIR/pdf, its configuration laid over the
+#             machine's one in a mount namespace of the daemon alone (the driver needs root,
+#             and its configuration file has a fixed place)
+#   null      otherwise, or with PRIVATE_CUPSD_QUEUE=null, a raw queue that throws its
+#             jobs away: the queue's states can be tested, not the printed page
 set -euo pipefail
 
 action=${1:?usage: private-cupsd.sh start|stop DIR}
@@ -37,7 +38,7 @@ add_queue() {
         lpadmin -p Scribel -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
             -o PageSize=A4 -o pdftops-renderer-default=pdftocairo 2>>"$dir/log/lpadmin.log"
     else
-        lpadmin -p Scribel -E -v "file://$dir/pdf/job.pdf" -m raw 2>>"$dir/log/lpadmin.log"
+        lpadmin -p Scribel -E -v file:///dev/null 2>>"$dir/log/lpadmin.log"
     fi
     lpadmin -d Scribel
 }
@@ -86,7 +87,6 @@ PageLog $dir/log/page_log
 User $user
 Group $group
 SystemGroup $(id -gn)
-FileDevice Yes
 Sandboxing Relaxed
 CONF
 
@@ -116,8 +116,8 @@ Grp $(id -gn)
 UserUMask 0000
 CONF
 
-kind=file
-if [[ $(id -u) -eq 0 && -x /usr/lib/cups/backend/cups-pdf && -f /etc/cups/cups-pdf.conf ]] &&
+kind=null
+if [[ ${PRIVATE_CUPSD_QUEUE:-} != null && $(id -u) -eq 0 && -x /usr/lib/cups/backend/cups-pdf && -f /etc/cups/cups-pdf.conf ]] &&
     unshare --mount --propagation private true 2>/dev/null; then
     kind=cups-pdf
 fi
