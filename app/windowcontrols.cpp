@@ -35,6 +35,10 @@ WindowControls::WindowControls(QWidget& window) {
         if (!row.container.box.isEmpty()) {
             container = control(row.container.box);
         } else if (row.container.tab >= 0) {
+            if (m_tabs == nullptr) {
+                qFatal("The catalogue places %s on a tab before the tab control",
+                       qPrintable(row.name.toString()));
+            }
             container = m_tabs->widget(row.container.tab);
         }
         QWidget* widget = createControl(row, container);
