@@ -192,7 +192,7 @@ void TestSheetFileDisk::leavesTheOldFileWhenTheDiskIsFull() {
 void TestSheetFileDisk::leavesTheOldFileWhenAWriteFails_data() {
     QTest::addColumn<QByteArray>("sheet");
     QTest::newRow("failing flush") << aSheet();
-    QTest::newRow("failing write") << QByteArray(64 * 1024, 'a');
+    QTest::newRow("failing write") << QByteArray(qsizetype{64} * 1024, 'a');
 }
 
 void TestSheetFileDisk::leavesTheOldFileWhenAWriteFails() {
