@@ -16,6 +16,7 @@ packages=(
     # The Debian package and its checks: shlibdeps, lintian, the desktop files' validators,
     # the MIME database and the generic xdg-mime's lookup, the icons' renderer.
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl librsvg2-bin
+    adwaita-qt6 qt6ct qt6-gtk-platformtheme # desktop looks the window is checked under
 )
 
 install_missing() {

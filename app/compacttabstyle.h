@@ -4,20 +4,18 @@
 
 namespace scribel {
 
-// The desktop's own style, with a little less space around tab captions, so that the
-// seven tabs stand in one row across the window.
+// The desktop's own style, with tabs no wider than their captions need, so that the seven
+// tabs stand in one row across the window: a little less space around each caption, and
+// no minimum tab width.
 class CompactTabStyle final : public QProxyStyle {
     Q_OBJECT
 public:
-    using QProxyStyle::QProxyStyle;
+    CompactTabStyle();
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
-                    const QWidget* widget = nullptr) const override {
-        if (metric == PM_TabBarTabHSpace) {
-            return QProxyStyle::pixelMetric(metric, option, widget) / 2;
-        }
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
+                    const QWidget* widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override;
 };
 
 } // namespace scribel

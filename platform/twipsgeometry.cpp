@@ -4,12 +4,16 @@
 
 #include <QEvent>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+#include <algorithm>
 
 namespace scribel {
 
 namespace {
 
 constexpr const char* kTwipsProperty = "twipsGeometry";
+constexpr const char* kAdjustmentProperty = "pixelAdjustment";
 
 // The tab control that a page belongs to, when the widget is a page.
 TwipsTabWidget* tabControlOfPage(const QWidget& page) {
@@ -30,14 +34,17 @@ void place(QWidget& control) {
     QPoint offset;
     if (const QWidget* container = control.parentWidget()) {
         if (const TwipsTabWidget* tabs = tabControlOfPage(*container)) {
-            offset = tabs->pageOffset();
+            offset = tabs->pageOffset() - QPoint(0, tabs->pageDrop());
         }
     }
+    const QMargins edges = control.property(kAdjustmentProperty).value<QMargins>();
     const int left = twipsToPixels(twips.left(), dpi);
     const int top = twipsToPixels(twips.top(), dpi);
-    control.setGeometry(left - offset.x(), top - offset.y(),
-                        twipsToPixels(twips.left() + twips.width(), dpi) - left,
-                        twipsToPixels(twips.top() + twips.height(), dpi) - top);
+    const QRect geometry(left - offset.x(), top - offset.y(),
+                         twipsToPixels(twips.left() + twips.width(), dpi) - left,
+                         twipsToPixels(twips.top() + twips.height(), dpi) - top);
+    control.setGeometry(
+        geometry.adjusted(edges.left(), edges.top(), edges.right(), edges.bottom()));
 }
 
 } // namespace
@@ -63,7 +70,31 @@ void setTwipsTop(QWidget& control, double top) {
     setTwipsGeometry(control, twips);
 }
 
+void setPixelAdjustment(QWidget& control, const QMargins& edges) {
+    control.setProperty(kAdjustmentProperty, QVariant::fromValue(edges));
+    place(control);
+}
+
 TwipsTabWidget::TwipsTabWidget(QWidget* parent) : QTabWidget(parent) {}
+
+void TwipsTabWidget::setStripBand(double twips) {
+    m_stripBand = twips;
+    placePages();
+}
+
+int TwipsTabWidget::pageDrop() const {
+    if (!m_stripBand) {
+        return 0;
+    }
+    return std::max(0, pageArea().top() - twipsToPixels(*m_stripBand, logicalDpiX()));
+}
+
+QRect TwipsTabWidget::pageArea() const {
+    // What the tab control's own layout asks the style.
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
+}
 
 QPoint TwipsTabWidget::pageOffset() const {
     const QWidget* stack = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);

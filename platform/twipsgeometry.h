@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QMargins>
 #include <QRectF>
 #include <QTabWidget>
+#include <optional>
 
 namespace scribel {
 
@@ -11,6 +13,9 @@ void setTwipsGeometry(QWidget& control, const QRectF& twips);
 QRectF twipsGeometry(const QWidget& control);
 void setTwipsLeft(QWidget& control, double left);
 void setTwipsTop(QWidget& control, double top);
+// Moves a control's edges by whole pixels beyond its twips, as QRect::adjusted does: the
+// room a desktop style with larger parts needs (see TwipsTabWidget::pageDrop).
+void setPixelAdjustment(QWidget& control, const QMargins& edges);
 
 // A tab control whose pages place their controls relative to the tab control's own
 // top-left corner, as if the strip and frame were not there: each page is shifted
@@ -22,6 +27,14 @@ public:
 
     // Where a page's origin lies inside the tab control, in pixels.
     QPoint pageOffset() const;
+    // Where the style puts the pages inside the tab control, laid out or not yet.
+    QRect pageArea() const;
+    // The band at the top of the tab control, in twips, that the pages' controls leave
+    // free for the strip and the frame.
+    void setStripBand(double twips);
+    // How far the pages' controls stand lower than their twips say, in pixels: by as much
+    // as the style's strip and frame overflow the band, so that no control hides under them.
+    int pageDrop() const;
     // Places again every control standing directly on a page.
     void placePages();
 
@@ -29,6 +42,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+private:
+    std::optional<double> m_stripBand; // none: the pages stand where their twips say
 };
 
 } // namespace scribel

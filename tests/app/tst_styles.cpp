@@ -1,0 +1,292 @@
+// The window under one desktop look (a style through QT_STYLE_OVERRIDE, a platform theme
+// through QT_QPA_PLATFORMTHEME, a scale through QT_SCALE_FACTOR): every tab reachable in
+// one row, every control on its page and clear of the strip, every caption whole. Leaves
+// a picture of every tab for both magazines in the build tree, named after SCRIBEL_LOOK.
+
+#include "app/controlcatalogue.h"
+#include "support/windowfixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QTabBar>
+#include <cstdio>
+
+using namespace scribel;
+using namespace scribel::test;
+
+namespace {
+
+QString rectText(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+QString withoutMnemonic(QString text) {
+    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
+// The room a control's style gives its caption, or an empty rectangle when it has none.
+QRect captionRoom(QWidget& widget) {
+    QStyle* style = widget.style();
+    if (auto* check = qobject_cast<QCheckBox*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(check);
+        option.text = check->text();
+        return style->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(radio);
+        option.text = radio->text();
+        return style->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(&widget); button && !button->text().isEmpty()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        return style->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(&widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        option.textAlignment = box->alignment();
+        const QRect label =
+            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        return label.intersected(box->rect());
+    }
+    if (auto* label = qobject_cast<QLabel*>(&widget); label && !label->wordWrap()) {
+        const int margin = label->margin();
+        return label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    }
+    return {};
+}
+
+QString captionOf(const QWidget& widget) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        return button->text();
+    }
+    if (const auto* box = qobject_cast<const QGroupBox*>(&widget)) {
+        return box->title();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        return label->text();
+    }
+    return {};
+}
+
+QImage paintedTabLabel(QTabBar& bar, int index, bool selected, int width, const QString& text) {
+    QStyleOptionTab option;
+    option.initFrom(&bar);
+    option.text = text;
+    option.shape = bar.shape();
+    option.rect = QRect(0, 0, width, bar.tabRect(index).height());
+    option.state.setFlag(QStyle::State_Selected, selected);
+    QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(bar.font()); // as the tab bar's own painter has
+    bar.style()->drawControl(QStyle::CE_TabBarTabLabel, &option, &painter, &bar);
+    return image;
+}
+
+// How wide a tab's caption inks when the style paints it in a tab of that width: the
+// columns that differ from the same tab painted without a caption.
+int tabCaptionInkWidth(QTabBar& bar, int index, bool selected, int width) {
+    const QImage withCaption = paintedTabLabel(bar, index, selected, width, bar.tabText(index));
+    const QImage without = paintedTabLabel(bar, index, selected, width, QString());
+    int left = width;
+    int right = -1;
+    for (int y = 0; y < withCaption.height(); ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (withCaption.pixel(x, y) != without.pixel(x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return right - left + 1;
+}
+
+// Whether the style cuts a tab's caption: it inks narrower than in a far wider tab, beyond
+// the pixel that placing the text half a pixel over may take.
+bool tabCaptionIsCut(QTabBar& bar, int index, bool selected) {
+    const int width = bar.tabRect(index).width();
+    return tabCaptionInkWidth(bar, index, selected, width) + 1 <
+           tabCaptionInkWidth(bar, index, selected, width + 200);
+}
+
+// What the author cannot see or reach on the tab shown now, one line per fault.
+QStringList faultsOnShownTab(const WindowFixture& f) {
+    QStringList faults;
+    QTabWidget& tabs = *f.tabs();
+    QTabBar& bar = *tabs.tabBar();
+    const QRect strip(bar.mapTo(f.window.get(), QPoint()), bar.size());
+    const QRect tabsRect(tabs.mapTo(f.window.get(), QPoint()), tabs.size());
+    const QRect window = f.window->rect();
+
+    QWidget* page = tabs.currentWidget();
+    const QRect pageArea(page->mapTo(f.window.get(), QPoint()), page->size());
+    if (!window.contains(pageArea)) {
+        faults << QStringLiteral("the page %1 leaves the window").arg(rectText(pageArea));
+    }
+    for (int i = 0; i < bar.count(); ++i) {
+        const QRect tab = bar.tabRect(i).translated(strip.topLeft());
+        if (!tabsRect.contains(tab) || !window.contains(tab)) {
+            faults << QStringLiteral("tab %1 %2 leaves the tab control %3")
+                          .arg(i)
+                          .arg(rectText(tab), rectText(tabsRect));
+        }
+        for (const bool selected : {false, true}) {
+            if (tabCaptionIsCut(bar, i, selected)) {
+                faults << QStringLiteral("tab caption '%1' is cut%2")
+                              .arg(bar.tabText(i),
+                                   selected ? QStringLiteral(" when chosen") : QString());
+            }
+        }
+    }
+
+    for (const ControlSpec& row : controlCatalogue()) {
+        QWidget& widget = *f.get(row.name);
+        const bool onWindow = widget.parentWidget() == f.window.get();
+        if (&widget == &tabs || !widget.isVisibleTo(f.window.get()) ||
+            (!onWindow && !page->isAncestorOf(&widget))) {
+            continue;
+        }
+        const QString name = row.name.toString();
+        const QRect area(widget.mapTo(f.window.get(), QPoint()), widget.size());
+        const QString caption = withoutMnemonic(captionOf(widget));
+        const QRect room = captionRoom(widget);
+        if (area.intersects(strip)) {
+            faults << QStringLiteral("%1 %2 overlaps the tab strip %3")
+                          .arg(name, rectText(area), rectText(strip));
+        }
+        // The banner's text is far wider than its box on purpose: the box clips it.
+        const bool clippedByDesign = row.kind == ControlKind::BannerText;
+        const QWidget& holder = onWindow ? *f.window : *widget.parentWidget();
+        // What must stay inside: a caption's ink, any other control whole.
+        QRect shown = widget.geometry();
+        if (const auto* label = qobject_cast<QLabel*>(&widget);
+            label && !caption.isEmpty() && !room.isNull()) {
+            const QRect ink = QStyle::alignedRect(
+                label->layoutDirection(), label->alignment(),
+                QSize(label->fontMetrics().horizontalAdvance(caption), room.height()), room);
+            shown = ink.translated(widget.pos());
+        }
+        if (!clippedByDesign && !holder.rect().contains(shown)) {
+            faults << QStringLiteral("%1 %2 leaves %3 %4")
+                          .arg(name, rectText(shown),
+                               onWindow ? QStringLiteral("the window") : QStringLiteral("its page"),
+                               rectText(holder.rect()));
+        }
+        if (caption.isEmpty() || room.isNull()) {
+            continue;
+        }
+        const QFontMetrics metrics = widget.fontMetrics();
+        const int needed = metrics.horizontalAdvance(caption);
+        if (needed > room.width() || metrics.height() > room.height() + 2) {
+            faults << QStringLiteral("%1 '%2' needs %3x%4 px, has %5x%6")
+                          .arg(name, caption)
+                          .arg(needed)
+                          .arg(metrics.height())
+                          .arg(room.width())
+                          .arg(room.height());
+        }
+    }
+    return faults;
+}
+
+} // namespace
+
+class StylesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyTabOfEveryMagazine() {
+        WindowFixture f;
+        QStringList faults;
+        QList<QImage> pictures{f.window->grab().toImage()};
+        faults << faultsOnShownTab(f);
+        for (const QStringView magazine : {u"Pixelor", u"Zorvane"}) {
+            f.tabs()->setCurrentIndex(0);
+            f.click(magazine);
+            for (int tab = 0; tab < f.tabs()->count(); ++tab) {
+                f.tabs()->setCurrentIndex(tab);
+                QCoreApplication::processEvents();
+                const QString where = QStringLiteral("%1, tab %2: ").arg(magazine).arg(tab);
+                for (const QString& fault : faultsOnShownTab(f)) {
+                    faults << where + fault;
+                }
+                pictures << f.window->grab().toImage();
+            }
+        }
+        saveContactSheet(pictures);
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+private:
+    // All the pictures on one sheet, four to a row.
+    static void saveContactSheet(const QList<QImage>& pictures) {
+        const QSize tile = pictures.first().size();
+        const int columns = 4;
+        const int rows = (static_cast<int>(pictures.size()) + columns - 1) / columns;
+        QImage sheet(tile.width() * columns, tile.height() * rows, QImage::Format_RGB32);
+        sheet.fill(Qt::darkGray);
+        QPainter painter(&sheet);
+        for (int i = 0; i < pictures.size(); ++i) {
+            painter.drawImage(QPoint((i % columns) * tile.width(), (i / columns) * tile.height()),
+                              pictures[i]);
+        }
+        painter.end();
+        const QString look = qEnvironmentVariable("SCRIBEL_LOOK", QStringLiteral("default"));
+        const QString path = QDir::current().filePath(QStringLiteral("styles-%1.png").arg(look));
+        QVERIFY2(sheet.save(path), qPrintable(path));
+        qInfo("pictures of every tab: %s", qPrintable(path));
+    }
+};
+
+namespace {
+
+// Why the look asked for cannot be shown here, or nothing when it can.
+QString missingLook() {
+    const QString style = qEnvironmentVariable("QT_STYLE_OVERRIDE");
+    if (!style.isEmpty() && !QStyleFactory::keys().contains(style, Qt::CaseInsensitive)) {
+        return QStringLiteral("the style %1 is not installed").arg(style);
+    }
+    const QString theme = qEnvironmentVariable("QT_QPA_PLATFORMTHEME");
+    if (!theme.isEmpty()) {
+        const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                           QStringLiteral("/platformthemes"));
+        if (plugins.entryList({QStringLiteral("*%1*").arg(theme)}, QDir::Files).isEmpty()) {
+            return QStringLiteral("the platform theme %1 is not installed").arg(theme);
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (const QString missing = missingLook(); !missing.isEmpty()) {
+        std::printf("SKIP: %s\n", qPrintable(missing));
+        return 77;
+    }
+    std::printf("style %s, scale %s\n", qPrintable(QApplication::style()->name()),
+                qPrintable(qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"))));
+    StylesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_styles.moc"
