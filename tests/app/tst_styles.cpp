@@ -245,8 +245,10 @@ private:
         sheet.fill(Qt::darkGray);
         QPainter painter(&sheet);
         for (int i = 0; i < pictures.size(); ++i) {
+            QImage picture = pictures[i];
+            picture.setDevicePixelRatio(1); // pixel for pixel, whatever the scale
             painter.drawImage(QPoint((i % columns) * tile.width(), (i / columns) * tile.height()),
-                              pictures[i]);
+                              picture);
         }
         painter.end();
         const QString look = qEnvironmentVariable("SCRIBEL_LOOK", QStringLiteral("default"));
