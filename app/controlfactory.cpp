@@ -3,6 +3,7 @@
 #include "about/information.h"
 #include "app/bannerlabel.h"
 #include "app/compacttabstyle.h"
+#include "app/infotext.h"
 #include "app/lazypicture.h"
 #include "app/sheetlineedit.h"
 #include "app/sheettextedit.h"
@@ -124,20 +125,8 @@ QWidget* createBannerText(QWidget* container) {
 // Read-only text on light yellow; a label is all it needs, and opens faster than an
 // edit box.
 QWidget* createInfoText(const QString& caption, QWidget* container) {
-    auto* text = new QLabel(container);
-    text->setTextFormat(Qt::PlainText);
-    text->setText(informationText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setMargin(3);
-    text->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* text = new InfoText(informationText(), container);
     text->setAccessibleName(caption);
-    QPalette palette = text->palette();
-    setAllColourGroups(palette, QPalette::Window, kLightYellow);
-    setAllColourGroups(palette, QPalette::WindowText, Qt::black);
-    setAllColourGroups(palette, QPalette::Text, Qt::black); // readable while disabled
-    text->setPalette(palette);
-    text->setAutoFillBackground(true);
     return text;
 }
 

@@ -1,0 +1,40 @@
+#include "infotext.h"
+
+namespace scribel {
+
+namespace {
+
+constexpr QColor kLightYellow(255, 255, 192);
+constexpr int kMargin = 3; // between the frame and the text
+
+} // namespace
+
+InfoText::InfoText(const QString& text, QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    document()->setDocumentMargin(kMargin);
+    // Lines end in CR LF; the final one would show as an empty last line, and a scroll bar.
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (lines.endsWith(u'\n')) {
+        lines.chop(1);
+    }
+    setPlainText(lines);
+
+    // The background and the text are forced together, in every state: black on the
+    // desktop's own (perhaps dark) base colour would not be read.
+    QPalette colours = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Base, kLightYellow);
+        colours.setColor(group, QPalette::Window, kLightYellow);
+        colours.setColor(group, QPalette::Text, Qt::black);
+        colours.setColor(group, QPalette::WindowText, Qt::black);
+    }
+    setPalette(colours);
+    setAutoFillBackground(true); // the frame too stands on light yellow
+}
+
+} // namespace scribel

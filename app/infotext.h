@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace scribel {
+
+// The start tab's information text: black on light yellow whatever the desktop's colours,
+// read-only, and yet a text that a screen reader reads and that the author selects and
+// copies (the author's address into a mail program) with the mouse or the keyboard.
+class InfoText final : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    // The text's lines end in CR LF.
+    InfoText(const QString& text, QWidget* parent);
+};
+
+} // namespace scribel
