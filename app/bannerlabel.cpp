@@ -8,7 +8,9 @@
 
 namespace scribel {
 
-BannerLabel::BannerLabel(QWidget* parent) : QLabel(bannerText(), parent) {}
+BannerLabel::BannerLabel(QWidget* parent) : QLabel(bannerText(), parent) {
+    setAccessibleName(kBannerInvitation.toString()); // once, not as many times as it is shown
+}
 
 void BannerLabel::paintEvent(QPaintEvent* event) {
     const QFontMetrics metrics = fontMetrics();

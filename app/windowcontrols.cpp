@@ -8,6 +8,7 @@
 #include "platform/twips.h"
 #include "platform/twipsgeometry.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,7 +20,9 @@ namespace {
 // its left or above it.
 void nameBuddy(QLabel& label, QWidget& buddy) {
     label.setBuddy(&buddy);
-    buddy.setAccessibleName(label.text());
+    if (qobject_cast<QAbstractButton*>(&buddy) == nullptr) {
+        buddy.setAccessibleName(label.text()); // a check box has its own caption
+    }
     const bool above = twipsGeometry(label).bottom() <= twipsGeometry(buddy).top();
     label.setAlignment(Qt::AlignVCenter | (above ? Qt::AlignLeft : Qt::AlignRight));
 }
