@@ -23,7 +23,6 @@ namespace scribel {
 
 namespace {
 
-constexpr QColor kLightYellow(255, 255, 192);
 
 // A picture button's picture leaves room for the button's own frame, in pixels.
 constexpr int kPictureButtonMarginWidth = 8;

@@ -4,7 +4,6 @@ namespace scribel {
 
 namespace {
 
-constexpr QColor kLightYellow(255, 255, 192);
 constexpr int kMargin = 3; // between the frame and the text
 
 } // namespace
