@@ -23,7 +23,6 @@ namespace scribel {
 
 namespace {
 
-
 // A picture button's picture leaves room for the button's own frame, in pixels.
 constexpr int kPictureButtonMarginWidth = 8;
 constexpr int kPictureButtonMarginHeight = 6;

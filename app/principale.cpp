@@ -8,6 +8,7 @@
 #include "app/magazinepresentation.h"
 #include "app/sheetdrop.h"
 #include "app/sheetlineedit.h"
+#include "app/stylefit.h"
 #include "app/windowcontrols.h"
 #include "app/windowtables.h"
 #include "platform/twipsgeometry.h"
@@ -80,6 +81,7 @@ void Principale::buildControls() {
     m_controls = std::make_unique<WindowControls>(*this);
     m_onglet = m_controls->tabs();
     m_message = m_controls->banner();
+    fitToStyle(*this, *m_onglet); // room for a desktop style's larger parts
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(kBannerIntervalMs);

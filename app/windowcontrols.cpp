@@ -3,7 +3,6 @@
 #include "about/links.h"
 #include "app/controlcatalogue.h"
 #include "app/controlfactory.h"
-#include "app/stylefit.h"
 #include "app/windowtables.h"
 #include "platform/twips.h"
 #include "platform/twipsgeometry.h"
@@ -62,7 +61,6 @@ WindowControls::WindowControls(QWidget& window) {
     for (const Link& link : kLinks) {
         qobject_cast<QPushButton*>(control(link.button))->setText(linkCaption(link));
     }
-    fitToStyle(window, *m_tabs);
 }
 
 QWidget* WindowControls::control(QStringView name) const {
