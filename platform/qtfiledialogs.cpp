@@ -48,7 +48,7 @@ public:
             return;
         }
         m_typedPath = path;
-        QDialog::accept();
+        done(QDialog::Accepted); // what QDialog::accept() does, without Qt's reading of the name
     }
 
     void done(int result) override {
