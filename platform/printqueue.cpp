@@ -43,13 +43,38 @@ void readRequestedQueue(PrintQueues& result) {
     }
 }
 
-// libcups's own words (in the user's language), which end a sentence of ours.
+// The print service's answer in French words of our own: its own text follows the
+// service's language, often English.
 QString lastError() {
-    QString reason = QString::fromUtf8(cupsLastErrorString()).trimmed();
-    if (reason.endsWith(u'.')) {
-        reason.chop(1);
+    const ipp_status_t status = cupsLastError();
+    switch (status) {
+    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
+        return u"elle n'accepte pas de documents en ce moment"_s;
+    case IPP_STATUS_ERROR_PRINTER_IS_DEACTIVATED:
+        return u"elle est désactivée"_s;
+    case IPP_STATUS_ERROR_NOT_FOUND:
+        return u"elle n'existe pas ou plus"_s;
+    case IPP_STATUS_ERROR_FORBIDDEN:
+    case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
+    case IPP_STATUS_ERROR_NOT_AUTHORIZED:
+    case IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED:
+        return u"le service d'impression ne vous y autorise pas"_s;
+    case IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED:
+        return u"elle ne sait pas imprimer un document PDF"_s;
+    case IPP_STATUS_ERROR_REQUEST_ENTITY:
+        return u"le document est trop gros pour elle"_s;
+    case IPP_STATUS_ERROR_BUSY:
+        return u"elle est occupée"_s;
+    case IPP_STATUS_ERROR_DEVICE:
+        return u"elle est en panne"_s;
+    case IPP_STATUS_ERROR_TIMEOUT:
+        return u"le service d'impression n'a pas répondu à temps"_s;
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
+        return u"le service d'impression ne répond pas"_s;
+    default:
+        return u"le service d'impression a répondu par l'erreur 0x%1"_s.arg(
+            static_cast<int>(status), 4, 16, QChar(u'0'));
     }
-    return reason;
 }
 
 } // namespace
@@ -77,7 +102,7 @@ PrintQueues readPrintQueues() {
         const cups_dest_t& dest = dests[i];
         const QString name = QString::fromUtf8(dest.name);
         if (dest.is_default) {
-            result.defaultQueue = name;
+            result.defaultQueue = queuePart(name); // a default instance prints on its queue
         }
         if (dest.instance != nullptr) {
             continue;
