@@ -152,6 +152,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     (void)argc;
     new QApplication(qtArgc, qtArgv);
     harness = new Harness; // lives until the process ends
+    // Shown, as the author sees a field: Qt lays out a never-shown text box lazily, and
+    // an input method's composition in it can leave a block without lines to draw on.
+    harness->parent.resize(400, 200);
+    harness->parent.show();
     return 0;
 }
 
@@ -176,6 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         harness->field.reset(edit);
     }
+    harness->field->show();
     harness->field->setFocus();
     const bool multiLine = harness->kind == Kind::MultiLine;
     while (!input.atEnd()) {
