@@ -18,7 +18,8 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries come from dpkg-shlibdeps; the rest is what the program reaches at run time:
 # the sheet's Arial metrics, Qt's own texts in French, the desktop's open action.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, xdg-utils")
+# libcups2 is loaded at the first print, where shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, xdg-utils, libcups2")
 # CPack writes the summary as the first line itself.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "La Scribel fills in the submission sheet, the Scribel, that the magazines
