@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QUrl>
+#include <QWidget>
 
 namespace scribel {
 
@@ -38,11 +39,12 @@ void LinkOpener::open(const Link& link) {
         url = QUrl(QStringLiteral("mailto:") + target);
         break;
     }
-    if (!m_services.openAction.open(url)) {
+    const QString shown = link.kind == LinkKind::Document ? target : url.toString();
+    m_services.openAction.open(url, m_window.dialogParent(), [this, shown] {
         tell(QStringLiteral("Impossible d'ouvrir « %1 » : aucun programme "
                             "du bureau n'a pu s'en charger.")
-                 .arg(link.kind == LinkKind::Document ? target : url.toString()));
-    }
+                 .arg(shown));
+    });
 }
 
 void LinkOpener::tell(const QString& text) {
