@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QUrl>
-#include <algorithm>
 #include <optional>
 
 namespace scribel {
@@ -97,21 +96,17 @@ QString refusal(const QString& reason) {
 
 // Why the parser refused options it knows: one that takes no value was given one, or the
 // last one lacks its value.
-QString misusedOption(const QStringList& arguments, const QCommandLineParser& parser,
-                      const QList<QCommandLineOption>& withValue) {
-    const auto takesValue = [&](const QString& name) {
-        return std::any_of(withValue.cbegin(), withValue.cend(),
-                           [&](const QCommandLineOption& o) { return o.names().contains(name); });
-    };
+QString misusedOption(const QStringList& arguments, const QStringList& known,
+                      const QStringList& withValue) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == QStringLiteral("--")) {
             break;
         }
         const std::optional<TypedOption> option = optionIn(arguments[i]);
-        if (!option || !parser.optionNames().contains(option->name)) {
+        if (!option || !known.contains(option->name)) {
             continue;
         }
-        if (!takesValue(option->name)) {
+        if (!withValue.contains(option->name)) {
             if (option->hasValue) {
                 return QStringLiteral("l'option « %1 » ne prend pas de valeur").arg(option->typed);
             }
@@ -164,14 +159,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     parser.addOption(help);
     parser.addOption(version);
-    QList<QCommandLineOption> withValue;
+    QStringList known = {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("v"),
+                         QStringLiteral("version")};
+    QStringList withValue;
     for (const ToolkitOption& toolkit : kToolkitOptions) {
         QCommandLineOption option(QString::fromUtf16(toolkit.name), QString(),
                                   toolkit.takesValue ? QStringLiteral("valeur") : QString());
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
+        known.append(option.names());
         if (toolkit.takesValue) {
-            withValue.append(option);
+            withValue.append(option.names());
         }
     }
 
@@ -194,7 +192,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         }
         return {CommandLine::Action::Refuse,
                 {},
-                refusal(misusedOption(arguments, parser, withValue)),
+                refusal(misusedOption(arguments, known, withValue)),
                 {},
                 {}};
     }

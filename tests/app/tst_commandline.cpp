@@ -69,11 +69,10 @@ private Q_SLOTS:
         QTest::newRow("--version=3")
             << QStringList{QStringLiteral("--version=3")} << A::Refuse << QString()
             << QStringLiteral("l'option « --version » ne prend pas de valeur");
-        QTest::newRow("-reverse=1 after a toolkit value")
-            << QStringList{QStringLiteral("-title"), QStringLiteral("-x"),
-                           QStringLiteral("-reverse=1")}
-            << A::Refuse << QString()
-            << QStringLiteral("l'option « -reverse » ne prend pas de valeur");
+        QTest::newRow("a value that looks like an option")
+            << QStringList{QStringLiteral("-title"), QStringLiteral("--version=3"),
+                           QStringLiteral("-style")}
+            << A::Refuse << QString() << QStringLiteral("l'option « -style » attend une valeur");
         QTest::newRow("two files")
             << QStringList{QStringLiteral("a.pxr"), QStringLiteral("b.zrv")} << A::Refuse
             << QString() << QStringLiteral("une seule Scribel à la fois, 2 fichiers");
