@@ -64,6 +64,7 @@ QString helpText() {
                "d'un logiciel aux magazines Pixelor et Zorvane.\n"
                "\n"
                "  FICHIER         une Scribel à ouvrir : .pxr pour Pixelor, .zrv pour Zorvane\n"
+               "                  (un chemin, ou une adresse file://)\n"
                "  -h, --help      affiche cette aide et quitte\n"
                "  -v, --version   affiche la version et quitte\n"
                "\n"
