@@ -59,11 +59,11 @@ constexpr ToolkitOption kToolkitOptions[] = {
 
 QString helpText() {
     return QStringLiteral(
-               "Utilisation : scribel [OPTION] [FICHIER]\n"
+               "Utilisation : scribel [OPTION] [FICHIER]\n"
                "Remplit, enregistre et imprime la Scribel, la fiche de soumission\n"
                "d'un logiciel aux magazines Pixelor et Zorvane.\n"
                "\n"
-               "  FICHIER         une Scribel à ouvrir : .pxr pour Pixelor, .zrv pour Zorvane\n"
+               "  FICHIER         une Scribel à ouvrir : .pxr pour Pixelor, .zrv pour Zorvane\n"
                "                  (un chemin, ou une adresse file://)\n"
                "  -h, --help      affiche cette aide et quitte\n"
                "  -v, --version   affiche la version et quitte\n"
@@ -92,7 +92,7 @@ std::optional<TypedOption> optionIn(const QString& argument) {
 }
 
 QString refusal(const QString& reason) {
-    return QStringLiteral("scribel : %1\nPour en savoir plus : scribel --help\n").arg(reason);
+    return QStringLiteral("scribel : %1\nPour en savoir plus : scribel --help\n").arg(reason);
 }
 
 // Why the parser refused options it knows: one that takes no value was given one, or the
@@ -109,11 +109,11 @@ QString misusedOption(const QStringList& arguments, const QStringList& known,
         }
         if (!withValue.contains(option->name)) {
             if (option->hasValue) {
-                return QStringLiteral("l'option « %1 » ne prend pas de valeur").arg(option->typed);
+                return QStringLiteral("l'option « %1 » ne prend pas de valeur").arg(option->typed);
             }
         } else if (!option->hasValue) {
             if (i + 1 == arguments.size()) {
-                return QStringLiteral("l'option « %1 » attend une valeur").arg(option->typed);
+                return QStringLiteral("l'option « %1 » attend une valeur").arg(option->typed);
             }
             ++i; // its value
         }
@@ -135,15 +135,15 @@ std::optional<FileAddress> fileAddress(const QString& argument) {
     }
     const QUrl url(argument, QUrl::StrictMode);
     if (!url.isValid() || url.path().isEmpty()) {
-        return FileAddress{{}, QStringLiteral("l'adresse « %1 » est mal formée").arg(argument)};
+        return FileAddress{{}, QStringLiteral("l'adresse « %1 » est mal formée").arg(argument)};
     }
     const QString host = url.host();
     if (url.scheme().compare(QStringLiteral("file"), Qt::CaseInsensitive) != 0 ||
         !(host.isEmpty() || host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0 ||
           host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0)) {
         return FileAddress{{},
-                           QStringLiteral("l'adresse « %1 » ne désigne pas un fichier de cet "
-                                          "ordinateur : enregistrez-le d'abord sur le disque")
+                           QStringLiteral("l'adresse « %1 » ne désigne pas un fichier de cet "
+                                          "ordinateur : enregistrez-le d'abord sur le disque")
                                .arg(argument)};
     }
     QUrl local = url; // this computer's own name stands for no name
@@ -187,7 +187,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             }
             return {CommandLine::Action::Refuse,
                     {},
-                    refusal(QStringLiteral("option inconnue « %1 »").arg(typed)),
+                    refusal(QStringLiteral("option inconnue « %1 »").arg(typed)),
                     {},
                     {}};
         }

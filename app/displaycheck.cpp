@@ -28,13 +28,13 @@ std::optional<QString> missingDisplay(const CommandLine& commandLine,
     const bool x11 = !x11Display(commandLine, environment).isEmpty();
     const bool wayland = !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
     if (platform.isEmpty() && !x11 && !wayland) {
-        return QStringLiteral("aucun affichage graphique : ni DISPLAY ni WAYLAND_DISPLAY n'est "
+        return QStringLiteral("aucun affichage graphique : ni DISPLAY ni WAYLAND_DISPLAY n'est "
                               "défini, la fenêtre ne peut s'ouvrir que dans une session de "
                               "bureau");
     }
     // Wayland's client library falls back on a display of its own: only X11 is told here.
     if (platform.startsWith(QStringLiteral("xcb")) && !x11) {
-        return QStringLiteral("aucun affichage X11 : DISPLAY n'est pas défini");
+        return QStringLiteral("aucun affichage X11 : DISPLAY n'est pas défini");
     }
     return std::nullopt;
 }
@@ -53,7 +53,7 @@ QString unopenedDisplay(const CommandLine& commandLine, const QProcessEnvironmen
         return QStringLiteral("impossible d'ouvrir un affichage graphique");
     }
     return QStringLiteral("impossible d'ouvrir l'affichage graphique %1")
-        .arg(QStringLiteral("« ") + named.join(QStringLiteral(" », « ")) + QStringLiteral(" »"));
+        .arg(QStringLiteral("« ") + named.join(QStringLiteral(" », « ")) + QStringLiteral(" »"));
 }
 
 ToolkitStartGuard::ToolkitStartGuard(QString whenFatal, int status)

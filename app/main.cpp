@@ -38,7 +38,7 @@ int print(std::FILE* stream, const QString& text, int status) {
     const bool written = std::fputs(bytes.constData(), stream) >= 0 && std::fflush(stream) == 0;
     if (!written) {
         const int error = errno;
-        std::fputs(QStringLiteral("scribel : impossible d'écrire le texte demandé (%1)\n")
+        std::fputs(QStringLiteral("scribel : impossible d'écrire le texte demandé (%1)\n")
                        .arg(scribel::systemErrorText(error))
                        .toLocal8Bit()
                        .constData(),
@@ -49,7 +49,7 @@ int print(std::FILE* stream, const QString& text, int status) {
 }
 
 int noDisplay(const QString& reason) {
-    return print(stderr, QStringLiteral("scribel : %1\n").arg(reason), kNoDisplay);
+    return print(stderr, QStringLiteral("scribel : %1\n").arg(reason), kNoDisplay);
 }
 
 } // namespace
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
         return noDisplay(*missing);
     }
     auto guard = std::make_unique<scribel::ToolkitStartGuard>(
-        QStringLiteral("scribel : %1\n").arg(scribel::unopenedDisplay(commandLine, environment)),
+        QStringLiteral("scribel : %1\n").arg(scribel::unopenedDisplay(commandLine, environment)),
         kNoDisplay);
     QApplication app(argc, argv);
     guard.reset();

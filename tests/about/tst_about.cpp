@@ -112,7 +112,7 @@ private Q_SLOTS:
         f.click(u"SSCommand3");
         QVERIFY(f.doubles.openAction.opened.empty());
         QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
-        QVERIFY(f.doubles.messages.shown.front().text.contains(QStringLiteral("« Le_Zolk_.hlp »")));
+        QVERIFY(f.doubles.messages.shown.front().text.contains(QStringLiteral("« Le_Zolk_.hlp »")));
         QVERIFY(f.doubles.messages.shown.front().text.contains(QStringLiteral("introuvable")));
     }
 
@@ -160,7 +160,7 @@ private Q_SLOTS:
         if (told) {
             QTRY_COMPARE(doubles.messages.shown.size(), std::size_t(1));
             QCOMPARE(doubles.messages.shown.front().text,
-                     QStringLiteral("Impossible d'ouvrir « mailto:luc.ferrand@scribel.example » : "
+                     QStringLiteral("Impossible d'ouvrir « mailto:luc.ferrand@scribel.example » : "
                                     "aucun programme du bureau n'a pu s'en charger."));
         } else {
             QTRY_VERIFY(QFile::exists(asked));

@@ -44,12 +44,12 @@ private Q_SLOTS:
             << QString() << QStringLiteral("ne désigne pas un fichier de cet ordinateur");
         QTest::newRow("a malformed address")
             << QStringList{QStringLiteral("file:///tmp/fiche%zz.pxr")} << A::Refuse << QString()
-            << QStringLiteral("l'adresse « file:///tmp/fiche%zz.pxr » est mal formée");
+            << QStringLiteral("l'adresse « file:///tmp/fiche%zz.pxr » est mal formée");
         QTest::newRow("a file named like an option")
             << QStringList{QStringLiteral("--"), QStringLiteral("-v.pxr")} << A::Run
             << QStringLiteral("-v.pxr") << QString();
         QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << A::ShowHelp << QString()
-                                << QStringLiteral("Utilisation : scribel [OPTION] [FICHIER]\n");
+                                << QStringLiteral("Utilisation : scribel [OPTION] [FICHIER]\n");
         QTest::newRow("-h with a file")
             << QStringList{QStringLiteral("fiche.pxr"), QStringLiteral("-h")} << A::ShowHelp
             << QString() << QStringLiteral("  -v, --version   affiche la version et quitte\n");
@@ -59,20 +59,20 @@ private Q_SLOTS:
                             << QStringLiteral("La Scribel 2.0\n");
         QTest::newRow("unknown long option")
             << QStringList{QStringLiteral("--imprimer=oui")} << A::Refuse << QString()
-            << QStringLiteral("scribel : option inconnue « --imprimer »\n");
+            << QStringLiteral("scribel : option inconnue « --imprimer »\n");
         QTest::newRow("unknown short option")
             << QStringList{QStringLiteral("-x"), QStringLiteral("fiche.pxr")} << A::Refuse
-            << QString() << QStringLiteral("scribel : option inconnue « -x »\n");
+            << QString() << QStringLiteral("scribel : option inconnue « -x »\n");
         QTest::newRow("toolkit option without its value")
             << QStringList{QStringLiteral("fiche.pxr"), QStringLiteral("-style")} << A::Refuse
-            << QString() << QStringLiteral("l'option « -style » attend une valeur");
+            << QString() << QStringLiteral("l'option « -style » attend une valeur");
         QTest::newRow("--version=3")
             << QStringList{QStringLiteral("--version=3")} << A::Refuse << QString()
-            << QStringLiteral("l'option « --version » ne prend pas de valeur");
+            << QStringLiteral("l'option « --version » ne prend pas de valeur");
         QTest::newRow("a value that looks like an option")
             << QStringList{QStringLiteral("-title"), QStringLiteral("--version=3"),
                            QStringLiteral("-style")}
-            << A::Refuse << QString() << QStringLiteral("l'option « -style » attend une valeur");
+            << A::Refuse << QString() << QStringLiteral("l'option « -style » attend une valeur");
         QTest::newRow("two files")
             << QStringList{QStringLiteral("a.pxr"), QStringLiteral("b.zrv")} << A::Refuse
             << QString() << QStringLiteral("une seule Scribel à la fois, 2 fichiers");
@@ -100,19 +100,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("errorHolds");
         QTest::newRow("--version on a full disk")
             << QStringList{QStringLiteral("--version")} << QStringList{} << true << 1
-            << QStringLiteral("scribel : impossible d'écrire le texte demandé (disque plein)\n");
+            << QStringLiteral("scribel : impossible d'écrire le texte demandé (disque plein)\n");
         QTest::newRow("no display")
             << QStringList{QStringLiteral("fiche.pxr")} << QStringList{} << false << 3
-            << QStringLiteral("scribel : aucun affichage graphique : ni DISPLAY ni "
+            << QStringLiteral("scribel : aucun affichage graphique : ni DISPLAY ni "
                               "WAYLAND_DISPLAY n'est défini");
         QTest::newRow("an X display that cannot be opened")
             << QStringList{} << QStringList{QStringLiteral("DISPLAY=:9876")} << false << 3
-            << QStringLiteral("scribel : impossible d'ouvrir l'affichage graphique "
-                              "« DISPLAY=:9876 »\n");
+            << QStringLiteral("scribel : impossible d'ouvrir l'affichage graphique "
+                              "« DISPLAY=:9876 »\n");
         QTest::newRow("-display that cannot be opened")
             << QStringList{QStringLiteral("-display"), QStringLiteral(":9877")}
             << QStringList{QStringLiteral("QT_QPA_PLATFORM=xcb")} << false << 3
-            << QStringLiteral("« DISPLAY=:9877 »");
+            << QStringLiteral("« DISPLAY=:9877 »");
     }
 
     void theProgramEndsWithItsOwnStatus() {
