@@ -14,8 +14,12 @@ struct CommandLine {
         Refuse,      // print `text` on standard error, exit 2
     };
     Action action = Action::Run;
-    QString file;
+    QString file; // a local path, also when it was given as a file:// address
     QString text;
+    // The toolkit's -platform and -display values, when given: they decide which display
+    // the window needs.
+    QString platform;
+    QString display;
 };
 
 // `arguments` as the process received them, the program's name first.

@@ -29,7 +29,7 @@ void openGivenFiles(Principale& window, SheetFileActions& fileActions, MessageBo
         return;
     }
     if (paths.size() > 1) {
-        tell(QStringLiteral("La Scribel ouvre une fiche à la fois : déposez un seul fichier "
+        tell(QStringLiteral("La Scribel ouvre une fiche à la fois : déposez un seul fichier "
                             "(%1 fichiers ont été déposés).")
                  .arg(paths.size()));
         return;
@@ -41,7 +41,7 @@ void openGivenFiles(Principale& window, SheetFileActions& fileActions, MessageBo
     }
     const Magazine magazine = magazineOfFileName(path);
     if (magazine == Magazine::None) {
-        tell(QStringLiteral("Le fichier « %1 » n'a pas été chargé : son nom ne dit pas pour quel "
+        tell(QStringLiteral("Le fichier « %1 » n'a pas été chargé : son nom ne dit pas pour quel "
                             "magazine il a été rempli.\n"
                             "Choisissez d'abord le magazine, Pixelor ou Zorvane, puis chargez-le.")
                  .arg(QFileInfo(path).fileName()));

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QUrl>
+#include <QWidget>
 
 namespace scribel {
 
@@ -22,7 +23,7 @@ void LinkOpener::open(const Link& link) {
         const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath()};
         const std::optional<QString> path = findDocument(target, folders);
         if (!path) {
-            tell(QStringLiteral("Le document « %1 » est introuvable : il n'est ni dans le "
+            tell(QStringLiteral("Le document « %1 » est introuvable : il n'est ni dans le "
                                 "dossier courant (%2) ni dans celui du programme (%3).")
                      .arg(target, QDir::toNativeSeparators(folders[0]),
                           QDir::toNativeSeparators(folders[1])));
@@ -38,11 +39,12 @@ void LinkOpener::open(const Link& link) {
         url = QUrl(QStringLiteral("mailto:") + target);
         break;
     }
-    if (!m_services.openAction.open(url)) {
-        tell(QStringLiteral("Impossible d'ouvrir « %1 » : aucun programme "
+    const QString shown = link.kind == LinkKind::Document ? target : url.toString();
+    m_services.openAction.open(url, m_window.dialogParent(), [this, shown] {
+        tell(QStringLiteral("Impossible d'ouvrir « %1 » : aucun programme "
                             "du bureau n'a pu s'en charger.")
-                 .arg(link.kind == LinkKind::Document ? target : url.toString()));
-    }
+                 .arg(shown));
+    });
 }
 
 void LinkOpener::tell(const QString& text) {

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/controlfactory.h"
+#include "app/displaycheck.h"
 #include "app/principale.h"
 #include "platform/frenchtranslation.h"
 #include "platform/qtfiledialogs.h"
@@ -7,9 +8,12 @@
 #include "platform/qtopenaction.h"
 #include "platform/qtpageprinter.h"
 #include "platform/systemclock.h"
+#include "platform/systemerrortext.h"
 
 #include <QApplication>
+#include <cerrno>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -23,9 +27,29 @@ QStringList argumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
+// Exit statuses besides 0, also listed in the manual page.
+constexpr int kUnwritten = 1; // --help or --version could not be written
+constexpr int kRefused = 2;   // the command line is wrong
+constexpr int kNoDisplay = 3; // no window can open
+
 int print(std::FILE* stream, const QString& text, int status) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    const QByteArray bytes = text.toLocal8Bit();
+    errno = 0;
+    const bool written = std::fputs(bytes.constData(), stream) >= 0 && std::fflush(stream) == 0;
+    if (!written) {
+        const int error = errno;
+        std::fputs(QStringLiteral("scribel : impossible d'écrire le texte demandé (%1)\n")
+                       .arg(scribel::systemErrorText(error))
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
+        return status == 0 ? kUnwritten : status;
+    }
     return status;
+}
+
+int noDisplay(const QString& reason) {
+    return print(stderr, QStringLiteral("scribel : %1\n").arg(reason), kNoDisplay);
 }
 
 } // namespace
@@ -37,12 +61,20 @@ int main(int argc, char* argv[]) {
     case scribel::CommandLine::Action::ShowVersion:
         return print(stdout, commandLine.text, 0);
     case scribel::CommandLine::Action::Refuse:
-        return print(stderr, commandLine.text, 2);
+        return print(stderr, commandLine.text, kRefused);
     case scribel::CommandLine::Action::Run:
         break;
     }
 
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (const std::optional<QString> missing = scribel::missingDisplay(commandLine, environment)) {
+        return noDisplay(*missing);
+    }
+    auto guard = std::make_unique<scribel::ToolkitStartGuard>(
+        QStringLiteral("scribel : %1\n").arg(scribel::unopenedDisplay(commandLine, environment)),
+        kNoDisplay);
     QApplication app(argc, argv);
+    guard.reset();
     QApplication::setApplicationName(QStringLiteral("La Scribel"));
     QApplication::setDesktopFileName(QStringLiteral("scribel"));
     // The sheet's typeface from the start, so that no control lays out in another first.

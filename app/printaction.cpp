@@ -63,7 +63,7 @@ void PrintAction::follow(const PrintAdvice& advice, const PrintQueues& service, 
 void PrintAction::printOn(const QString& queue, const Page& page) {
     if (const auto failure = m_services.printer.printOn(queue, page)) {
         m_services.messages.show(m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
-                                 u"La fiche n'a pas été imprimée : %1."_s.arg(*failure));
+                                 u"La fiche n'a pas été imprimée : %1."_s.arg(*failure));
     }
 }
 
@@ -88,8 +88,8 @@ void PrintAction::refusePrice(const print::PriceNotANumber& refusal, const QLoca
     const QString example = locale.toString(99.5, 'f', 2);
     m_services.messages.show(
         m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
-        u"Le champ « Rétribution (port compris) » doit contenir un nombre de francs, par exemple "
-        u"100 ou %1 ; « %2 » n'en est pas un.\n\nLa fiche n'a pas été imprimée."_s.arg(
+        u"Le champ « Rétribution (port compris) » doit contenir un nombre de francs, par exemple "
+        u"100 ou %1 ; « %2 » n'en est pas un.\n\nLa fiche n'a pas été imprimée."_s.arg(
             example, refusal.text));
 }
 
@@ -105,7 +105,7 @@ void PrintAction::writePdf(const Page& page, const QString& path) {
     if (const auto failure = m_services.printer.printToPdf(page, path)) {
         m_services.messages.show(
             m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
-            u"Le fichier « %1 » n'a pas pu être enregistré : %2."_s.arg(path, *failure));
+            u"Le fichier « %1 » n'a pas pu être enregistré : %2."_s.arg(path, *failure));
     }
 }
 

@@ -53,7 +53,7 @@ QString problemText(FileProblem problem) {
     case FileProblem::NameTooLong:
         return QStringLiteral("son nom dépasse 255 octets");
     case FileProblem::PathTooLong:
-        return QStringLiteral("son chemin complet dépasse 4 096 octets");
+        return QStringLiteral("son chemin complet dépasse 4 096 octets");
     case FileProblem::InvalidName:
         return QStringLiteral("son nom contient des caractères non valides");
     }
@@ -94,13 +94,13 @@ QString overlongLineReason(const sheetfile::OverlongLine& line) {
 }
 
 QString loadRefusalText(const QString& path, const QString& reason) {
-    return QStringLiteral("Le fichier « %1 » n'a pas été chargé : %2.\n"
+    return QStringLiteral("Le fichier « %1 » n'a pas été chargé : %2.\n"
                           "La fiche affichée reste telle qu'elle était.")
         .arg(QFileInfo(path).fileName(), reason);
 }
 
 QString saveFailureText(const QString& path, const QString& reason) {
-    return QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.\n"
+    return QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.\n"
                           "Aucun fichier n'a été modifié.")
         .arg(QFileInfo(path).fileName(), reason);
 }

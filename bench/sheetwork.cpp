@@ -44,7 +44,7 @@ public:
 
 class NoOpenAction final : public OpenAction {
 public:
-    bool open(const QUrl&) override { return false; }
+    void open(const QUrl&, QObject*, std::function<void()>) override {}
 };
 
 // The machine has no printer: "Imprimer" offers the PDF file, which Qt really writes.

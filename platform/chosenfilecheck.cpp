@@ -52,7 +52,7 @@ std::optional<ChosenFileVerdict> folderVerdict(const QFileInfo& chosen) {
 }
 
 QString quoted(const QString& name) {
-    return QStringLiteral("« ") + name + QStringLiteral(" »");
+    return QStringLiteral("« ") + name + QStringLiteral(" »");
 }
 
 ChosenFileResponse question(const QString& text, DefaultAnswer defaultAnswer) {
@@ -96,32 +96,32 @@ ChosenFileResponse responseTo(ChosenFileVerdict verdict, const QFileInfo& chosen
         return {};
     case ChosenFileVerdict::AskReplace:
         return question(QStringLiteral("Le fichier %1 existe déjà.\n"
-                                       "Voulez-vous le remplacer ?")
+                                       "Voulez-vous le remplacer ?")
                             .arg(file),
                         DefaultAnswer::No);
     case ChosenFileVerdict::AskCreate:
         return question(QStringLiteral("Le fichier %1 n'existe pas.\n"
-                                       "Voulez-vous le créer ?")
+                                       "Voulez-vous le créer ?")
                             .arg(file),
                         DefaultAnswer::Yes);
     case ChosenFileVerdict::RefusePattern:
-        return refusal(QStringLiteral("Aucun fichier ne porte le nom %1 : « * » et « ? » y "
+        return refusal(QStringLiteral("Aucun fichier ne porte le nom %1 : « * » et « ? » y "
                                       "tiennent lieu de n'importe quels caractères.\n"
                                       "Choisissez un fichier dans la liste ou tapez un nom "
                                       "sans ces caractères.")
                            .arg(file));
     case ChosenFileVerdict::RefuseNameTooLong:
-        return refusal(QStringLiteral("Le nom %1 est trop long : un nom de fichier compte au "
+        return refusal(QStringLiteral("Le nom %1 est trop long : un nom de fichier compte au "
                                       "plus 255 octets.\nChoisissez un nom plus court.")
                            .arg(file));
     case ChosenFileVerdict::RefusePathTooLong:
-        return refusal(QStringLiteral("Le chemin du fichier %1 est trop long : un chemin "
-                                      "complet compte au plus 4 096 octets.\n"
+        return refusal(QStringLiteral("Le chemin du fichier %1 est trop long : un chemin "
+                                      "complet compte au plus 4 096 octets.\n"
                                       "Choisissez un dossier moins profond ou un nom plus "
                                       "court.")
                            .arg(file));
     case ChosenFileVerdict::RefuseInvalidName:
-        return refusal(QStringLiteral("Le nom %1 contient des caractères non valides : aucun "
+        return refusal(QStringLiteral("Le nom %1 contient des caractères non valides : aucun "
                                       "fichier ne peut être retrouvé sous ce nom.\n"
                                       "Choisissez un autre nom.")
                            .arg(file));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QObject;
 class QUrl;
 
 namespace scribel {
@@ -9,8 +12,10 @@ class OpenAction {
 public:
     virtual ~OpenAction() = default;
 
-    // False when the desktop reports that it could not open the target.
-    virtual bool open(const QUrl& target) = 0;
+    // Hands `target` to the desktop and returns without waiting for it. When the desktop
+    // reports, then or later, that it could not open the target, `failed` is called on this
+    // thread, unless `context` is gone by then.
+    virtual void open(const QUrl& target, QObject* context, std::function<void()> failed) = 0;
 };
 
 } // namespace scribel

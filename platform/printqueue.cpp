@@ -180,11 +180,11 @@ std::optional<QString> submitPdf(const QString& queue, const QByteArray& pdf,
     const int job =
         cups().cupsCreateJob(http.get(), name.constData(), jobTitle.constData(), 0, nullptr);
     if (job == 0) {
-        return u"l'imprimante « %1 » a refusé le document (%2)"_s.arg(queue, lastError());
+        return u"l'imprimante « %1 » a refusé le document (%2)"_s.arg(queue, lastError());
     }
     const auto refused = [&](const QString& reason) {
         cups().cupsCancelJob2(http.get(), name.constData(), job, 0);
-        return u"l'imprimante « %1 » n'a pas reçu le document (%2)"_s.arg(queue, reason);
+        return u"l'imprimante « %1 » n'a pas reçu le document (%2)"_s.arg(queue, reason);
     };
     if (cups().cupsStartDocument(http.get(), name.constData(), job, jobTitle.constData(),
                                  CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE) {

@@ -74,7 +74,7 @@ std::optional<QString> QtPagePrinter::printOn(const QString& queue, const Page& 
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     if (!writePdf(pdf, pageLayout(queue), page)) {
-        return u"le document pour l'imprimante « %1 » n'a pas pu être préparé"_s.arg(queue);
+        return u"le document pour l'imprimante « %1 » n'a pas pu être préparé"_s.arg(queue);
     }
     return submitPdf(queue, pdf.data(), documentName());
 }

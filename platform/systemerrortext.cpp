@@ -36,7 +36,7 @@ const SystemErrorText kSystemErrorTexts[] = {
     {EINTR, u"opération interrompue"},
     {EINVAL, u"opération impossible sur ce fichier"},
     {EEXIST, u"un fichier de ce nom existe déjà"},
-    {ENXIO, u"périphérique ou adresse absent"},
+    {ENXIO, u"périphérique ou adresse absents"},
     {ENODEV, u"aucun périphérique de ce type"},
     {EOVERFLOW, u"fichier trop gros pour être lu"},
     {EBADF, u"fichier mal ouvert"},

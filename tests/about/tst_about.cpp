@@ -1,5 +1,6 @@
 #include "about/banner.h"
 #include "about/information.h"
+#include "platform/qtopenaction.h"
 #include "platform/twipsgeometry.h"
 #include "support/windowfixture.h"
 
@@ -38,8 +39,14 @@ class AboutTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { m_startFolder = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(m_startFolder); }
+    void init() {
+        m_startFolder = QDir::currentPath();
+        m_path = qgetenv("PATH");
+    }
+    void cleanup() {
+        QDir::setCurrent(m_startFolder);
+        qputenv("PATH", m_path);
+    }
 
     void addressButtonsHandTheirAddressToTheOpenAction() {
         const WindowFixture f;
@@ -105,7 +112,7 @@ private Q_SLOTS:
         f.click(u"SSCommand3");
         QVERIFY(f.doubles.openAction.opened.empty());
         QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
-        QVERIFY(f.doubles.messages.shown.front().text.contains(QStringLiteral("« Le_Zolk_.hlp »")));
+        QVERIFY(f.doubles.messages.shown.front().text.contains(QStringLiteral("« Le_Zolk_.hlp »")));
         QVERIFY(f.doubles.messages.shown.front().text.contains(QStringLiteral("introuvable")));
     }
 
@@ -119,6 +126,54 @@ private Q_SLOTS:
             QStringLiteral("mailto:luc.ferrand@scribel.example")));
     }
 
+    // The real open action, with a stand-in xdg-open first on this process's PATH.
+    void theDesktopsOpenerIsHeardWithoutWaiting_data() {
+        QTest::addColumn<QByteArray>("opener"); // its script; none on the PATH when empty
+        QTest::addColumn<bool>("told");
+        QTest::newRow("no program for mail addresses") << QByteArray("exit 3") << true;
+        QTest::newRow("the program found failed") << QByteArray("exit 4") << true;
+        QTest::newRow("a program took it") << QByteArray("exit 0") << false;
+        QTest::newRow("no xdg-open") << QByteArray() << true;
+    }
+    void theDesktopsOpenerIsHeardWithoutWaiting() {
+        QFETCH(QByteArray, opener);
+        QFETCH(bool, told);
+        QTemporaryDir bin;
+        const QString asked = bin.filePath(QStringLiteral("asked"));
+        if (!opener.isEmpty()) {
+            QFile script(bin.filePath(QStringLiteral("xdg-open")));
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/asked\"\n" + opener +
+                         '\n');
+            script.close();
+            QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        }
+        qputenv("PATH", opener.isEmpty() ? bin.path().toLocal8Bit()
+                                         : bin.path().toLocal8Bit() + ':' + m_path);
+        TestServices doubles;
+        QtOpenAction openAction;
+        Principale window(
+            {doubles.fileDialogs, doubles.messages, doubles.printer, openAction, doubles.clock});
+        window.findChild<QPushButton*>(QStringLiteral("Pixelor"))->click();
+        window.findChild<QPushButton*>(QStringLiteral("EMail"))->click();
+        QVERIFY(doubles.messages.shown.empty()); // the window went on without waiting
+        if (told) {
+            QTRY_COMPARE(doubles.messages.shown.size(), std::size_t(1));
+            QCOMPARE(doubles.messages.shown.front().text,
+                     QStringLiteral("Impossible d'ouvrir « mailto:luc.ferrand@scribel.example » : "
+                                    "aucun programme du bureau n'a pu s'en charger."));
+        } else {
+            QTRY_VERIFY(QFile::exists(asked));
+            QTest::qWait(200); // time for its end to be heard
+            QVERIFY(doubles.messages.shown.empty());
+        }
+        if (!opener.isEmpty()) {
+            QFile target(asked);
+            QVERIFY(target.open(QIODevice::ReadOnly));
+            QCOMPARE(target.readAll(), QByteArray("mailto:luc.ferrand@scribel.example"));
+        }
+    }
+
     void bannerStepArithmetic() {
         QCOMPARE(nextBannerLeft(4200, 62100, 6495), 4140);
         QCOMPARE(nextBannerLeft(4140, 62100, 6495), 4080);
@@ -128,7 +183,8 @@ private Q_SLOTS:
     }
 
     void bannerRunsUntilAMagazineIsChosenAndResumesAfterReset() {
-        const WindowFixture f;
+        // Never shown: no event is handled, so no tick comes before the timer is stopped.
+        const WindowFixture f(Showing::Unshown);
         auto* timer = f.window->findChild<QTimer*>(QStringLiteral("Timer1"));
         QVERIFY(timer->isActive());
         timer->stop(); // step by hand
@@ -138,10 +194,10 @@ private Q_SLOTS:
             f.window->Timer1_Timer();
         }
         QCOMPARE(bannerLeft(f), 3900);
-        f.click(u"Zorvane");
+        f.get<QAbstractButton>(u"Zorvane")->click();
         QVERIFY(!timer->isActive());
         QVERIFY(f.get(u"SupportMessage")->isHidden());
-        f.click(u"RAZ");
+        f.get<QAbstractButton>(u"RAZ")->click();
         QVERIFY(timer->isActive());
         QVERIFY(!f.get(u"SupportMessage")->isHidden());
         QCOMPARE(bannerLeft(f), 3900);
@@ -164,6 +220,7 @@ private Q_SLOTS:
 
 private:
     QString m_startFolder;
+    QByteArray m_path;
 };
 
 QTEST_MAIN(AboutTest)

@@ -122,7 +122,7 @@ private Q_SLOTS:
         verifyNoMagazineState(f);
         QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
         const QString text = f.doubles.messages.shown.front().text;
-        QVERIFY2(text.contains(QStringLiteral("« %1 »").arg(name)), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("« %1 »").arg(name)), qPrintable(text));
         QVERIFY2(text.contains(textHolds), qPrintable(text));
         QCOMPARE(f.doubles.messages.shown.front().title, QStringLiteral("La Scribel 2.0"));
     }

@@ -58,7 +58,7 @@ private Q_SLOTS:
         QCOMPARE(f.text(Field::SaisieDescription), QStringLiteral("Reste\nlà"));
         QCOMPARE(f.doubles.messages.shown.size(), 1u);
         QCOMPARE(f.doubles.messages.shown.front().text,
-                 QStringLiteral("Le fichier « longue.pxr » n'a pas été chargé : %1.\n"
+                 QStringLiteral("Le fichier « longue.pxr » n'a pas été chargé : %1.\n"
                                 "La fiche affichée reste telle qu'elle était.")
                      .arg(reason));
     }

@@ -63,7 +63,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("refusal");
 
         const QString replace =
-            u"Le fichier « fiche.pxr » existe déjà.\nVoulez-vous le remplacer ?"_s;
+            u"Le fichier « fiche.pxr » existe déjà.\nVoulez-vous le remplacer ?"_s;
         QTest::newRow("replacing, Oui")
             << true << QStringList{u"fiche.pxr"_s} << u"fiche.pxr"_s << true << u"fiche.pxr"_s
             << replace << DefaultAnswer::No << QString();
@@ -72,14 +72,14 @@ private Q_SLOTS:
             << replace << DefaultAnswer::No << QString();
         QTest::newRow("creating") << true << QStringList() << u"nouvelle"_s << true
                                   << u"nouvelle.pxr"_s
-                                  << u"Le fichier « nouvelle.pxr » n'existe pas.\n"
-                                     u"Voulez-vous le créer ?"_s
+                                  << u"Le fichier « nouvelle.pxr » n'existe pas.\n"
+                                     u"Voulez-vous le créer ?"_s
                                   << DefaultAnswer::Yes << QString();
         // Qt's own parsing reads the quotes as marks around the name "best".
         QTest::newRow("saving a quoted name beside its decoy")
             << true << QStringList{u"best.pxr"_s} << u"Le \"best\".pxr"_s << true
             << u"Le \"best\".pxr"_s
-            << u"Le fichier « Le \"best\".pxr » n'existe pas.\nVoulez-vous le créer ?"_s
+            << u"Le fichier « Le \"best\".pxr » n'existe pas.\nVoulez-vous le créer ?"_s
             << DefaultAnswer::Yes << QString();
         QTest::newRow("opening a quoted name beside its decoy")
             << false << QStringList{u"best.pxr"_s, u"Le \"best\".pxr"_s} << u"Le \"best\".pxr"_s
@@ -89,7 +89,7 @@ private Q_SLOTS:
             << QString() << DefaultAnswer::No << QString();
         QTest::newRow("pattern") << false << QStringList{u"fiche.pxr"_s} << u"*.pxr"_s << true
                                  << QString() << QString() << DefaultAnswer::No
-                                 << u"Aucun fichier ne porte le nom « *.pxr » : « * » et « ? » y "
+                                 << u"Aucun fichier ne porte le nom « *.pxr » : « * » et « ? » y "
                                     u"tiennent lieu de n'importe quels caractères.\n"
                                     u"Choisissez un fichier dans la liste ou tapez un nom sans "
                                     u"ces caractères."_s;
@@ -97,7 +97,7 @@ private Q_SLOTS:
         QTest::newRow("name too long")
             << true << QStringList() << tooLong << true << QString() << QString()
             << DefaultAnswer::No
-            << u"Le nom « %1 » est trop long : un nom de fichier compte au plus 255 octets.\n"
+            << u"Le nom « %1 » est trop long : un nom de fichier compte au plus 255 octets.\n"
                u"Choisissez un nom plus court."_s.arg(tooLong);
     }
     void asksOrRefusesThroughTheMessageBoxes() {

@@ -99,8 +99,8 @@ private Q_SLOTS:
         QCOMPARE(doubles.messages.shown.size(), 1u);
         const ShownMessage& message = doubles.messages.shown.front();
         QCOMPARE(message.icon, MessageIcon::Warning);
-        QVERIFY(message.text.contains(u"« Rétribution (port compris) »"_s));
-        QVERIFY(message.text.contains(u"« abc »"_s));
+        QVERIFY(message.text.contains(u"« Rétribution (port compris) »"_s));
+        QVERIFY(message.text.contains(u"« abc »"_s));
         QVERIFY(doubles.printer.printed.empty());
         QVERIFY(doubles.printer.pdfs.empty());
         QVERIFY(doubles.messages.asked.empty());
@@ -156,30 +156,30 @@ private Q_SLOTS:
             QTest::newRow(situation)
                 << QString::fromUtf8(situation) << static_cast<int>(next) << queue << text;
         };
-        const QString pdf = u" : la fiche ne peut pas être imprimée.\n\nVoulez-vous "
-                            u"l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s;
+        const QString pdf = u" : la fiche ne peut pas être imprimée.\n\nVoulez-vous "
+                            u"l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s;
         row("ready", Next::Print, u"Bureau"_s, {});
         row("no answer", Next::OfferPdf, {},
             u"Le service d'impression (CUPS) ne répond pas"_s + pdf);
         row("no queue", Next::OfferPdf, {}, u"Aucune imprimante n'est installée"_s + pdf);
         row("refusing", Next::OfferPdf, {},
-            u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf);
+            u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf);
         row("paused", Next::AskToSend, u"Bureau"_s,
-            u"L'imprimante « Bureau » est en pause : la fiche attendra dans sa file d'attente "
+            u"L'imprimante « Bureau » est en pause : la fiche attendra dans sa file d'attente "
             u"jusqu'à ce que l'imprimante soit remise en marche.\n\n"
-            u"Voulez-vous l'envoyer quand même ?"_s);
+            u"Voulez-vous l'envoyer quand même ?"_s);
         row("no default", Next::AskToChoosePrinter, {},
             u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
-            u"(« Bureau », « Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
-            u"Non : la fiche sera enregistrée dans un fichier PDF."_s);
+            u"(« Bureau », « Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
+            u"Non : la fiche sera enregistrée dans un fichier PDF."_s);
         row("PRINTER missing", Next::OfferPdf, {},
-            u"La variable d'environnement PRINTER désigne l'imprimante « Salon », qui "
+            u"La variable d'environnement PRINTER désigne l'imprimante « Salon », qui "
             u"n'existe pas"_s +
                 pdf);
         row("LPDEST paused", Next::AskToSend, u"Atelier"_s,
-            u"L'imprimante « Atelier » est en pause : la fiche attendra dans sa file d'attente "
+            u"L'imprimante « Atelier » est en pause : la fiche attendra dans sa file d'attente "
             u"jusqu'à ce que l'imprimante soit remise en marche.\n\n"
-            u"Voulez-vous l'envoyer quand même ?"_s);
+            u"Voulez-vous l'envoyer quand même ?"_s);
         row("LPDEST, no default", Next::Print, u"Atelier"_s, {});
     }
     void adviceFollowsThePrintService() {
@@ -263,12 +263,12 @@ private Q_SLOTS:
     void printerFailureIsTold() {
         FakeSheetWindow window;
         TestServices doubles;
-        doubles.printer.failure = u"l'imprimante « Bureau » a signalé une erreur"_s;
+        doubles.printer.failure = u"l'imprimante « Bureau » a signalé une erreur"_s;
         PrintAction(window, doubles.services()).print();
 
         QCOMPARE(doubles.messages.shown.size(), 1u);
         QCOMPARE(doubles.messages.shown.front().text,
-                 u"La fiche n'a pas été imprimée : %1."_s.arg(*doubles.printer.failure));
+                 u"La fiche n'a pas été imprimée : %1."_s.arg(*doubles.printer.failure));
         QVERIFY(doubles.messages.asked.empty());
         QVERIFY(doubles.printer.pdfs.empty());
     }

@@ -22,8 +22,8 @@ namespace {
 constexpr int kJobTimeoutMs = 60000;
 
 QString pdfOffer(const QString& why) {
-    return why + u" : la fiche ne peut pas être imprimée.\n\nVoulez-vous l'enregistrer dans "
-                 u"un fichier PDF, pour l'imprimer ailleurs ?"_s;
+    return why + u" : la fiche ne peut pas être imprimée.\n\nVoulez-vous l'enregistrer dans "
+                 u"un fichier PDF, pour l'imprimer ailleurs ?"_s;
 }
 
 // The page a run of pdfinfo tells about: its page count and size in points.
@@ -117,20 +117,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("question");
         QTest::newRow("refusing")
             << u"refusing"_s
-            << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
+            << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
         QTest::newRow("paused")
             << u"paused"_s
-            << u"L'imprimante « Scribel » est en pause : la fiche attendra dans sa file "
+            << u"L'imprimante « Scribel » est en pause : la fiche attendra dans sa file "
                u"d'attente jusqu'à ce que l'imprimante soit remise en marche.\n\n"
-               u"Voulez-vous l'envoyer quand même ?"_s;
+               u"Voulez-vous l'envoyer quand même ?"_s;
         QTest::newRow("no default")
             << u"no default"_s
             << u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
-               u"(« Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
-               u"Non : la fiche sera enregistrée dans un fichier PDF."_s;
+               u"(« Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
+               u"Non : la fiche sera enregistrée dans un fichier PDF."_s;
         QTest::newRow("unknown PRINTER")
             << u"unknown PRINTER"_s
-            << pdfOffer(u"La variable d'environnement PRINTER désigne l'imprimante « Salon », "
+            << pdfOffer(u"La variable d'environnement PRINTER désigne l'imprimante « Salon », "
                         u"qui n'existe pas"_s);
         QTest::newRow("stopped") << u"stopped"_s
                                  << pdfOffer(u"Le service d'impression (CUPS) ne répond pas"_s);
@@ -175,7 +175,7 @@ private Q_SLOTS:
         const auto failure = m_printer.printOn(u"Scribel"_s, {{0, 0, PrintStyle::Body, u"x"_s}});
         QVERIFY2(leave(u"refusing"_s), qPrintable(m_service.error));
         QVERIFY(failure.has_value());
-        QCOMPARE(*failure, u"l'imprimante « Scribel » a refusé le document (elle n'accepte pas "
+        QCOMPARE(*failure, u"l'imprimante « Scribel » a refusé le document (elle n'accepte pas "
                            u"de documents en ce moment)"_s);
     }
 

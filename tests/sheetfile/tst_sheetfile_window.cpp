@@ -373,7 +373,7 @@ void TestSheetFileWindow::refusesAFileAndKeepsTheSheet_data() {
                                    << "son nom dépasse 255 octets";
     QTest::newRow("path too long")
         << QStringLiteral("d/").repeated(2100) + QStringLiteral("fiche.pxr") << QByteArray()
-        << "son chemin complet dépasse 4 096 octets";
+        << "son chemin complet dépasse 4 096 octets";
     QTest::newRow("name not in UTF-8") << QFile::decodeName("\xe9t\xe9.pxr") << QByteArray()
                                        << "son nom contient des caractères non valides";
     QTest::newRow("folder") << "dossier.pxr" << QByteArray() << "ce n'est pas un fichier";
@@ -416,7 +416,7 @@ void TestSheetFileWindow::refusesAFileAndKeepsTheSheet() {
     QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
     const test::ShownMessage& message = sheet.doubles.messages.shown.front();
     QCOMPARE(message.title, QStringLiteral("La Scribel 2.0"));
-    QCOMPARE(message.text, QStringLiteral("Le fichier « %1 » n'a pas été chargé : %2.\n"
+    QCOMPARE(message.text, QStringLiteral("Le fichier « %1 » n'a pas été chargé : %2.\n"
                                           "La fiche affichée reste telle qu'elle était.")
                                .arg(QFileInfo(name).fileName(), reason));
 }
@@ -614,10 +614,10 @@ void TestSheetFileWindow::tellsWhenSavingFailsAndKeepsTheOldFile() {
     const auto& shown = sheet.doubles.messages.shown;
     QCOMPARE(shown.size(), 2u);
     QCOMPARE(shown[0].icon, MessageIcon::Critical);
-    QVERIFY2(shown[0].text.startsWith(utf8("Le fichier « fiche.pxr » n'a pas été enregistré : "
+    QVERIFY2(shown[0].text.startsWith(utf8("Le fichier « fiche.pxr » n'a pas été enregistré : "
                                            "l'écriture n'a pas abouti")),
              qPrintable(shown[0].text));
-    QVERIFY2(shown[1].text.startsWith(utf8("Le fichier « nouvelle.pxr » n'a pas été enregistré : "
+    QVERIFY2(shown[1].text.startsWith(utf8("Le fichier « nouvelle.pxr » n'a pas été enregistré : "
                                            "il ne peut pas être écrit dans ce dossier")),
              qPrintable(shown[1].text));
     QVERIFY(shown[1].text.endsWith(utf8("Aucun fichier n'a été modifié.")));
@@ -638,7 +638,7 @@ void TestSheetFileWindow::tellsWhyAWriteFailedInFrench() {
     });
     QVERIFY(shown);
     QCOMPARE(QString::fromUtf8(*shown),
-             utf8("Le fichier « fiche.pxr » n'a pas été enregistré : l'écriture n'a pas abouti "
+             utf8("Le fichier « fiche.pxr » n'a pas été enregistré : l'écriture n'a pas abouti "
                   "(fichier trop gros pour ce disque ou pour les limites de la session).\n"
                   "Aucun fichier n'a été modifié."));
     QCOMPARE(bytesOf(old), QByteArray("ancienne"));
@@ -676,7 +676,7 @@ void TestSheetFileWindow::refusesAPipeSwappedInAfterTheDialog() {
     sheet.verify(utf8List({"SaisieNom=GARDÉ"}));
     QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
     QCOMPARE(sheet.doubles.messages.shown.front().text,
-             utf8("Le fichier « fiche.pxr » n'a pas été chargé : ce n'est pas un fichier.\n"
+             utf8("Le fichier « fiche.pxr » n'a pas été chargé : ce n'est pas un fichier.\n"
                   "La fiche affichée reste telle qu'elle était."));
 }
 

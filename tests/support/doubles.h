@@ -123,9 +123,11 @@ public:
     std::vector<QUrl> opened;
     bool succeeds = true;
 
-    bool open(const QUrl& target) override {
+    void open(const QUrl& target, QObject*, std::function<void()> failed) override {
         opened.push_back(target);
-        return succeeds;
+        if (!succeeds) {
+            failed();
+        }
     }
 };
 
