@@ -104,7 +104,11 @@ void SheetLineEdit::typeKey(QKeyEvent* event) {
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
-        pasteFrom(QClipboard::Clipboard);
+        // Ctrl+Shift+Insert pastes the selection where the desktop has one, as in Qt.
+        const bool selection = event->key() == Qt::Key_Insert &&
+                               event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
+                               QGuiApplication::clipboard()->supportsSelection();
+        pasteFrom(selection ? QClipboard::Selection : QClipboard::Clipboard);
         event->accept();
         return;
     }
