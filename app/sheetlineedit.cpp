@@ -60,6 +60,12 @@ SheetLineEdit::SheetLineEdit(int limit, QWidget* parent) : QLineEdit(parent), m_
     setValidator(new StorableInsertion(limit, this));
 }
 
+// An input method's composition can leave Qt's caret past the end of the text.
+int SheetLineEdit::insertionStart() const {
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    return std::clamp(start, 0, static_cast<int>(text().size()));
+}
+
 Admission SheetLineEdit::admit(QStringView inserted, int from, int length) const {
     const QString current = text();
     const QChar before = from > 0 ? current[from - 1] : QChar();
@@ -90,8 +96,8 @@ Admission SheetLineEdit::insertAsOneStep(QStringView inserted, int from, int len
 
 void SheetLineEdit::pasteFrom(QClipboard::Mode mode) {
     if (!isReadOnly()) {
-        insertAsOneStep(QGuiApplication::clipboard()->text(mode),
-                        hasSelectedText() ? selectionStart() : cursorPosition(), selectionLength());
+        insertAsOneStep(QGuiApplication::clipboard()->text(mode), insertionStart(),
+                        selectionLength());
     }
 }
 
@@ -116,7 +122,7 @@ void SheetLineEdit::typeKey(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const int from = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int from = insertionStart();
     const Admission admission = admit(event->text(), from, selectionLength());
     if (admission.text == event->text() && !m_keyHook) {
         QLineEdit::keyPressEvent(event);

@@ -35,6 +35,8 @@ protected:
 private:
     void typeKey(QKeyEvent* event);
     void commitFromInputMethod(QInputMethodEvent* event);
+    // Where an insertion goes: the selection's start, or the caret.
+    int insertionStart() const;
     // What the field takes in place of `length` characters from `from`.
     Admission admit(QStringView inserted, int from, int length) const;
     // Inserts in place of the selection, or at the caret, as an undo step of its own.
