@@ -29,22 +29,24 @@ void openGivenFiles(Principale& window, SheetFileActions& fileActions, MessageBo
         return;
     }
     if (paths.size() > 1) {
-        tell(QStringLiteral("La Scribel ouvre une fiche à la fois : déposez un seul fichier "
+        tell(QStringLiteral("La Scribel ouvre une fiche à la fois\u00A0: déposez un seul fichier "
                             "(%1 fichiers ont été déposés).")
                  .arg(paths.size()));
         return;
     }
     const QString& path = paths.first();
-    if (window.magazine() != Magazine::None) {
-        fileActions.loadFile(path);
-        return;
-    }
     const Magazine magazine = magazineOfFileName(path);
     if (magazine == Magazine::None) {
-        tell(QStringLiteral("Le fichier « %1 » n'a pas été chargé : son nom ne dit pas pour quel "
-                            "magazine il a été rempli.\n"
-                            "Choisissez d'abord le magazine, Pixelor ou Zorvane, puis chargez-le.")
+        // A picture or a text would clear the sheet and pass for an earlier-version sheet.
+        tell(QStringLiteral("Le fichier «\u00A0%1\u00A0» n'a pas été chargé\u00A0: seule une "
+                            "fiche dont le nom finit par .pxr (Pixelor) ou .zrv (Zorvane) "
+                            "s'ouvre ainsi.\nUne fiche de la version précédente se charge par "
+                            "le bouton «\u00A0Charger\u00A0».")
                  .arg(QFileInfo(path).fileName()));
+        return;
+    }
+    if (window.magazine() != Magazine::None) {
+        fileActions.loadFile(path);
         return;
     }
     fileActions.loadFile(path, [&window, magazine] {

@@ -16,9 +16,10 @@ class SheetFileActions;
 Magazine magazineOfFileName(const QString& path);
 
 // Opens the files the author hands the program from outside its dialogs (the command line,
-// a drop): one file only, loaded exactly as Charger loads the file its dialog returns.
-// With no magazine chosen yet, the extension first presses the magazine's button, once
-// the file has proved loadable; a name it cannot tell is refused with a message.
+// a drop): one sheet file only, named .pxr or .zrv, loaded exactly as Charger loads the
+// file its dialog returns. With no magazine chosen yet, the extension first presses the
+// magazine's button, once the file has proved loadable. Any other file is refused with a
+// message, and the sheet stays as it was.
 void openGivenFiles(Principale& window, SheetFileActions& fileActions, MessageBoxes& messages,
                     const QStringList& paths);
 

@@ -3,7 +3,11 @@
 #include "keyrules.h"
 #include "typingfilter.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QValidator>
 #include <algorithm>
 
@@ -11,12 +15,13 @@ namespace scribel {
 
 namespace {
 
-// Applies the typing filter to whatever the author's edit inserted. The validator
-// sees the edited text and the caret after the insertion; the text before the edit is
-// remembered from the field's last change, so the inserted part is known exactly.
-class TypingValidator final : public QValidator {
+// The last guard: an edit that would put into the field a character the code page lacks,
+// or grow it past its limit, is undone whole. The field's own ways in filter what they
+// insert beforehand; this catches whatever reaches Qt by another way. The text before the
+// edit is remembered from the field's last change, so the inserted part is known exactly.
+class StorableInsertion final : public QValidator {
 public:
-    TypingValidator(int limit, QLineEdit* edit) : QValidator(edit), m_limit(limit) {
+    StorableInsertion(int limit, QLineEdit* edit) : QValidator(edit), m_limit(limit) {
         connect(edit, &QLineEdit::textChanged, this,
                 [this](const QString& text) { m_previous = text; });
     }
@@ -24,6 +29,9 @@ public:
     State validate(QString& input, int& pos) const override {
         if (input == m_previous) {
             return Acceptable;
+        }
+        if (input.size() > std::max<qsizetype>(m_limit, m_previous.size())) {
+            return Invalid;
         }
         // What follows the caret was there before; what precedes the insertion too.
         qsizetype suffix = input.size() - pos;
@@ -38,18 +46,7 @@ public:
             ++prefix;
         }
         const QStringView inserted = QStringView(input).mid(prefix, input.size() - suffix - prefix);
-        const QString admitted =
-            admitInsertion(inserted, prefix + suffix, m_previous.size(), m_limit, false);
-        if (admitted == inserted) {
-            return Acceptable;
-        }
-        QString kept = input.left(prefix) + admitted + input.right(suffix);
-        if (kept == m_previous) {
-            return Invalid;
-        }
-        input = kept;
-        pos = static_cast<int>(prefix + admitted.size());
-        return Acceptable;
+        return isStorable(inserted, false) ? Acceptable : Invalid;
     }
 
 private:
@@ -60,7 +57,48 @@ private:
 } // namespace
 
 SheetLineEdit::SheetLineEdit(int limit, QWidget* parent) : QLineEdit(parent), m_limit(limit) {
-    setValidator(new TypingValidator(limit, this));
+    setValidator(new StorableInsertion(limit, this));
+}
+
+// An input method's composition can leave Qt's caret past the end of the text.
+int SheetLineEdit::insertionStart() const {
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    return std::clamp(start, 0, static_cast<int>(text().size()));
+}
+
+Admission SheetLineEdit::admit(QStringView inserted, int from, int length) const {
+    const QString current = text();
+    const QChar before = from > 0 ? current[from - 1] : QChar();
+    return admitInsertion(inserted, before, current.size() - length, current.size(), m_limit,
+                          false);
+}
+
+Admission SheetLineEdit::insertAsOneStep(QStringView inserted, int from, int length) {
+    Admission admission = admit(inserted, from, length);
+    if (admission.text.isEmpty()) {
+        return admission;
+    }
+    if (admission.replacesPrevious) {
+        --from;
+        ++length;
+    }
+    // Qt closes its current undo step whenever the caret moves, before and after.
+    if (!text().isEmpty()) {
+        setCursorPosition(from == 0 ? 1 : 0);
+    }
+    setSelection(from, length);
+    insert(admission.text);
+    const int end = cursorPosition();
+    setCursorPosition(end - 1);
+    setCursorPosition(end);
+    return admission;
+}
+
+void SheetLineEdit::pasteFrom(QClipboard::Mode mode) {
+    if (!isReadOnly()) {
+        insertAsOneStep(QGuiApplication::clipboard()->text(mode), insertionStart(),
+                        selectionLength());
+    }
 }
 
 void SheetLineEdit::typeKey(QKeyEvent* event) {
@@ -71,18 +109,35 @@ void SheetLineEdit::typeKey(QKeyEvent* event) {
         event->accept(); // a single-line field does not insert it
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        // Ctrl+Shift+Insert pastes the selection where the desktop has one, as in Qt.
+        const bool selection = event->key() == Qt::Key_Insert &&
+                               event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
+                               QGuiApplication::clipboard()->supportsSelection();
+        pasteFrom(selection ? QClipboard::Selection : QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
     if (!insertsText(event->text(), event->modifiers(), false)) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const QString storable = storableCharacters(event->text(), false);
-    if (storable == event->text() && !m_keyHook) {
+    const int from = insertionStart();
+    const Admission admission = admit(event->text(), from, selectionLength());
+    if (admission.text == event->text() && !m_keyHook) {
         QLineEdit::keyPressEvent(event);
         return;
     }
+    event->accept();
+    if (admission.text.isEmpty()) {
+        return;
+    }
+    if (admission.replacesPrevious) {
+        setSelection(from - 1, selectionLength() + 1);
+    }
     // One character at a time, so that the key hook sees the text each one is typed
     // after, as it would for keys typed one by one.
-    for (QChar code : storable) {
+    for (QChar code : admission.text) {
         if (m_keyHook) {
             m_keyHook(code);
         }
@@ -90,43 +145,51 @@ void SheetLineEdit::typeKey(QKeyEvent* event) {
                       event->isAutoRepeat(), event->count());
         QLineEdit::keyPressEvent(&one);
     }
-    event->accept();
 }
 
 void SheetLineEdit::commitFromInputMethod(QInputMethodEvent* event) {
-    const int selected = static_cast<int>(selectedText().size());
-    const Replacement replaced =
-        keptWithinText({event->replacementStart(), event->replacementLength()},
-                       hasSelectedText() ? selectionStart() : cursorPosition(),
-                       static_cast<int>(text().size()) - selected);
-    if (!m_keyHook || event->commitString().isEmpty()) {
-        // The typing filter sees what the commit inserts.
-        QInputMethodEvent kept(event->preeditString(), event->attributes());
-        kept.setCommitString(event->commitString(), replaced.start, replaced.length);
-        QLineEdit::inputMethodEvent(&kept);
+    // Qt removes the selection first; the replacement is counted from there.
+    const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
+    const QString kept = QString(text()).remove(caret, selectionLength());
+    Replacement replaced = keptWithinText({event->replacementStart(), event->replacementLength()},
+                                          caret, static_cast<int>(kept.size()));
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    if (event->commitString().isEmpty()) {
+        composing.setCommitString(QString(), replaced.start, replaced.length);
+        QLineEdit::inputMethodEvent(&composing);
+        return;
+    }
+    const int from = caret + replaced.start;
+    const Admission admission =
+        admitInsertion(event->commitString(), from > 0 ? kept[from - 1] : QChar(),
+                       kept.size() - replaced.length, text().size(), m_limit, false);
+    if (admission.text.isEmpty()) {
+        QLineEdit::inputMethodEvent(&composing); // refused: what it would replace stays
+        return;
+    }
+    if (admission.replacesPrevious) {
+        --replaced.start;
+        ++replaced.length;
+    }
+    if (!m_keyHook) {
+        composing.setCommitString(admission.text, replaced.start, replaced.length);
+        QLineEdit::inputMethodEvent(&composing);
         return;
     }
     // The committed text goes in as typed keys do, one character at a time through the
     // key hook; the first replaces what the input method asked to replace. The new
     // composition follows.
-    const QString storable = storableCharacters(event->commitString(), false);
-    qsizetype i = 0;
-    do {
+    for (qsizetype i = 0; i < admission.text.size(); ++i) {
+        QChar code = admission.text[i];
+        m_keyHook(code);
         QInputMethodEvent one;
-        QString code;
-        if (i < storable.size()) {
-            QChar ch = storable[i];
-            m_keyHook(ch);
-            code = QString(ch);
-        }
         if (i == 0) {
-            one.setCommitString(code, replaced.start, replaced.length);
+            one.setCommitString(QString(code), replaced.start, replaced.length);
         } else {
-            one.setCommitString(code);
+            one.setCommitString(QString(code));
         }
         QLineEdit::inputMethodEvent(&one);
-    } while (++i < storable.size());
-    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    }
     QLineEdit::inputMethodEvent(&composing);
 }
 
@@ -143,14 +206,64 @@ void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 void SheetLineEdit::dropEvent(QDropEvent* event) {
-    const QString before = text();
-    QLineEdit::dropEvent(event);
-    keepWithinLimit(before);
+    const QString dropped = event->mimeData()->text();
+    if (dropped.isNull() || isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    const int at = cursorPositionAt(event->position().toPoint());
+    const Admission admission = insertAsOneStep(dropped, at, 0);
+    QDragLeaveEvent ended; // hides the drop caret, as Qt's own drop does
+    QLineEdit::dragLeaveEvent(&ended);
+    if (admission.text.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    // A move the field cannot take whole becomes a copy: the dragged text stays where
+    // it was.
+    event->setDropAction(admission.whole ? event->proposedAction() : Qt::CopyAction);
+    event->accept();
+    if (event->source() == this) {
+        setSelection(cursorPosition() - static_cast<int>(admission.text.size()),
+                     static_cast<int>(admission.text.size()));
+    }
 }
 
-// Qt undoes an edit the typing filter refuses, but when an input method's composition
-// has left Qt's caret past the end of the text, the spaces Qt padded the text with to
-// reach it stay behind. The field then returns to its text before the edit.
+// A middle click pastes the selection where the desktop has one, through the rule.
+void SheetLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
+        !isReadOnly()) {
+        deselect();
+        pasteFrom(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+// The standard menu, its Paste going through the rule, without the submenu of invisible
+// Unicode control characters (offered with right-to-left keyboards): the code page holds
+// none of them.
+void SheetLineEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+    const QList<QAction*> actions = menu->actions();
+    for (QAction* action : actions) {
+        if (action->menu() != nullptr) {
+            menu->removeAction(action);
+        } else if (action->text().section(u'\t', 0, 0) == paste) {
+            disconnect(action, &QAction::triggered, this, nullptr);
+            connect(action, &QAction::triggered, this,
+                    [this] { pasteFrom(QClipboard::Clipboard); });
+        }
+    }
+    menu->popup(event->globalPos());
+}
+
+// Qt undoes an edit the last guard refuses, but when an input method's composition has
+// left Qt's caret past the end of the text, the spaces Qt padded the text with to reach
+// it stay behind. The field then returns to its text before the edit.
 void SheetLineEdit::keepWithinLimit(const QString& before) {
     if (text().size() > std::max<qsizetype>(m_limit, before.size())) {
         setText(before);

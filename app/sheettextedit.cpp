@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <utility>
 
 namespace scribel {
 
@@ -55,34 +56,46 @@ void SheetTextEdit::fitWrapModeToText() {
     }
 }
 
-QString SheetTextEdit::admit(QStringView inserted) const {
+Admission SheetTextEdit::admit(QStringView inserted, const QTextCursor& cursor) const {
     const qsizetype length = document()->characterCount() - 1;
-    const QTextCursor cursor = textCursor();
-    const qsizetype selected = cursor.selectionEnd() - cursor.selectionStart();
-    return admitInsertion(inserted, length - selected, length, m_limit, true);
+    const int from = cursor.selectionStart();
+    const QChar before = from > 0 ? document()->characterAt(from - 1) : QChar();
+    return admitInsertion(inserted, before, length - (cursor.selectionEnd() - from), length,
+                          m_limit, true);
 }
 
 void SheetTextEdit::keyPressEvent(QKeyEvent* event) {
     // Whatever text Qt would insert goes through the rule first, Enter's included.
     if (insertsText(event->text(), event->modifiers(), true)) {
-        const QString admitted = admit(event->text());
-        if (admitted.isEmpty()) {
+        QTextCursor cursor = textCursor();
+        const Admission admission = admit(event->text(), cursor);
+        if (admission.text.isEmpty()) {
             event->accept(); // refused: the field is full or nothing typed has a code
             return;
         }
-        if (admitted == event->text()) {
-            QPlainTextEdit::keyPressEvent(event);
-            return;
+        if (admission.replacesPrevious) {
+            const int end = cursor.selectionEnd();
+            cursor.setPosition(cursor.selectionStart() - 1);
+            cursor.setPosition(end, QTextCursor::KeepAnchor);
+            setTextCursor(cursor);
         }
-        QKeyEvent changed(event->type(), event->key(), event->modifiers(), admitted,
-                          event->isAutoRepeat(), event->count());
-        QPlainTextEdit::keyPressEvent(&changed);
-        event->setAccepted(changed.isAccepted());
+        const bool ownStep = std::exchange(m_typingStartsAStep, false);
+        QTextCursor step = textCursor();
+        if (ownStep) {
+            step.beginEditBlock();
+        }
+        QKeyEvent typed(event->type(), event->key(), event->modifiers(), admission.text,
+                        event->isAutoRepeat(), event->count());
+        QPlainTextEdit::keyPressEvent(&typed);
+        if (ownStep) {
+            step.endEditBlock();
+        }
+        event->setAccepted(typed.isAccepted());
         return;
     }
     const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
                        (event->modifiers() & Qt::ControlModifier) == 0;
-    if (enter && admit(u"\n").isEmpty()) {
+    if (enter && admit(u"\n", textCursor()).text.isEmpty()) {
         event->accept(); // the field is full
         return;
     }
@@ -94,13 +107,32 @@ void SheetTextEdit::inputMethodEvent(QInputMethodEvent* event) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
+    // Qt removes the selection first; the replacement is counted from there.
     const QTextCursor cursor = textCursor();
+    const int caret = cursor.selectionStart();
+    const int selected = cursor.selectionEnd() - caret;
     const int length = document()->characterCount() - 1;
-    const Replacement replaced = keptWithinText(
-        {event->replacementStart(), event->replacementLength()}, cursor.selectionStart(),
-        length - (cursor.selectionEnd() - cursor.selectionStart()));
+    Replacement replaced = keptWithinText({event->replacementStart(), event->replacementLength()},
+                                          caret, length - selected);
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(admit(event->commitString()), replaced.start, replaced.length);
+    if (!event->commitString().isEmpty()) {
+        const int from = caret + replaced.start;
+        const int beforeAt = from - 1 < caret ? from - 1 : from - 1 + selected;
+        const Admission admission = admitInsertion(
+            event->commitString(), from > 0 ? document()->characterAt(beforeAt) : QChar(),
+            length - selected - replaced.length, length, m_limit, true);
+        if (admission.text.isEmpty()) {
+            QPlainTextEdit::inputMethodEvent(&filtered); // refused: what it would replace stays
+            return;
+        }
+        if (admission.replacesPrevious) {
+            --replaced.start;
+            ++replaced.length;
+        }
+        filtered.setCommitString(admission.text, replaced.start, replaced.length);
+    } else {
+        filtered.setCommitString(QString(), replaced.start, replaced.length);
+    }
     QPlainTextEdit::inputMethodEvent(&filtered);
 }
 
@@ -108,10 +140,39 @@ void SheetTextEdit::insertFromMimeData(const QMimeData* source) {
     if (source == nullptr || !source->hasText()) {
         return;
     }
-    const QString admitted = admit(source->text());
-    if (!admitted.isEmpty()) {
-        textCursor().insertText(admitted);
-        ensureCursorVisible();
+    QTextCursor cursor = textCursor();
+    m_lastInsertion = admit(source->text(), cursor);
+    if (m_lastInsertion.text.isEmpty()) {
+        return;
+    }
+    if (m_lastInsertion.replacesPrevious) {
+        const int end = cursor.selectionEnd();
+        cursor.setPosition(cursor.selectionStart() - 1);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+    }
+    // Qt's own insertion, so that the paste or drop is one undo step as in any field.
+    QMimeData admitted;
+    admitted.setText(m_lastInsertion.text);
+    QPlainTextEdit::insertFromMimeData(&admitted);
+    m_typingStartsAStep = true;
+}
+
+void SheetTextEdit::dropEvent(QDropEvent* event) {
+    if (event->source() != this && event->mimeData()->hasText() &&
+        admit(event->mimeData()->text(), cursorForPosition(event->position().toPoint()))
+            .text.isEmpty()) {
+        // Nothing of it goes in: no drop, and the dragged text stays where it was.
+        QDragLeaveEvent ended;
+        QPlainTextEdit::dragLeaveEvent(&ended);
+        event->ignore();
+        return;
+    }
+    m_lastInsertion = {};
+    QPlainTextEdit::dropEvent(event);
+    if (event->isAccepted() && !m_lastInsertion.whole) {
+        // A move the field cannot take whole becomes a copy.
+        event->setDropAction(Qt::CopyAction);
     }
 }
 

@@ -25,38 +25,75 @@ qsizetype characterLength(QStringView text) {
     return text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate() ? 2 : 1;
 }
 
-} // namespace
-
-QString storableCharacters(QStringView inserted, bool multiLine) {
-    const QString candidate = multiLine ? normaliseLineBreaks(inserted) : inserted.toString();
-    const QString composed = candidate.normalized(QString::NormalizationForm_C);
-    QString storable;
-    storable.reserve(composed.size());
-    for (qsizetype i = 0; i < composed.size();) {
-        const QStringView character = QStringView(composed).mid(i);
-        const qsizetype length = characterLength(character);
-        i += length;
-        if (length == 1 && isAdmitted(character.front(), multiLine)) {
-            storable.append(character.front());
-            continue;
-        }
-        const QString compatible =
-            character.left(length).toString().normalized(QString::NormalizationForm_KC);
-        if (std::all_of(compatible.begin(), compatible.end(),
-                        [multiLine](QChar ch) { return isAdmitted(ch, multiLine); })) {
-            storable.append(compatible);
-        }
+// The form in which the code page holds one character: itself, its compatibility form,
+// or nothing.
+QString storableForm(QStringView character, bool multiLine) {
+    if (character.size() == 1 && isAdmitted(character.front(), multiLine)) {
+        return character.toString();
     }
-    return storable;
+    QString compatible = character.toString().normalized(QString::NormalizationForm_KC);
+    return isStorable(compatible, multiLine) ? compatible : QString();
 }
 
-QString admitInsertion(QStringView inserted, qsizetype keptLength, qsizetype previousLength,
-                       int limit, bool multiLine) {
-    QString admitted = storableCharacters(inserted, multiLine);
+QString withLineBreaksOf(QStringView inserted, bool multiLine) {
+    QString text = normaliseLineBreaks(inserted);
+    if (!multiLine) {
+        // One line: words on either side of a break stay apart.
+        QString joined;
+        joined.reserve(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] != u'\n') {
+                joined.append(text[i]);
+            } else if (i == 0 || text[i - 1] != u'\n') {
+                joined.append(u' ');
+            }
+        }
+        text = std::move(joined);
+    }
+    return text;
+}
+
+} // namespace
+
+bool isStorable(QStringView text, bool multiLine) {
+    return std::all_of(text.begin(), text.end(),
+                       [multiLine](QChar ch) { return isAdmitted(ch, multiLine); });
+}
+
+Admission admitInsertion(QStringView inserted, QChar before, qsizetype keptLength,
+                         qsizetype previousLength, int limit, bool multiLine) {
+    const QString composed =
+        withLineBreaksOf(inserted, multiLine).normalized(QString::NormalizationForm_C);
     const qsizetype capacity = std::max<qsizetype>(limit, previousLength);
-    const qsizetype room = std::max<qsizetype>(0, capacity - keptLength);
-    admitted.truncate(room);
-    return admitted;
+    qsizetype room = std::max<qsizetype>(0, capacity - keptLength);
+    Admission admission;
+    admission.text.reserve(std::min(composed.size(), room) + 1);
+    qsizetype i = 0;
+    if (!before.isNull() && !composed.isEmpty() && composed.front().isMark()) {
+        const QString joined =
+            (QString(before) + composed.front()).normalized(QString::NormalizationForm_C);
+        if (joined.size() == 1 && isAdmitted(joined.front(), multiLine)) {
+            admission.text = joined;
+            admission.replacesPrevious = true;
+            i = 1;
+        }
+    }
+    while (i < composed.size()) {
+        const qsizetype length = characterLength(QStringView(composed).mid(i));
+        const QString form = storableForm(QStringView(composed).mid(i, length), multiLine);
+        i += length;
+        if (form.isEmpty()) {
+            admission.whole = false;
+            continue;
+        }
+        if (form.size() > room) {
+            admission.whole = false;
+            break;
+        }
+        room -= form.size();
+        admission.text.append(form);
+    }
+    return admission;
 }
 
 bool insertsText(QStringView keyText, Qt::KeyboardModifiers modifiers, bool multiLine) {

@@ -6,22 +6,34 @@
 
 namespace scribel {
 
-// The characters of an inserted text that a field can hold, in the form the code page
-// holds them. The text is composed first (a decomposed "é" becomes one character); a
-// character the code page still lacks takes its compatibility form when the code page
-// holds all of that form (the ligature "ﬁ" becomes "fi", a narrow no-break space a
-// space, a full-width letter the plain one); anything else is refused: invisible
-// format characters, emoji, letters of other scripts. Control characters are refused
-// too, but for a line break in a multi-line field (which counts as one character).
-QString storableCharacters(QStringView inserted, bool multiLine);
+// What a field takes of a typed, pasted, dropped or composed text: the characters the
+// code page can hold, in the form it holds them. The text is composed first (a decomposed
+// "é" becomes one character); a character the code page still lacks takes its
+// compatibility form when the code page holds all of that form (the ligature "ﬁ" becomes
+// "fi", a narrow no-break space a space, a full-width letter the plain one); anything else
+// is refused: invisible format characters, emoji, letters of other scripts, control
+// characters. A multi-line field takes each line break as one character; a single-line
+// field takes each run of line breaks as one space. A combining mark at the start
+// composes with the character before the insertion when the code page holds the result.
+// Characters go in whole, in order, while the field has room: one whose form does not fit
+// whole ends the insertion.
+struct Admission {
+    QString text;
+    // The first character of `text` takes the place of the one before the insertion.
+    bool replacesPrevious = false;
+    // Every inserted character went in, in one form or another.
+    bool whole = true;
+};
 
-// The part of a typed, pasted or dropped text that a field takes: its storable
-// characters, cut so that the field does not grow past its limit; a field that
-// already holds more than its limit (text set by the program) may shrink but not grow.
+//   before: the character before the insertion, null at the start of the text;
 //   keptLength: what stays of the field around the insertion;
-//   previousLength: the field's length before the edit.
-QString admitInsertion(QStringView inserted, qsizetype keptLength, qsizetype previousLength,
-                       int limit, bool multiLine);
+//   previousLength: the field's length before the edit. A field that already holds more
+//   than its limit (text set by the program) may shrink but not grow.
+Admission admitInsertion(QStringView inserted, QChar before, qsizetype keptLength,
+                         qsizetype previousLength, int limit, bool multiLine);
+
+// Whether a field may hold this text at all: every character storable as it is.
+bool isStorable(QStringView text, bool multiLine);
 
 // Whether a key with this text and these modifiers inserts its text into a field, as
 // Qt's own fields decide: not editing keys and control codes, nor Ctrl shortcuts; but

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace scribel;
@@ -43,6 +44,13 @@ bool dragAndDrop(QWidget* target, const QList<QUrl>& urls) {
     QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
     return drop.isAccepted();
+}
+
+// The message names the file between French quotation marks.
+bool namesFile(const QString& text, const QString& name) {
+    const QRegularExpression quoted(
+        QStringLiteral("«[ \u00A0]%1[ \u00A0]»").arg(QRegularExpression::escape(name)));
+    return text.contains(quoted);
 }
 
 void verifyNoMagazineState(const WindowFixture& f) {
@@ -99,9 +107,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("textHolds");
-        QTest::newRow("no magazine in its name")
-            << QStringLiteral("fiche.txt") << true
-            << QStringLiteral("Choisissez d'abord le magazine");
+        QTest::newRow("not a sheet's name")
+            << QStringLiteral("fiche.txt") << true << QStringLiteral(".pxr (Pixelor) ou .zrv");
         QTest::newRow("missing") << QStringLiteral("absente.pxr") << false
                                  << QStringLiteral("il n'existe pas");
         QTest::newRow("a folder") << QStringLiteral("dossier.zrv") << false
@@ -122,7 +129,7 @@ private Q_SLOTS:
         verifyNoMagazineState(f);
         QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
         const QString text = f.doubles.messages.shown.front().text;
-        QVERIFY2(text.contains(QStringLiteral("« %1 »").arg(name)), qPrintable(text));
+        QVERIFY2(namesFile(text, name), qPrintable(text));
         QVERIFY2(text.contains(textHolds), qPrintable(text));
         QCOMPARE(f.doubles.messages.shown.front().title, QStringLiteral("La Scribel 2.0"));
     }
@@ -148,6 +155,40 @@ private Q_SLOTS:
         QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Pixelor"));
         QVERIFY(f.isShown(u"TitrePixelor"));
         QVERIFY(f.doubles.messages.shown.empty());
+    }
+
+    // Only a sheet file is loaded from a drop: anything else would clear the sheet and be
+    // taken for an earlier-version sheet.
+    void droppedOtherFileLeavesTheSheetAsItWas_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("a picture on the window")
+            << QStringLiteral("Principale") << QStringLiteral("photo.png")
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01", 20);
+        QFile sheet(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/zorvane.zrv"));
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        QTest::newRow("a sheet's lines in a text file, on a field")
+            << QStringLiteral("SaisieNom") << QStringLiteral("notes.txt") << sheet.readAll();
+    }
+
+    void droppedOtherFileLeavesTheSheetAsItWas() {
+        QFETCH(QString, target);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFile file(m_folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.type(Field::SaisieNom, QStringLiteral("dupont"));
+        QWidget* on = target == f.window->objectName() ? f.window.get() : f.get(target);
+        QVERIFY(dragAndDrop(on, localUrls({file.fileName()})));
+        QTRY_COMPARE(f.doubles.messages.shown.size(), std::size_t(1));
+        const QString text = f.doubles.messages.shown.front().text;
+        QVERIFY2(namesFile(text, name), qPrintable(text));
+        QCOMPARE(f.text(Field::SaisieNom), QStringLiteral("DUPONT"));
+        QCOMPARE(f.window->magazine(), Magazine::Pixelor);
     }
 
     void droppingTwoFilesOpensNeither() {

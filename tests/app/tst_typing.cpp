@@ -4,7 +4,9 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
+#include <cstring>
 
 using namespace scribel;
 using namespace scribel::test;
@@ -46,19 +48,42 @@ void pasteInto(QWidget* widget, const QString& text) {
     QTest::keySequence(widget, QKeySequence::Paste);
 }
 
-// A drop as the window sees one: the drag enters the field, moves, and is dropped.
-void dropInto(QWidget* widget, const QString& text) {
+// A drop as the window sees one: the drag enters the field, moves, and is dropped; with
+// Shift, the drag offers to move the text. Returns what the drop tells the drag source.
+Qt::DropAction dropInto(QWidget* widget, const QString& text,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     auto* area = qobject_cast<QAbstractScrollArea*>(widget);
     QWidget* target = area != nullptr ? area->viewport() : widget;
     const QPoint centre = target->rect().center();
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
     QMimeData data;
     data.setText(text);
-    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(centre, actions, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(centre, actions, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(target, &move);
-    QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(centre), actions, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(target, &drop);
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+
+// Paste, chosen in the field's own context menu.
+void pasteFromMenu(QWidget* widget, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+    QWidget* target = area != nullptr ? area->viewport() : widget;
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, target->rect().center(),
+                              target->mapToGlobal(target->rect().center()));
+    QApplication::sendEvent(target, &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    const QList<QAction*> actions = menu->actions();
+    for (QAction* action : actions) {
+        if (action->text().startsWith(u"&Paste")) {
+            action->trigger();
+        }
+    }
+    menu->close();
 }
 
 // One key press carrying a whole text, as on-screen keyboards and some layouts send.
@@ -73,16 +98,26 @@ void commitFromInputMethod(QWidget* widget, const QString& text) {
     QApplication::sendEvent(widget, &commit);
 }
 
-enum class Entry { Keys, InputMethod };
+enum class Entry { Keys, InputMethod, Paste, Drop };
 
-// Inserts each piece as the author would: one key press or one input method commit.
+// Inserts each piece as the author would: one key press, one input method commit, one
+// paste or one drop.
 void enter(QWidget* widget, Entry entry, const QStringList& pieces) {
     widget->setFocus();
     for (const QString& piece : pieces) {
-        if (entry == Entry::Keys) {
+        switch (entry) {
+        case Entry::Keys:
             pressKeyWithText(widget, piece);
-        } else {
+            break;
+        case Entry::InputMethod:
             commitFromInputMethod(widget, piece);
+            break;
+        case Entry::Paste:
+            pasteInto(widget, piece);
+            break;
+        case Entry::Drop:
+            dropInto(widget, piece);
+            break;
         }
     }
 }
@@ -405,29 +440,200 @@ private Q_SLOTS:
         QCOMPARE(f.text(Field::SaisieDescription), QString(228, u'x'));
     }
 
-    // Qt would pad the text with spaces to reach a replacement past its end.
-    void anInputMethodReplacesOnlyWithinTheText_data() {
+    // Qt would pad the text with spaces to reach a replacement past its end; a commit the
+    // rule refuses replaces nothing.
+    void anInputMethodReplacesOnlyWhatItCommits_data() {
         QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("commit");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("no rule") << "SaisieActivite"
-                                 << "abx";
-        QTest::newRow("case rule") << "SaisieNom"
-                                   << "ABX";
-        QTest::newRow("multi-line") << "SaisieDescription"
-                                    << "abx";
+        const QString emoji = QStringLiteral("\U0001F600");
+        for (const char* field : {"SaisieActivite", "SaisieNom", "SaisieDescription"}) {
+            const bool capitals = std::strcmp(field, "SaisieNom") == 0;
+            const auto cased = [capitals](const char* text) {
+                return capitals ? QString::fromLatin1(text).toUpper() : QString::fromLatin1(text);
+            };
+            QTest::addRow("%s, past the end", field) << field << "x" << 3 << 2 << cased("abcdefx");
+            QTest::addRow("%s, the last three", field) << field << "x" << -3 << 3 << cased("abcx");
+            QTest::addRow("%s, refused, the last three", field)
+                << field << emoji << -3 << 3 << cased("abcdef");
+            QTest::addRow("%s, refused, around the caret", field)
+                << field << QStringLiteral("\u200B") << -1 << 1 << cased("abcdef");
+        }
     }
-    void anInputMethodReplacesOnlyWithinTheText() {
+    void anInputMethodReplacesOnlyWhatItCommits() {
         QFETCH(QString, field);
+        QFETCH(QString, commit);
+        QFETCH(int, start);
+        QFETCH(int, length);
         QFETCH(QString, shown);
         const WindowFixture f;
         f.click(u"Pixelor");
         QWidget* widget = f.get(field);
         f.showTabOf(widget);
-        enter(widget, Entry::InputMethod, {QStringLiteral("ab")});
-        QInputMethodEvent past;
-        past.setCommitString(QStringLiteral("x"), 3, 2);
-        QApplication::sendEvent(widget, &past);
+        enter(widget, Entry::InputMethod, {QStringLiteral("abcdef")});
+        QInputMethodEvent replacing;
+        replacing.setCommitString(commit, start, length);
+        QApplication::sendEvent(widget, &replacing);
         QCOMPARE(f.text(fieldNamed(field)), shown);
+    }
+
+    // Whole or nothing: a character with all of its compatibility form or not at all, a
+    // combining mark composed with the letter before it or refused; on one line, a run of
+    // line breaks is one space. `before` is set by the program, the caret after it.
+    void anInsertionGoesInWholeOrNotAtAll_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, const char* field, QStringView before, Entry entry,
+                            QStringView inserted, QStringView shown) {
+            QTest::newRow(name) << field << before.toString() << static_cast<int>(entry)
+                                << inserted.toString() << shown.toString();
+        };
+        const QString nearlyFull(227, u'd');
+        row("numéro, ff typed, one place left", "SaisieNumero", u"ab", Entry::Keys, u"\uFB00",
+            u"ab");
+        row("numéro, kg committed, one place left", "SaisieNumero", u"ab", Entry::InputMethod,
+            u"\u338F", u"ab");
+        row("numéro, (1) pasted, one place left", "SaisieNumero", u"ab", Entry::Paste, u"\u2474",
+            u"ab");
+        row("numéro, ff dropped ends the insertion", "SaisieNumero", u"a", Entry::Drop, u"x\uFB00y",
+            u"ax");
+        row("description, ff pasted, one place left", "SaisieDescription", nearlyFull, Entry::Paste,
+            u"\uFB00", nearlyFull);
+        row("description, fi typed, two places left", "SaisieDescription", nearlyFull.left(226),
+            Entry::Keys, u"\uFB01", nearlyFull.left(226) + QStringLiteral("fi"));
+        row("activité, an accent typed after its letter", "SaisieActivite", u"caf", Entry::Keys,
+            u"e", u"cafe");
+        row("activité, then the accent", "SaisieActivite", u"cafe", Entry::Keys, u"\u0301",
+            u"café");
+        row("nom, the accent on a capital, committed", "SaisieNom", u"E", Entry::InputMethod,
+            u"\u0301", u"É");
+        row("numéro, full, the accent takes no room", "SaisieNumero", u"abe", Entry::Keys,
+            u"\u0301", u"abé");
+        row("description, the accent typed", "SaisieDescription", u"e", Entry::Keys, u"\u0301",
+            u"é");
+        row("description, the accent pasted", "SaisieDescription", u"e", Entry::Paste, u"\u0301b",
+            u"éb");
+        row("activité, an accent the letter cannot take", "SaisieActivite", u"x", Entry::Keys,
+            u"\u0301", u"x");
+        row("description, an accent after a line break", "SaisieDescription", u"a\n", Entry::Keys,
+            u"\u0301", u"a\n");
+        row("activité, a pasted line break", "SaisieActivite", u"", Entry::Paste, u"ligne1\nligne2",
+            u"ligne1 ligne2");
+        row("nom, a dropped run of CR LF", "SaisieNom", u"", Entry::Drop, u"un\r\n\r\ndeux",
+            u"un deux");
+        row("activité, a committed CR", "SaisieActivite", u"", Entry::InputMethod, u"a\rb", u"a b");
+        row("description keeps its line breaks", "SaisieDescription", u"", Entry::Paste,
+            u"a\r\n\nb", u"a\n\nb");
+    }
+    void anInsertionGoesInWholeOrNotAtAll() {
+        QFETCH(QString, field);
+        QFETCH(QString, before);
+        QFETCH(int, entry);
+        QFETCH(QString, inserted);
+        QFETCH(QString, shown);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        QWidget* widget = f.get(field);
+        f.showTabOf(widget);
+        f.window->form().setText(fieldNamed(field), before);
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_End, Qt::ControlModifier);
+        enter(widget, static_cast<Entry>(entry), {inserted});
+        QCOMPARE(f.text(fieldNamed(field)), shown);
+    }
+
+    // Dragged with a move, what the field cannot take whole stays with the drag's source:
+    // the drop answers a copy, or no drop at all when nothing goes in.
+    void aMoveTheFieldCannotTakeWholeIsACopy_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("dragged");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<Qt::DropAction>("answer");
+        const QString description = QStringLiteral("Un jeu de plateau à deux joueurs, en couleurs");
+        QTest::newRow("40 characters onto logiciel, 25")
+            << "SaisieLogiciel" << description.left(40) << description.left(25) << Qt::CopyAction;
+        QTest::newRow("10 characters onto logiciel")
+            << "SaisieLogiciel" << description.left(10) << description.left(10) << Qt::MoveAction;
+        QTest::newRow("an emoji among them")
+            << "SaisieActivite" << QStringLiteral("ab\U0001F600") << "ab" << Qt::CopyAction;
+        QTest::newRow("nothing to take")
+            << "SaisieActivite" << QStringLiteral("\U0001F600") << "" << Qt::IgnoreAction;
+        QTest::newRow("300 characters onto the description, 228")
+            << "SaisieDescription" << QString(300, u'z') << QString(228, u'z') << Qt::CopyAction;
+        QTest::newRow("a ligature onto the description")
+            << "SaisieDescription" << QStringLiteral("\uFB01n") << "fin" << Qt::MoveAction;
+        QTest::newRow("nothing to take in the description")
+            << "SaisieDescription" << QStringLiteral("\u200B") << "" << Qt::IgnoreAction;
+    }
+    void aMoveTheFieldCannotTakeWholeIsACopy() {
+        QFETCH(QString, field);
+        QFETCH(QString, dragged);
+        QFETCH(QString, shown);
+        QFETCH(Qt::DropAction, answer);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        QWidget* widget = f.get(field);
+        f.showTabOf(widget);
+        QCOMPARE(dropInto(widget, dragged, Qt::ShiftModifier), answer);
+        QCOMPARE(f.text(fieldNamed(field)), shown);
+    }
+
+    // As in Qt's own line edit: a run of typing, a paste or a drop is one step, however
+    // the rule changed what went in; a refused insertion leaves the history alone.
+    void undoAndRedoGoStepByStep_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QStringList>("steps");
+        const QStringList plain = utf8List({"ab", "abfi", "abficd"});
+        const QStringList capitals = utf8List({"AB", "ABfi", "ABfiCD"});
+        QTest::newRow("activité, pasted") << "SaisieActivite" << int(Entry::Paste) << plain;
+        QTest::newRow("activité, dropped") << "SaisieActivite" << int(Entry::Drop) << plain;
+        QTest::newRow("nom, pasted") << "SaisieNom" << int(Entry::Paste) << capitals;
+        QTest::newRow("nom, from the menu") << "SaisieNom" << -1 << capitals;
+        QTest::newRow("description, pasted") << "SaisieDescription" << int(Entry::Paste) << plain;
+        QTest::newRow("description, dropped") << "SaisieDescription" << int(Entry::Drop) << plain;
+        QTest::newRow("description, from the menu") << "SaisieDescription" << -1 << plain;
+    }
+    void undoAndRedoGoStepByStep() {
+        QFETCH(QString, field);
+        QFETCH(int, entry);
+        QFETCH(QStringList, steps);
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        QWidget* widget = f.get(field);
+        f.showTabOf(widget);
+        widget->setFocus();
+        const auto insert = [&](const QString& text) {
+            if (entry < 0) {
+                pasteFromMenu(widget, text);
+            } else {
+                enter(widget, static_cast<Entry>(entry), {text});
+            }
+        };
+        const auto shown = [&] {
+            return f.text(fieldNamed(field));
+        };
+        typeKeys(widget, QStringLiteral("ab"));
+        insert(QStringLiteral("\uFB01")); // the ligature goes in as "fi"
+        typeKeys(widget, QStringLiteral("cd"));
+        QCOMPARE(shown(), steps[2]);
+        QTest::keySequence(widget, QKeySequence::Undo);
+        QCOMPARE(shown(), steps[1]);
+        QTest::keySequence(widget, QKeySequence::Undo);
+        QCOMPARE(shown(), steps[0]);
+        QTest::keySequence(widget, QKeySequence::Undo);
+        QCOMPARE(shown(), QString());
+        insert(QStringLiteral("\U0001F600")); // refused
+        QCOMPARE(shown(), QString());
+        for (const QString& step : steps) {
+            QTest::keySequence(widget, QKeySequence::Redo);
+            QCOMPARE(shown(), step);
+        }
     }
 
     void pastedAndDroppedTextIsComposed_data() {

@@ -52,6 +52,7 @@ struct Harness {
     std::unique_ptr<QWidget> field;
     Kind kind = Kind::Line;
     int limit = 0;
+    QString textBefore;
 
     QString text() const {
         if (kind == Kind::MultiLine) {
@@ -99,16 +100,22 @@ void press(QWidget* field, Qt::Key key, Qt::KeyboardModifiers modifiers, const Q
     QApplication::sendEvent(field, &release);
 }
 
-void drop(QWidget* field, const QString& text) {
+// A drop, offered as a move with Shift. A drop the field takes changes its text; one it
+// refuses leaves the text as it was and is not taken, so the drag's source keeps it all.
+void drop(QWidget* field, const QString& text, Qt::KeyboardModifiers modifiers) {
     auto* area = qobject_cast<QAbstractScrollArea*>(field);
     QWidget* target = area != nullptr ? area->viewport() : field;
     const QPoint centre = target->rect().center();
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
     QMimeData data;
     data.setText(text);
-    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(centre, actions, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(target, &enter);
-    QDropEvent dropped(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent dropped(QPointF(centre), actions, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(target, &dropped);
+    if (dropped.isAccepted() == (harness->text() == harness->textBefore)) {
+        std::abort();
+    }
 }
 
 void perform(Input& input, QWidget* field) {
@@ -130,7 +137,8 @@ void perform(Input& input, QWidget* field) {
         press(field, Qt::Key_V, Qt::ControlModifier, QString());
         break;
     case 3:
-        drop(field, input.text());
+        harness->textBefore = harness->text();
+        drop(field, input.text(), modifiers);
         break;
     case 4: // an editing key, a shortcut or Enter, with what its key event may carry
         press(field, kEditingKeys[input.byte() % 16], modifiers,
