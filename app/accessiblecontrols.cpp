@@ -53,25 +53,29 @@ QAccessibleInterface* sheetAccessible(const QString& className, QObject* object)
     return nullptr;
 }
 
-// Asked before Qt's own interfaces, for the controls marked below only.
-void installOnce() {
+// Asked before Qt's own interfaces, for the controls marked below only. What Qt may
+// already have built for the control, and keeps, is dropped for the next question to
+// reach the factory.
+void mark(QObject& control, const char* property) {
     static const bool installed = [] {
         QAccessible::installFactory(sheetAccessible);
         return true;
     }();
     Q_UNUSED(installed);
+    control.setProperty(property, true);
+    if (QAccessibleInterface* built = QAccessible::queryAccessibleInterface(&control)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(built));
+    }
 }
 
 } // namespace
 
 void nameListByCaption(QComboBox& list) {
-    installOnce();
-    list.setProperty(kNamedByCaption, true);
+    mark(list, kNamedByCaption);
 }
 
 void markAsGroup(QWidget& container) {
-    installOnce();
-    container.setProperty(kGroup, true);
+    mark(container, kGroup);
 }
 
 } // namespace scribel

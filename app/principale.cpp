@@ -256,6 +256,8 @@ void Principale::bringWindowButtonsToFront(bool front) {
             button->lower();
             button->hide(); // behind the tab control they must not take clicks or keys either
         }
+        // Nor a screen reader's press, which reaches hidden buttons too.
+        button->setEnabled(front);
     }
 }
 

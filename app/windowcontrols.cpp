@@ -56,10 +56,17 @@ WindowControls::WindowControls(QWidget& window) {
     }
 
     for (const ControlSpec& row : controlCatalogue()) {
+        if (row.kind == ControlKind::List) {
+            nameListByCaption(*qobject_cast<QComboBox*>(control(row.name)));
+        }
+    }
+    QWidget& distribution = *m_tabs->widget(kDistributionTab);
+    markAsGroup(distribution);
+    distribution.setAccessibleName(kDistributionGroupName.toString());
+
+    for (const ControlSpec& row : controlCatalogue()) {
         if (row.kind == ControlKind::Label && !row.buddy.isEmpty()) {
             nameBuddy(*qobject_cast<QLabel*>(control(row.name)), *control(row.buddy));
-        } else if (row.kind == ControlKind::List) {
-            nameListByCaption(*qobject_cast<QComboBox*>(control(row.name)));
         }
     }
     for (const AccessibleText& text : kAccessibleTexts) {
@@ -72,9 +79,6 @@ WindowControls::WindowControls(QWidget& window) {
                 qobject_cast<QLabel*>(control(text.descriptionFrom))->text());
         }
     }
-    QWidget& distribution = *m_tabs->widget(kDistributionTab);
-    distribution.setAccessibleName(kDistributionGroupName.toString());
-    markAsGroup(distribution);
     for (const Link& link : kLinks) {
         qobject_cast<QPushButton*>(control(link.button))->setText(linkCaption(link));
     }
