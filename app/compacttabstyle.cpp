@@ -39,7 +39,8 @@ int CompactTabStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
         return value / 2;
     }
     if (isIndicatorMetric(metric) && qobject_cast<const QAbstractButton*>(widget) != nullptr) {
-        return std::min(value, widget->height()); // the style draws it to the size it is given
+        // No taller than its row: styles draw it in the rectangle these measures give.
+        return std::min(value, widget->height());
     }
     return value;
 }
@@ -77,10 +78,6 @@ QSize CompactTabStyle::sizeFromContents(ContentsType type, const QStyleOption* o
     size.setWidth(std::max(contents.width(), std::min(size.width(), natural)));
     return size;
 }
-
-} // namespace scribel
-
-namespace scribel {
 
 // A check box or option from this style's parts, indicator then caption: some styles
 // compose them from their own measures.

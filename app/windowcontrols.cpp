@@ -60,9 +60,12 @@ WindowControls::WindowControls(QWidget& window) {
             nameListByCaption(*qobject_cast<QComboBox*>(control(row.name)));
         }
     }
-    QWidget& distribution = *m_tabs->widget(kDistributionTab);
-    markAsGroup(distribution);
-    distribution.setAccessibleName(kDistributionGroupName.toString());
+    QWidget* distribution = m_tabs != nullptr ? m_tabs->widget(kDistributionTab) : nullptr;
+    if (distribution == nullptr) {
+        qFatal("The catalogue holds no distribution tab");
+    }
+    markAsGroup(*distribution);
+    distribution->setAccessibleName(kDistributionGroupName.toString());
 
     for (const ControlSpec& row : controlCatalogue()) {
         if (row.kind == ControlKind::Label && !row.buddy.isEmpty()) {
