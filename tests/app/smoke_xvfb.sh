@@ -3,7 +3,7 @@
 # the client size. With a folder as second argument, also saves a screenshot of each
 # tab for each magazine there.
 set -euo pipefail
-program=$1
+program=$(realpath "$1")
 shots=${2:-}
 [[ -n $shots ]] && shots=$(realpath -m "$shots") # the program runs in a folder of its own
 
