@@ -1,7 +1,9 @@
 #include "compacttabstyle.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <algorithm>
 
 namespace scribel {
@@ -20,6 +22,12 @@ QStyle* applicationStyleInstance() {
     return style != nullptr ? QStyleFactory::create(style->name()) : nullptr;
 }
 
+bool isIndicatorMetric(QStyle::PixelMetric metric) {
+    return metric == QStyle::PM_IndicatorWidth || metric == QStyle::PM_IndicatorHeight ||
+           metric == QStyle::PM_ExclusiveIndicatorWidth ||
+           metric == QStyle::PM_ExclusiveIndicatorHeight;
+}
+
 } // namespace
 
 CompactTabStyle::CompactTabStyle() : QProxyStyle(applicationStyleInstance()) {}
@@ -27,7 +35,32 @@ CompactTabStyle::CompactTabStyle() : QProxyStyle(applicationStyleInstance()) {}
 int CompactTabStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                  const QWidget* widget) const {
     const int value = QProxyStyle::pixelMetric(metric, option, widget);
-    return metric == PM_TabBarTabHSpace ? value / 2 : value;
+    if (metric == PM_TabBarTabHSpace) {
+        return value / 2;
+    }
+    if (isIndicatorMetric(metric) && qobject_cast<const QAbstractButton*>(widget) != nullptr) {
+        // No taller than its row: styles draw it in the rectangle these measures give.
+        return std::min(value, widget->height());
+    }
+    return value;
+}
+
+QRect CompactTabStyle::subElementRect(SubElement element, const QStyleOption* option,
+                                      const QWidget* widget) const {
+    QRect rect = QProxyStyle::subElementRect(element, option, widget);
+    const bool checkBox = element == SE_CheckBoxContents;
+    if ((!checkBox && element != SE_RadioButtonContents) || widget == nullptr) {
+        return rect;
+    }
+    // Some styles set the caption after their indicator's full width, whatever size it
+    // is given; others follow the size given, and their caption stands right already.
+    const PixelMetric width = checkBox ? PM_IndicatorWidth : PM_ExclusiveIndicatorWidth;
+    const int natural = QProxyStyle::pixelMetric(width, option, nullptr);
+    const int saved = natural - pixelMetric(width, option, widget);
+    if (saved > 0 && rect.left() >= natural) {
+        rect.setLeft(rect.left() - saved);
+    }
+    return rect;
 }
 
 QSize CompactTabStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
@@ -44,6 +77,26 @@ QSize CompactTabStyle::sizeFromContents(ContentsType type, const QStyleOption* o
         QProxyStyle::sizeFromContents(type, option, wider, widget).width() - kBeyondAnyMinimum;
     size.setWidth(std::max(contents.width(), std::min(size.width(), natural)));
     return size;
+}
+
+// A check box or option from this style's parts, indicator then caption: some styles
+// compose them from their own measures.
+void CompactTabStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                  QPainter* painter, const QWidget* widget) const {
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    const bool radio = element == CE_RadioButton;
+    if (button == nullptr || (!radio && element != CE_CheckBox)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    QStyleOptionButton part = *button;
+    part.rect =
+        subElementRect(radio ? SE_RadioButtonIndicator : SE_CheckBoxIndicator, button, widget);
+    drawPrimitive(radio ? PE_IndicatorRadioButton : PE_IndicatorCheckBox, &part, painter, widget);
+    part.rect =
+        subElementRect(radio ? SE_RadioButtonContents : SE_CheckBoxContents, button, widget);
+    // The label shows the focus as the style does, from the state it is given.
+    drawControl(radio ? CE_RadioButtonLabel : CE_CheckBoxLabel, &part, painter, widget);
 }
 
 } // namespace scribel

@@ -82,8 +82,7 @@ QWidget* createPictureButton(const ControlSpec& row, const QString& caption, QWi
     button->setIcon(QIcon(row.picture.toString()));
     button->setIconSize(QSize(twipsToPixels(row.width, dpi) - kPictureButtonMarginWidth,
                               twipsToPixels(row.height, dpi) - kPictureButtonMarginHeight));
-    button->setAccessibleName(caption);
-    button->setToolTip(caption);
+    button->setAccessibleName(caption); // the picture shows the name; no tip repeats it
     return button;
 }
 

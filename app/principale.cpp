@@ -10,6 +10,7 @@
 #include "app/sheetlineedit.h"
 #include "app/stylefit.h"
 #include "app/windowcontrols.h"
+#include "app/windowkeys.h"
 #include "app/windowtables.h"
 #include "platform/twipsgeometry.h"
 #include "platform/widgetform.h"
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTimer>
 
 // The pictures live in the library's resources, which a static library must register.
@@ -48,6 +50,7 @@ Principale::Principale(const Services& services, QWidget* parent)
     buildControls();
     m_form = std::make_unique<WidgetForm>(*this);
     connectHandlers();
+    installWindowKeys(*this, *m_onglet);
     Form_Load();
     new SheetDrop(this, [this](const QStringList& paths) { openGivenFiles(paths); });
 }
@@ -183,6 +186,8 @@ void Principale::chooseMagazine(const MagazinePresentation& presentation) {
     setWindowTitle(QStringLiteral("La Scribel ") + m_versionProgramme + u' ' +
                    presentation.name.toString());
     m_choixMagazine = presentation.magazine;
+    // The next step is a tab; a second Space on the magazine button would clear the sheet.
+    m_onglet->tabBar()->setFocus(Qt::OtherFocusReason);
 }
 
 void Principale::Pixelor_Click() {
@@ -222,6 +227,8 @@ void Principale::RAZ_Click() {
     control(u"SupportMessage")->show();
     setWindowTitle(QStringLiteral("La Scribel"));
     m_choixMagazine = Magazine::None;
+    // RAZ has disabled itself and the tabs: choosing a magazine is all there is to do.
+    control(u"Pixelor")->setFocus(Qt::OtherFocusReason);
 }
 
 void Principale::Onglet_Click() {
@@ -234,6 +241,9 @@ void Principale::Onglet_Click() {
         field(*arrival.focus)->setFocus(Qt::TabFocusReason);
     }
     bringWindowButtonsToFront(arrival.windowButtonsInFront);
+    if (arrival.focusOnStrip) {
+        m_onglet->tabBar()->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void Principale::bringWindowButtonsToFront(bool front) {
@@ -246,6 +256,8 @@ void Principale::bringWindowButtonsToFront(bool front) {
             button->lower();
             button->hide(); // behind the tab control they must not take clicks or keys either
         }
+        // Nor a screen reader's press, which reaches hidden buttons too.
+        button->setEnabled(front);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "stylefit.h"
 
+#include "app/compacttabstyle.h"
 #include "app/controlcatalogue.h"
 #include "platform/twipsgeometry.h"
 
@@ -7,6 +8,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QStyleOptionButton>
+#include <QTabBar>
 #include <algorithm>
 #include <limits>
 
@@ -73,6 +75,31 @@ int rightmostEdge(const QWidget& control, const TwipsTabWidget& tabs) {
     return limit;
 }
 
+// An indicator taller than its row would be cut at top and bottom: such a button draws
+// it with the tab strip's style, which fits it to the row.
+void fitIndicators(QWidget& window, const TwipsTabWidget& tabs) {
+    auto* fitting = qobject_cast<CompactTabStyle*>(tabs.tabBar()->style());
+    if (fitting == nullptr) {
+        return;
+    }
+    for (const ControlSpec& row : controlCatalogue()) {
+        const bool checkBox = row.kind == ControlKind::CheckBox;
+        if (!checkBox && row.kind != ControlKind::Option) {
+            continue;
+        }
+        auto* button = window.findChild<QAbstractButton*>(row.name.toString());
+        if (button == nullptr) {
+            continue;
+        }
+        const int indicator = button->style()->pixelMetric(
+            checkBox ? QStyle::PM_IndicatorHeight : QStyle::PM_ExclusiveIndicatorHeight, nullptr,
+            button);
+        if (indicator > button->height()) {
+            button->setStyle(fitting);
+        }
+    }
+}
+
 void widenShortCaptions(QWidget& window, const TwipsTabWidget& tabs) {
     for (const ControlSpec& row : controlCatalogue()) {
         if (row.kind != ControlKind::Option && row.kind != ControlKind::CheckBox) {
@@ -91,6 +118,7 @@ void widenShortCaptions(QWidget& window, const TwipsTabWidget& tabs) {
 
 void fitToStyle(QWidget& window, TwipsTabWidget& tabs) {
     lowerPagesBelowStrip(window, tabs);
+    fitIndicators(window, tabs);
     widenShortCaptions(window, tabs);
 }
 

@@ -1,6 +1,7 @@
 #include "app/windowcontrols.h"
 
 #include "about/links.h"
+#include "app/accessiblecontrols.h"
 #include "app/controlcatalogue.h"
 #include "app/controlfactory.h"
 #include "app/windowtables.h"
@@ -8,6 +9,7 @@
 #include "platform/twipsgeometry.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -54,8 +56,30 @@ WindowControls::WindowControls(QWidget& window) {
     }
 
     for (const ControlSpec& row : controlCatalogue()) {
+        if (row.kind == ControlKind::List) {
+            nameListByCaption(*qobject_cast<QComboBox*>(control(row.name)));
+        }
+    }
+    QWidget* distribution = m_tabs != nullptr ? m_tabs->widget(kDistributionTab) : nullptr;
+    if (distribution == nullptr) {
+        qFatal("The catalogue holds no distribution tab");
+    }
+    markAsGroup(*distribution);
+    distribution->setAccessibleName(kDistributionGroupName.toString());
+
+    for (const ControlSpec& row : controlCatalogue()) {
         if (row.kind == ControlKind::Label && !row.buddy.isEmpty()) {
             nameBuddy(*qobject_cast<QLabel*>(control(row.name)), *control(row.buddy));
+        }
+    }
+    for (const AccessibleText& text : kAccessibleTexts) {
+        QWidget& described = *control(text.control);
+        if (!text.name.isEmpty()) {
+            described.setAccessibleName(text.name.toString());
+        }
+        if (!text.descriptionFrom.isEmpty()) {
+            described.setAccessibleDescription(
+                qobject_cast<QLabel*>(control(text.descriptionFrom))->text());
         }
     }
     for (const Link& link : kLinks) {

@@ -43,21 +43,40 @@ struct StartStateRow {
 const std::vector<StartStateRow>& startState();
 
 // What arriving on a tab does: where the focus goes, and whether the window's own
-// buttons stand in front (only over the start tab).
+// buttons stand in front (only over the start tab). The start tab gives the focus to the
+// tab strip: Space on the button it would otherwise fall on may quit or clear the sheet.
 struct TabArrival {
     std::optional<Field> focus;
     bool focusForPixelorOnly;
+    bool focusOnStrip;
     bool windowButtonsInFront;
 };
 
 inline constexpr std::array<TabArrival, 7> kTabArrivals = {{
-    {std::nullopt, false, true},
-    {Field::SaisieNom, false, false},
-    {Field::SaisieLogiciel, false, false},
-    {std::nullopt, false, false},
-    {Field::SaisieRetribution, true, false},
-    {std::nullopt, false, false},
-    {std::nullopt, false, false},
+    {std::nullopt, false, true, true},
+    {Field::SaisieNom, false, false, false},
+    {Field::SaisieLogiciel, false, false, false},
+    {std::nullopt, false, false, false},
+    {Field::SaisieRetribution, true, false, false},
+    {std::nullopt, false, false, false},
+    {std::nullopt, false, false, false},
 }};
+
+// What a screen reader says of a control beyond its caption: a name of its own where the
+// caption alone is ambiguous, a description where a caption beside it completes it.
+struct AccessibleText {
+    QStringView control;
+    QStringView name;
+    QStringView descriptionFrom; // the label whose caption describes it
+};
+
+inline constexpr std::array kAccessibleTexts = {
+    AccessibleText{fieldName(Field::SaisieLogiciel), u"Nom du programme", {}},
+    AccessibleText{fieldName(Field::SaisieRetribution), {}, u"Label22"},
+};
+
+// The distribution options stand alone on their tab: the page is their group.
+inline constexpr int kDistributionTab = 3;
+inline constexpr QStringView kDistributionGroupName = u"Mode de diffusion";
 
 } // namespace scribel

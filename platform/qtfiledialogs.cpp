@@ -1,6 +1,7 @@
 #include "qtfiledialogs.h"
 
 #include "chosenfilecheck.h"
+#include "focusreturn.h"
 #include "messageboxes.h"
 
 #include <QAbstractItemView>
@@ -162,6 +163,7 @@ private:
 
 std::optional<QString> ask(QWidget* parent, const FileDialogRequest& request,
                            QFileDialog::AcceptMode mode, MessageBoxes& messages) {
+    const FocusReturn focusReturn(parent);
     CheckedFileDialog dialog(parent, request, mode, messages);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty()) {
         return std::nullopt;

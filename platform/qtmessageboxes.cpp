@@ -1,5 +1,7 @@
 #include "qtmessageboxes.h"
 
+#include "focusreturn.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -25,6 +27,7 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
 
 void QtMessageBoxes::show(QWidget* parent, MessageIcon icon, const QString& title,
                           const QString& text) {
+    const FocusReturn focusReturn(parent);
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText); // a file name is never read as markup
     box.exec();
@@ -32,6 +35,7 @@ void QtMessageBoxes::show(QWidget* parent, MessageIcon icon, const QString& titl
 
 bool QtMessageBoxes::ask(QWidget* parent, const QString& title, const QString& text,
                          DefaultAnswer defaultAnswer) {
+    const FocusReturn focusReturn(parent);
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);

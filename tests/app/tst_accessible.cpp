@@ -27,6 +27,8 @@ private Q_SLOTS:
         QTest::newRow("information") << u"Afficheur"_s << u"Informations"_s;
         QTest::newRow("field named by its caption") << u"SaisieNom"_s << u"Nom"_s;
         QTest::newRow("picture button") << u"Pixelor"_s << u"Pixelor"_s;
+        // Two fields are captioned "Nom": the programme's says whose name it is.
+        QTest::newRow("programme's name") << u"SaisieLogiciel"_s << u"Nom du programme"_s;
     }
     void names() {
         QFETCH(QString, control);
@@ -35,6 +37,72 @@ private Q_SLOTS:
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(f.get(control));
         QVERIFY(accessible != nullptr);
         QCOMPARE(accessible->text(QAccessible::Name), name);
+    }
+
+    void descriptions_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("the price's unit") << u"SaisieRetribution"_s << u"francs"_s;
+        // The picture shows the magazine's name, which the name already says.
+        QTest::newRow("picture button") << u"Zorvane"_s << u""_s;
+    }
+    void descriptions() {
+        QFETCH(QString, control);
+        QFETCH(QString, description);
+        WindowFixture f;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(f.get(control));
+        QCOMPARE(accessible->text(QAccessible::Description), description);
+    }
+
+    // Qt names a list by its chosen item on this system; the sheet names it by its caption.
+    void listsAreNamedByTheirCaptions() {
+        WindowFixture f;
+        f.click(u"Pixelor");
+        f.window->form().setText(Field::ListeCategorie, u"Jeux"_s);
+        f.window->form().setText(Field::ListeSousCategorie, u"Loto"_s);
+        const std::array lists = {std::pair{Field::ListeCategorie, u"Catégorie"_s},
+                                  std::pair{Field::ListeSousCategorie, u"Sous Catégorie"_s}};
+        for (const auto& [field, caption] : lists) {
+            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.get(field));
+            QCOMPARE(list->role(), QAccessible::ComboBox);
+            QCOMPARE(list->text(QAccessible::Name), caption);
+            QCOMPARE(list->text(QAccessible::Value), f.text(field));
+            QCOMPARE(list->childCount(), 1); // the items
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.get(Field::ListeCategorie))
+                     ->child(0)
+                     ->childCount(),
+                 12);
+    }
+
+    void distributionOptionsFormANamedGroup() {
+        WindowFixture f;
+        f.click(u"Pixelor");
+        for (const Field option : {Field::Shareware, Field::Freeware, Field::OptionAutre}) {
+            QAccessibleInterface* group =
+                QAccessible::queryAccessibleInterface(f.get(option))->parent();
+            QCOMPARE(group->role(), QAccessible::Grouping);
+            QCOMPARE(group->text(QAccessible::Name), u"Mode de diffusion"_s);
+        }
+    }
+
+    // Behind the other tabs, the window's own buttons are neither shown to a screen reader
+    // nor pressed by it.
+    void coveredButtonsAreOutOfReach() {
+        WindowFixture f;
+        f.click(u"Pixelor");
+        f.tabs()->setCurrentIndex(1);
+        typeKeys(f.get(Field::SaisieNom), u"DURAND"_s);
+        for (const QStringView name : {u"Pixelor", u"Zorvane", u"Quitter"}) {
+            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(f.get(name));
+            QVERIFY(button->state().invisible);
+            button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QTest::qWait(200); // a press is animated before it clicks
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.text(Field::SaisieNom), u"DURAND"_s);
+        f.tabs()->setCurrentIndex(0);
+        QVERIFY(!QAccessible::queryAccessibleInterface(f.get(u"Quitter"))->state().invisible);
     }
 
     void informationTextIsReadWhole() {

@@ -72,6 +72,20 @@ QRect captionRoom(QWidget& widget) {
     return {};
 }
 
+// Where the style draws an option's or check box's indicator, or an empty rectangle.
+QRect indicatorArea(QWidget& widget) {
+    const bool checkBox = qobject_cast<QCheckBox*>(&widget) != nullptr;
+    if (!checkBox && qobject_cast<QRadioButton*>(&widget) == nullptr) {
+        return {};
+    }
+    QStyleOptionButton option;
+    option.initFrom(&widget);
+    option.text = qobject_cast<QAbstractButton*>(&widget)->text();
+    return widget.style()->subElementRect(checkBox ? QStyle::SE_CheckBoxIndicator
+                                                   : QStyle::SE_RadioButtonIndicator,
+                                          &option, &widget);
+}
+
 QString captionOf(const QWidget& widget) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
         return button->text();
@@ -188,6 +202,11 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
                           .arg(name, rectText(shown),
                                onWindow ? QStringLiteral("the window") : QStringLiteral("its page"),
                                rectText(holder.rect()));
+        }
+        if (const QRect indicator = indicatorArea(widget);
+            !indicator.isNull() && !widget.rect().contains(indicator)) {
+            faults << QStringLiteral("%1's indicator %2 is cut by its row %3")
+                          .arg(name, rectText(indicator), rectText(widget.rect()));
         }
         if (caption.isEmpty() || room.isNull()) {
             continue;

@@ -1,0 +1,134 @@
+#include "windowkeys.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace scribel {
+
+namespace {
+
+// The next tab that can be shown, `step` tabs on (or back), round the strip.
+void showNeighbourTab(QTabWidget& tabs, int step) {
+    if (!tabs.isEnabled() || tabs.count() < 2) {
+        return;
+    }
+    for (int i = 1; i < tabs.count(); ++i) {
+        const int index = (tabs.currentIndex() + step * i + tabs.count()) % tabs.count();
+        if (tabs.isTabEnabled(index) && tabs.isTabVisible(index)) {
+            tabs.setCurrentIndex(index);
+            return;
+        }
+    }
+}
+
+// Enter on a push button presses it; outside a dialog Qt leaves that to Space.
+class EnterPressesButtons final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const bool bare = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (button == nullptr || !enter || !bare || !button->isEnabled()) {
+            return false;
+        }
+        if (!key->isAutoRepeat()) {
+            button->animateClick();
+        }
+        return true;
+    }
+};
+
+// Decides which control an underlined letter shared by several controls goes to. Qt
+// hands such a letter to each of them in turn, as a mere focus move.
+class SharedMnemonics final : public QObject {
+public:
+    SharedMnemonics(QWidget& window, QTabWidget& tabs)
+        : QObject(&window), m_window(window), m_tabs(tabs) {}
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut) {
+            return false;
+        }
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (!shortcut->isAmbiguous()) {
+            return false;
+        }
+        const QKeySequence key = shortcut->key();
+        if (QAbstractButton* button = buttonShownFor(key)) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->animateClick();
+            return true;
+        }
+        return showNextTabFor(key);
+    }
+
+private:
+    QAbstractButton* buttonShownFor(const QKeySequence& key) const {
+        const QList<QAbstractButton*> buttons = m_window.findChildren<QAbstractButton*>();
+        for (QAbstractButton* button : buttons) {
+            if (button->shortcut() == key && button->isVisible() && button->isEnabled()) {
+                return button; // only the shown page's buttons and the window's are visible
+            }
+        }
+        return nullptr;
+    }
+
+    bool showNextTabFor(const QKeySequence& key) const {
+        if (!m_tabs.isEnabled()) {
+            return false;
+        }
+        const int count = m_tabs.count();
+        for (int i = 1; i <= count; ++i) {
+            const int index = (m_tabs.currentIndex() + i) % count;
+            if (m_tabs.isTabEnabled(index) &&
+                QKeySequence::mnemonic(m_tabs.tabText(index)) == key) {
+                m_tabs.setCurrentIndex(index);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    QWidget& m_window;
+    QTabWidget& m_tabs;
+};
+
+} // namespace
+
+void installWindowKeys(QWidget& window, QTabWidget& tabs) {
+    const auto onKeys = [&window, &tabs](std::initializer_list<QKeyCombination> keys, int step) {
+        for (const QKeyCombination key : keys) {
+            auto* shortcut = new QShortcut(QKeySequence(key), &window);
+            QObject::connect(shortcut, &QShortcut::activated, &tabs,
+                             [&tabs, step] { showNeighbourTab(tabs, step); });
+        }
+    };
+    onKeys({Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}, 1);
+    // Shift+Tab comes as Backtab from most keyboards, as Tab with Shift from some.
+    onKeys({Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab,
+            Qt::CTRL | Qt::Key_PageUp},
+           -1);
+
+    auto* enter = new EnterPressesButtons(&window);
+    auto* mnemonics = new SharedMnemonics(window, tabs);
+    tabs.tabBar()->installEventFilter(mnemonics);
+    const QList<QAbstractButton*> buttons = window.findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : buttons) {
+        button->installEventFilter(mnemonics);
+        if (qobject_cast<QPushButton*>(button) != nullptr) {
+            button->installEventFilter(enter);
+        }
+    }
+}
+
+} // namespace scribel
