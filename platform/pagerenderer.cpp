@@ -31,11 +31,18 @@ constexpr std::array<StyleFont, 5> kStyleFonts = {{
 // The part of the text that can show within `room` device units from its start, so that
 // what lies beyond the paper is neither shaped nor embedded: a start whose own width,
 // as the font shapes it (kerning included), passes the room. Its length is guessed from
-// the characters' average width, then from the width of the start measured. A base
-// keeps its combining marks.
+// the width of the text's first characters, then from the width of the start measured.
+// A base keeps its combining marks.
 QString visiblePart(const QString& text, double room, const QFontMetricsF& metrics) {
+    constexpr qsizetype kSample = 32;
     constexpr double kOvershoot = 1.1;
-    double charWidth = std::max(metrics.averageCharWidth(), 1.0);
+    // Most texts are far shorter than a line: those are never measured.
+    const double averageWidth = std::max(metrics.averageCharWidth(), 1.0);
+    if (static_cast<double>(text.size()) <= room / averageWidth) {
+        return text;
+    }
+    double charWidth =
+        std::max(metrics.horizontalAdvance(text.left(kSample)) / kSample, averageWidth / 8);
     qsizetype length = 0;
     while (true) {
         length = std::max(length + 1, static_cast<qsizetype>(kOvershoot * room / charWidth) + 1);
