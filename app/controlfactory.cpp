@@ -79,7 +79,7 @@ QWidget* createList(QWidget* container) {
 QWidget* createPictureButton(const ControlSpec& row, const QString& caption, QWidget* container) {
     const double dpi = container->logicalDpiX();
     auto* button = new QPushButton(container);
-    button->setIcon(QIcon(row.picture.toString()));
+    button->setIcon(readIcon(row.picture.toString()));
     button->setIconSize(QSize(twipsToPixels(row.width, dpi) - kPictureButtonMarginWidth,
                               twipsToPixels(row.height, dpi) - kPictureButtonMarginHeight));
     button->setAccessibleName(caption); // the picture shows the name; no tip repeats it
@@ -99,23 +99,12 @@ QWidget* createPanel(const QString& caption, QWidget* container) {
     return panel;
 }
 
-QWidget* createBannerBox(QWidget* container) {
-    auto* box = new QFrame(container);
-    QPalette palette = box->palette();
-    setAllColourGroups(palette, QPalette::Window, kLightYellow);
-    box->setPalette(palette);
-    box->setAutoFillBackground(true);
-    box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    return box;
-}
-
 QWidget* createBannerText(QWidget* container) {
     auto* banner = new BannerLabel(container);
     banner->setFont(arial(kBannerPoints, true, true));
     QPalette palette = banner->palette();
     setAllColourGroups(palette, QPalette::WindowText, Qt::blue);
     banner->setPalette(palette);
-    banner->setAttribute(Qt::WA_TranslucentBackground);
     return banner;
 }
 
@@ -155,7 +144,7 @@ QWidget* createWidget(const ControlSpec& row, QWidget* container) {
     case ControlKind::Panel:
         return createPanel(caption, container);
     case ControlKind::BannerBox:
-        return createBannerBox(container);
+        return createBannerBox(container, kLightYellow);
     case ControlKind::BannerText:
         return createBannerText(container);
     case ControlKind::InfoText:

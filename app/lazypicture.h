@@ -1,8 +1,35 @@
 #pragma once
 
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
+#include <QPixmap>
 
 namespace scribel {
+
+// One of the program's pictures, all PNG files: read as PNG outright, for guessing the
+// format would load every image format plugin Qt has to try them.
+inline QPixmap readPicture(const QString& path) {
+    QImageReader reader(path, QByteArrayLiteral("png"));
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// A picture as an icon, with its double-size drawing ("name@2x.png") on a high-density
+// screen, where there is one.
+inline QIcon readIcon(const QString& path) {
+    QIcon icon(readPicture(path));
+    QString doubleSize = path;
+    doubleSize.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
+    if (qGuiApp->devicePixelRatio() > 1 && QFile::exists(doubleSize)) {
+        QPixmap picture = readPicture(doubleSize);
+        picture.setDevicePixelRatio(2);
+        icon.addPixmap(picture);
+    }
+    return icon;
+}
 
 // A picture stretched to its control, decoded only when first shown: the title pictures
 // and the logo are hidden at start, and decoding them would slow the window's opening.
@@ -16,7 +43,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override {
         if (!m_path.isEmpty()) {
-            setPixmap(QPixmap(m_path));
+            setPixmap(readPicture(m_path));
             m_path.clear();
         }
         QLabel::showEvent(event);

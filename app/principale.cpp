@@ -5,6 +5,7 @@
 #include "app/categories.h"
 #include "app/controlfactory.h"
 #include "app/givenfile.h"
+#include "app/lazypicture.h"
 #include "app/magazinepresentation.h"
 #include "app/sheetdrop.h"
 #include "app/sheetlineedit.h"
@@ -46,7 +47,7 @@ Principale::Principale(const Services& services, QWidget* parent)
     registerPictures();
     setObjectName(QStringLiteral("Principale"));
     setFont(arial(kWindowPoints));
-    setWindowIcon(QIcon(QStringLiteral(":/images/scribel-48.png")));
+    setWindowIcon(readIcon(QStringLiteral(":/images/scribel-48.png")));
     buildControls();
     m_form = std::make_unique<WidgetForm>(*this);
     connectHandlers();

@@ -1,6 +1,7 @@
 // The floor of the start-up benchmark as a program of its own, which links Qt Widgets
 // and nothing else: what no Qt program showing seven tabs can beat. The benchmark
-// starts it as a child; alone it shows its window, reports and quits.
+// starts it as a child; alone it shows its window, reports and quits. With --stay it shows
+// its window and waits, idle: the floor for the processor use of a window left open.
 
 #include "childreport.h"
 #include "emptywindow.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
     scribel::bench::ChildReport report;
@@ -16,5 +18,9 @@ int main(int argc, char* argv[]) {
     report.mark("application");
     const auto window = scribel::bench::makeEmptyWindow(scribel::bench::sizeArgument(argc, argv));
     report.mark("window");
+    if (argc > 1 && std::strcmp(argv[argc - 1], "--stay") == 0) {
+        window->show();
+        return QApplication::exec();
+    }
     return scribel::bench::showAndReport(*window, report);
 }

@@ -3,6 +3,11 @@
 namespace scribel {
 
 QString normaliseLineBreaks(QStringView text) {
+    const bool hasBreaks = text.contains(u'\r') || text.contains(QChar::ParagraphSeparator) ||
+                           text.contains(QChar::LineSeparator);
+    if (!hasBreaks) {
+        return text.toString(); // the common case, and a long text's: one copy
+    }
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

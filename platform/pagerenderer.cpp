@@ -1,9 +1,9 @@
 #include "pagerenderer.h"
 
 #include <QFontMetricsF>
-#include <QPaintDevice>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <array>
+#include <algorithm>
 
 namespace scribel {
 
@@ -28,6 +28,49 @@ constexpr std::array<StyleFont, 5> kStyleFonts = {{
     {8, true, false},   // Emphasis
 }};
 
+// The part of the text that can show within `room` device units from its start, so that
+// what lies beyond the paper is neither shaped nor embedded: a start whose own width,
+// as the font shapes it (kerning included), passes the room. Its length is guessed from
+// the width of the text's first characters, then from the width of the start measured.
+// A base keeps its combining marks.
+QString visiblePart(const QString& text, double room, const QFontMetricsF& metrics) {
+    constexpr qsizetype kSample = 32;
+    constexpr double kOvershoot = 1.1;
+    // Most texts are far shorter than a line: those are never measured.
+    const double averageWidth = std::max(metrics.averageCharWidth(), 1.0);
+    if (static_cast<double>(text.size()) <= room / averageWidth) {
+        return text;
+    }
+    double charWidth =
+        std::max(metrics.horizontalAdvance(text.left(kSample)) / kSample, averageWidth / 8);
+    qsizetype length = 0;
+    while (true) {
+        length = std::max(length + 1, static_cast<qsizetype>(kOvershoot * room / charWidth) + 1);
+        while (length < text.size() && (text[length].isLowSurrogate() || text[length].isMark())) {
+            ++length;
+        }
+        if (length >= text.size()) {
+            return text;
+        }
+        const double width = metrics.horizontalAdvance(text.left(length));
+        if (width > room) {
+            return text.left(length);
+        }
+        charWidth = std::max(width / static_cast<double>(length), 1e-3);
+    }
+}
+
+// The paper's right edge, in device units from the painter's origin (the printable
+// area's left edge on a printer); the device's width elsewhere.
+double paperRight(const QPaintDevice& device) {
+    if (const auto* paged = dynamic_cast<const QPagedPaintDevice*>(&device)) {
+        const QPageLayout layout = paged->pageLayout();
+        const int dpi = device.logicalDpiX();
+        return layout.fullRectPixels(dpi).right() - layout.paintRectPixels(dpi).left();
+    }
+    return device.width();
+}
+
 } // namespace
 
 QFont printFont(PrintStyle style) {
@@ -44,13 +87,17 @@ void drawPage(QPainter& painter, const Page& page) {
     const QPaintDevice& device = *painter.device();
     const double dotsPerMmX = device.logicalDpiX() / kMmPerInch;
     const double dotsPerMmY = device.logicalDpiY() / kMmPerInch;
+    const double right = paperRight(device);
     painter.setPen(Qt::black);
     for (const PageItem& item : page) {
         const QFont font = printFont(item.style);
         painter.setFont(font);
+        const QFontMetricsF metrics(font, &device);
+        const double x = item.xMm * dotsPerMmX;
+        // A line's height beyond the edge, for an italic glyph's overhang.
+        const QString shown = visiblePart(item.text, right - x + metrics.height(), metrics);
         // drawText places the baseline; the item's y is the top of the line.
-        const double ascent = QFontMetricsF(font, &device).ascent();
-        painter.drawText(QPointF(item.xMm * dotsPerMmX, item.yMm * dotsPerMmY + ascent), item.text);
+        painter.drawText(QPointF(x, item.yMm * dotsPerMmY + metrics.ascent()), shown);
     }
 }
 

@@ -1,5 +1,7 @@
-// One whole print run into a PDF file: the layout of a full sheet, then the rendering.
-// Not a test: run it by hand, e.g. bench_printrun -iterations 50.
+// One whole print run into a PDF file: the layout of a sheet, then the rendering; a full
+// ordinary sheet, and the largest printable one (every text as long as a file's line may
+// be), which should cost about the same. Not a test: run it by hand, e.g.
+// bench_printrun -iterations 50.
 
 #include "platform/qtpageprinter.h"
 #include "print/pagelayout.h"
@@ -15,8 +17,22 @@ namespace scribel::test {
 class PrintRunBenchmark : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The fonts are found and loaded at the first print; the runs measured come after.
+    void initTestCase() {
+        QTemporaryDir dir;
+        const auto layout = print::layOutPage(fullPixelorSheet(), Magazine::Pixelor,
+                                              QLocale::system(), QDate::currentDate());
+        QCOMPARE(QtPagePrinter().printToPdf(std::get<Page>(layout), dir.filePath(u"fiche.pdf"_s)),
+                 std::nullopt);
+    }
+
+    void wholeRunIntoPdf_data() {
+        QTest::addColumn<MemoryForm>("form");
+        QTest::newRow("full sheet") << fullPixelorSheet();
+        QTest::newRow("largest sheet") << overlongPixelorSheet();
+    }
     void wholeRunIntoPdf() {
-        const MemoryForm form = fullPixelorSheet();
+        QFETCH(MemoryForm, form);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"fiche.pdf"_s);
         QtPagePrinter printer;

@@ -60,4 +60,31 @@ inline MemoryForm fullPixelorSheet() {
     return form;
 }
 
+// Words run together to `length` characters, far wider than the page.
+inline QString overlongText(qsizetype length) {
+    const QString words = u"Texte bien trop long pour tenir sur la fiche, "_s;
+    return words.repeated(length / words.size() + 1).left(length);
+}
+
+// The full sheet with every typed text as long as a sheet file's line may be (32,767
+// characters): what lies beyond the paper is never seen.
+inline MemoryForm overlongPixelorSheet() {
+    MemoryForm form = fullPixelorSheet();
+    constexpr qsizetype kLongestLine = 32767;
+    for (Field field : {Field::SaisieNom,       Field::SaisiePrenom,
+                        Field::SaisieNumero,    Field::SaisieIndice,
+                        Field::SaisieRue,       Field::SaisieCodePostal,
+                        Field::SaisieVille,     Field::SaisieTelDom,
+                        Field::SaisieTelBur,    Field::SaisieTelPortable,
+                        Field::SaisieEmail,     Field::SaisieWeb,
+                        Field::SaisieNaissance, Field::SaisieActivite,
+                        Field::SaisieLogiciel,  Field::SaisieDescription,
+                        Field::SaisieVersion,   Field::SaisieDateCreation,
+                        Field::SaisieLangage,   Field::SaisieVersionLangage,
+                        Field::Limitations,     Field::AutresServices}) {
+        form.setText(field, overlongText(kLongestLine));
+    }
+    return form;
+}
+
 } // namespace scribel::test

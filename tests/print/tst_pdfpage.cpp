@@ -1,12 +1,16 @@
 // The page put into a real PDF file and read back with pdftotext: every item's top-left
 // corner where the item list puts it, relative to the printable area, in its font size.
 
+#include "platform/pagerenderer.h"
 #include "platform/qtpageprinter.h"
 #include "print/pagelayout.h"
 #include "sheetfixtures.h"
 #include "support/pdfwords.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -54,6 +58,37 @@ private Q_SLOTS:
                  qPrintable(u"%1 pt"_s.arg(points)));
     }
 
+    // Texts far wider than the paper are drawn only as far as they can show: the words
+    // read back stand where the whole texts, drawn plainly, put them.
+    void overlongTextsShowAsWhenDrawnWhole() {
+        const Page page =
+            std::get<Page>(print::layOutPage(overlongPixelorSheet(), Magazine::Pixelor,
+                                             QLocale(QLocale::French), QDate(2026, 12, 7)));
+        const QString drawn = m_dir.filePath(u"coupee.pdf"_s);
+        const QString whole = m_dir.filePath(u"entiere.pdf"_s);
+        QVERIFY(writeTestPdf(drawn, [&page](QPainter& painter) { drawPage(painter, page); }));
+        QVERIFY(writeTestPdf(whole, [&page](QPainter& painter) {
+            const double dotsPerMm = painter.device()->logicalDpiX() / 25.4;
+            for (const PageItem& item : page) {
+                const QFont font = printFont(item.style);
+                painter.setFont(font);
+                const double ascent = QFontMetricsF(font, painter.device()).ascent();
+                painter.drawText(QPointF(item.xMm * dotsPerMm, item.yMm * dotsPerMm + ascent),
+                                 item.text);
+            }
+        }));
+        const std::vector<PdfWord> drawnWords = readPdfWords(drawn);
+        const std::vector<PdfWord> wholeWords = readPdfWords(whole);
+        QVERIFY(wholeWords.size() > page.size());
+        QCOMPARE(drawnWords.size(), wholeWords.size());
+        for (std::size_t i = 0; i < wholeWords.size(); ++i) {
+            QCOMPARE(drawnWords[i].text, wholeWords[i].text);
+            QCOMPARE_LT(std::abs(drawnWords[i].xMm - wholeWords[i].xMm), 0.01);
+            QCOMPARE_LT(std::abs(drawnWords[i].yMm - wholeWords[i].yMm), 0.01);
+        }
+        QCOMPARE_LT(QFileInfo(drawn).size(), QFileInfo(whole).size());
+    }
+
     void titleIsBoldItalic() {
         const QString pdffonts = QStandardPaths::findExecutable(u"pdffonts"_s);
         if (pdffonts.isEmpty()) {
@@ -82,6 +117,18 @@ private Q_SLOTS:
     }
 
 private:
+    template <typename Draw> static bool writeTestPdf(const QString& path, Draw draw) {
+        QPdfWriter writer(path);
+        writer.setResolution(1200);
+        writer.setPageLayout(QtPagePrinter::pageLayout());
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return false;
+        }
+        draw(painter);
+        return painter.end();
+    }
+
     QTemporaryDir m_dir;
     QString m_pdf;
     std::vector<PdfWord> m_words;
