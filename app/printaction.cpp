@@ -150,6 +150,7 @@ std::optional<Result> PrintAction::offThread(std::function<Result()> work, int p
     QTimer patience;
     if (patienceMs > 0) {
         patience.setSingleShot(true);
+        patience.setTimerType(Qt::PreciseTimer);
         QObject::connect(&patience, &QTimer::timeout, &loop, [&loop] { loop.exit(OutOfPatience); });
         patience.start(patienceMs);
     }

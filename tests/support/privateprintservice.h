@@ -110,15 +110,14 @@ public:
             return;
         }
         std::copy(path.begin(), path.end(), address.sun_path);
-        m_listening = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        m_listening = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
         if (::bind(m_listening, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
             ::listen(m_listening, 16) != 0) {
             return;
         }
         m_accepting = std::make_unique<QSocketNotifier>(m_listening, QSocketNotifier::Read);
-        QObject::connect(m_accepting.get(), &QSocketNotifier::activated, m_accepting.get(), [this] {
-            m_taken.push_back(::accept4(m_listening, nullptr, nullptr, SOCK_CLOEXEC));
-        });
+        QObject::connect(m_accepting.get(), &QSocketNotifier::activated, m_accepting.get(),
+                         [this] { takeWaiting(); });
     }
     ~HungPrintService() {
         m_accepting.reset();
@@ -132,9 +131,20 @@ public:
 
     bool listens() const { return m_accepting != nullptr; }
     QString socket() const { return m_dir.filePath(QStringLiteral("hung.sock")); }
-    int connectionsTaken() const { return static_cast<int>(m_taken.size()); }
+    // Every connection made so far, taken or still waiting to be.
+    int connectionsTaken() {
+        takeWaiting();
+        return static_cast<int>(m_taken.size());
+    }
 
 private:
+    void takeWaiting() {
+        for (int connection = 0;
+             (connection = ::accept4(m_listening, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+            m_taken.push_back(connection);
+        }
+    }
+
     QTemporaryDir m_dir;
     int m_listening = -1;
     std::unique_ptr<QSocketNotifier> m_accepting;
