@@ -1,8 +1,10 @@
 #include "printqueue.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLibrary>
+#include <QUrl>
 #include <cups/cups.h>
-#include <memory>
 #include <type_traits>
 
 namespace scribel {
@@ -11,73 +13,149 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr int kConnectTimeoutMs = 3000;
+using Clock = std::chrono::steady_clock;
 
-// libcups, and the libraries it brings, would cost every start of the program a few
-// milliseconds: it is loaded at the first print instead. Without it the print service
-// counts as not answering.
-struct CupsLibrary {
+// How often a waiting request looks at its deadline.
+constexpr double kDeadlineCheckSeconds = 0.05;
+
+// What the program needs of libcups, resolved by hand from the library loaded at run time.
+struct CupsFunctions {
+    decltype(&::cupsSetServer) cupsSetServer = nullptr;
     decltype(&::cupsServer) cupsServer = nullptr;
     decltype(&::ippPort) ippPort = nullptr;
     decltype(&::cupsEncryption) cupsEncryption = nullptr;
+    decltype(&::cupsUser) cupsUser = nullptr;
     decltype(&::httpConnect2) httpConnect2 = nullptr;
+    decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
     decltype(&::httpClose) httpClose = nullptr;
-    decltype(&::cupsGetOption) cupsGetOption = nullptr;
     decltype(&::cupsLastError) cupsLastError = nullptr;
-    decltype(&::cupsGetDests2) cupsGetDests2 = nullptr;
-    decltype(&::cupsFreeDests) cupsFreeDests = nullptr;
-    decltype(&::cupsCreateJob) cupsCreateJob = nullptr;
-    decltype(&::cupsCancelJob2) cupsCancelJob2 = nullptr;
-    decltype(&::cupsStartDocument) cupsStartDocument = nullptr;
+    decltype(&::ippNewRequest) ippNewRequest = nullptr;
+    decltype(&::ippAddString) ippAddString = nullptr;
+    decltype(&::ippAddStrings) ippAddStrings = nullptr;
+    decltype(&::ippDelete) ippDelete = nullptr;
+    decltype(&::cupsSendRequest) cupsSendRequest = nullptr;
     decltype(&::cupsWriteRequestData) cupsWriteRequestData = nullptr;
-    decltype(&::cupsFinishDocument) cupsFinishDocument = nullptr;
-    bool loaded = false;
-};
+    decltype(&::cupsGetResponse) cupsGetResponse = nullptr;
+    decltype(&::ippGetStatusCode) ippGetStatusCode = nullptr;
+    decltype(&::ippFirstAttribute) ippFirstAttribute = nullptr;
+    decltype(&::ippNextAttribute) ippNextAttribute = nullptr;
+    decltype(&::ippFindAttribute) ippFindAttribute = nullptr;
+    decltype(&::ippGetName) ippGetName = nullptr;
+    decltype(&::ippGetGroupTag) ippGetGroupTag = nullptr;
+    decltype(&::ippGetInteger) ippGetInteger = nullptr;
+    decltype(&::ippGetBoolean) ippGetBoolean = nullptr;
+    decltype(&::ippGetString) ippGetString = nullptr;
+    decltype(&::ippGetCollection) ippGetCollection = nullptr;
 
-const CupsLibrary& cups() {
-    static const CupsLibrary library = [] {
-        CupsLibrary c;
-        QLibrary file(QStringLiteral("cups"), 2); // stays loaded once loaded
-        if (!file.load()) {
-            return c;
-        }
-        const auto resolve = [&file](auto& function, const char* name) {
+    bool resolve(QLibrary& file) {
+        const auto one = [&file](auto& function, const char* name) {
             function =
                 reinterpret_cast<std::remove_reference_t<decltype(function)>>(file.resolve(name));
             return function != nullptr;
         };
-        c.loaded = resolve(c.cupsServer, "cupsServer") && resolve(c.ippPort, "ippPort") &&
-                   resolve(c.cupsEncryption, "cupsEncryption") &&
-                   resolve(c.httpConnect2, "httpConnect2") && resolve(c.httpClose, "httpClose") &&
-                   resolve(c.cupsGetOption, "cupsGetOption") &&
-                   resolve(c.cupsLastError, "cupsLastError") &&
-                   resolve(c.cupsGetDests2, "cupsGetDests2") &&
-                   resolve(c.cupsFreeDests, "cupsFreeDests") &&
-                   resolve(c.cupsCreateJob, "cupsCreateJob") &&
-                   resolve(c.cupsCancelJob2, "cupsCancelJob2") &&
-                   resolve(c.cupsStartDocument, "cupsStartDocument") &&
-                   resolve(c.cupsWriteRequestData, "cupsWriteRequestData") &&
-                   resolve(c.cupsFinishDocument, "cupsFinishDocument");
-        return c;
-    }();
-    return library;
-}
-
-struct HttpClose {
-    void operator()(http_t* http) const { cups().httpClose(http); }
+        return one(cupsSetServer, "cupsSetServer") && one(cupsServer, "cupsServer") &&
+               one(ippPort, "ippPort") && one(cupsEncryption, "cupsEncryption") &&
+               one(cupsUser, "cupsUser") && one(httpConnect2, "httpConnect2") &&
+               one(httpSetTimeout, "httpSetTimeout") && one(httpClose, "httpClose") &&
+               one(cupsLastError, "cupsLastError") && one(ippNewRequest, "ippNewRequest") &&
+               one(ippAddString, "ippAddString") && one(ippAddStrings, "ippAddStrings") &&
+               one(ippDelete, "ippDelete") && one(cupsSendRequest, "cupsSendRequest") &&
+               one(cupsWriteRequestData, "cupsWriteRequestData") &&
+               one(cupsGetResponse, "cupsGetResponse") &&
+               one(ippGetStatusCode, "ippGetStatusCode") &&
+               one(ippFirstAttribute, "ippFirstAttribute") &&
+               one(ippNextAttribute, "ippNextAttribute") &&
+               one(ippFindAttribute, "ippFindAttribute") && one(ippGetName, "ippGetName") &&
+               one(ippGetGroupTag, "ippGetGroupTag") && one(ippGetInteger, "ippGetInteger") &&
+               one(ippGetBoolean, "ippGetBoolean") && one(ippGetString, "ippGetString") &&
+               one(ippGetCollection, "ippGetCollection");
+    }
 };
-using Connection = std::unique_ptr<http_t, HttpClose>;
 
-Connection connectToService() {
-    if (!cups().loaded) {
+// The end of a request, checked by libcups whenever it has waited a moment for the service.
+struct Deadline {
+    Clock::time_point end;
+    bool passed = false;
+
+    static int stillWaiting(http_t*, void* self) {
+        auto* deadline = static_cast<Deadline*>(self);
+        deadline->passed = Clock::now() >= deadline->end;
+        return deadline->passed ? 0 : 1;
+    }
+    int remainingMs() const {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+        return std::max(1, static_cast<int>(left.count()));
+    }
+};
+
+// One connection to the service, closed at the end of its request.
+class Connection final {
+public:
+    Connection(const CupsFunctions& cups, std::chrono::milliseconds deadline)
+        : m_cups(cups), m_deadline{Clock::now() + deadline} {
+        // Read afresh for each request: libcups keeps it per thread, and the environment
+        // may have changed since this thread last asked.
+        m_cups.cupsSetServer(nullptr);
+        int cancelled = 0;
+        m_http =
+            m_cups.httpConnect2(m_cups.cupsServer(), m_cups.ippPort(), nullptr, AF_UNSPEC,
+                                m_cups.cupsEncryption(), 1, m_deadline.remainingMs(), &cancelled);
+        if (m_http != nullptr) {
+            m_cups.httpSetTimeout(m_http, kDeadlineCheckSeconds, &Deadline::stillWaiting,
+                                  &m_deadline);
+        }
+    }
+    ~Connection() {
+        if (m_http != nullptr) {
+            m_cups.httpClose(m_http);
+        }
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    http_t* http() const { return m_http; }
+    bool timedOut() const { return m_deadline.passed; }
+
+private:
+    const CupsFunctions& m_cups;
+    Deadline m_deadline;
+    http_t* m_http = nullptr;
+};
+
+// The answer to a request, deleted with it.
+class Response final {
+public:
+    Response(const CupsFunctions& cups, ipp_t* response) : m_cups(cups), m_ipp(response) {}
+    ~Response() {
+        if (m_ipp != nullptr) {
+            m_cups.ippDelete(m_ipp);
+        }
+    }
+    Response(const Response&) = delete;
+    Response& operator=(const Response&) = delete;
+
+    ipp_t* get() const { return m_ipp; }
+
+private:
+    const CupsFunctions& m_cups;
+    ipp_t* m_ipp;
+};
+
+// Sends a request (deleting it), then the document if any, and reads the answer.
+ipp_t* exchange(const CupsFunctions& cups, http_t* http, ipp_t* request, const char* resource,
+                const QByteArray& document = {}) {
+    // In chunks, as the print commands send a document: sent with its length given, the
+    // document reached the service cut short.
+    http_status_t status = cups.cupsSendRequest(http, request, resource, CUPS_LENGTH_VARIABLE);
+    if (status == HTTP_STATUS_CONTINUE && !document.isEmpty()) {
+        status = cups.cupsWriteRequestData(http, document.constData(),
+                                           static_cast<size_t>(document.size()));
+    }
+    cups.ippDelete(request);
+    if (status != HTTP_STATUS_CONTINUE && status != HTTP_STATUS_OK) {
         return nullptr;
     }
-    return Connection(cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC,
-                                          cups().cupsEncryption(), 1, kConnectTimeoutMs, nullptr));
-}
-
-QString option(const cups_dest_t& dest, const char* name) {
-    return QString::fromUtf8(cups().cupsGetOption(name, dest.num_options, dest.options));
+    return cups.cupsGetResponse(http, resource);
 }
 
 // A queue named with an instance ("bureau/recto") is that queue.
@@ -98,17 +176,104 @@ void readRequestedQueue(PrintQueues& result) {
     }
 }
 
-// The print service's answer in French words of our own: its own text follows the
-// service's language, often English.
-QString lastError() {
-    const ipp_status_t status = cups().cupsLastError();
+// The "Default" line of an options file of the print commands ("Default bureau/recto ...").
+QString defaultIn(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    while (!file.atEnd()) {
+        const QList<QByteArray> words = file.readLine().simplified().split(' ');
+        if (words.size() >= 2 && words.front().compare("Default", Qt::CaseInsensitive) == 0) {
+            return queuePart(QString::fromUtf8(words.at(1)));
+        }
+    }
+    return {};
+}
+
+// The user's own default queue, which stands before the service's: the user's options
+// file, else the machine's.
+QString userDefault() {
+    const QString home = qEnvironmentVariable("HOME", QDir::homePath());
+    if (QString queue = defaultIn(home + u"/.cups/lpoptions"_s); !queue.isEmpty()) {
+        return queue;
+    }
+    return defaultIn(qEnvironmentVariable("CUPS_SERVERROOT", u"/etc/cups"_s) + u"/lpoptions"_s);
+}
+
+// A collection's whole-number member, or -1.
+int member(const CupsFunctions& cups, ipp_t* collection, const char* name) {
+    ipp_attribute_t* attribute = cups.ippFindAttribute(collection, name, IPP_TAG_INTEGER);
+    return attribute != nullptr ? cups.ippGetInteger(attribute, 0) : -1;
+}
+
+// "media-col-default": sizes and margins in hundredths of a millimetre.
+std::optional<Paper> paperOf(const CupsFunctions& cups, ipp_attribute_t* mediaCol) {
+    ipp_t* media = cups.ippGetCollection(mediaCol, 0);
+    ipp_attribute_t* sizeAttribute =
+        cups.ippFindAttribute(media, "media-size", IPP_TAG_BEGIN_COLLECTION);
+    if (sizeAttribute == nullptr) {
+        return std::nullopt;
+    }
+    ipp_t* size = cups.ippGetCollection(sizeAttribute, 0);
+    const int width = member(cups, size, "x-dimension");
+    const int height = member(cups, size, "y-dimension");
+    const int margins[] = {
+        member(cups, media, "media-left-margin"), member(cups, media, "media-top-margin"),
+        member(cups, media, "media-right-margin"), member(cups, media, "media-bottom-margin")};
+    if (width <= 0 || height <= 0) {
+        return std::nullopt;
+    }
+    const auto mm = [](int hundredths) {
+        return std::max(0, hundredths) / 100.0;
+    };
+    return Paper{{mm(width), mm(height)},
+                 {mm(margins[0]), mm(margins[1]), mm(margins[2]), mm(margins[3])}};
+}
+
+constexpr int kPrinterIsDefault = 0x20000; // CUPS_PRINTER_DEFAULT in "printer-type"
+
+// One queue's attributes, from its first attribute to the next separator.
+ipp_attribute_t* readQueue(const CupsFunctions& cups, ipp_t* response, ipp_attribute_t* attribute,
+                           PrintQueues& result) {
+    PrintQueue queue;
+    std::optional<Paper> paper;
+    bool isDefault = false;
+    for (; attribute != nullptr && cups.ippGetName(attribute) != nullptr;
+         attribute = cups.ippNextAttribute(response)) {
+        const QByteArray name(cups.ippGetName(attribute));
+        if (name == "printer-name") {
+            queue.name = QString::fromUtf8(cups.ippGetString(attribute, 0, nullptr));
+        } else if (name == "printer-state") {
+            queue.paused = cups.ippGetInteger(attribute, 0) == IPP_PSTATE_STOPPED;
+        } else if (name == "printer-is-accepting-jobs") {
+            queue.acceptingJobs = cups.ippGetBoolean(attribute, 0) != 0;
+        } else if (name == "printer-type") {
+            isDefault = (cups.ippGetInteger(attribute, 0) & kPrinterIsDefault) != 0;
+        } else if (name == "media-col-default") {
+            paper = paperOf(cups, attribute);
+        }
+    }
+    if (!queue.name.isEmpty()) {
+        if (isDefault) {
+            result.defaultQueue = queue.name;
+        }
+        if (paper) {
+            result.papers.insert(queue.name, *paper);
+        }
+        result.queues.push_back(std::move(queue));
+    }
+    return attribute;
+}
+
+// The service's answer in French words of our own: its own text follows the service's
+// language, often English.
+QString reasonFor(ipp_status_t status) {
     switch (status) {
     case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
         return u"elle n'accepte pas de documents en ce moment"_s;
     case IPP_STATUS_ERROR_PRINTER_IS_DEACTIVATED:
         return u"elle est désactivée"_s;
-    case IPP_STATUS_ERROR_NOT_FOUND:
-        return u"elle n'existe pas ou plus"_s;
     case IPP_STATUS_ERROR_FORBIDDEN:
     case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
     case IPP_STATUS_ERROR_NOT_AUTHORIZED:
@@ -134,6 +299,11 @@ QString lastError() {
 
 } // namespace
 
+struct PrintService::Library {
+    QLibrary file;
+    CupsFunctions cups;
+};
+
 const PrintQueue* PrintQueues::find(const QString& name) const {
     for (const PrintQueue& queue : queues) {
         if (queue.name.compare(name, Qt::CaseInsensitive) == 0) {
@@ -143,62 +313,110 @@ const PrintQueue* PrintQueues::find(const QString& name) const {
     return nullptr;
 }
 
-PrintQueues readPrintQueues() {
+const PrintQueue* PrintQueues::target() const {
+    return find(requestedQueue.isEmpty() ? defaultQueue : requestedQueue);
+}
+
+PrintService::PrintService(QString libraryFile, int libraryVersion, QString package)
+    : m_libraryFile(std::move(libraryFile)), m_libraryVersion(libraryVersion),
+      m_package(std::move(package)) {}
+
+PrintService::~PrintService() = default;
+
+const PrintService::Library* PrintService::library() const {
+    const std::lock_guard<std::mutex> lock(m_loading);
+    if (!m_library) {
+        auto library = std::make_unique<Library>();
+        library->file.setFileNameAndVersion(m_libraryFile, m_libraryVersion);
+        // Stays loaded once loaded: a request abandoned by the window may still be running.
+        if (library->file.load() && library->cups.resolve(library->file)) {
+            m_library = std::move(library);
+        }
+    }
+    return m_library.get();
+}
+
+PrintQueues PrintService::readQueues(std::chrono::milliseconds deadline) const {
     PrintQueues result;
     readRequestedQueue(result);
-    const Connection http = connectToService();
-    if (!http) {
+    const Library* library = this->library();
+    if (library == nullptr) {
+        result.missingLibrary = m_package;
         return result;
     }
-    cups_dest_t* dests = nullptr;
-    const int count = cups().cupsGetDests2(http.get(), &dests);
-    result.serviceAnswers = cups().cupsLastError() != IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
-    for (int i = 0; i < count; ++i) {
-        const cups_dest_t& dest = dests[i];
-        const QString name = QString::fromUtf8(dest.name);
-        if (dest.is_default) {
-            result.defaultQueue = queuePart(name); // a default instance prints on its queue
-        }
-        if (dest.instance != nullptr) {
-            continue;
-        }
-        result.queues.push_back({name, option(dest, "printer-is-accepting-jobs") != u"false"_s,
-                                 option(dest, "printer-state").toInt() == IPP_PSTATE_STOPPED});
+    const CupsFunctions& cups = library->cups;
+    const Connection connection(cups, deadline);
+    if (connection.http() == nullptr) {
+        return result;
     }
-    cups().cupsFreeDests(count, dests);
+    static const char* const wanted[] = {"printer-name", "printer-state",
+                                         "printer-is-accepting-jobs", "printer-type",
+                                         "media-col-default"};
+    ipp_t* request = cups.ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    cups.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                       std::size(wanted), nullptr, wanted);
+    const Response response(cups, exchange(cups, connection.http(), request, "/"));
+    if (response.get() == nullptr || connection.timedOut()) {
+        return result;
+    }
+    // No queue at all is an answer too ("not found").
+    result.serviceAnswers = true;
+    for (ipp_attribute_t* attribute = cups.ippFirstAttribute(response.get()); attribute != nullptr;
+         attribute = cups.ippNextAttribute(response.get())) {
+        if (cups.ippGetGroupTag(attribute) == IPP_TAG_PRINTER) {
+            attribute = readQueue(cups, response.get(), attribute, result);
+            if (attribute == nullptr) {
+                break;
+            }
+        }
+    }
+    if (const QString queue = userDefault(); result.find(queue) != nullptr) {
+        result.defaultQueue = queue;
+    }
     return result;
 }
 
-std::optional<QString> submitPdf(const QString& queue, const QByteArray& pdf,
-                                 const QString& title) {
-    const Connection http = connectToService();
-    if (!http) {
+std::optional<QString> PrintService::submitPdf(const QString& queue, const QByteArray& pdf,
+                                               const QString& title,
+                                               std::chrono::milliseconds deadline) const {
+    const Library* library = this->library();
+    if (library == nullptr) {
+        return u"la bibliothèque d'impression %1 est introuvable"_s.arg(m_package);
+    }
+    const CupsFunctions& cups = library->cups;
+    const Connection connection(cups, deadline);
+    if (connection.http() == nullptr) {
         return u"le service d'impression (CUPS) ne répond pas"_s;
     }
-    const QByteArray name = queue.toUtf8();
-    const QByteArray jobTitle = title.toUtf8();
-    const int job =
-        cups().cupsCreateJob(http.get(), name.constData(), jobTitle.constData(), 0, nullptr);
-    if (job == 0) {
-        return u"l'imprimante « %1 » a refusé le document (%2)"_s.arg(queue, lastError());
+    const QByteArray resource = "/printers/" + QUrl::toPercentEncoding(queue);
+    const QByteArray uri = "ipp://localhost" + resource;
+    ipp_t* request = cups.ippNewRequest(IPP_OP_PRINT_JOB);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                      uri.constData());
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                      cups.cupsUser());
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
+                      title.toUtf8().constData());
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
+                      CUPS_FORMAT_PDF);
+    const Response response(cups,
+                            exchange(cups, connection.http(), request, resource.constData(), pdf));
+    if (connection.timedOut()) {
+        return u"l'imprimante «\u00A0%1\u00A0» n'a pas reçu le document (%2)"_s.arg(
+            queue, reasonFor(IPP_STATUS_ERROR_TIMEOUT));
     }
-    const auto refused = [&](const QString& reason) {
-        cups().cupsCancelJob2(http.get(), name.constData(), job, 0);
-        return u"l'imprimante « %1 » n'a pas reçu le document (%2)"_s.arg(queue, reason);
-    };
-    if (cups().cupsStartDocument(http.get(), name.constData(), job, jobTitle.constData(),
-                                 CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE) {
-        return refused(lastError());
+    if (response.get() == nullptr) {
+        return u"l'imprimante «\u00A0%1\u00A0» n'a pas reçu le document (%2)"_s.arg(
+            queue, reasonFor(cups.cupsLastError()));
     }
-    if (cups().cupsWriteRequestData(http.get(), pdf.constData(), static_cast<size_t>(pdf.size())) !=
-        HTTP_STATUS_CONTINUE) {
-        cups().cupsFinishDocument(http.get(), name.constData());
-        return refused(lastError());
+    const ipp_status_t status = cups.ippGetStatusCode(response.get());
+    if (status <= IPP_STATUS_OK_EVENTS_COMPLETE) {
+        return std::nullopt;
     }
-    if (cups().cupsFinishDocument(http.get(), name.constData()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        return refused(lastError());
+    if (status == IPP_STATUS_ERROR_NOT_FOUND) {
+        return u"l'imprimante\u00A0«\u00A0%1\u00A0» n'existe plus"_s.arg(queue);
     }
-    return std::nullopt;
+    return u"l'imprimante «\u00A0%1\u00A0» a refusé le document (%2)"_s.arg(queue, reasonFor(status));
 }
 
 } // namespace scribel

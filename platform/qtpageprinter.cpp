@@ -8,7 +8,6 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QSaveFile>
 #include <cerrno>
 
@@ -19,6 +18,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int kPdfDotsPerInch = 1200;
+// The window stops waiting for the queues after 5 s; a job, larger, is given longer.
+constexpr std::chrono::milliseconds kQueuesDeadline{5000};
+constexpr std::chrono::milliseconds kJobDeadline{20000};
 
 QString documentName() {
     return u"La Scribel"_s;
@@ -41,14 +43,37 @@ bool writePdf(QIODevice& device, const QPageLayout& layout, const Page& page) {
 
 } // namespace
 
+QtPagePrinter::QtPagePrinter(const QString& libraryFile, int libraryVersion)
+    : m_service(libraryFile, libraryVersion) {}
+
 PrintQueues QtPagePrinter::queues() const {
-    return readPrintQueues();
+    PrintQueues answer = m_service.readQueues(kQueuesDeadline);
+    const std::lock_guard<std::mutex> lock(m_answerLock);
+    m_papers.clear();
+    for (auto paper = answer.papers.cbegin(); paper != answer.papers.cend(); ++paper) {
+        m_papers.insert(paper.key().toCaseFolded(), paper.value());
+    }
+    const PrintQueue* target = answer.target();
+    m_targetQueue = target != nullptr ? target->name : QString();
+    return answer;
 }
 
-QPageLayout QtPagePrinter::pageLayout(const QString& queue) {
-    const QPrinterInfo info =
-        queue.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(queue);
-    return QPrinter(info, QPrinter::HighResolution).pageLayout();
+std::optional<Paper> QtPagePrinter::paperOf(const QString& queue) const {
+    const std::lock_guard<std::mutex> lock(m_answerLock);
+    const auto found = m_papers.constFind(queue.toCaseFolded());
+    if (found == m_papers.cend()) {
+        return std::nullopt;
+    }
+    return *found;
+}
+
+QPageLayout QtPagePrinter::pageLayout(const std::optional<Paper>& paper) {
+    if (!paper) {
+        return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                QPageLayout::Point};
+    }
+    return {QPageSize(paper->sizeMm, QPageSize::Millimeter, {}, QPageSize::FuzzyMatch),
+            QPageLayout::Portrait, paper->marginsMm, QPageLayout::Millimeter};
 }
 
 std::optional<PrinterChoice> QtPagePrinter::choosePrinter(QWidget* parent) {
@@ -73,10 +98,10 @@ std::optional<QString> QtPagePrinter::printOn(const QString& queue, const Page& 
     // drops the print service's answer, and a refused job would pass for printed.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    if (!writePdf(pdf, pageLayout(queue), page)) {
-        return u"le document pour l'imprimante « %1 » n'a pas pu être préparé"_s.arg(queue);
+    if (!writePdf(pdf, pageLayout(paperOf(queue)), page)) {
+        return u"le document pour l'imprimante «\u00A0%1\u00A0» n'a pas pu être préparé"_s.arg(queue);
     }
-    return submitPdf(queue, pdf.data(), documentName());
+    return m_service.submitPdf(queue, pdf.data(), documentName(), kJobDeadline);
 }
 
 std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString& path) {
@@ -85,7 +110,12 @@ std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString
     if (!file.open(QIODevice::WriteOnly)) {
         return u"il ne peut pas être créé (%1)"_s.arg(systemErrorText(errno));
     }
-    if (!writePdf(file, pageLayout(), page)) {
+    QString target;
+    {
+        const std::lock_guard<std::mutex> lock(m_answerLock);
+        target = m_targetQueue;
+    }
+    if (!writePdf(file, pageLayout(paperOf(target)), page)) {
         file.cancelWriting();
         return u"le document PDF n'a pas pu être écrit"_s;
     }

@@ -94,8 +94,7 @@ private Q_SLOTS:
             qPrintable(info));
         const std::vector<PdfWord> words = readPdfBaselines(pdf);
         QVERIFY(!words.empty());
-        const QRectF area =
-            QtPagePrinter::pageLayout(u"Scribel"_s).paintRect(QPageLayout::Millimeter);
+        const QRectF area = printableArea();
         const Page page = std::get<Page>(print::layOutPage(
             m_window->form(), m_window->magazine(), QLocale::system(), m_doubles->clock.today()));
         for (const PageItem& item : page) {
@@ -169,14 +168,62 @@ private Q_SLOTS:
         QVERIFY(m_doubles->messages.shown.empty());
     }
 
-    // A queue that refuses the job itself: the reason comes back, nothing passes for printed.
+    // The queue's paper as the service tells it is the one its driver describes: the
+    // default size's dimensions and printable area in points.
+    void paperIsTheQueues() {
+        QFile ppd(m_service.pdfFolder().filePath(u"../etc/ppd/Scribel.ppd"_s));
+        QVERIFY(ppd.open(QIODevice::ReadOnly));
+        const QString driver = QString::fromLatin1(ppd.readAll());
+        const QString size =
+            QRegularExpression(u"\\*DefaultPageSize: *(\\S+)"_s).match(driver).captured(1);
+        const auto numbers = [&driver, &size](const QString& keyword) {
+            const QString pattern = u"\\*%1 %2[/:][^\"]*\"([^\"]*)\""_s.arg(keyword, size);
+            QList<double> values;
+            for (const QString& word : QRegularExpression(pattern).match(driver).captured(1).split(
+                     u' ', Qt::SkipEmptyParts)) {
+                values.append(word.toDouble() * 25.4 / 72);
+            }
+            return values;
+        };
+        const QList<double> paper = numbers(u"PaperDimension"_s);
+        const QList<double> area = numbers(u"ImageableArea"_s);
+        QCOMPARE(paper.size(), 2);
+        QCOMPARE(area.size(), 4);
+        const QRectF expected(area[0], paper[1] - area[3], area[2] - area[0], area[3] - area[1]);
+        const QRectF told = printableArea();
+        QVERIFY2(std::abs(told.left() - expected.left()) < 0.15 &&
+                     std::abs(told.top() - expected.top()) < 0.15 &&
+                     std::abs(told.width() - expected.width()) < 0.15 &&
+                     std::abs(told.height() - expected.height()) < 0.15,
+                 qPrintable(u"(%1, %2, %3 x %4) against (%5, %6, %7 x %8)"_s.arg(told.left())
+                                .arg(told.top())
+                                .arg(told.width())
+                                .arg(told.height())
+                                .arg(expected.left())
+                                .arg(expected.top())
+                                .arg(expected.width())
+                                .arg(expected.height())));
+    }
+
+    // A queue that refuses the job itself, or is gone since the service was asked: the
+    // reason comes back, nothing passes for printed.
+    void refusedJobIsAReason_data() {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("refusing") << u"refusing"_s
+                                  << u"l'imprimante « Scribel » a refusé le document (elle "
+                                     u"n'accepte pas de documents en ce moment)"_s;
+        QTest::newRow("removed") << u"removed"_s
+                                 << u"l'imprimante\u00A0«\u00A0Scribel\u00A0» n'existe plus"_s;
+    }
     void refusedJobIsAReason() {
-        QVERIFY2(enter(u"refusing"_s), qPrintable(m_service.error));
+        QFETCH(QString, state);
+        QFETCH(QString, reason);
+        QVERIFY(m_printer.queues().find(u"Scribel"_s) != nullptr);
+        QVERIFY2(enter(state), qPrintable(m_service.error));
         const auto failure = m_printer.printOn(u"Scribel"_s, {{0, 0, PrintStyle::Body, u"x"_s}});
-        QVERIFY2(leave(u"refusing"_s), qPrintable(m_service.error));
-        QVERIFY(failure.has_value());
-        QCOMPARE(*failure, u"l'imprimante « Scribel » a refusé le document (elle n'accepte pas "
-                           u"de documents en ce moment)"_s);
+        QVERIFY2(leave(state), qPrintable(m_service.error));
+        QCOMPARE(failure.value_or(QString()), reason);
     }
 
     void cleanupTestCase() { QVERIFY2(m_service.stop(), qPrintable(m_service.error)); }
@@ -198,6 +245,9 @@ private:
             qputenv("PRINTER", "Salon");
             return true;
         }
+        if (state == u"removed") {
+            return m_service.command(u"lpadmin"_s, {u"-x"_s, u"Scribel"_s});
+        }
         return m_service.stop();
     }
     bool leave(const QString& state) {
@@ -214,6 +264,9 @@ private:
         if (state == u"unknown PRINTER") {
             qunsetenv("PRINTER");
             return true;
+        }
+        if (state == u"removed") {
+            return m_service.remakeQueue();
         }
         return m_service.start();
     }
@@ -241,6 +294,15 @@ private:
         auto* button = m_window->findChild<QAbstractButton*>(name);
         QVERIFY2(button != nullptr, qPrintable(name));
         QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // Where the default queue prints, from its paper as the service tells it.
+    QRectF printableArea() const {
+        const PrintQueues service = m_printer.queues();
+        const auto paper = service.papers.constFind(u"Scribel"_s);
+        if (paper == service.papers.cend()) {
+            return {};
+        }
+        return QtPagePrinter::pageLayout(*paper).paintRect(QPageLayout::Millimeter);
     }
     QStringList pdfs() const {
         return m_service.pdfFolder().entryList({u"*.pdf"_s}, QDir::Files, QDir::Name);

@@ -1,9 +1,13 @@
 // "Imprimer" on the real window: what the author typed and chose reaches the page.
 
+#include "platform/qtpageprinter.h"
 #include "support/helpers.h"
+#include "support/privateprintservice.h"
 #include "support/windowfixture.h"
 
+#include <QFileInfo>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -38,6 +42,60 @@ private Q_SLOTS:
         // Printing leaves the sheet as it was.
         QCOMPARE(m_f->window->form().text(Field::SaisieRetribution), u"150"_s);
         QVERIFY(m_f->window->form().isOn(Field::LicenceBBS));
+    }
+
+    // When the print service cannot be reached, the window offers the PDF file, and writes
+    // it without asking the service anything more.
+    void unreachableServiceOffersThePdf_data() {
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<bool>("hung");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("service hung")
+            << u"cups"_s << true << u"Le service d'impression (CUPS) ne répond pas"_s;
+        QTest::newRow("no client library")
+            << u"scribel-absent-cups"_s << false
+            << u"La bibliothèque d'impression libcups2 est introuvable"_s;
+    }
+    void unreachableServiceOffersThePdf() {
+        QFETCH(QString, library);
+        QFETCH(bool, hung);
+        QFETCH(QString, reason);
+        HungPrintService service;
+        QVERIFY(service.listens());
+        const QByteArray usualServer = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", service.socket().toLocal8Bit());
+        QtPagePrinter printer(library, 2);
+        TestServices doubles;
+        Principale window(Services{doubles.fileDialogs, doubles.messages, printer,
+                                   doubles.openAction, doubles.clock});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.Pixelor_Click();
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(u"fiche.pdf"_s);
+        doubles.messages.nextAnswers = {true};
+        doubles.fileDialogs.nextAnswers = {pdf};
+        int ticks = 0;
+        QTimer beat;
+        connect(&beat, &QTimer::timeout, &beat, [&ticks] { ++ticks; });
+        beat.start(10);
+
+        QTest::mouseClick(window.findChild<QAbstractButton*>(u"Imprimer"_s), Qt::LeftButton);
+        const int ticksWhileAsking = ticks;
+        qputenv("CUPS_SERVER", usualServer);
+
+        QCOMPARE(doubles.messages.asked.size(), 1u);
+        QCOMPARE(doubles.messages.asked.front().text,
+                 reason + u" : la fiche ne peut pas être imprimée.\n\nVoulez-vous "
+                          u"l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QVERIFY(doubles.messages.shown.empty());
+        // The queues asked once; the PDF file asks nothing.
+        QCOMPARE(service.connectionsTaken(), hung ? 1 : 0);
+        if (hung) {
+            QVERIFY2(ticksWhileAsking > 0, "the window stood still while the service was asked");
+        }
+        QVERIFY(window.findChild<QAbstractButton*>(u"Imprimer"_s)->isEnabled());
     }
 
 private:

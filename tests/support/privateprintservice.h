@@ -7,10 +7,16 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <vector>
 
 namespace scribel::test {
 
@@ -90,6 +96,59 @@ private:
 
     QTemporaryDir m_dir;
     QString m_kind;
+};
+
+// A print service that has hung: it takes every connection on its socket and never
+// answers, as a scheduler stuck on a printer or a server gone silent does.
+class HungPrintService final {
+public:
+    HungPrintService() {
+        const QByteArray path = socket().toLocal8Bit();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path)) {
+            return;
+        }
+        std::copy(path.begin(), path.end(), address.sun_path);
+        m_listening = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (::bind(m_listening, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+            ::listen(m_listening, 16) != 0) {
+            return;
+        }
+        m_accepting = std::make_unique<QSocketNotifier>(m_listening, QSocketNotifier::Read);
+        QObject::connect(m_accepting.get(), &QSocketNotifier::activated, m_accepting.get(),
+                         [this] { takeWaiting(); });
+    }
+    ~HungPrintService() {
+        m_accepting.reset();
+        for (const int connection : m_taken) {
+            ::close(connection);
+        }
+        ::close(m_listening);
+    }
+    HungPrintService(const HungPrintService&) = delete;
+    HungPrintService& operator=(const HungPrintService&) = delete;
+
+    bool listens() const { return m_accepting != nullptr; }
+    QString socket() const { return m_dir.filePath(QStringLiteral("hung.sock")); }
+    // Every connection made so far, taken or still waiting to be.
+    int connectionsTaken() {
+        takeWaiting();
+        return static_cast<int>(m_taken.size());
+    }
+
+private:
+    void takeWaiting() {
+        for (int connection = 0;
+             (connection = ::accept4(m_listening, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+            m_taken.push_back(connection);
+        }
+    }
+
+    QTemporaryDir m_dir;
+    int m_listening = -1;
+    std::unique_ptr<QSocketNotifier> m_accepting;
+    std::vector<int> m_taken;
 };
 
 } // namespace scribel::test
