@@ -79,10 +79,9 @@ client=(env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/runti
     XDG_CACHE_HOME="$work/home/.cache" WAYLAND_DISPLAY="$socket" LC_ALL=C.UTF-8 LANG=C.UTF-8)
 export SWAYSOCK=$ipc
 
-# Each wtype run is a virtual keyboard of its own, gone when it ends: a short pause before
-# the first key lets the window take the new keymap, one after the last lets it read the
-# keys. One idle keyboard stays all along, so that the seat never loses its keyboard and
-# the window keeps the keyboard focus between two runs.
+# Each wtype run is a virtual keyboard of its own, gone when it ends; a short pause after
+# the last key lets the window read them all. One idle keyboard stays all along: without
+# it the seat would lose its keyboard between two runs, and the window its active state.
 "${client[@]}" wtype -s 3600000 &
 idle_keyboard_pid=$!
 keys() {
@@ -153,7 +152,9 @@ compare_with_readme demarrage
 
 # Every tab of both magazines, by keyboard alone. The start focus is on the Pixelor button,
 # followed by Zorvane's; the first tab's other buttons come before them. Ctrl+Tab, from
-# inside a tab, shows the next one, and the first after the last.
+# inside a tab, shows the next one, and the first after the last. (The tabs' Alt letters
+# are no help here: "L'auteur" and "A propos" share theirs, as do "La Scribel" and
+# "La licence", and "Systeme d'exploitation" shares Sauvegarder's.)
 next_tab() {
     keys -M ctrl -k Tab -m ctrl
 }
@@ -230,8 +231,7 @@ got=$(sed -n '2,4p' "$work/sheet.pxr" | od -An -tx1)
 echo "saved: 44 lines, the name, first name and number as typed"
 
 # The keyboard is the window's again: Ctrl+Tab reaches the name, which takes one more
-# letter, and a second save holds it. (Alt+A, a second time, would cycle to "A propos",
-# whose mnemonic is the same.)
+# letter, and a second save holds it.
 [[ $(main_window | cut -f 2) == 1 ]] || fail "the window is not focused after the save"
 keys -M ctrl -k Tab -m ctrl -s 100 -k End x
 # Back on the first tab, the keyboard is on Sauvegarder again.
