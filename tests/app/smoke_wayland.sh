@@ -82,7 +82,7 @@ export SWAYSOCK=$ipc
 # Each wtype run is a virtual keyboard of its own, gone when it ends; a short pause after
 # the last key lets the window read them all. One idle keyboard stays all along: without
 # it the seat would lose its keyboard between two runs, and the window its active state.
-"${client[@]}" wtype -s 3600000 &
+"${client[@]}" wtype -s 300000 & # ends by itself should this script be killed
 idle_keyboard_pid=$!
 keys() {
     "${client[@]}" wtype "$@" -s 50
