@@ -17,6 +17,7 @@ packages=(
     # the MIME database and the generic xdg-mime's lookup, the icons' renderer.
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl librsvg2-bin
     adwaita-qt6 qt6ct qt6-gtk-platformtheme # desktop looks the window is checked under
+    qt6-wayland sway wtype grim jq # the window on a headless Wayland compositor, by keyboard
 )
 
 install_missing() {

@@ -10,6 +10,7 @@
 #include "app/sheetdrop.h"
 #include "app/sheetlineedit.h"
 #include "app/stylefit.h"
+#include "app/wholerepaint.h"
 #include "app/windowcontrols.h"
 #include "app/windowkeys.h"
 #include "app/windowtables.h"
@@ -18,6 +19,7 @@
 #include "version.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -48,6 +50,12 @@ Principale::Principale(const Services& services, QWidget* parent)
     setObjectName(QStringLiteral("Principale"));
     setFont(arial(kWindowPoints));
     setWindowIcon(readIcon(QStringLiteral(":/images/scribel-48.png")));
+    // The window's size is fixed: no title bar may offer to maximise it. Without the
+    // customising hint Qt would put every button back.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    new WholeRepaintOnExpose(*this);
     buildControls();
     m_form = std::make_unique<WidgetForm>(*this);
     connectHandlers();
@@ -136,7 +144,10 @@ void Principale::connectHandlers() {
 }
 
 void Principale::Form_Load() {
-    if (const QScreen* screen = this->screen()) {
+    // On Wayland the compositor places windows: a client's move() is ignored.
+    const bool placedByCompositor =
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (const QScreen* screen = this->screen(); screen && !placedByCompositor) {
         const QRect available = screen->geometry();
         const QSize outer = frameGeometry().size();
         move(available.left() + (available.width() - outer.width()) / 2,

@@ -20,6 +20,9 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcups2 is loaded at the first print, where shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, xdg-utils, libcups2")
+# Qt's Wayland platform: without it, on a Wayland desktop, the window goes through
+# XWayland and, at a scale of 1.5 or 2, is drawn at 1 and enlarged, blurred.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # CPack writes the summary as the first line itself.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "La Scribel fills in the submission sheet, the Scribel, that the magazines

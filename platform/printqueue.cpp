@@ -416,7 +416,8 @@ std::optional<QString> PrintService::submitPdf(const QString& queue, const QByte
     if (status == IPP_STATUS_ERROR_NOT_FOUND) {
         return u"l'imprimante\u00A0«\u00A0%1\u00A0» n'existe plus"_s.arg(queue);
     }
-    return u"l'imprimante «\u00A0%1\u00A0» a refusé le document (%2)"_s.arg(queue, reasonFor(status));
+    return u"l'imprimante «\u00A0%1\u00A0» a refusé le document (%2)"_s.arg(queue,
+                                                                            reasonFor(status));
 }
 
 } // namespace scribel

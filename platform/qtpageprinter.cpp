@@ -99,7 +99,8 @@ std::optional<QString> QtPagePrinter::printOn(const QString& queue, const Page& 
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     if (!writePdf(pdf, pageLayout(paperOf(queue)), page)) {
-        return u"le document pour l'imprimante «\u00A0%1\u00A0» n'a pas pu être préparé"_s.arg(queue);
+        return u"le document pour l'imprimante «\u00A0%1\u00A0» n'a pas pu être préparé"_s.arg(
+            queue);
     }
     return m_service.submitPdf(queue, pdf.data(), documentName(), kJobDeadline);
 }

@@ -36,6 +36,8 @@ depends=$(dpkg-deb --field "$deb" Depends)
 for needed in fonts-liberation qt6-translations-l10n xdg-utils libqt6widgets6 libqt6printsupport6 libc6; do
     [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
+check "Qt's Wayland platform recommended" \
+    test "$(dpkg-deb --field "$deb" Recommends)" = qt6-wayland
 check "architecture of the build machine" \
     test "$(dpkg-deb --field "$deb" Architecture)" = "$(dpkg --print-architecture)"
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace scribel {
+
+// Repaints the whole window each time its surface is exposed. When the compositor switches
+// the window's decorations while it runs, Qt draws into a new buffer with other margins
+// and exposes the window, yet repaints only the parts it knows to be out of date: the
+// rest would stay blank until something else repainted it.
+class WholeRepaintOnExpose final : public QObject {
+    Q_OBJECT
+public:
+    explicit WholeRepaintOnExpose(QWidget& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget& m_window;
+};
+
+} // namespace scribel
