@@ -104,8 +104,9 @@ class Mutant:
             return f"{text.strip()}  <->  {other.strip()}"
         if self.operator == "delete statement":
             return f"deleted: {text.strip()}"
-        return f"{text[self.start:self.end].strip() or text.strip()} -> {self.replacement.strip()}" \
-               f"   in: {text.strip()}"
+        changed = text[:self.start] + self.replacement + text[self.end:]
+        return f"{text[self.start:self.end].strip()} -> {self.replacement.strip()}" \
+               f"   now: {changed.strip()}"
 
     def apply(self, lines):
         lines = list(lines)
@@ -343,10 +344,17 @@ def main():
     parser.add_argument("--build", default="build/mutate", help="the mutation build's folder")
     parser.add_argument("--timeout", type=int, default=120, help="seconds for one test program")
     parser.add_argument("--jobs", type=int, default=1, help="parallel jobs of each build")
+    parser.add_argument("--at", action="append", default=[], metavar="FILE:LINE",
+                        help="only the mutants of that line (repeatable), e.g. to see a new test "
+                             "row kill a survivor")
+    parser.add_argument("--match", action="append", default=[], metavar="TEXT",
+                        help="only the mutants whose description holds one of these texts")
     parser.add_argument("--list", action="store_true", help="list the mutants, run nothing")
     args = parser.parse_args()
 
     files = [os.path.normpath(f) for f in (args.files or DEFAULT_FILES)]
+    if args.at and not args.files:
+        files = sorted({at.rsplit(":", 1)[0] for at in args.at})
     mutants = []
     originals = {}
     for path in files:
@@ -355,6 +363,12 @@ def main():
         original = (ROOT / path).read_bytes()
         originals[path] = original
         mutants.extend(find_mutants(path, original.decode("utf-8").split("\n")))
+    if args.at:
+        mutants = [m for m in mutants if f"{m.path}:{m.line}" in args.at]
+    if args.match:
+        mutants = [m for m in mutants if any(
+            text in m.describe(originals[m.path].decode("utf-8").split("\n"))
+            for text in args.match)]
     total = len(mutants)
     if args.sample and args.sample < total:
         mutants = random.Random(args.seed).sample(mutants, args.sample)
