@@ -217,7 +217,7 @@ def find_mutants(path, lines):
                                   flipped))
 
         for match in INTEGER.finditer(masked):
-            literal, suffix = match.group(1), match.group(2)
+            literal = match.group(1)  # a suffix (u, L) stays as it is
             value = int(literal, 0)
             for delta in (1, -1):
                 moved = value + delta
@@ -226,7 +226,6 @@ def find_mutants(path, lines):
                 written = (f"0x{moved:04X}" if literal[:2].lower() == "0x" else str(moved))
                 mutants.append(Mutant(path, number, f"integer {delta:+d}", match.start(1),
                                       match.end(1), written))
-            del suffix
 
         previous = next((m.strip() for m in reversed(masked_lines[:number - 1]) if m.strip()), "{")
         if (STATEMENT.match(masked) and not DECLARATION.match(masked)
