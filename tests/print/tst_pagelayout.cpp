@@ -200,8 +200,6 @@ private Q_SLOTS:
         QTest::newRow("no digit before the separator") << french << u",5"_s << u",08 Euros"_s;
         QTest::newRow("spaces around") << french << u" 100 "_s << u"15,24 Euros"_s;
         QTest::newRow("only spaces") << french << u"   "_s << QString();
-        QTest::newRow("separator alone") << french << u","_s << QString();
-        QTest::newRow("space inside") << french << u"1 00"_s << QString();
         QTest::newRow("letters") << french << u"abc"_s << QString();
         QTest::newRow("currency sign") << french << u"100 F"_s << QString();
         QTest::newRow("decimal point in French") << french << u"99.5"_s << QString();
@@ -349,9 +347,7 @@ private Q_SLOTS:
     void lineBreakForms_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("CR LF") << u"a\r\nb"_s << u"a b"_s;
         QTest::newRow("lone CR") << u"a\rb"_s << u"a b"_s;
-        QTest::newRow("lone LF") << u"a\nb"_s << u"a b"_s;
         QTest::newRow("LF CR is two") << u"a\n\rb"_s << u"a  b"_s;
         QTest::newRow("CR CR LF is two") << u"a\r\r\nb"_s << u"a  b"_s;
         QTest::newRow("CR at the end") << u"a\r"_s << u"a "_s;
