@@ -3,6 +3,8 @@
 #   ./dev.sh start   starts the program
 #   ./dev.sh test    runs every test (what CI runs)
 #   ./dev.sh package builds the Debian package (tools/package.sh)
+#   ./dev.sh mutate [--sample N] [--seed S] [FILES...]  slips put into the sources one at a
+#                    time, each to be caught by a test (tools/mutate.py, in build/mutate)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -87,8 +89,12 @@ test)
 package)
     tools/package.sh build/package
     ;;
+mutate)
+    shift
+    exec tools/mutate.py "$@"
+    ;;
 *)
-    echo "usage: $0 [start|test|package]" >&2
+    echo "usage: $0 [start|test|package|mutate]" >&2
     exit 2
     ;;
 esac

@@ -1,7 +1,10 @@
+#include "app/categories.h"
 #include "app/keyrules.h"
 #include "app/typingfilter.h"
 #include "platform/windows1252.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 
 using namespace scribel;
@@ -22,6 +25,74 @@ private Q_SLOTS:
         QCOMPARE(text[0x81], QChar(0x0081));
         QCOMPARE(cp1252::encode(text), all);
         QVERIFY(!cp1252::isEncodable(QChar(0x0141))); // Ł
+    }
+
+    // Qt's own codec is the independent reference: every byte reads as it does, and every
+    // UTF-16 code unit encodes to the byte it gives, or to none where it refuses it.
+    void codePageAgreesWithQtsCodec() {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char raw = static_cast<char>(byte);
+            QStringDecoder decoder("windows-1252");
+            const QString expected = decoder(QByteArrayView(&raw, 1));
+            QVERIFY(!decoder.hasError());
+            QCOMPARE(cp1252::toUnicode(static_cast<unsigned char>(byte)), expected.front());
+        }
+        for (int code = 0; code < 0x10000; ++code) {
+            const char16_t unit = static_cast<char16_t>(code);
+            if (QChar::isSurrogate(unit)) {
+                continue;
+            }
+            QStringEncoder encoder("windows-1252");
+            const QByteArray expected = encoder(QStringView(&unit, 1));
+            const std::optional<unsigned char> byte = cp1252::fromUnicode(QChar(unit));
+            QVERIFY2(byte.has_value() != encoder.hasError(), qPrintable(QString::number(code, 16)));
+            if (byte) {
+                QCOMPARE(static_cast<char>(*byte), expected.front());
+            }
+        }
+    }
+
+    // The category table in list order, as the author sees it, each with its sub-categories.
+    void categoriesInListOrder_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("subCategories");
+        int index = 0;
+        const auto row = [&index](const char* category, std::initializer_list<const char*> subs) {
+            QStringList names;
+            for (const char* sub : subs) {
+                names.append(QString::fromUtf8(sub));
+            }
+            QTest::newRow(category) << index++ << QString::fromUtf8(category) << names;
+        };
+        row("AntiVirus", {"AntiVirus"});
+        row("Bureautique",
+            {"Agenda", "Argent", "Comptabilité", "Confidentialité", "Contact téléphonique",
+             "Divers", "Euro", "Gestion", "Gestion élève", "Horloge"});
+        row("Divers", {"Divers", "Electronique", "Humour", "Numérologie", "PMU",
+                       "Recueil de textes", "Sport"});
+        row("Educatif", {"Divers", "Electronique", "Maths"});
+        row("Emulateur", {"Divers", "Driver manette", "N64", "Nes", "PSX"});
+        row("Gestion de fichiers", {"Explorateur"});
+        row("Graphisme", {"Divers", "Icône", "Ray-Tracing", "Viewer"});
+        row("Internet", {"Editeur HTML", "Navigateur", "Recherche"});
+        row("Jeux",
+            {"Dés", "Educatif", "Lettres", "Loto", "Plate-forme", "Réflexion", "Stratégie"});
+        row("Musique",
+            {"Divers", "Editeur", "Gestion", "MP3", "Playeur", "Séquenceur", "Son", "Utilitaire"});
+        row("Screen Saver", {"Screen Saver"});
+        row("Système", {"Confirmé", "Débutant"});
+    }
+    void categoriesInListOrder() {
+        QFETCH(int, index);
+        QFETCH(QString, category);
+        QFETCH(QStringList, subCategories);
+        QCOMPARE(categoryNames().size(), 12);
+        QCOMPARE(categoryNames().at(index), category);
+        const std::optional<QStringList> subs = subCategoriesOf(category);
+        QVERIFY(subs);
+        QCOMPARE(*subs, subCategories);
+        QVERIFY(!subCategoriesOf(category.toLower()));
     }
 
     void upperCaseFollowsTheCodePage_data() {
@@ -60,6 +131,7 @@ private Q_SLOTS:
         row("words, after a space", CaseRule::WordStarts, "Jean ", u'p', u'P');
         row("words, after a hyphen", CaseRule::WordStarts, "Jean-", u'p', u'p');
         row("words, mid-word", CaseRule::WordStarts, "Je", u'a', u'a');
+        row("first, after a space", CaseRule::FirstCharacter, " ", u'b', u'b');
         row("none", CaseRule::None, "", u'x', u'x');
     }
     void caseRules() {
@@ -88,6 +160,11 @@ private Q_SLOTS:
             << "a\nb" << 0 << 0 << 5 << false << "a b";
         QTest::newRow("CR LF is one break") << "a\r\nb" << 0 << 0 << 5 << true << "a\nb";
         QTest::newRow("controls refused") << "a\tb\x01" << 0 << 0 << 5 << true << "ab";
+        QTest::newRow("DEL refused") << "a\u007Fb" << 0 << 0 << 5 << true << "ab";
+        QTest::newRow("C1 controls refused though the code page has them")
+            << "a\u0081b\u009Dc" << 0 << 0 << 5 << true << "abc";
+        QTest::newRow("the last control before the space refused")
+            << "a\u001Fb" << 0 << 0 << 5 << true << "ab";
         QTest::newRow("no code") << "€Łx" << 0 << 0 << 5 << false << "€x";
         QTest::newRow("composed before the limit counts")
             << QStringLiteral("e\u0301e\u0300e\u0308") << 0 << 0 << 3 << false << "éèë";

@@ -29,6 +29,8 @@ private Q_SLOTS:
         QTest::newRow("rounds to zero") << kFrench << 0.004 << u","_s;
         QTest::newRow("no group separator") << kFrench << 12345.678 << u"12345,68"_s;
         QTest::newRow("negative") << kFrench << -0.762 << u"-,76"_s;
+        QTest::newRow("negative rounding to zero has no sign") << kFrench << -0.004 << u","_s;
+        QTest::newRow("zeros of the whole part kept") << kFrench << 100.0 << u"100,"_s;
         QTest::newRow("English point") << kEnglish << 15.2449 << u"15.24"_s;
     }
     void hashDotHash() {
@@ -51,6 +53,7 @@ private Q_SLOTS:
         QTest::newRow("letters") << kFrench << u"abc"_s << false << 0.0;
         QTest::newRow("spaces only") << kFrench << u"  "_s << false << 0.0;
         QTest::newRow("infinite") << kEnglish << u"inf"_s << false << 0.0;
+        QTest::newRow("not a number") << kEnglish << u"nan"_s << false << 0.0;
     }
     void readDecimal() {
         QFETCH(QLocale, locale);

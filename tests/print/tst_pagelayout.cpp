@@ -1,5 +1,6 @@
 // The printed page as an item list, against the sheet's own positions.
 
+#include "print/cutlines.h"
 #include "print/pagelayout.h"
 #include "print/sheettexts.h"
 #include "sheetfixtures.h"
@@ -198,6 +199,7 @@ private Q_SLOTS:
         QTest::newRow("below one euro") << french << u"3"_s << u",46 Euros"_s;
         QTest::newRow("no digit before the separator") << french << u",5"_s << u",08 Euros"_s;
         QTest::newRow("spaces around") << french << u" 100 "_s << u"15,24 Euros"_s;
+        QTest::newRow("only spaces") << french << u"   "_s << QString();
         QTest::newRow("letters") << french << u"abc"_s << QString();
         QTest::newRow("currency sign") << french << u"100 F"_s << QString();
         QTest::newRow("decimal point in French") << french << u"99.5"_s << QString();
@@ -339,6 +341,24 @@ private Q_SLOTS:
         QCOMPARE(textAt(page, 0, 76), u"Description : un deux trois"_s + QString(52 - 13, u'x'));
         QCOMPARE(textAt(page, 0, 80), QString(11, u'x'));
         QCOMPARE(textAt(page, 0, 20), u"Adresse :   rue bis"_s);
+    }
+
+    // Every kind of line break, each one space on paper.
+    void lineBreakForms_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("lone CR") << u"a\rb"_s << u"a b"_s;
+        QTest::newRow("LF CR is two") << u"a\n\rb"_s << u"a  b"_s;
+        QTest::newRow("CR CR LF is two") << u"a\r\r\nb"_s << u"a  b"_s;
+        QTest::newRow("CR at the end") << u"a\r"_s << u"a "_s;
+        QTest::newRow("line separator") << u"a\u2028b"_s << u"a b"_s;
+        QTest::newRow("paragraph separator") << u"a\u2029b"_s << u"a b"_s;
+        QTest::newRow("no break") << u"a\tb"_s << u"a\tb"_s;
+    }
+    void lineBreakForms() {
+        QFETCH(QString, text);
+        QFETCH(QString, printed);
+        QCOMPARE(print::singleLine(text), printed);
     }
 
     void membership_data() {

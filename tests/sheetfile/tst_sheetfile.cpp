@@ -82,6 +82,8 @@ private Q_SLOTS:
     void splitsBytesIntoLines();
     void tellsTheLayoutAndRefusesLongFiles_data();
     void tellsTheLayoutAndRefusesLongFiles();
+    void namesTheFirstOverlongLine_data();
+    void namesTheFirstOverlongLine();
     void writesEachLine_data();
     void writesEachLine();
     void writesAnEmptySheet();
@@ -162,6 +164,36 @@ void TestSheetFile::tellsTheLayoutAndRefusesLongFiles() {
     if (sheet) {
         QCOMPARE(sheet->layout == Layout::Current, current);
         QCOMPARE(sheet->lines.size(), lineCount);
+    }
+}
+
+void TestSheetFile::namesTheFirstOverlongLine_data() {
+    QTest::addColumn<QList<qsizetype>>("lengths");
+    QTest::addColumn<int>("number"); // 0: none
+    QTest::addColumn<qsizetype>("length");
+
+    const qsizetype longest = kMaxLineLength;
+    QTest::newRow("no lines") << QList<qsizetype>{} << 0 << qsizetype{0};
+    QTest::newRow("at the limit") << QList<qsizetype>{2, longest} << 0 << qsizetype{0};
+    QTest::newRow("first line") << QList<qsizetype>{longest + 1} << 1 << longest + 1;
+    QTest::newRow("the first of two")
+        << QList<qsizetype>{2, 0, longest + 2, longest + 1} << 3 << longest + 2;
+}
+
+void TestSheetFile::namesTheFirstOverlongLine() {
+    QFETCH(QList<qsizetype>, lengths);
+    QFETCH(int, number);
+    QFETCH(qsizetype, length);
+
+    QStringList lines;
+    for (const qsizetype size : lengths) {
+        lines.append(QString(size, u'x'));
+    }
+    const std::optional<OverlongLine> overlong = firstOverlongLine(lines);
+    QCOMPARE(overlong.has_value(), number != 0);
+    if (overlong) {
+        QCOMPARE(overlong->number, number);
+        QCOMPARE(overlong->length, length);
     }
 }
 
@@ -367,9 +399,14 @@ void TestSheetFile::appliesEachLine_data() {
     QTest::newRow("43 5") << QStringList() << 43 << "5" << utf8List({"Windows98:on"});
     QTest::newRow("43 6") << QStringList() << 43 << "6" << utf8List({"Windows9x:on"});
     QTest::newRow("43 10") << QStringList() << 43 << "010" << utf8List({"Linux:on"});
+    QTest::newRow("43 9") << QStringList() << 43 << "9" << utf8List({"WindowsNT40:on"});
     QTest::newRow("43 11") << QStringList() << 43 << "11" << QStringList();
+    QTest::newRow("43 colon after the nine is no digit")
+        << QStringList() << 43 << ":" << QStringList();
     QTest::newRow("43 huge number")
         << QStringList() << 43 << "99999999999999999999999" << QStringList();
+    QTest::newRow("43 a number past the integers' range is no 1")
+        << QStringList() << 43 << "4294967297" << QStringList();
 }
 
 void TestSheetFile::appliesEachLine() {

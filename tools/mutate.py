@@ -1,0 +1,461 @@
+#!/usr/bin/env python3
+"""Puts one slip at a time into the program's sources and checks that a test catches it.
+
+    tools/mutate.py [--sample N] [--seed S] [--build DIR] [--timeout SECONDS] [FILES...]
+
+Each mutant is one small change a developer could make by mistake: a comparison flipped,
+&& for ||, a condition negated, true for false, an integer moved by one, a statement
+deleted, two rows of a constant table swapped. The file is rewritten in place, only the
+tests of its unit are built (the libraries are shared, so one file recompiles and one
+library relinks) and run, stopping at the first failure; then the exact original bytes
+are put back, whatever happens. A mutant that does not compile is counted apart.
+"""
+
+import argparse
+import atexit
+import os
+import random
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import time
+from dataclasses import dataclass
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+# The tests that watch each unit, fastest first (the first failure ends a mutant's run).
+# A file not named here takes its folder's list.
+UNIT_TESTS = {
+    "platform/windows1252.cpp": ["tst_rules", "tst_sheetfile", "tst_typing"],
+    "platform/systemerrortext.cpp": ["tst_textfile"],
+    "platform/chosenfilecheck.cpp": ["tst_textfile", "tst_filedialogs"],
+    "platform/regional.cpp": ["tst_regional", "tst_pagelayout"],
+    "platform/linebreaks.cpp": ["tst_sheetfile", "tst_pagelayout", "tst_typing"],
+    "platform/textfile.cpp": ["tst_textfile", "tst_sheetfile_window"],
+    "platform/twipsgeometry.cpp": ["tst_window", "tst_styles"],
+    "platform/widgetform.cpp": ["tst_sheetfile_window", "tst_window", "tst_dependent"],
+    "platform/": ["tst_regional", "tst_textfile", "tst_filedialogs", "tst_sheetfile",
+                  "tst_rules", "tst_pagelayout"],
+    "sheetfile/": ["tst_sheetfile", "tst_sheetfile_window"],
+    "print/": ["tst_pagelayout", "tst_pdfpage", "tst_printaction_fr_FR", "tst_printaction_en_US"],
+    "about/": ["tst_about"],
+    "app/keyrules.cpp": ["tst_rules", "tst_typing"],
+    "app/categories.cpp": ["tst_rules", "tst_dependent", "tst_window"],
+    "app/typingfilter.cpp": ["tst_rules", "tst_typing", "tst_longentries"],
+    "app/commandline.cpp": ["tst_commandline", "tst_givenfile"],
+    "app/": ["tst_rules", "tst_window", "tst_dependent", "tst_typing", "tst_sheetfile_window",
+             "tst_givenfile", "tst_accessible"],
+}
+
+# The pure, stable units a run takes when no file is named.
+DEFAULT_FILES = [
+    "sheetfile/dialogtexts.cpp", "sheetfile/earlierlayout.cpp", "sheetfile/lineentry.cpp",
+    "sheetfile/linesplitter.cpp", "sheetfile/sheetcodec.cpp", "sheetfile/sheetlayout.cpp",
+    "platform/windows1252.cpp", "platform/systemerrortext.cpp", "platform/regional.cpp",
+    "platform/chosenfilecheck.cpp", "platform/linebreaks.cpp", "print/price.cpp",
+    "print/cutlines.cpp", "app/keyrules.cpp", "app/categories.cpp",
+]
+
+# Shared libraries compiled with exactly the flags of the ordinary static build (no second
+# -fPIC, no <library>_EXPORTS symbol), so that ccache serves every file the mutant leaves alone.
+SAME_OBJECTS = """\
+set(CMAKE_SHARED_LIBRARY_CXX_FLAGS "")
+set(CMAKE_CXX_COMPILE_OPTIONS_PIC "")
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL _scribel_same_objects ${CMAKE_SOURCE_DIR})
+function(_scribel_same_objects directory)
+    get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
+        if(type STREQUAL "SHARED_LIBRARY")
+            set_target_properties(${target} PROPERTIES DEFINE_SYMBOL "")
+        endif()
+    endforeach()
+    get_property(subdirectories DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
+    foreach(subdirectory IN LISTS subdirectories)
+        _scribel_same_objects(${subdirectory})
+    endforeach()
+endfunction()
+"""
+
+CMAKE_OPTIONS = [
+    "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DSCRIBEL_WERROR=ON", "-DBUILD_SHARED_LIBS=ON",
+    # A test program need not relink when a library it uses changes inside.
+    "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON", "-DSCRIBEL_BENCHMARKS=OFF",
+]
+
+
+@dataclass(frozen=True)
+class Mutant:
+    path: str  # relative to the source tree
+    line: int  # 1-based
+    operator: str
+    start: int  # offsets in the line
+    end: int
+    replacement: str
+    second_line: int = 0  # a swapped table row's neighbour, 1-based
+
+    def describe(self, lines):
+        text = lines[self.line - 1]
+        if self.operator == "swap rows":
+            other = lines[self.second_line - 1]
+            return f"{text.strip()}  <->  {other.strip()}"
+        if self.operator == "delete statement":
+            return f"deleted: {text.strip()}"
+        changed = text[:self.start] + self.replacement + text[self.end:]
+        return f"{text[self.start:self.end].strip()} -> {self.replacement.strip()}" \
+               f"   now: {changed.strip()}"
+
+    def apply(self, lines):
+        lines = list(lines)
+        if self.operator == "swap rows":
+            a, b = self.line - 1, self.second_line - 1
+            lines[a], lines[b] = lines[b], lines[a]
+        elif self.operator == "delete statement":
+            indent = re.match(r"\s*", lines[self.line - 1]).group(0)
+            lines[self.line - 1] = indent + ";"
+        else:
+            text = lines[self.line - 1]
+            lines[self.line - 1] = text[:self.start] + self.replacement + text[self.end:]
+        return lines
+
+
+# ---------------------------------------------------------------------------------------------
+# Finding mutants
+
+
+def mask_line(text, in_block_comment):
+    """The line with string and character literals and comments blanked out, so that operators
+    are only looked for in code; and whether a block comment is still open at its end."""
+    out = []
+    i = 0
+    while i < len(text):
+        if in_block_comment:
+            end = text.find("*/", i)
+            if end < 0:
+                out.append(" " * (len(text) - i))
+                return "".join(out), True
+            out.append(" " * (end + 2 - i))
+            i = end + 2
+            in_block_comment = False
+            continue
+        ch = text[i]
+        if text.startswith("//", i):
+            out.append(" " * (len(text) - i))
+            break
+        if text.startswith("/*", i):
+            in_block_comment = True
+            out.append("  ")
+            i += 2
+            continue
+        if ch in "\"'":
+            j = i + 1
+            while j < len(text) and text[j] != ch:
+                j += 2 if text[j] == "\\" else 1
+            out.append(ch + " " * (min(j, len(text)) - i - 1) + (ch if j < len(text) else ""))
+            i = j + 1
+            continue
+        out.append(ch)
+        i += 1
+    return "".join(out), in_block_comment
+
+
+COMPARISONS = {" < ": " <= ", " <= ": " < ", " > ": " >= ", " >= ": " > ",
+               " == ": " != ", " != ": " == "}
+LOGICAL = {" && ": " || ", " || ": " && "}
+DECLARATION = re.compile(r"^\s*(const\s+|constexpr\s+|static\s+)*[\w:]+(<[^;]*>)?[&*]?\s+[&*]?\w+\s*(=|\{|\(|;|\[)")
+STATEMENT = re.compile(r"^\s*(\+\+|--)?[\w:.\->\[\]*]+(\s*([-+*/|&]?=|\+\+|--)|\(|\.|->).*;\s*$")
+ROW = re.compile(r"^\s*(\{.*\}|[A-Za-z_]\w*\(.*\)),\s*$")
+LITERAL_ROW = re.compile(r"^\s*((0[xX][0-9A-Fa-f]+|\d+),\s*)+(0[xX][0-9A-Fa-f]+|\d+)?,?\s*$")
+INTEGER = re.compile(r"(?<![\w.])(0[xX][0-9A-Fa-f]+|\d+)([uUlL]*)(?![\w.])")
+
+
+def matching_paren(text, open_at):
+    depth = 0
+    for i in range(open_at, len(text)):
+        if text[i] == "(":
+            depth += 1
+        elif text[i] == ")":
+            depth -= 1
+            if depth == 0:
+                return i
+    return -1
+
+
+def find_mutants(path, lines):
+    mutants = []
+    in_comment = False
+    masked_lines = []
+    for text in lines:
+        masked, in_comment = mask_line(text, in_comment)
+        masked_lines.append(masked)
+
+    for number, (text, masked) in enumerate(zip(lines, masked_lines), start=1):
+        code = masked.strip()
+        if not code or code.startswith("#") or code.startswith("static_assert"):
+            continue
+
+        for table, operator in ((COMPARISONS, "comparison"), (LOGICAL, "logical")):
+            for original, replacement in table.items():
+                for match in re.finditer(re.escape(original), masked):
+                    mutants.append(Mutant(path, number, operator, match.start(), match.end(),
+                                          replacement))
+
+        for match in re.finditer(r"\b(if|while) \(", masked):
+            open_at = match.end() - 1
+            close_at = matching_paren(masked, open_at)
+            if close_at > 0:
+                condition = text[open_at + 1:close_at]
+                mutants.append(Mutant(path, number, "negate condition", open_at + 1, close_at,
+                                      f"!({condition})"))
+
+        for match in re.finditer(r"\b(true|false)\b", masked):
+            flipped = "false" if match.group(1) == "true" else "true"
+            mutants.append(Mutant(path, number, "flip boolean", match.start(), match.end(),
+                                  flipped))
+
+        for match in INTEGER.finditer(masked):
+            literal = match.group(1)  # a suffix (u, L) stays as it is
+            value = int(literal, 0)
+            for delta in (1, -1):
+                moved = value + delta
+                if moved < 0:
+                    continue
+                written = (f"0x{moved:04X}" if literal[:2].lower() == "0x" else str(moved))
+                mutants.append(Mutant(path, number, f"integer {delta:+d}", match.start(1),
+                                      match.end(1), written))
+
+        previous = next((m.strip() for m in reversed(masked_lines[:number - 1]) if m.strip()), "{")
+        if (STATEMENT.match(masked) and not DECLARATION.match(masked)
+                and previous[-1] in ";{}:" 
+                and not re.match(r"\s*(return|case|using|namespace)\b", masked)
+                and masked.count("(") == masked.count(")")):
+            mutants.append(Mutant(path, number, "delete statement", 0, len(text), ""))
+
+        # Two neighbouring entries of a table of numbers written several to a line.
+        if LITERAL_ROW.match(masked):
+            for match in re.finditer(r"(0[xX][0-9A-Fa-f]+|\d+), (0[xX][0-9A-Fa-f]+|\d+)", masked):
+                if match.group(1) != match.group(2):
+                    mutants.append(Mutant(path, number, "swap entries", match.start(), match.end(),
+                                          f"{match.group(2)}, {match.group(1)}"))
+
+        # Two neighbouring rows of a constant table, each on one line and alike in shape.
+        if number < len(lines):
+            below = masked_lines[number]
+            if (ROW.match(masked) and ROW.match(below) and masked.strip()[0] == below.strip()[0]
+                    and text.strip() != lines[number].strip()):
+                mutants.append(Mutant(path, number, "swap rows", 0, 0, "", number + 1))
+    return mutants
+
+
+# ---------------------------------------------------------------------------------------------
+# Running them
+
+
+class SourceGuard:
+    """Writes a mutant over a source file and always puts the original bytes back: on return,
+    on an exception, on Ctrl+C or SIGTERM, and at the next start if the run was killed."""
+
+    def __init__(self, build_dir):
+        self.pending = build_dir / "mutate-original"
+        self.pending_path = build_dir / "mutate-original.path"
+        self.current = None
+        self.restore_leftover()
+
+    def restore_leftover(self):
+        if self.pending.exists() and self.pending_path.exists():
+            target = Path(self.pending_path.read_text())
+            target.write_bytes(self.pending.read_bytes())
+            print(f"restored {target} left mutated by an interrupted run", file=sys.stderr)
+        self.pending.unlink(missing_ok=True)
+        self.pending_path.unlink(missing_ok=True)
+
+    def write(self, path, original, mutated):
+        self.pending.write_bytes(original)
+        self.pending_path.write_text(str(path))
+        self.current = (path, original)
+        path.write_bytes(mutated)
+
+    def restore(self):
+        if self.current is not None:
+            path, original = self.current
+            path.write_bytes(original)
+            self.current = None
+        self.pending.unlink(missing_ok=True)
+        self.pending_path.unlink(missing_ok=True)
+
+
+def tests_for(path):
+    if path in UNIT_TESTS:
+        return UNIT_TESTS[path]
+    folder = path.split("/")[0] + "/"
+    return UNIT_TESTS.get(folder, [])
+
+
+def run(command, timeout, log):
+    try:
+        result = subprocess.run(command, cwd=ROOT, stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT, timeout=timeout, text=True)
+        log.write(result.stdout)
+        return result.returncode
+    except subprocess.TimeoutExpired as expired:
+        log.write(f"timed out after {timeout} s: {' '.join(command)}\n")
+        if expired.stdout:
+            log.write(expired.stdout if isinstance(expired.stdout, str) else
+                      expired.stdout.decode(errors="replace"))
+        return None
+
+
+def configure(build_dir, log):
+    if (build_dir / "CMakeCache.txt").exists():
+        return
+    include = build_dir / "same-objects.cmake"
+    include.write_text(SAME_OBJECTS)
+    options = CMAKE_OPTIONS + [f"-DCMAKE_PROJECT_INCLUDE={include}"]
+    if shutil.which("ccache"):
+        options.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
+    if run(["cmake", "-S", ".", "-B", str(build_dir)] + options, 600, log) != 0:
+        sys.exit(f"configuring {build_dir} failed; see {log.name}")
+
+
+def build(build_dir, targets, jobs, timeout, log):
+    return run(["cmake", "--build", str(build_dir), "-j", str(jobs), "--target"] + targets,
+               timeout, log)
+
+
+def first_failing_test(build_dir, tests, timeout, log):
+    """The first of the tests that fails, or None when all pass."""
+    for test in tests:
+        status = run(["ctest", "--test-dir", str(build_dir), "-R", f"^{test}$",
+                      "--timeout", str(timeout), "--output-on-failure"], timeout + 30, log)
+        if status != 0:
+            return test if status is not None else f"{test} (timeout)"
+    return None
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("files", nargs="*", help="source files, relative to the tree's top")
+    parser.add_argument("--sample", type=int, default=0, help="only N mutants, drawn by the seed")
+    parser.add_argument("--seed", type=int, default=1, help="the seed of the sample")
+    parser.add_argument("--build", default="build/mutate", help="the mutation build's folder")
+    parser.add_argument("--timeout", type=int, default=120, help="seconds for one test program")
+    parser.add_argument("--jobs", type=int, default=1, help="parallel jobs of each build")
+    parser.add_argument("--at", action="append", default=[], metavar="FILE:LINE",
+                        help="only the mutants of that line (repeatable), e.g. to see a new test "
+                             "row kill a survivor")
+    parser.add_argument("--match", action="append", default=[], metavar="TEXT",
+                        help="only the mutants whose description holds one of these texts")
+    parser.add_argument("--list", action="store_true", help="list the mutants, run nothing")
+    args = parser.parse_args()
+
+    files = [os.path.normpath(f) for f in (args.files or DEFAULT_FILES)]
+    if args.at and not args.files:
+        files = sorted({at.rsplit(":", 1)[0] for at in args.at})
+    mutants = []
+    originals = {}
+    for path in files:
+        if not tests_for(path):
+            sys.exit(f"{path}: no tests are mapped to it (UNIT_TESTS in {sys.argv[0]})")
+        original = (ROOT / path).read_bytes()
+        originals[path] = original
+        mutants.extend(find_mutants(path, original.decode("utf-8").split("\n")))
+    if args.at:
+        mutants = [m for m in mutants if f"{m.path}:{m.line}" in args.at]
+    if args.match:
+        mutants = [m for m in mutants if any(
+            text in m.describe(originals[m.path].decode("utf-8").split("\n"))
+            for text in args.match)]
+    total = len(mutants)
+    if args.sample and args.sample < total:
+        mutants = random.Random(args.seed).sample(mutants, args.sample)
+        mutants.sort(key=lambda m: (files.index(m.path), m.line, m.start, m.operator))
+    if args.list:
+        for m in mutants:
+            lines = originals[m.path].decode("utf-8").split("\n")
+            print(f"{m.path}:{m.line}: [{m.operator}] {m.describe(lines)}")
+        print(f"{len(mutants)} of {total} mutants")
+        return 0
+
+    build_dir = (ROOT / args.build).resolve()
+    build_dir.mkdir(parents=True, exist_ok=True)
+    log_path = build_dir / "mutate.log"
+    guard = SourceGuard(build_dir)
+    atexit.register(guard.restore)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+
+    started = time.monotonic()
+    results = []  # (mutant, outcome, detail)
+    with open(log_path, "w", encoding="utf-8") as log:
+        configure(build_dir, log)
+        # The unmutated tree must pass, or every mutant would look killed.
+        all_tests = sorted({t for path in files for t in tests_for(path)})
+        print(f"building and checking the unmutated tree ({len(all_tests)} tests)...", flush=True)
+        if build(build_dir, all_tests, args.jobs, 3600, log) != 0:
+            sys.exit(f"the unmutated tree does not build; see {log_path}")
+        failing = first_failing_test(build_dir, all_tests, args.timeout, log)
+        if failing:
+            sys.exit(f"{failing} fails without any mutant; see {log_path}")
+
+        try:
+            for index, mutant in enumerate(mutants, start=1):
+                path = ROOT / mutant.path
+                original = originals[mutant.path]
+                lines = original.decode("utf-8").split("\n")
+                mutated = "\n".join(mutant.apply(lines)).encode("utf-8")
+                tests = tests_for(mutant.path)
+                log.write(f"\n=== {mutant.path}:{mutant.line} {mutant.describe(lines)}\n")
+                began = time.monotonic()
+                guard.write(path, original, mutated)
+                try:
+                    status = build(build_dir, tests, args.jobs, 1200, log)
+                    if status != 0:
+                        outcome, detail = "compiler", ""
+                    else:
+                        failing = first_failing_test(build_dir, tests, args.timeout, log)
+                        outcome, detail = ("killed", failing) if failing else ("survived", "")
+                finally:
+                    guard.restore()
+                seconds = time.monotonic() - began
+                results.append((mutant, outcome, detail))
+                print(f"[{index}/{len(mutants)}] {outcome:8} {seconds:5.1f} s  "
+                      f"{mutant.path}:{mutant.line} {mutant.describe(lines)}"
+                      + (f"  ({detail})" if detail else ""), flush=True)
+        except KeyboardInterrupt:
+            print("interrupted; the sources are restored", file=sys.stderr)
+        finally:
+            guard.restore()
+            # Leave the build matching the restored sources.
+            touched = sorted({t for m, _, _ in results for t in tests_for(m.path)})
+            if touched:
+                build(build_dir, touched, args.jobs, 3600, log)
+
+    report(results, originals, time.monotonic() - started, args, total, log_path)
+    return 0
+
+
+def report(results, originals, seconds, args, total, log_path):
+    print()
+    survivors = [(m, d) for m, outcome, d in results if outcome == "survived"]
+    if survivors:
+        print("Survivors:")
+        for mutant, _ in survivors:
+            lines = originals[mutant.path].decode("utf-8").split("\n")
+            print(f"  {mutant.path}:{mutant.line}: [{mutant.operator}] {mutant.describe(lines)}")
+        print()
+    print(f"{'folder':12} {'killed':>7} {'survived':>9} {'score':>7} {'compiler':>9}")
+    folders = sorted({m.path.split("/")[0] for m, _, _ in results})
+    for folder in folders + ["all"]:
+        chosen = [o for m, o, _ in results if folder == "all" or m.path.split("/")[0] == folder]
+        killed, survived = chosen.count("killed"), chosen.count("survived")
+        score = f"{100 * killed / (killed + survived):.0f} %" if killed + survived else "-"
+        print(f"{folder:12} {killed:7} {survived:9} {score:>7} {chosen.count('compiler'):9}")
+    print(f"\n{len(results)} mutants run of {total} found (seed {args.seed}, sample "
+          f"{args.sample or 'all'}) in {seconds / 60:.1f} min, "
+          f"{seconds / max(len(results), 1):.1f} s each; builds -j{args.jobs}; log {log_path}")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
