@@ -151,23 +151,23 @@ compare_with_readme() { # picture-name
 compare_with_readme demarrage
 
 # Every tab of both magazines, by keyboard alone. The start focus is on the Pixelor button,
-# followed by Zorvane's; the first tab's other buttons come before them. Ctrl+Tab, from
-# inside a tab, shows the next one, and the first after the last. (The tabs' Alt letters
+# followed by Zorvane's; a magazine chosen, the keyboard goes to the tab strip. Ctrl+Tab,
+# from anywhere, shows the next tab, and the first after the last. (The tabs' Alt letters
 # are no help here: "L'auteur" and "A propos" share theirs, as do "La Scribel" and
-# "La licence", and "Systeme d'exploitation" shares Sauvegarder's.)
+# "La licence".)
 next_tab() {
     keys -M ctrl -k Tab -m ctrl
 }
 keys -k Tab -s 100 -k space
 wait_for_title "La Scribel 2.0 Zorvane"
 compare_with_readme zorvane-onglet-0
-keys -M shift -k Tab -k Tab -m shift # to Remise à zéro, inside the first tab
 for tab in 1 2 3 4 5 6; do
     next_tab
     compare_with_readme "zorvane-onglet-$tab"
 done
-next_tab # back on Remise à zéro
-keys -k Tab -s 100 -k space
+next_tab # back on the first tab, the keyboard on its strip
+# Alt+R is Remise à zéro: back to the start, the keyboard on Pixelor.
+keys -M alt r -m alt -s 100 -k space
 wait_for_title "La Scribel 2.0 Pixelor"
 compare_with_readme pixelor-onglet-0
 
@@ -178,7 +178,6 @@ for decorations in csd none; do
     sleep 0.2 # the switch first shows what the window had drawn before
     compare_with_readme pixelor-onglet-0
 done
-keys -M shift -k Tab -m shift
 next_tab
 compare_with_readme pixelor-onglet-1
 
@@ -218,9 +217,8 @@ save() { # keys...
     done
     [[ -s $work/sheet.pxr ]] || fail "nothing was saved to $work/sheet.pxr"
 }
-# Back on the first tab, the keyboard is on Remise à zéro again, two Shift+Tabs away from
-# Sauvegarder.
-save -M ctrl -k Tab -m ctrl -s 100 -M shift -k Tab -k Tab -m shift -k space
+# Back on the first tab, Alt+S is Sauvegarder's, before the tab "Systeme d'exploitation".
+save -M ctrl -k Tab -m ctrl -s 100 -M alt s -m alt
 lines=$(tr -cd '\n' <"$work/sheet.pxr" | wc -c)
 bare_lf=$(sed -n '/\r$/!p' "$work/sheet.pxr" | wc -l)
 ((lines == 44 && bare_lf == 0)) || fail "the sheet holds $lines lines ($bare_lf without CR)"
@@ -234,8 +232,8 @@ echo "saved: 44 lines, the name, first name and number as typed"
 # letter, and a second save holds it.
 [[ $(main_window | cut -f 2) == 1 ]] || fail "the window is not focused after the save"
 keys -M ctrl -k Tab -m ctrl -s 100 -k End x
-# Back on the first tab, the keyboard is on Sauvegarder again.
-save -M ctrl -M shift -k Tab -m shift -m ctrl -s 100 -k space
+# Back on the first tab, Alt+S saves again.
+save -M ctrl -M shift -k Tab -m shift -m ctrl -s 100 -M alt s -m alt
 [[ $(sed -n 2p "$work/sheet.pxr") == $'LEF\xc8VREX\r' ]] ||
     fail "after the save, the keys typed into the window did not reach the name"
 echo "the keyboard is back in the window"

@@ -349,7 +349,7 @@ void TestSheetFileDisk::saysEverySystemErrorInItsOwnWords_data() {
     row("EINTR", EINTR, "opération interrompue");
     row("EINVAL", EINVAL, "opération impossible sur ce fichier");
     row("EEXIST", EEXIST, "un fichier de ce nom existe déjà");
-    row("ENXIO", ENXIO, "périphérique ou adresse absent");
+    row("ENXIO", ENXIO, "périphérique ou adresse absents");
     row("ENODEV", ENODEV, "aucun périphérique de ce type");
     row("EOVERFLOW", EOVERFLOW, "fichier trop gros pour être lu");
     row("EBADF", EBADF, "fichier mal ouvert");

@@ -86,8 +86,8 @@ private Q_SLOTS:
 
         QCOMPARE(doubles.messages.asked.size(), 1u);
         QCOMPARE(doubles.messages.asked.front().text,
-                 reason + u" : la fiche ne peut pas être imprimée.\n\nVoulez-vous "
-                          u"l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s);
+                 reason + u" : la fiche ne peut pas être imprimée.\n\nVoulez-vous "
+                          u"l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s);
         QVERIFY(QFileInfo(pdf).size() > 0);
         QVERIFY(doubles.messages.shown.empty());
         // The queues asked once; the PDF file asks nothing.
