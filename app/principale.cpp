@@ -14,6 +14,7 @@
 #include "app/windowcontrols.h"
 #include "app/windowkeys.h"
 #include "app/windowtables.h"
+#include "platform/twips.h"
 #include "platform/twipsgeometry.h"
 #include "platform/widgetform.h"
 #include "version.h"
@@ -93,6 +94,10 @@ void Principale::buildControls() {
     m_controls = std::make_unique<WindowControls>(*this);
     m_onglet = m_controls->tabs();
     m_message = m_controls->banner();
+    const QRectF messagePlace = twipsGeometry(*m_message);
+    m_messageLeft = static_cast<int>(messagePlace.left());
+    m_messageWidth = static_cast<int>(messagePlace.width());
+    m_messageBoxWidth = static_cast<int>(twipsGeometry(*m_message->parentWidget()).width());
     fitToStyle(*this, *m_onglet); // room for a desktop style's larger parts
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -305,10 +310,9 @@ void Principale::ListeCategorie_Click() {
 }
 
 void Principale::Timer1_Timer() {
-    const int textWidth = static_cast<int>(twipsGeometry(*m_message).width());
-    const int boxWidth = static_cast<int>(twipsGeometry(*m_message->parentWidget()).width());
-    const int left = static_cast<int>(twipsGeometry(*m_message).left());
-    setTwipsLeft(*m_message, nextBannerLeft(left, textWidth, boxWidth));
+    // The box holds the banner directly: no tab page's offset, no style's adjustment.
+    m_messageLeft = nextBannerLeft(m_messageLeft, m_messageWidth, m_messageBoxWidth);
+    m_message->move(twipsToPixels(m_messageLeft, m_message->logicalDpiX()), m_message->y());
 }
 
 void Principale::Saisie_KeyPress(const KeyRule& rule, QChar& code) {

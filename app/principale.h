@@ -89,6 +89,11 @@ private:
     TwipsTabWidget* m_onglet = nullptr;
     QTimer* m_timer1 = nullptr;
     QLabel* m_message = nullptr;
+    // The banner's left edge, its width and its box's width, in twips: kept here so that a
+    // step, every 16 ms, only computes and moves.
+    int m_messageLeft = 0;
+    int m_messageWidth = 0;
+    int m_messageBoxWidth = 0;
     SheetFileActions m_fileActions;
     PrintAction m_printAction;
     LinkOpener m_linkOpener;

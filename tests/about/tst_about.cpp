@@ -1,7 +1,7 @@
 #include "about/banner.h"
 #include "about/information.h"
 #include "platform/qtopenaction.h"
-#include "platform/twipsgeometry.h"
+#include "platform/twips.h"
 #include "support/windowfixture.h"
 
 #include <QCoreApplication>
@@ -29,8 +29,12 @@ void openAboutTab(const WindowFixture& f) {
     f.tabs()->setCurrentIndex(6);
 }
 
+// Where the banner stands, in pixels, and where a left edge in twips puts it.
 int bannerLeft(const WindowFixture& f) {
-    return static_cast<int>(twipsGeometry(*f.get(u"Message")).left());
+    return f.get(u"Message")->x();
+}
+int bannerPixels(const WindowFixture& f, int twips) {
+    return twipsToPixels(twips, f.get(u"Message")->logicalDpiX());
 }
 
 } // namespace
@@ -189,18 +193,18 @@ private Q_SLOTS:
         QVERIFY(timer->isActive());
         timer->stop(); // step by hand
         const int start = bannerLeft(f);
-        QCOMPARE(start, 4200);
+        QCOMPARE(start, bannerPixels(f, 4200));
         for (int i = 0; i < 5; ++i) {
             f.window->Timer1_Timer();
         }
-        QCOMPARE(bannerLeft(f), 3900);
+        QCOMPARE(bannerLeft(f), bannerPixels(f, 3900));
         f.get<QAbstractButton>(u"Zorvane")->click();
         QVERIFY(!timer->isActive());
         QVERIFY(f.get(u"SupportMessage")->isHidden());
         f.get<QAbstractButton>(u"RAZ")->click();
         QVERIFY(timer->isActive());
         QVERIFY(!f.get(u"SupportMessage")->isHidden());
-        QCOMPARE(bannerLeft(f), 3900);
+        QCOMPARE(bannerLeft(f), bannerPixels(f, 3900));
         QCOMPARE(f.get<QLabel>(u"Message")->text(), bannerText());
     }
 
