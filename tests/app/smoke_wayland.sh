@@ -167,7 +167,9 @@ for tab in 1 2 3 4 5 6; do
 done
 next_tab # back on the first tab, the keyboard on its strip
 # Alt+R is Remise à zéro: back to the start, the keyboard on Pixelor.
-keys -M alt r -m alt -s 100 -k space
+keys -M alt r -m alt
+wait_for_title "La Scribel"
+keys -s 100 -k space
 wait_for_title "La Scribel 2.0 Pixelor"
 compare_with_readme pixelor-onglet-0
 
