@@ -113,7 +113,7 @@ check "scribel --version" test "$("${isolated[@]}" "$work/root/usr/bin/scribel" 
 status=0
 "${isolated[@]}" "$work/root/usr/bin/scribel" --inconnue 2>"$work/stderr" || status=$?
 check "an unknown option ends with status 2 and says so" \
-    grep -q "option inconnue « --inconnue »" <(test $status -eq 2 && cat "$work/stderr")
+    grep -q "option inconnue « --inconnue »" <(test $status -eq 2 && cat "$work/stderr")
 
 # CMake's install manifest lists every installed file and link, so that removing the
 # listed files leaves nothing behind.
