@@ -165,8 +165,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         const WindowFixture f;
         f.click(u"Pixelor");
-        auto* edit = f.get<QLineEdit>(field);
-        f.showTabOf(edit);
+        auto* edit = f.shown<QLineEdit>(field);
         typeKeys(edit, typed);
         QCOMPARE(edit->text(), shown);
     }
@@ -188,8 +187,7 @@ private Q_SLOTS:
         QFETCH(Field, next);
         const WindowFixture f;
         f.click(u"Pixelor");
-        QWidget* edit = f.get(field);
-        f.showTabOf(edit);
+        QWidget* edit = f.shown(field);
         edit->setFocus();
         typeKeys(edit, typed);
         QCOMPARE(f.text(field), shown);
@@ -296,8 +294,7 @@ private Q_SLOTS:
         f.click(u"Pixelor");
         f.window->form().setOn(Field::LimitationsOui, true);
         f.window->form().setOn(Field::LicenceAutres, true);
-        QWidget* widget = f.get(field);
-        f.showTabOf(widget);
+        QWidget* widget = f.shown(field);
         typeKeys(widget, QString(limit + 3, u'7'));
         QCOMPARE(f.text(fieldNamed(field)), QString(limit, u'7'));
     }
@@ -306,8 +303,7 @@ private Q_SLOTS:
         const WindowFixture f;
         f.click(u"Pixelor");
         f.window->form().setOn(Field::LicenceAutres, true);
-        QWidget* services = f.get(Field::AutresServices);
-        f.showTabOf(services);
+        QWidget* services = f.shown(Field::AutresServices);
         typeKeys(services, QString(169, u'a'));
         QTest::keyClick(services, Qt::Key_Return);
         typeKeys(services, QStringLiteral("bc"));
@@ -317,8 +313,7 @@ private Q_SLOTS:
     void pastingIsCutToTheLimitAndFiltered() {
         const WindowFixture f;
         f.click(u"Pixelor");
-        auto* postcode = f.get<QLineEdit>(Field::SaisieCodePostal);
-        f.showTabOf(postcode);
+        auto* postcode = f.shown<QLineEdit>(Field::SaisieCodePostal);
         typeKeys(postcode, QStringLiteral("21"));
         postcode->setCursorPosition(1);
         pasteInto(postcode, QStringLiteral("0000000"));
@@ -328,8 +323,7 @@ private Q_SLOTS:
         pasteInto(ville, QStringLiteral("Łódź € Œuf\tx"));
         QCOMPARE(ville->text(), QStringLiteral("ód € Œufx")); // Ł, ź and the tab have no code
 
-        auto* description = f.get<QPlainTextEdit>(Field::SaisieDescription);
-        f.showTabOf(description);
+        auto* description = f.shown<QPlainTextEdit>(Field::SaisieDescription);
         description->setFocus();
         pasteInto(description, QStringLiteral("un\r\ndeux ✓") + QString(300, u'z'));
         const QString pasted = f.text(Field::SaisieDescription);
@@ -340,8 +334,7 @@ private Q_SLOTS:
     void unencodableKeysAreRefused() {
         const WindowFixture f;
         f.click(u"Pixelor");
-        auto* nom = f.get<QLineEdit>(Field::SaisieNom);
-        f.showTabOf(nom);
+        auto* nom = f.shown<QLineEdit>(Field::SaisieNom);
         typeKeys(nom, QStringLiteral("a"));
         QKeyEvent greek(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("λ"));
         QApplication::sendEvent(nom, &greek);
@@ -365,8 +358,7 @@ private Q_SLOTS:
         f.window->form().setText(Field::SaisieDescription, longDescription);
         QCOMPARE(f.text(Field::SaisieDescription), longDescription);
         // Typing cannot make it longer, but deleting works.
-        auto* nom = f.get<QLineEdit>(Field::SaisieNom);
-        f.showTabOf(nom);
+        auto* nom = f.shown<QLineEdit>(Field::SaisieNom);
         nom->end(false);
         typeKeys(nom, QStringLiteral("x"));
         QCOMPARE(nom->text(), longName);
@@ -414,8 +406,7 @@ private Q_SLOTS:
         const WindowFixture f;
         f.click(u"Pixelor");
         f.window->form().setOn(Field::LimitationsOui, true);
-        QWidget* widget = f.get(field);
-        f.showTabOf(widget);
+        QWidget* widget = f.shown(field);
         enter(widget, static_cast<Entry>(entry), pieces);
         QCOMPARE(f.text(fieldNamed(field)), shown);
     }
@@ -430,8 +421,7 @@ private Q_SLOTS:
         QFETCH(int, entry);
         const WindowFixture f;
         f.click(u"Pixelor");
-        QWidget* description = f.get(Field::SaisieDescription);
-        f.showTabOf(description);
+        QWidget* description = f.shown(Field::SaisieDescription);
         const QStringList pieces = {QStringLiteral("x"), QStringLiteral("\u200C"),
                                     QStringLiteral("\U0001F600")};
         for (int i = 0; i < 300; ++i) {
@@ -470,8 +460,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         const WindowFixture f;
         f.click(u"Pixelor");
-        QWidget* widget = f.get(field);
-        f.showTabOf(widget);
+        QWidget* widget = f.shown(field);
         enter(widget, Entry::InputMethod, {QStringLiteral("abcdef")});
         QInputMethodEvent replacing;
         replacing.setCommitString(commit, start, length);
@@ -538,8 +527,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         const WindowFixture f;
         f.click(u"Pixelor");
-        QWidget* widget = f.get(field);
-        f.showTabOf(widget);
+        QWidget* widget = f.shown(field);
         f.window->form().setText(fieldNamed(field), before);
         widget->setFocus();
         QTest::keyClick(widget, Qt::Key_End, Qt::ControlModifier);
@@ -577,8 +565,7 @@ private Q_SLOTS:
         QFETCH(Qt::DropAction, answer);
         const WindowFixture f;
         f.click(u"Pixelor");
-        QWidget* widget = f.get(field);
-        f.showTabOf(widget);
+        QWidget* widget = f.shown(field);
         QCOMPARE(dropInto(widget, dragged, Qt::ShiftModifier), answer);
         QCOMPARE(f.text(fieldNamed(field)), shown);
     }
@@ -605,8 +592,7 @@ private Q_SLOTS:
         QFETCH(QStringList, steps);
         const WindowFixture f;
         f.click(u"Pixelor");
-        QWidget* widget = f.get(field);
-        f.showTabOf(widget);
+        QWidget* widget = f.shown(field);
         widget->setFocus();
         const auto insert = [&](const QString& text) {
             if (entry < 0) {
@@ -663,8 +649,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         const WindowFixture f;
         f.click(u"Pixelor");
-        QWidget* widget = f.get(field);
-        f.showTabOf(widget);
+        QWidget* widget = f.shown(field);
         widget->setFocus();
         if (drop) {
             dropInto(widget, inserted);

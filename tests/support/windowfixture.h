@@ -78,6 +78,13 @@ struct WindowFixture {
         }
     }
 
+    // The widget, its tab shown first.
+    template <typename T = QWidget, typename Name> T* shown(const Name& name) const {
+        T* widget = get<T>(name);
+        showTabOf(widget);
+        return widget;
+    }
+
     void type(Field field, const QString& keys) const {
         QWidget* widget = get(field);
         showTabOf(widget);
