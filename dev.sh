@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-    cmake g++ make pkg-config ccache # ccache: the mutation run rebuilds one file a slip
+    cmake g++ make pkg-config python3 ccache # python3 and ccache: the mutation run
     qt6-base-dev qt6-translations-l10n
     fonts-liberation poppler-utils xdg-utils
     xvfb xauth x11-utils xdotool imagemagick
