@@ -194,6 +194,7 @@ void SheetLineEdit::commitFromInputMethod(QInputMethodEvent* event) {
 }
 
 void SheetLineEdit::keyPressEvent(QKeyEvent* event) {
+    keepCaretWithinText(); // Qt's own editing keys read the text at the caret
     const QString before = text();
     typeKey(event);
     keepWithinLimit(before);
@@ -205,13 +206,21 @@ void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
     keepWithinLimit(before);
 }
 
+// Qt places a drag's caret by the text as shown, an input method's composition
+// included, and then drops the composition: the caret can land past the text's end.
+void SheetLineEdit::dragMoveEvent(QDragMoveEvent* event) {
+    QLineEdit::dragMoveEvent(event);
+    keepCaretWithinText();
+}
+
 void SheetLineEdit::dropEvent(QDropEvent* event) {
     const QString dropped = event->mimeData()->text();
     if (dropped.isNull() || isReadOnly()) {
         event->ignore();
         return;
     }
-    const int at = cursorPositionAt(event->position().toPoint());
+    const int at =
+        std::min(cursorPositionAt(event->position().toPoint()), static_cast<int>(text().size()));
     const Admission admission = insertAsOneStep(dropped, at, 0);
     QDragLeaveEvent ended; // hides the drop caret, as Qt's own drop does
     QLineEdit::dragLeaveEvent(&ended);
@@ -259,6 +268,13 @@ void SheetLineEdit::contextMenuEvent(QContextMenuEvent* event) {
         }
     }
     menu->popup(event->globalPos());
+}
+
+void SheetLineEdit::keepCaretWithinText() {
+    const int end = static_cast<int>(text().size());
+    if (cursorPosition() > end) {
+        setCursorPosition(end);
+    }
 }
 
 // Qt undoes an edit the last guard refuses, but when an input method's composition has

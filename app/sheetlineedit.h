@@ -28,6 +28,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -43,6 +44,7 @@ private:
     Admission insertAsOneStep(QStringView inserted, int from, int length);
     void pasteFrom(QClipboard::Mode mode);
     void keepWithinLimit(const QString& before);
+    void keepCaretWithinText();
 
     int m_limit;
     KeyHook m_keyHook;

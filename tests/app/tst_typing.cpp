@@ -1,4 +1,5 @@
 #include "app/keyrules.h"
+#include "app/sheetlineedit.h"
 #include "support/windowfixture.h"
 
 #include <QAbstractScrollArea>
@@ -568,6 +569,25 @@ private Q_SLOTS:
         QWidget* widget = f.shown(field);
         QCOMPARE(dropInto(widget, dragged, Qt::ShiftModifier), answer);
         QCOMPARE(f.text(fieldNamed(field)), shown);
+    }
+
+    // Qt places a drag's caret by the text as shown, a composition included, then drops
+    // the composition; Backspace must find the caret within the text.
+    void aDragOverAComposingFieldLeavesTheCaretInTheText() {
+        QWidget parent;
+        parent.resize(400, 200);
+        auto* field = new SheetLineEdit(25, &parent);
+        parent.show();
+        pressKeyWithText(field, QStringLiteral("ab"));
+        QInputMethodEvent composing(QStringLiteral("cdefghijkl"), {});
+        QApplication::sendEvent(field, &composing);
+        QMimeData data;
+        data.setText(QStringLiteral("z"));
+        QDragEnterEvent enter(field->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), QStringLiteral("a"));
     }
 
     // As in Qt's own line edit: a run of typing, a paste or a drop is one step, however
