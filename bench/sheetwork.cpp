@@ -1,10 +1,10 @@
 #include "sheetwork.h"
 
-#include "app/principale.h"
+#include "app/window/principale.h"
 #include "childreport.h"
 #include "firstframe.h"
-#include "platform/qtpageprinter.h"
-#include "platform/systemclock.h"
+#include "platform/core/systemclock.h"
+#include "platform/widgets/qtpageprinter.h"
 #include "processmeasures.h"
 
 #include <QApplication>

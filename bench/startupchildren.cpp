@@ -1,15 +1,15 @@
 #include "startupchildren.h"
 
-#include "app/controlfactory.h"
-#include "app/principale.h"
+#include "app/window/controlfactory.h"
+#include "app/window/principale.h"
 #include "childreport.h"
 #include "emptywindow.h"
 #include "firstframe.h"
-#include "platform/qtfiledialogs.h"
-#include "platform/qtmessageboxes.h"
-#include "platform/qtopenaction.h"
-#include "platform/qtpageprinter.h"
-#include "platform/systemclock.h"
+#include "platform/core/systemclock.h"
+#include "platform/widgets/qtfiledialogs.h"
+#include "platform/widgets/qtmessageboxes.h"
+#include "platform/widgets/qtopenaction.h"
+#include "platform/widgets/qtpageprinter.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

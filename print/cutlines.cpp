@@ -1,6 +1,6 @@
 #include "cutlines.h"
 
-#include "platform/linebreaks.h"
+#include "platform/core/linebreaks.h"
 
 namespace scribel::print {
 

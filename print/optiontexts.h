@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/field.h"
-#include "platform/form.h"
+#include "platform/core/form.h"
+#include "sheet/field.h"
 
 #include <QString>
 #include <QStringView>

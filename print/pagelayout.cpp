@@ -2,7 +2,7 @@
 
 #include "cutlines.h"
 #include "optiontexts.h"
-#include "platform/regional.h"
+#include "platform/core/regional.h"
 #include "price.h"
 #include "printrun.h"
 #include "sheettexts.h"

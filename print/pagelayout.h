@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/form.h"
-#include "platform/magazine.h"
-#include "platform/pageitem.h"
+#include "platform/core/form.h"
+#include "sheet/magazine.h"
+#include "sheet/pageitem.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "price.h"
 
-#include "platform/regional.h"
+#include "platform/core/regional.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/pageitem.h"
+#include "sheet/pageitem.h"
 
 #include <QString>
 #include <utility>

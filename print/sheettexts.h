@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/magazine.h"
+#include "sheet/magazine.h"
 
 #include <QStringView>
 

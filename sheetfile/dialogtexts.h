@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/filedialogs.h"
-#include "platform/magazine.h"
+#include "platform/core/filedialogs.h"
+#include "sheet/magazine.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "earlierlayout.h"
 
 #include "lineentry.h"
-#include "optiongroups.h"
+#include "sheet/optiongroups.h"
 
 namespace scribel::sheetfile {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/field.h"
-#include "platform/form.h"
-#include "platform/magazine.h"
+#include "platform/core/form.h"
+#include "sheet/field.h"
+#include "sheet/magazine.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "linesplitter.h"
 
-#include "platform/windows1252.h"
+#include "platform/core/windows1252.h"
 
 namespace scribel::sheetfile {
 

@@ -2,7 +2,7 @@
 
 #include "lineentry.h"
 #include "linesplitter.h"
-#include "platform/windows1252.h"
+#include "platform/core/windows1252.h"
 #include "sheetlayout.h"
 
 namespace scribel::sheetfile {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/form.h"
-#include "platform/magazine.h"
+#include "platform/core/form.h"
+#include "sheet/magazine.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

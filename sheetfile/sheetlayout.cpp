@@ -1,8 +1,8 @@
 #include "sheetlayout.h"
 
 #include "lineentry.h"
-#include "optiongroups.h"
-#include "platform/linebreaks.h"
+#include "platform/core/linebreaks.h"
+#include "sheet/optiongroups.h"
 
 namespace scribel::sheetfile {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "lineentry.h"
-#include "platform/form.h"
-#include "platform/magazine.h"
+#include "platform/core/form.h"
+#include "sheet/magazine.h"
 
 #include <QStringList>
 

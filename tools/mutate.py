@@ -29,23 +29,23 @@ ROOT = Path(__file__).resolve().parent.parent
 # The tests that watch each unit, fastest first (the first failure ends a mutant's run).
 # A file not named here takes its folder's list.
 UNIT_TESTS = {
-    "platform/windows1252.cpp": ["tst_rules", "tst_sheetfile", "tst_typing"],
-    "platform/systemerrortext.cpp": ["tst_textfile"],
-    "platform/chosenfilecheck.cpp": ["tst_textfile", "tst_filedialogs"],
-    "platform/regional.cpp": ["tst_regional", "tst_pagelayout"],
-    "platform/linebreaks.cpp": ["tst_sheetfile", "tst_pagelayout", "tst_typing"],
-    "platform/textfile.cpp": ["tst_textfile", "tst_sheetfile_window"],
-    "platform/twipsgeometry.cpp": ["tst_window", "tst_styles"],
-    "platform/widgetform.cpp": ["tst_sheetfile_window", "tst_window", "tst_dependent"],
+    "platform/core/windows1252.cpp": ["tst_rules", "tst_sheetfile", "tst_typing"],
+    "platform/core/systemerrortext.cpp": ["tst_textfile"],
+    "platform/core/chosenfilecheck.cpp": ["tst_textfile", "tst_filedialogs"],
+    "platform/core/regional.cpp": ["tst_regional", "tst_pagelayout"],
+    "platform/core/linebreaks.cpp": ["tst_sheetfile", "tst_pagelayout", "tst_typing"],
+    "platform/core/textfile.cpp": ["tst_textfile", "tst_sheetfile_window"],
+    "platform/widgets/twipsgeometry.cpp": ["tst_window", "tst_styles"],
+    "platform/widgets/widgetform.cpp": ["tst_sheetfile_window", "tst_window", "tst_dependent"],
     "platform/": ["tst_regional", "tst_textfile", "tst_filedialogs", "tst_sheetfile",
                   "tst_rules", "tst_pagelayout"],
     "sheetfile/": ["tst_sheetfile", "tst_sheetfile_window"],
     "print/": ["tst_pagelayout", "tst_pdfpage", "tst_printaction_fr_FR", "tst_printaction_en_US"],
     "about/": ["tst_about"],
-    "app/keyrules.cpp": ["tst_rules", "tst_typing"],
-    "app/categories.cpp": ["tst_rules", "tst_dependent", "tst_window"],
-    "app/typingfilter.cpp": ["tst_rules", "tst_typing", "tst_longentries"],
-    "app/commandline.cpp": ["tst_commandline", "tst_givenfile"],
+    "app/fields/keyrules.cpp": ["tst_rules", "tst_typing"],
+    "app/fields/categories.cpp": ["tst_rules", "tst_dependent", "tst_window"],
+    "app/fields/typingfilter.cpp": ["tst_rules", "tst_typing", "tst_longentries"],
+    "app/actions/commandline.cpp": ["tst_commandline", "tst_givenfile"],
     "app/": ["tst_rules", "tst_window", "tst_dependent", "tst_typing", "tst_sheetfile_window",
              "tst_givenfile", "tst_accessible"],
 }
@@ -54,9 +54,9 @@ UNIT_TESTS = {
 DEFAULT_FILES = [
     "sheetfile/dialogtexts.cpp", "sheetfile/earlierlayout.cpp", "sheetfile/lineentry.cpp",
     "sheetfile/linesplitter.cpp", "sheetfile/sheetcodec.cpp", "sheetfile/sheetlayout.cpp",
-    "platform/windows1252.cpp", "platform/systemerrortext.cpp", "platform/regional.cpp",
-    "platform/chosenfilecheck.cpp", "platform/linebreaks.cpp", "print/price.cpp",
-    "print/cutlines.cpp", "app/keyrules.cpp", "app/categories.cpp",
+    "platform/core/windows1252.cpp", "platform/core/systemerrortext.cpp", "platform/core/regional.cpp",
+    "platform/core/chosenfilecheck.cpp", "platform/core/linebreaks.cpp", "print/price.cpp",
+    "print/cutlines.cpp", "app/fields/keyrules.cpp", "app/fields/categories.cpp",
 ]
 
 # Shared libraries compiled with exactly the flags of the ordinary static build (no second

@@ -1,7 +1,7 @@
 #include "about/banner.h"
 #include "about/information.h"
-#include "platform/qtopenaction.h"
-#include "platform/twips.h"
+#include "platform/core/twips.h"
+#include "platform/widgets/qtopenaction.h"
 #include "support/windowfixture.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "app/commandline.h"
-#include "app/givenfile.h"
+#include "app/actions/commandline.h"
+#include "app/actions/givenfile.h"
 #include "support/helpers.h"
 
 #include <QProcess>

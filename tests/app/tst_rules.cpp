@@ -1,7 +1,7 @@
-#include "app/categories.h"
-#include "app/keyrules.h"
-#include "app/typingfilter.h"
-#include "platform/windows1252.h"
+#include "app/fields/categories.h"
+#include "app/fields/keyrules.h"
+#include "app/fields/typingfilter.h"
+#include "platform/core/windows1252.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

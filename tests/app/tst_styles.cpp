@@ -3,7 +3,7 @@
 // one row, every control on its page and clear of the strip, every caption whole. Leaves
 // a picture of every tab for both magazines in the build tree, named after SCRIBEL_LOOK.
 
-#include "app/controlcatalogue.h"
+#include "app/window/controlcatalogue.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "app/keyrules.h"
-#include "app/sheetlineedit.h"
+#include "app/fields/keyrules.h"
+#include "app/fields/sheetlineedit.h"
 #include "support/windowfixture.h"
 
 #include <QAbstractScrollArea>

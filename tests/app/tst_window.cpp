@@ -1,5 +1,5 @@
-#include "app/categories.h"
-#include "platform/frenchtranslation.h"
+#include "app/fields/categories.h"
+#include "platform/widgets/frenchtranslation.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>

@@ -4,11 +4,11 @@
 // the code page, hold no control character but a multi-line field's line break, and
 // stay within the field's limit.
 
-#include "app/keyrules.h"
-#include "app/sheetlineedit.h"
-#include "app/sheettextedit.h"
-#include "platform/plaintext.h"
-#include "platform/windows1252.h"
+#include "app/fields/keyrules.h"
+#include "app/fields/sheetlineedit.h"
+#include "app/fields/sheettextedit.h"
+#include "platform/core/windows1252.h"
+#include "platform/widgets/plaintext.h"
 
 #include <QApplication>
 #include <QClipboard>

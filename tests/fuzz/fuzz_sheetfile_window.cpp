@@ -2,7 +2,7 @@
 // handlers. Whatever the window then holds, saving it, loading that file and saving
 // again must give the same bytes.
 
-#include "app/principale.h"
+#include "app/window/principale.h"
 #include "support/doubles.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The file dialogs as the author meets them: Qt's own dialog, a name typed and Enter
 // pressed; the questions and refusals go through the message boxes it was given.
 
-#include "platform/qtfiledialogs.h"
+#include "platform/widgets/qtfiledialogs.h"
 #include "support/doubles.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Numbers and dates in the user's regional settings.
 
-#include "platform/regional.h"
+#include "platform/core/regional.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // Sheet files on disk: reading with a size guard, writing that never leaves a truncated
 // file, and the checks the file dialogs make on the chosen name.
 
-#include "platform/chosenfilecheck.h"
-#include "platform/qtfiledialogs.h"
-#include "platform/systemerrortext.h"
-#include "platform/textfile.h"
+#include "platform/core/chosenfilecheck.h"
+#include "platform/core/systemerrortext.h"
+#include "platform/core/textfile.h"
+#include "platform/widgets/qtfiledialogs.h"
 #include "support/filesizelimit.h"
 #include "support/helpers.h"
 #include "support/tinyfilesystem.h"

@@ -5,8 +5,8 @@
 // window did not answer meanwhile. Not a test: run it by hand, e.g.
 //   build/release/tests/print/bench_printcups -iterations 20
 
-#include "app/principale.h"
-#include "platform/qtpageprinter.h"
+#include "app/window/principale.h"
+#include "platform/widgets/qtpageprinter.h"
 #include "print/pagelayout.h"
 #include "support/doubles.h"
 #include "support/privateprintservice.h"

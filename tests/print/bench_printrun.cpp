@@ -3,7 +3,7 @@
 // be), which should cost about the same. Not a test: run it by hand, e.g.
 // bench_printrun -iterations 50.
 
-#include "platform/qtpageprinter.h"
+#include "platform/widgets/qtpageprinter.h"
 #include "print/pagelayout.h"
 #include "sheetfixtures.h"
 

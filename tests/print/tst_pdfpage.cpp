@@ -1,8 +1,8 @@
 // The page put into a real PDF file and read back with pdftotext: every item's top-left
 // corner where the item list puts it, relative to the printable area, in its font size.
 
-#include "platform/pagerenderer.h"
-#include "platform/qtpageprinter.h"
+#include "platform/widgets/pagerenderer.h"
+#include "platform/widgets/qtpageprinter.h"
 #include "print/pagelayout.h"
 #include "sheetfixtures.h"
 #include "support/pdfwords.h"

@@ -1,7 +1,7 @@
 // One press of "Imprimer" with doubles for the printer, the message boxes and the save
 // dialog. Runs under a French and an English system locale.
 
-#include "app/printaction.h"
+#include "app/actions/printaction.h"
 #include "sheetfixtures.h"
 #include "support/doubles.h"
 

@@ -2,8 +2,8 @@
 // test's own whose default queue writes PDF files; then each state of that service the
 // author can meet, and what the window tells of it.
 
-#include "app/principale.h"
-#include "platform/qtpageprinter.h"
+#include "app/window/principale.h"
+#include "platform/widgets/qtpageprinter.h"
 #include "print/pagelayout.h"
 #include "support/doubles.h"
 #include "support/pdfwords.h"

@@ -1,6 +1,6 @@
 // "Imprimer" on the real window: what the author typed and chose reaches the page.
 
-#include "platform/qtpageprinter.h"
+#include "platform/widgets/qtpageprinter.h"
 #include "support/helpers.h"
 #include "support/privateprintservice.h"
 #include "support/windowfixture.h"

@@ -2,7 +2,7 @@
 // with its widgets and change handlers. Built beside the tests, never run by CTest:
 //   QT_QPA_PLATFORM=offscreen bench_sheetfile
 
-#include "app/principale.h"
+#include "app/window/principale.h"
 #include "sheetfile/sheetcodec.h"
 #include "sheetfile/sheetlayout.h"
 #include "support/doubles.h"

@@ -1,7 +1,7 @@
 // Saving and loading through the real window, with scripted dialogs: what reaches the
 // disk byte for byte, and what the fields, lists and dependent fields show after loading.
 
-#include "app/principale.h"
+#include "app/window/principale.h"
 #include "support/filesizelimit.h"
 #include "support/helpers.h"
 #include "support/tinyfilesystem.h"

@@ -3,7 +3,7 @@
 // Scripted stand-ins for the platform services: each answers what the test queued
 // and records what it was asked.
 
-#include "app/services.h"
+#include "app/actions/services.h"
 
 #include <QDate>
 #include <QStringList>

@@ -2,9 +2,9 @@
 
 // Helpers the test executables share.
 
-#include "platform/field.h"
-#include "platform/magazine.h"
-#include "platform/pageitem.h"
+#include "sheet/field.h"
+#include "sheet/magazine.h"
+#include "sheet/pageitem.h"
 
 #include <QFile>
 #include <QMetaType>

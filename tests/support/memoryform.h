@@ -4,7 +4,7 @@
 // memory. Option groups and change handlers are the window's; here every field is
 // independent, so tests see exactly what the code under test wrote.
 
-#include "platform/form.h"
+#include "platform/core/form.h"
 
 #include <QHash>
 

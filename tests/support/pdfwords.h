@@ -3,7 +3,7 @@
 // A PDF read back with pdftotext -bbox: each word where it stands on the page, to check
 // that printed items land where the page layout puts them.
 
-#include "platform/pageitem.h"
+#include "sheet/pageitem.h"
 
 #include <QLatin1StringView>
 #include <QProcess>

@@ -3,8 +3,8 @@
 // The real window with its doubles, driven the way the author does: by clicks and keys
 // on controls found by their object names.
 
-#include "app/principale.h"
-#include "platform/field.h"
+#include "app/window/principale.h"
+#include "sheet/field.h"
 #include "support/doubles.h"
 #include "support/helpers.h"
 

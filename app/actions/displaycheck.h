@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/actions/commandline.h"
+
+#include <QProcessEnvironment>
+#include <QtMessageHandler>
+#include <optional>
+#include <vector>
+
+namespace scribel {
+
+// Why no window can open, told before the toolkit tries: with no display at all it
+// aborts with English words. Nothing when a display is named, or when the chosen platform
+// needs none (offscreen, a virtual screen).
+std::optional<QString> missingDisplay(const CommandLine& commandLine,
+                                      const QProcessEnvironment& environment);
+
+// Why the displays named could not be opened, for when the toolkit fails on them.
+QString unopenedDisplay(const CommandLine& commandLine, const QProcessEnvironment& environment);
+
+// While it lives, the toolkit's messages are held back. When the toolkit aborts (the
+// display named cannot be opened), `whenFatal` is written on standard error instead and the
+// program ends at once with `status`. Once it is gone, the held messages go out as usual.
+class ToolkitStartGuard final {
+public:
+    ToolkitStartGuard(QString whenFatal, int status);
+    ~ToolkitStartGuard();
+    ToolkitStartGuard(const ToolkitStartGuard&) = delete;
+    ToolkitStartGuard& operator=(const ToolkitStartGuard&) = delete;
+
+private:
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+    struct Held {
+        QtMsgType type;
+        QByteArray category;
+        QString message;
+    };
+    QString m_whenFatal;
+    int m_status;
+    std::vector<Held> m_held;
+    QtMessageHandler m_previous;
+};
+
+} // namespace scribel

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/actions/printadvice.h"
+#include "app/actions/services.h"
+#include "app/actions/sheetwindow.h"
+#include "sheet/pageitem.h"
+
+#include <functional>
+#include <optional>
+
+class QLocale;
+
+namespace scribel::print {
+struct PriceNotANumber;
+}
+
+namespace scribel {
+
+// One press of "Imprimer": lays out the page, prints it, and tells the author when it could not
+// or when the printer will not print it at once. What waits on the print service runs off the
+// window's thread: meanwhile the window paints and answers, "Imprimer" is disabled and the
+// page already laid out is the one printed.
+class PrintAction final {
+public:
+    PrintAction(SheetWindow& window, const Services& services);
+    ~PrintAction();
+    PrintAction(const PrintAction&) = delete;
+    PrintAction& operator=(const PrintAction&) = delete;
+
+    void print(); // Imprimer_Click
+
+private:
+    // Names the field and what it expects; nothing is printed.
+    void refusePrice(const print::PriceNotANumber& refusal, const QLocale& locale);
+    // Tells the author what the print service's state means for the page, and goes on
+    // as answered.
+    void follow(const PrintAdvice& advice, const PrintQueues& service, const Page& page);
+    void printOn(const QString& queue, const Page& page);
+    // No default queue: the print dialog picks one, or the page goes into a PDF file.
+    void choosePrinter(const PrintQueues& service, const Page& page);
+    void saveAsPdf(const Page& page);
+    void writePdf(const Page& page, const QString& path);
+    bool ask(const QString& text);
+
+    // The print service's answer; none when it kept silent for too long or the program
+    // is quitting.
+    std::optional<PrintQueues> askTheService();
+    // Runs `work` off the window's thread, the window going on meanwhile; nothing when the
+    // program quit or `patienceMs` (when positive) ran out first.
+    template <typename Result>
+    std::optional<Result> offThread(std::function<Result()> work, int patienceMs);
+
+    SheetWindow& m_window;
+    Services m_services;
+    bool m_busy = false;
+    bool m_leftRunning = false; // a request given up on may still be running
+};
+
+} // namespace scribel

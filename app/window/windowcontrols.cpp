@@ -1,0 +1,113 @@
+#include "app/window/windowcontrols.h"
+
+#include "about/links.h"
+#include "app/window/accessiblecontrols.h"
+#include "app/window/controlcatalogue.h"
+#include "app/window/controlfactory.h"
+#include "app/window/windowtables.h"
+#include "platform/core/twips.h"
+#include "platform/widgets/twipsgeometry.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace scribel {
+
+namespace {
+
+// A label names its field, for the mnemonic and for the screen reader, and stands to
+// its left or above it.
+void nameBuddy(QLabel& label, QWidget& buddy) {
+    label.setBuddy(&buddy);
+    if (qobject_cast<QAbstractButton*>(&buddy) == nullptr) {
+        buddy.setAccessibleName(label.text()); // a check box has its own caption
+    }
+    const bool above = twipsGeometry(label).bottom() <= twipsGeometry(buddy).top();
+    label.setAlignment(Qt::AlignVCenter | (above ? Qt::AlignLeft : Qt::AlignRight));
+}
+
+} // namespace
+
+WindowControls::WindowControls(QWidget& window) {
+    const double dpi = window.logicalDpiX();
+    window.setFixedSize(twipsToPixels(kWindowWidthTwips, dpi),
+                        twipsToPixels(kWindowHeightTwips, dpi));
+
+    for (const ControlSpec& row : controlCatalogue()) {
+        QWidget* container = &window;
+        if (!row.container.box.isEmpty()) {
+            container = control(row.container.box);
+        } else if (row.container.tab >= 0) {
+            if (m_tabs == nullptr) {
+                qFatal("The catalogue places %s on a tab before the tab control",
+                       qPrintable(row.name.toString()));
+            }
+            container = m_tabs->widget(row.container.tab);
+        }
+        QWidget* widget = createControl(row, container);
+        if (row.kind == ControlKind::TabControl) {
+            m_tabs = qobject_cast<TwipsTabWidget*>(widget);
+        } else if (row.kind == ControlKind::BannerText) {
+            m_banner = qobject_cast<QLabel*>(widget);
+        }
+        m_controls.insert(widget->objectName(), widget);
+    }
+
+    for (const ControlSpec& row : controlCatalogue()) {
+        if (row.kind == ControlKind::List) {
+            nameListByCaption(*qobject_cast<QComboBox*>(control(row.name)));
+        }
+    }
+    QWidget* distribution = m_tabs != nullptr ? m_tabs->widget(kDistributionTab) : nullptr;
+    if (distribution == nullptr) {
+        qFatal("The catalogue holds no distribution tab");
+    }
+    markAsGroup(*distribution);
+    distribution->setAccessibleName(kDistributionGroupName.toString());
+
+    for (const ControlSpec& row : controlCatalogue()) {
+        if (row.kind == ControlKind::Label && !row.buddy.isEmpty()) {
+            nameBuddy(*qobject_cast<QLabel*>(control(row.name)), *control(row.buddy));
+        }
+    }
+    for (const AccessibleText& text : kAccessibleTexts) {
+        QWidget& described = *control(text.control);
+        if (!text.name.isEmpty()) {
+            described.setAccessibleName(text.name.toString());
+        }
+        if (!text.descriptionFrom.isEmpty()) {
+            described.setAccessibleDescription(
+                qobject_cast<QLabel*>(control(text.descriptionFrom))->text());
+        }
+    }
+    for (const Link& link : kLinks) {
+        qobject_cast<QPushButton*>(control(link.button))->setText(linkCaption(link));
+    }
+}
+
+QWidget* WindowControls::control(QStringView name) const {
+    QWidget* widget = m_controls.value(name.toString());
+    if (widget == nullptr) {
+        qFatal("The window has no control named %s", qPrintable(name.toString()));
+    }
+    return widget;
+}
+
+void WindowControls::centreOnTabs() const {
+    const double tabWidth = twipsGeometry(*m_tabs).width();
+    for (const QStringView name : kCentredOnTabs) {
+        QWidget& widget = *control(name);
+        setTwipsLeft(widget, (tabWidth - twipsGeometry(widget).width()) / 2);
+    }
+    QWidget& pixelor = *control(u"Pixelor");
+    QWidget& zorvane = *control(u"Zorvane");
+    const double pixelorWidth = twipsGeometry(pixelor).width();
+    const double pixelorLeft =
+        (tabWidth - (pixelorWidth + kMagazineButtonGapTwips + twipsGeometry(zorvane).width())) / 2;
+    setTwipsLeft(pixelor, pixelorLeft);
+    setTwipsLeft(zorvane, pixelorLeft + pixelorWidth + kMagazineButtonGapTwips);
+}
+
+} // namespace scribel

@@ -1,0 +1,129 @@
+#include "qtpageprinter.h"
+
+#include "pagerenderer.h"
+#include "platform/core/systemerrortext.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <cerrno>
+
+namespace scribel {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int kPdfDotsPerInch = 1200;
+// The window stops waiting for the queues after 5 s; a job, larger, is given longer.
+constexpr std::chrono::milliseconds kQueuesDeadline{5000};
+constexpr std::chrono::milliseconds kJobDeadline{20000};
+
+QString documentName() {
+    return u"La Scribel"_s;
+}
+
+// The page as one PDF document on the given paper; false when Qt could not draw it.
+bool writePdf(QIODevice& device, const QPageLayout& layout, const Page& page) {
+    QPdfWriter writer(&device);
+    writer.setResolution(kPdfDotsPerInch);
+    writer.setPageLayout(layout);
+    writer.setTitle(documentName());
+    writer.setCreator(documentName());
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    drawPage(painter, page);
+    return painter.end();
+}
+
+} // namespace
+
+QtPagePrinter::QtPagePrinter(const QString& libraryFile, int libraryVersion)
+    : m_service(libraryFile, libraryVersion) {}
+
+PrintQueues QtPagePrinter::queues() const {
+    PrintQueues answer = m_service.readQueues(kQueuesDeadline);
+    const std::lock_guard<std::mutex> lock(m_answerLock);
+    m_papers.clear();
+    for (auto paper = answer.papers.cbegin(); paper != answer.papers.cend(); ++paper) {
+        m_papers.insert(paper.key().toCaseFolded(), paper.value());
+    }
+    const PrintQueue* target = answer.target();
+    m_targetQueue = target != nullptr ? target->name : QString();
+    return answer;
+}
+
+std::optional<Paper> QtPagePrinter::paperOf(const QString& queue) const {
+    const std::lock_guard<std::mutex> lock(m_answerLock);
+    const auto found = m_papers.constFind(queue.toCaseFolded());
+    if (found == m_papers.cend()) {
+        return std::nullopt;
+    }
+    return *found;
+}
+
+QPageLayout QtPagePrinter::pageLayout(const std::optional<Paper>& paper) {
+    if (!paper) {
+        return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                QPageLayout::Point};
+    }
+    return {QPageSize(paper->sizeMm, QPageSize::Millimeter, {}, QPageSize::FuzzyMatch),
+            QPageLayout::Portrait, paper->marginsMm, QPageLayout::Millimeter};
+}
+
+std::optional<PrinterChoice> QtPagePrinter::choosePrinter(QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName());
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        if (printer.outputFileName().isEmpty()) {
+            return std::nullopt;
+        }
+        return PrinterChoice{{}, printer.outputFileName()};
+    }
+    return PrinterChoice{printer.printerName(), {}};
+}
+
+std::optional<QString> QtPagePrinter::printOn(const QString& queue, const Page& page) {
+    // The page goes to the queue as PDF through libcups itself: Qt's own print engine
+    // drops the print service's answer, and a refused job would pass for printed.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!writePdf(pdf, pageLayout(paperOf(queue)), page)) {
+        return u"le document pour l'imprimante «\u00A0%1\u00A0» n'a pas pu être préparé"_s.arg(
+            queue);
+    }
+    return m_service.submitPdf(queue, pdf.data(), documentName(), kJobDeadline);
+}
+
+std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString& path) {
+    // Written aside and put in place whole, so a failure leaves no half-written file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return u"il ne peut pas être créé (%1)"_s.arg(systemErrorText(errno));
+    }
+    QString target;
+    {
+        const std::lock_guard<std::mutex> lock(m_answerLock);
+        target = m_targetQueue;
+    }
+    if (!writePdf(file, pageLayout(paperOf(target)), page)) {
+        file.cancelWriting();
+        return u"le document PDF n'a pas pu être écrit"_s;
+    }
+    if (!file.commit()) {
+        return u"il n'a pas pu être écrit en entier (%1)"_s.arg(systemErrorText(errno));
+    }
+    return std::nullopt;
+}
+
+} // namespace scribel

@@ -1,0 +1,134 @@
+#include "twipsgeometry.h"
+
+#include "platform/core/twips.h"
+
+#include <QEvent>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+#include <algorithm>
+
+namespace scribel {
+
+namespace {
+
+constexpr const char* kTwipsProperty = "twipsGeometry";
+constexpr const char* kAdjustmentProperty = "pixelAdjustment";
+
+// The tab control that a page belongs to, when the widget is a page.
+TwipsTabWidget* tabControlOfPage(const QWidget& page) {
+    QWidget* stack = page.parentWidget();
+    if (qobject_cast<QStackedWidget*>(stack) == nullptr) {
+        return nullptr;
+    }
+    return qobject_cast<TwipsTabWidget*>(stack->parentWidget());
+}
+
+void place(QWidget& control) {
+    const QVariant stored = control.property(kTwipsProperty);
+    if (!stored.isValid()) {
+        return;
+    }
+    const QRectF twips = stored.toRectF();
+    const double dpi = control.logicalDpiX();
+    QPoint offset;
+    if (const QWidget* container = control.parentWidget()) {
+        if (const TwipsTabWidget* tabs = tabControlOfPage(*container)) {
+            offset = tabs->pageOffset() - QPoint(0, tabs->pageDrop());
+        }
+    }
+    const QMargins edges = control.property(kAdjustmentProperty).value<QMargins>();
+    const int left = twipsToPixels(twips.left(), dpi);
+    const int top = twipsToPixels(twips.top(), dpi);
+    const QRect geometry(left - offset.x(), top - offset.y(),
+                         twipsToPixels(twips.left() + twips.width(), dpi) - left,
+                         twipsToPixels(twips.top() + twips.height(), dpi) - top);
+    control.setGeometry(
+        geometry.adjusted(edges.left(), edges.top(), edges.right(), edges.bottom()));
+}
+
+} // namespace
+
+void setTwipsGeometry(QWidget& control, const QRectF& twips) {
+    control.setProperty(kTwipsProperty, twips);
+    place(control);
+}
+
+QRectF twipsGeometry(const QWidget& control) {
+    return control.property(kTwipsProperty).toRectF();
+}
+
+void setTwipsLeft(QWidget& control, double left) {
+    QRectF twips = twipsGeometry(control);
+    twips.moveLeft(left);
+    setTwipsGeometry(control, twips);
+}
+
+void setTwipsTop(QWidget& control, double top) {
+    QRectF twips = twipsGeometry(control);
+    twips.moveTop(top);
+    setTwipsGeometry(control, twips);
+}
+
+void setPixelAdjustment(QWidget& control, const QMargins& edges) {
+    control.setProperty(kAdjustmentProperty, QVariant::fromValue(edges));
+    place(control);
+}
+
+TwipsTabWidget::TwipsTabWidget(QWidget* parent) : QTabWidget(parent) {}
+
+void TwipsTabWidget::setStripBand(double twips) {
+    m_stripBand = twips;
+    placePages();
+}
+
+int TwipsTabWidget::pageDrop() const {
+    if (!m_stripBand) {
+        return 0;
+    }
+    return std::max(0, pageArea().top() - twipsToPixels(*m_stripBand, logicalDpiX()));
+}
+
+QRect TwipsTabWidget::pageArea() const {
+    // What the tab control's own layout asks the style.
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
+}
+
+QPoint TwipsTabWidget::pageOffset() const {
+    const QWidget* stack = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    if (stack == nullptr) {
+        return {};
+    }
+    return stack->geometry().topLeft() + stack->contentsRect().topLeft();
+}
+
+void TwipsTabWidget::placePages() {
+    for (int i = 0; i < count(); ++i) {
+        const QList<QWidget*> controls =
+            widget(i)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget* control : controls) {
+            place(*control);
+        }
+    }
+}
+
+void TwipsTabWidget::resizeEvent(QResizeEvent* event) {
+    QTabWidget::resizeEvent(event);
+    placePages();
+}
+
+void TwipsTabWidget::showEvent(QShowEvent* event) {
+    QTabWidget::showEvent(event);
+    placePages();
+}
+
+void TwipsTabWidget::changeEvent(QEvent* event) {
+    QTabWidget::changeEvent(event);
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange) {
+        placePages();
+    }
+}
+
+} // namespace scribel
