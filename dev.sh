@@ -61,7 +61,9 @@ start)
     exec build/release/app/scribel
     ;;
 test)
-    # 1. The whole suite on the optimised build, then clang-tidy over the same sources.
+    # 1. Every include points down; the whole suite on the optimised build, then
+    #    clang-tidy over the same sources.
+    tools/check-layers.py
     build build/release
     ctest --test-dir build/release --output-on-failure -j "$(nproc)"
     tools/tidy.sh build/release

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace scribel {
-
-#include <QStringView>
 
 inline constexpr QStringView kBannerInvitation = u"Faites le choix de votre magazine !!";
 inline constexpr QStringView kBannerSeparator = u"   ";

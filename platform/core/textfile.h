@@ -2,10 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 class QFileInfo;
-
-#include <optional>
 
 namespace scribel {
 
