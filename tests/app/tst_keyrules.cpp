@@ -1,0 +1,179 @@
+// The key rules through the real window: each field's case rule on what is typed, and
+// where Enter moves the focus.
+
+#include "app/keyrules.h"
+#include "support/windowfixture.h"
+
+using namespace scribel;
+using namespace scribel::test;
+
+namespace {
+
+// The key-rule table written out again on its own, so that a changed rule fails:
+// typing "ab cd" shows the case rule, Enter moves to the next field.
+struct ChainedField {
+    Field field;
+    const char* typed;
+    const char* shown;
+    Field next;
+};
+
+constexpr ChainedField kChainedFields[] = {
+    {Field::SaisieNom, "ab cd", "AB CD", Field::SaisiePrenom},
+    {Field::SaisiePrenom, "ab cd", "Ab Cd", Field::SaisieNumero},
+    {Field::SaisieNumero, "a b", "a b", Field::SaisieIndice}, // three characters at most
+    {Field::SaisieIndice, "a b", "A b", Field::SaisieRue},
+    {Field::SaisieRue, "ab cd", "ab cd", Field::SaisieCodePostal},
+    {Field::SaisieCodePostal, "ab cd", "ab cd", Field::SaisieVille},
+    {Field::SaisieVille, "ab cd", "AB CD", Field::SaisieTelDom},
+    {Field::SaisieTelDom, "ab cd", "AB CD", Field::SaisieTelBur},
+    {Field::SaisieTelBur, "ab cd", "ab cd", Field::SaisieTelPortable},
+    {Field::SaisieTelPortable, "ab cd", "ab cd", Field::SaisieEmail},
+    {Field::SaisieEmail, "ab cd", "ab cd", Field::SaisieWeb},
+    {Field::SaisieWeb, "ab cd", "ab cd", Field::SaisieNaissance},
+    {Field::SaisieNaissance, "ab c", "ab c", Field::SaisieActivite}, // four at most
+    {Field::SaisieLogiciel, "ab cd", "AB CD", Field::SaisieVersion},
+    {Field::SaisieVersion, "ab cd", "AB CD", Field::SaisieDateCreation},
+    {Field::SaisieDateCreation, "ab cd", "AB CD", Field::SaisieLangage},
+    {Field::SaisieLangage, "ab cd", "ab cd", Field::SaisieVersionLangage},
+    {Field::SaisieVersionLangage, "ab cd", "ab cd", Field::SaisieDescription},
+};
+
+} // namespace
+
+class TestKeyRules : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void caseRulesApplyToEveryTypedCharacter_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("accents, always") << "SaisieNom"
+                                         << "dupont é"
+                                         << "DUPONT É";
+        QTest::newRow("a hyphen is no word break") << "SaisiePrenom"
+                                                   << "jean-pierre"
+                                                   << "Jean-pierre";
+        QTest::newRow("indice, first character") << "SaisieIndice"
+                                                 << "bis"
+                                                 << "Bis";
+        QTest::newRow("ville: ÿ has a capital in the code page") << "SaisieVille"
+                                                                 << "ÿvré"
+                                                                 << "ŸVRÉ";
+        QTest::newRow("µ and ß have none") << "SaisieVille"
+                                           << "µß"
+                                           << "µß";
+        QTest::newRow("date, digits unchanged") << "SaisieDateCreation"
+                                                << "12/05/2000"
+                                                << "12/05/2000";
+        QTest::newRow("activité, no rule") << "SaisieActivite"
+                                           << "dév"
+                                           << "dév";
+    }
+    void caseRulesApplyToEveryTypedCharacter() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        const WindowFixture f(u"Pixelor");
+        auto* edit = f.shown<QLineEdit>(field);
+        typeKeys(edit, typed);
+        QCOMPARE(edit->text(), shown);
+    }
+    void everyChainedFieldKeepsItsCaseRuleAndEnterMove_data() {
+        QTest::addColumn<Field>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<Field>("next");
+        for (const ChainedField& row : kChainedFields) {
+            QTest::newRow(fieldName(row.field).toLatin1().constData())
+                << row.field << utf8(row.typed) << utf8(row.shown) << row.next;
+        }
+    }
+    void everyChainedFieldKeepsItsCaseRuleAndEnterMove() {
+        QFETCH(Field, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(Field, next);
+        const WindowFixture f(u"Pixelor");
+        QWidget* edit = f.shown(field);
+        edit->setFocus();
+        typeKeys(edit, typed);
+        QCOMPARE(f.text(field), shown);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY2(f.get(next)->hasFocus(), qPrintable(fieldName(next).toString()));
+        QCOMPARE(f.text(field), shown); // Enter types nothing
+    }
+    void everyKeyRuleHasARowAbove() {
+        QCOMPARE(std::size(kChainedFields), kKeyRules.size());
+        for (const KeyRule& rule : kKeyRules) {
+            const auto row = std::find_if(
+                std::begin(kChainedFields), std::end(kChainedFields),
+                [&rule](const ChainedField& chained) { return chained.field == rule.field; });
+            QVERIFY2(row != std::end(kChainedFields), qPrintable(fieldName(rule.field).toString()));
+        }
+    }
+    void wordStartsLooksAtTheEndOfTheTextNotTheCaret() {
+        const WindowFixture f(u"Pixelor");
+        auto* prenom = f.get<QLineEdit>(Field::SaisiePrenom);
+        f.type(Field::SaisiePrenom, QStringLiteral("jean pierre"));
+        prenom->setCursorPosition(5); // after the space
+        typeKeys(prenom, QStringLiteral("x"));
+        QCOMPARE(prenom->text(), QStringLiteral("Jean xPierre"));
+        prenom->setText(QStringLiteral("Jean "));
+        prenom->setCursorPosition(0);
+        typeKeys(prenom, QStringLiteral("a"));
+        QCOMPARE(prenom->text(), QStringLiteral("AJean "));
+    }
+    void firstCharacterOnlyWhileEmpty() {
+        const WindowFixture f(u"Pixelor");
+        f.type(Field::SaisieIndice, QStringLiteral("b"));
+        QTest::keyClick(f.get(Field::SaisieIndice), Qt::Key_Backspace);
+        typeKeys(f.get(Field::SaisieIndice), QStringLiteral("ter"));
+        QCOMPARE(f.text(Field::SaisieIndice), QStringLiteral("Ter"));
+        typeKeys(f.get(Field::SaisieIndice), QStringLiteral("x"));
+        QCOMPARE(f.text(Field::SaisieIndice), QStringLiteral("Ter")); // full: refused
+        QTest::keyClick(f.get(Field::SaisieIndice), Qt::Key_Backspace);
+        f.get<QLineEdit>(Field::SaisieIndice)->setCursorPosition(0);
+        typeKeys(f.get(Field::SaisieIndice), QStringLiteral("x"));
+        QCOMPARE(f.text(Field::SaisieIndice), QStringLiteral("xTe"));
+    }
+    void enterWalksTheAuthorChain() {
+        const WindowFixture f(u"Pixelor");
+        f.tabs()->setCurrentIndex(1);
+        const QList<Field> chain = {
+            Field::SaisieNom,         Field::SaisiePrenom,  Field::SaisieNumero,
+            Field::SaisieIndice,      Field::SaisieRue,     Field::SaisieCodePostal,
+            Field::SaisieVille,       Field::SaisieTelDom,  Field::SaisieTelBur,
+            Field::SaisieTelPortable, Field::SaisieEmail,   Field::SaisieWeb,
+            Field::SaisieNaissance,   Field::SaisieActivite};
+        QTRY_VERIFY(f.get(chain.front())->hasFocus());
+        for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+            QTest::keyClick(f.get(chain[i]), Qt::Key_Return);
+            QVERIFY2(f.get(chain[i + 1])->hasFocus(),
+                     qPrintable(fieldName(chain[i + 1]).toString()));
+            QVERIFY(f.text(chain[i]).isEmpty());
+        }
+        QTest::keyClick(f.get(Field::SaisieActivite), Qt::Key_Return);
+        QVERIFY(f.get(Field::SaisieActivite)->hasFocus()); // the chain ends here
+    }
+    void enterWalksTheProgrammeChainIntoTheDescription() {
+        const WindowFixture f(u"Zorvane");
+        f.tabs()->setCurrentIndex(2);
+        const QList<Field> chain = {Field::SaisieLogiciel,       Field::SaisieVersion,
+                                    Field::SaisieDateCreation,   Field::SaisieLangage,
+                                    Field::SaisieVersionLangage, Field::SaisieDescription};
+        QTRY_VERIFY(f.get(chain.front())->hasFocus());
+        for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+            QTest::keyClick(f.get(chain[i]), Qt::Key_Enter);
+            QVERIFY(f.get(chain[i + 1])->hasFocus());
+        }
+        typeKeys(f.get(Field::SaisieDescription), QStringLiteral("un"));
+        QTest::keyClick(f.get(Field::SaisieDescription), Qt::Key_Return);
+        typeKeys(f.get(Field::SaisieDescription), QStringLiteral("deux"));
+        QCOMPARE(f.text(Field::SaisieDescription), QStringLiteral("un\ndeux"));
+    }
+};
+
+QTEST_MAIN(TestKeyRules)
+#include "tst_keyrules.moc"
