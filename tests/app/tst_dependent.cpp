@@ -32,8 +32,7 @@ private Q_SLOTS:
     void choosingACategoryRefillsItsSubCategories() {
         QFETCH(QString, category);
         QFETCH(QStringList, subCategories);
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         auto* categories = f.get<QComboBox>(Field::ListeCategorie);
         auto* subs = f.get<QComboBox>(Field::ListeSousCategorie);
         f.showTabOf(categories);
@@ -55,8 +54,7 @@ private Q_SLOTS:
     }
 
     void settingTheCategoryByProgramActsLikeAPick() {
-        const WindowFixture f;
-        f.click(u"Zorvane");
+        const WindowFixture f(u"Zorvane");
         f.window->form().setText(Field::ListeCategorie, QStringLiteral("Musique"));
         QCOMPARE(f.get<QComboBox>(Field::ListeSousCategorie)->count(), 8);
         f.window->form().setText(Field::ListeSousCategorie, QStringLiteral("MP3"));
@@ -75,8 +73,7 @@ private Q_SLOTS:
     }
 
     void otherDistributionIsShownEmptiedAndFocused() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(3);
         f.click(Field::OptionAutre);
         QVERIFY(f.isShown(Field::SaisieDiffuAutre));
@@ -118,8 +115,7 @@ private Q_SLOTS:
     }
 
     void limitationsAreEmptiedWhenetherTheAnswerChanges() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(2);
         f.click(Field::LimitationsOui);
         QVERIFY(f.isShown(Field::Limitations));
@@ -134,8 +130,7 @@ private Q_SLOTS:
     }
 
     void otherServicesComeAndGoWithTheirLabel() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(4);
         f.click(Field::LicenceAutres);
         QVERIFY(f.isShown(u"TitreAutresServices"));
@@ -149,8 +144,7 @@ private Q_SLOTS:
     }
 
     void otherAssociationKeepsItsTextWhileHidden() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(1);
         f.click(Field::MembreAutre);
         QVERIFY(f.isShown(Field::SaisieAutre));
@@ -166,8 +160,7 @@ private Q_SLOTS:
     }
 
     void valuesSetByProgramRunTheHandlersWithoutSwitchingTabs() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(0);
         Form& form = f.window->form();
         form.setOn(Field::OptionAutre, true);
