@@ -25,12 +25,6 @@ inline QByteArray fixture(const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // The lines of a file, each ended by CR LF.
 inline QByteArray crlfLines(const QList<QByteArray>& lines) {
     QByteArray bytes;

@@ -60,6 +60,13 @@ inline QByteArray bytesOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Writes a file whole; a file the test cannot write is a failed test.
+inline void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
 // The text of the page item whose top-left corner stands exactly there; empty if none.
 inline QString textAt(const Page& page, double xMm, double yMm) {
     for (const PageItem& item : page) {
