@@ -65,72 +65,51 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<Magazine>("magazine");
         QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("text");
+        const auto written = [](const char* name, std::initializer_list<const char*> values,
+                                int line, const char* text, Magazine magazine = Magazine::Pixelor) {
+            QTest::newRow(name) << utf8List(values) << magazine << line << utf8(text);
+        };
 
-        QTest::newRow("1 version marker") << QStringList() << Magazine::Pixelor << 1 << "V2";
+        written("1 version marker", {}, 1, "V2");
         for (const TextLine& row : kCurrentTextLines) {
             const QString value = QStringLiteral("«%1», \"texte\"; ").arg(row.line);
             QTest::addRow("%d %s", row.line, row.field)
                 << QStringList{utf8(row.field) + u'=' + value} << Magazine::Pixelor << row.line
                 << value;
         }
-        QTest::newRow("20 CR LF becomes LF") << utf8List({"SaisieDescription=a\r\nb\rc\nd"})
-                                             << Magazine::Pixelor << 20 << "a\nb\nc\nd";
-        QTest::newRow("16 Qora ticked") << utf8List({"Qora:on"}) << Magazine::Pixelor << 16 << "1";
-        QTest::newRow("16 Qora unticked")
-            << utf8List({"ZOLK:on"}) << Magazine::Pixelor << 16 << "0";
-        QTest::newRow("17 ZOLK ticked") << utf8List({"ZOLK:on"}) << Magazine::Pixelor << 17 << "1";
-        QTest::newRow("18 other association")
-            << utf8List({"MembreAutre:on", "SaisieAutre=Club Œuvre"}) << Magazine::Pixelor << 18
-            << "1 Club Œuvre";
-        QTest::newRow("18 other association, no name")
-            << utf8List({"MembreAutre:on"}) << Magazine::Pixelor << 18 << "1 ";
-        QTest::newRow("18 unticked keeps no name")
-            << utf8List({"SaisieAutre=Club"}) << Magazine::Pixelor << 18 << "0";
-        QTest::newRow("21 LogFrancais")
-            << utf8List({"LogFrancais:on"}) << Magazine::Pixelor << 21 << "1";
-        QTest::newRow("21 LogAnglais")
-            << utf8List({"LogAnglais:on"}) << Magazine::Pixelor << 21 << "2";
-        QTest::newRow("21 LogAuChoix")
-            << utf8List({"LogAuChoix:on"}) << Magazine::Pixelor << 21 << "3";
-        QTest::newRow("22 DocFrancais")
-            << utf8List({"DocFrancais:on"}) << Magazine::Pixelor << 22 << "1";
-        QTest::newRow("22 DocAnglais")
-            << utf8List({"DocAnglais:on"}) << Magazine::Pixelor << 22 << "2";
-        QTest::newRow("22 DocAuChoix")
-            << utf8List({"DocAuChoix:on"}) << Magazine::Pixelor << 22 << "3";
-        QTest::newRow("23 DiffuInedit")
-            << utf8List({"DiffuInedit:on"}) << Magazine::Pixelor << 23 << "1";
-        QTest::newRow("23 DiffuNouveaute")
-            << utf8List({"DiffuNouveaute:on"}) << Magazine::Pixelor << 23 << "2";
-        QTest::newRow("23 DiffuMiseAjour")
-            << utf8List({"DiffuMiseAjour:on"}) << Magazine::Pixelor << 23 << "3";
-        QTest::newRow("23 DiffuBeta")
-            << utf8List({"DiffuBeta:on"}) << Magazine::Pixelor << 23 << "4";
-        QTest::newRow("28 LimitationsOui")
-            << utf8List({"LimitationsOui:on"}) << Magazine::Pixelor << 28 << "1";
-        QTest::newRow("28 LimitationsNon")
-            << utf8List({"LimitationsNon:on"}) << Magazine::Pixelor << 28 << "2";
-        QTest::newRow("30 CDoui") << utf8List({"CDoui:on"}) << Magazine::Pixelor << 30 << "1";
-        QTest::newRow("30 CDnon") << utf8List({"CDnon:on"}) << Magazine::Pixelor << 30 << "2";
-        QTest::newRow("31 category")
-            << utf8List({"ListeCategorie=Jeux"}) << Magazine::Pixelor << 31 << "Jeux";
-        QTest::newRow("32 sub-category")
-            << utf8List({"ListeSousCategorie=Réflexion"}) << Magazine::Pixelor << 32 << "Réflexion";
-        QTest::newRow("33 Shareware")
-            << utf8List({"Shareware:on"}) << Magazine::Pixelor << 33 << "1";
-        QTest::newRow("33 Freeware") << utf8List({"Freeware:on"}) << Magazine::Pixelor << 33 << "2";
-        QTest::newRow("33 DomainePublic")
-            << utf8List({"DomainePublic:on"}) << Magazine::Pixelor << 33 << "3";
-        QTest::newRow("33 Assimile")
-            << utf8List({"Assimile:on"}) << Magazine::Zorvane << 33 << "Assimilé";
-        QTest::newRow("33 other mode")
-            << utf8List({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"}) << Magazine::Pixelor
-            << 33 << "Partagiciel";
-        QTest::newRow("33 other mode, no name")
-            << utf8List({"OptionAutre:on"}) << Magazine::Pixelor << 33 << "";
-        QTest::newRow("33 none chosen, name left over")
-            << utf8List({"SaisieDiffuAutre=Partagiciel"}) << Magazine::Pixelor << 33 << "";
+        written("20 CR LF becomes LF", {"SaisieDescription=a\r\nb\rc\nd"}, 20, "a\nb\nc\nd");
+        written("16 Qora ticked", {"Qora:on"}, 16, "1");
+        written("16 Qora unticked", {"ZOLK:on"}, 16, "0");
+        written("17 ZOLK ticked", {"ZOLK:on"}, 17, "1");
+        written("18 other association", {"MembreAutre:on", "SaisieAutre=Club Œuvre"}, 18,
+                "1 Club Œuvre");
+        written("18 other association, no name", {"MembreAutre:on"}, 18, "1 ");
+        written("18 unticked keeps no name", {"SaisieAutre=Club"}, 18, "0");
+        written("21 LogFrancais", {"LogFrancais:on"}, 21, "1");
+        written("21 LogAnglais", {"LogAnglais:on"}, 21, "2");
+        written("21 LogAuChoix", {"LogAuChoix:on"}, 21, "3");
+        written("22 DocFrancais", {"DocFrancais:on"}, 22, "1");
+        written("22 DocAnglais", {"DocAnglais:on"}, 22, "2");
+        written("22 DocAuChoix", {"DocAuChoix:on"}, 22, "3");
+        written("23 DiffuInedit", {"DiffuInedit:on"}, 23, "1");
+        written("23 DiffuNouveaute", {"DiffuNouveaute:on"}, 23, "2");
+        written("23 DiffuMiseAjour", {"DiffuMiseAjour:on"}, 23, "3");
+        written("23 DiffuBeta", {"DiffuBeta:on"}, 23, "4");
+        written("28 LimitationsOui", {"LimitationsOui:on"}, 28, "1");
+        written("28 LimitationsNon", {"LimitationsNon:on"}, 28, "2");
+        written("30 CDoui", {"CDoui:on"}, 30, "1");
+        written("30 CDnon", {"CDnon:on"}, 30, "2");
+        written("31 category", {"ListeCategorie=Jeux"}, 31, "Jeux");
+        written("32 sub-category", {"ListeSousCategorie=Réflexion"}, 32, "Réflexion");
+        written("33 Shareware", {"Shareware:on"}, 33, "1");
+        written("33 Freeware", {"Freeware:on"}, 33, "2");
+        written("33 DomainePublic", {"DomainePublic:on"}, 33, "3");
+        written("33 Assimile", {"Assimile:on"}, 33, "Assimilé", Magazine::Zorvane);
+        written("33 other mode", {"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"}, 33,
+                "Partagiciel");
+        written("33 other mode, no name", {"OptionAutre:on"}, 33, "");
+        written("33 none chosen, name left over", {"SaisieDiffuAutre=Partagiciel"}, 33, "");
         const char* const services[] = {"LicenceSources", "LicenceVersionGratos", "LicenceManuel",
                                         "LicenceReduc",   "LicenceCourrier",      "LicenceTel",
                                         "LicenceBBS"};
@@ -141,39 +120,31 @@ private Q_SLOTS:
             QTest::addRow("%d %s unticked", 35 + i, services[i])
                 << utf8List({"LicenceAutres:on"}) << Magazine::Pixelor << 35 + i << "";
         }
-        QTest::newRow("42 other services")
-            << utf8List({"LicenceAutres:on", "AutresServices=Hotline\ngratuite"})
-            << Magazine::Pixelor << 42 << "Hotline\ngratuite";
-        QTest::newRow("42 ticked, no text")
-            << utf8List({"LicenceAutres:on"}) << Magazine::Pixelor << 42 << "";
-        QTest::newRow("42 unticked, text left over")
-            << utf8List({"AutresServices=Hotline"}) << Magazine::Pixelor << 42 << "";
-        QTest::newRow("43 DOS") << utf8List({"DOS:on"}) << Magazine::Pixelor << 43 << "1";
-        QTest::newRow("43 Windows3xEtPlus")
-            << utf8List({"Windows3xEtPlus:on"}) << Magazine::Pixelor << 43 << "3";
-        QTest::newRow("43 Windows95")
-            << utf8List({"Windows95:on"}) << Magazine::Pixelor << 43 << "4";
-        QTest::newRow("43 Windows9xEtPlus")
-            << utf8List({"Windows9xEtPlus:on"}) << Magazine::Pixelor << 43 << "7";
-        QTest::newRow("43 WindowsNT351")
-            << utf8List({"WindowsNT351:on"}) << Magazine::Pixelor << 43 << "8";
-        QTest::newRow("43 WindowsNT40")
-            << utf8List({"WindowsNT40:on"}) << Magazine::Pixelor << 43 << "9";
-        QTest::newRow("43 Linux") << utf8List({"Linux:on"}) << Magazine::Pixelor << 43 << "10";
-        QTest::newRow("44 Pixelor") << QStringList() << Magazine::Pixelor << 44 << " 1 ";
-        QTest::newRow("44 Zorvane") << QStringList() << Magazine::Zorvane << 44 << " 2 ";
+        written("42 other services", {"LicenceAutres:on", "AutresServices=Hotline\ngratuite"}, 42,
+                "Hotline\ngratuite");
+        written("42 ticked, no text", {"LicenceAutres:on"}, 42, "");
+        written("42 unticked, text left over", {"AutresServices=Hotline"}, 42, "");
+        written("43 DOS", {"DOS:on"}, 43, "1");
+        written("43 Windows3xEtPlus", {"Windows3xEtPlus:on"}, 43, "3");
+        written("43 Windows95", {"Windows95:on"}, 43, "4");
+        written("43 Windows9xEtPlus", {"Windows9xEtPlus:on"}, 43, "7");
+        written("43 WindowsNT351", {"WindowsNT351:on"}, 43, "8");
+        written("43 WindowsNT40", {"WindowsNT40:on"}, 43, "9");
+        written("43 Linux", {"Linux:on"}, 43, "10");
+        written("44 Pixelor", {}, 44, " 1 ");
+        written("44 Zorvane", {}, 44, " 2 ", Magazine::Zorvane);
     }
     void writesEachLine() {
         QFETCH(QStringList, values);
         QFETCH(Magazine, magazine);
         QFETCH(int, line);
-        QFETCH(QString, written);
+        QFETCH(QString, text);
 
         LoggingForm form;
         form.preset(values);
         const QStringList lines = sheetLines(form, magazine);
         QCOMPARE(lines.size(), kSheetLineCount);
-        QCOMPARE(lines[line - 1], written);
+        QCOMPARE(lines[line - 1], text);
     }
     void writesAnEmptySheet() {
         const LoggingForm empty;
@@ -190,9 +161,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("changes");
         Layout layout = Layout::Current;
-        const auto add = [&layout](const char* name) -> QTestData& {
-            return QTest::addRow("%s%s", layout == Layout::Earlier ? "earlier, " : "", name)
-                   << layout;
+        const auto add = [&layout](const char* name, std::initializer_list<const char*> before,
+                                   int line, const char* text,
+                                   std::initializer_list<const char*> changes) {
+            QTest::addRow("%s%s", layout == Layout::Earlier ? "earlier, " : "", name)
+                << layout << utf8List(before) << line << utf8(text) << utf8List(changes);
         };
 
         for (const TextLine& row : kCurrentTextLines) {
@@ -201,77 +174,69 @@ private Q_SLOTS:
                 << layout << QStringList() << row.line << value
                 << QStringList{utf8(row.field) + u'=' + value};
         }
-        add("1 is not applied") << QStringList() << 1 << "Nom" << QStringList();
-        add("16 1 ticks") << QStringList() << 16 << "1" << utf8List({"Qora:on"});
-        add("16 spaces and zeros") << QStringList() << 16 << " 01 " << utf8List({"Qora:on"});
-        add("16 0 unticks") << utf8List({"Qora:on"}) << 16 << "0" << utf8List({"Qora:off"});
-        add("16 2 is no flag") << QStringList() << 16 << "2" << QStringList();
-        add("16 sign is no number") << QStringList() << 16 << "+1" << QStringList();
-        add("16 decimal is no number") << QStringList() << 16 << "1.0" << QStringList();
-        add("16 tab is no space") << QStringList() << 16 << "\t1" << QStringList();
-        add("17 ZOLK") << QStringList() << 17 << "1" << utf8List({"ZOLK:on"});
-        add("18 1 and a name") << QStringList() << 18 << "1 Club"
-                               << utf8List({"MembreAutre:on", "SaisieAutre=Club"});
-        add("18 name from the third character")
-            << QStringList() << 18 << "1xClub "
-            << utf8List({"MembreAutre:on", "SaisieAutre=Club "});
-        add("18 1 alone") << QStringList() << 18 << "1" << utf8List({"MembreAutre:on"});
-        add("18 0 unticks and empties")
-            << utf8List({"MembreAutre:on", "SaisieAutre=Club"}) << 18 << "0 Autre"
-            << utf8List({"MembreAutre:off", "SaisieAutre="});
-        add("18 first character only") << QStringList() << 18 << " 1 Club" << QStringList();
-        add("18 2 changes nothing") << QStringList() << 18 << "2 Club" << QStringList();
-        add("21 2") << QStringList() << 21 << "2" << utf8List({"LogAnglais:on"});
-        add("21 as a number") << QStringList() << 21 << " 2 " << utf8List({"LogAnglais:on"});
-        add("21 leading zero") << QStringList() << 21 << "03" << utf8List({"LogAuChoix:on"});
-        add("21 out of range") << QStringList() << 21 << "4" << QStringList();
-        add("21 zero") << QStringList() << 21 << "0" << QStringList();
-        add("22 1") << QStringList() << 22 << "1" << utf8List({"DocFrancais:on"});
-        add("23 2") << QStringList() << 23 << "2" << utf8List({"DiffuNouveaute:on"});
-        add("23 3") << QStringList() << 23 << "3" << utf8List({"DiffuMiseAjour:on"});
-        add("23 4") << QStringList() << 23 << "4" << utf8List({"DiffuBeta:on"});
-        add("28 1") << QStringList() << 28 << "1" << utf8List({"LimitationsOui:on"});
-        add("28 2") << QStringList() << 28 << "2" << utf8List({"LimitationsNon:on"});
-        add("28 as text only") << QStringList() << 28 << " 2 " << QStringList();
-        add("28 no leading zero") << QStringList() << 28 << "01" << QStringList();
-        add("30 1") << QStringList() << 30 << "1" << utf8List({"CDoui:on"});
-        add("30 2") << QStringList() << 30 << "2" << utf8List({"CDnon:on"});
-        add("31 category") << QStringList() << 31 << "Jeux" << utf8List({"ListeCategorie=Jeux"});
-        add("32 sub-category") << QStringList() << 32 << "Réflexion"
-                               << utf8List({"ListeSousCategorie=Réflexion"});
-        add("33 1") << QStringList() << 33 << "1" << utf8List({"Shareware:on"});
-        add("33 2") << QStringList() << 33 << "2" << utf8List({"Freeware:on"});
-        add("33 3") << QStringList() << 33 << "3" << utf8List({"DomainePublic:on"});
-        add("33 Assimilé") << QStringList() << 33 << "Assimilé" << utf8List({"Assimile:on"});
-        add("33 other text, choice first")
-            << QStringList() << 33 << "Partagiciel"
-            << utf8List({"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"});
-        add("33 as text only") << QStringList() << 33 << " 1 "
-                               << utf8List({"OptionAutre:on", "SaisieDiffuAutre= 1 "});
-        add("33 case counts") << QStringList() << 33 << "assimilé"
-                              << utf8List({"OptionAutre:on", "SaisieDiffuAutre=assimilé"});
-        add("35 1") << QStringList() << 35 << "1" << utf8List({"LicenceSources:on"});
-        add("35 another number") << QStringList() << 35 << "2" << QStringList();
-        add("36 2") << QStringList() << 36 << "2" << utf8List({"LicenceVersionGratos:on"});
-        add("37 3") << QStringList() << 37 << "3" << utf8List({"LicenceManuel:on"});
-        add("38 4") << QStringList() << 38 << "4" << utf8List({"LicenceReduc:on"});
-        add("39 5") << QStringList() << 39 << "5" << utf8List({"LicenceCourrier:on"});
-        add("40 6") << QStringList() << 40 << "6" << utf8List({"LicenceTel:on"});
-        add("41 7") << QStringList() << 41 << "7" << utf8List({"LicenceBBS:on"});
-        add("41 as text only") << QStringList() << 41 << " 7" << QStringList();
-        add("42 text, box first") << QStringList() << 42 << "Hotline"
-                                  << utf8List({"LicenceAutres:on", "AutresServices=Hotline"});
-        add("43 1") << QStringList() << 43 << "1" << utf8List({"DOS:on"});
-        add("43 2") << QStringList() << 43 << "2" << utf8List({"Windows3x:on"});
-        add("43 5") << QStringList() << 43 << "5" << utf8List({"Windows98:on"});
-        add("43 6") << QStringList() << 43 << "6" << utf8List({"Windows9x:on"});
-        add("43 10") << QStringList() << 43 << "010" << utf8List({"Linux:on"});
-        add("43 9") << QStringList() << 43 << "9" << utf8List({"WindowsNT40:on"});
-        add("43 11") << QStringList() << 43 << "11" << QStringList();
-        add("43 colon after the nine is no digit") << QStringList() << 43 << ":" << QStringList();
-        add("43 huge number") << QStringList() << 43 << "99999999999999999999999" << QStringList();
-        add("43 a number past the integers' range is no 1")
-            << QStringList() << 43 << "4294967297" << QStringList();
+        add("1 is not applied", {}, 1, "Nom", {});
+        add("16 1 ticks", {}, 16, "1", {"Qora:on"});
+        add("16 spaces and zeros", {}, 16, " 01 ", {"Qora:on"});
+        add("16 0 unticks", {"Qora:on"}, 16, "0", {"Qora:off"});
+        add("16 2 is no flag", {}, 16, "2", {});
+        add("16 sign is no number", {}, 16, "+1", {});
+        add("16 decimal is no number", {}, 16, "1.0", {});
+        add("16 tab is no space", {}, 16, "\t1", {});
+        add("17 ZOLK", {}, 17, "1", {"ZOLK:on"});
+        add("18 1 and a name", {}, 18, "1 Club", {"MembreAutre:on", "SaisieAutre=Club"});
+        add("18 name from the third character", {}, 18, "1xClub ",
+            {"MembreAutre:on", "SaisieAutre=Club "});
+        add("18 1 alone", {}, 18, "1", {"MembreAutre:on"});
+        add("18 0 unticks and empties", {"MembreAutre:on", "SaisieAutre=Club"}, 18, "0 Autre",
+            {"MembreAutre:off", "SaisieAutre="});
+        add("18 first character only", {}, 18, " 1 Club", {});
+        add("18 2 changes nothing", {}, 18, "2 Club", {});
+        add("21 2", {}, 21, "2", {"LogAnglais:on"});
+        add("21 as a number", {}, 21, " 2 ", {"LogAnglais:on"});
+        add("21 leading zero", {}, 21, "03", {"LogAuChoix:on"});
+        add("21 out of range", {}, 21, "4", {});
+        add("21 zero", {}, 21, "0", {});
+        add("22 1", {}, 22, "1", {"DocFrancais:on"});
+        add("23 2", {}, 23, "2", {"DiffuNouveaute:on"});
+        add("23 3", {}, 23, "3", {"DiffuMiseAjour:on"});
+        add("23 4", {}, 23, "4", {"DiffuBeta:on"});
+        add("28 1", {}, 28, "1", {"LimitationsOui:on"});
+        add("28 2", {}, 28, "2", {"LimitationsNon:on"});
+        add("28 as text only", {}, 28, " 2 ", {});
+        add("28 no leading zero", {}, 28, "01", {});
+        add("30 1", {}, 30, "1", {"CDoui:on"});
+        add("30 2", {}, 30, "2", {"CDnon:on"});
+        add("31 category", {}, 31, "Jeux", {"ListeCategorie=Jeux"});
+        add("32 sub-category", {}, 32, "Réflexion", {"ListeSousCategorie=Réflexion"});
+        add("33 1", {}, 33, "1", {"Shareware:on"});
+        add("33 2", {}, 33, "2", {"Freeware:on"});
+        add("33 3", {}, 33, "3", {"DomainePublic:on"});
+        add("33 Assimilé", {}, 33, "Assimilé", {"Assimile:on"});
+        add("33 other text, choice first", {}, 33, "Partagiciel",
+            {"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"});
+        add("33 as text only", {}, 33, " 1 ", {"OptionAutre:on", "SaisieDiffuAutre= 1 "});
+        add("33 case counts", {}, 33, "assimilé", {"OptionAutre:on", "SaisieDiffuAutre=assimilé"});
+        add("35 1", {}, 35, "1", {"LicenceSources:on"});
+        add("35 another number", {}, 35, "2", {});
+        add("36 2", {}, 36, "2", {"LicenceVersionGratos:on"});
+        add("37 3", {}, 37, "3", {"LicenceManuel:on"});
+        add("38 4", {}, 38, "4", {"LicenceReduc:on"});
+        add("39 5", {}, 39, "5", {"LicenceCourrier:on"});
+        add("40 6", {}, 40, "6", {"LicenceTel:on"});
+        add("41 7", {}, 41, "7", {"LicenceBBS:on"});
+        add("41 as text only", {}, 41, " 7", {});
+        add("42 text, box first", {}, 42, "Hotline",
+            {"LicenceAutres:on", "AutresServices=Hotline"});
+        add("43 1", {}, 43, "1", {"DOS:on"});
+        add("43 2", {}, 43, "2", {"Windows3x:on"});
+        add("43 5", {}, 43, "5", {"Windows98:on"});
+        add("43 6", {}, 43, "6", {"Windows9x:on"});
+        add("43 10", {}, 43, "010", {"Linux:on"});
+        add("43 9", {}, 43, "9", {"WindowsNT40:on"});
+        add("43 11", {}, 43, "11", {});
+        add("43 colon after the nine is no digit", {}, 43, ":", {});
+        add("43 huge number", {}, 43, "99999999999999999999999", {});
+        add("43 a number past the integers' range is no 1", {}, 43, "4294967297", {});
         layout = Layout::Earlier;
         for (const TextLine& row : kEarlierTextLines) {
             const QString value = QStringLiteral(" «%1», \"texte\"; ").arg(row.line);
@@ -279,48 +244,41 @@ private Q_SLOTS:
                 << layout << QStringList() << row.line << value
                 << QStringList{utf8(row.field) + u'=' + value};
         }
-        add("12 year of a birth date")
-            << QStringList() << 12 << "12/05/1965" << utf8List({"SaisieNaissance=1965"});
-        add("12 four characters only")
-            << QStringList() << 12 << "12/05/1965 (Lyon)" << utf8List({"SaisieNaissance=1965"});
-        add("12 shorter line") << QStringList() << 12 << "12/05/19"
-                               << utf8List({"SaisieNaissance=19"});
-        add("12 fewer than 7 characters")
-            << utf8List({"SaisieNaissance=1900"}) << 12 << "1965" << utf8List({"SaisieNaissance="});
-        add("14 Qora") << QStringList() << 14 << "1" << utf8List({"Qora:on"});
-        add("15 ZOLK as a number") << QStringList() << 15 << " 1" << utf8List({"ZOLK:on"});
-        add("15 0 unticks") << utf8List({"ZOLK:on"}) << 15 << "0" << utf8List({"ZOLK:off"});
-        add("16 1 and a name") << QStringList() << 16 << "1 Sud"
-                               << utf8List({"MembreAutre:on", "SaisieAutre=Sud"});
-        add("16 0") << utf8List({"MembreAutre:on", "SaisieAutre=Sud"}) << 16 << "0"
-                    << utf8List({"MembreAutre:off", "SaisieAutre="});
-        add("19 3") << QStringList() << 19 << "3" << utf8List({"LogAuChoix:on"});
-        add("20 2 as a number") << QStringList() << 20 << " 2 " << utf8List({"DocAnglais:on"});
-        add("21 not used") << QStringList() << 21 << "1" << QStringList();
-        add("24 not used") << QStringList() << 24 << "1" << QStringList();
-        add("27 1") << QStringList() << 27 << "1" << utf8List({"LimitationsOui:on"});
-        add("27 2") << QStringList() << 27 << "2" << utf8List({"LimitationsNon:on"});
-        add("27 as text only") << QStringList() << 27 << " 1" << QStringList();
-        add("29 1") << QStringList() << 29 << "1" << utf8List({"CDoui:on"});
-        add("29 2") << QStringList() << 29 << "2" << utf8List({"CDnon:on"});
-        add("30 1") << QStringList() << 30 << "1" << utf8List({"Shareware:on"});
-        add("30 2") << QStringList() << 30 << "2" << utf8List({"Freeware:on"});
-        add("30 3") << QStringList() << 30 << "3" << utf8List({"DomainePublic:on"});
-        add("30 other text") << QStringList() << 30 << "Libre"
-                             << utf8List({"OptionAutre:on", "SaisieDiffuAutre=Libre"});
-        add("30 Assimilé is another text")
-            << QStringList() << 30 << "Assimilé"
-            << utf8List({"OptionAutre:on", "SaisieDiffuAutre=Assimilé"});
-        add("32 1") << QStringList() << 32 << "1" << utf8List({"LicenceSources:on"});
-        add("33 2") << QStringList() << 33 << "2" << utf8List({"LicenceVersionGratos:on"});
-        add("34 3") << QStringList() << 34 << "3" << utf8List({"LicenceManuel:on"});
-        add("35 4") << QStringList() << 35 << "4" << utf8List({"LicenceReduc:on"});
-        add("36 5") << QStringList() << 36 << "5" << utf8List({"LicenceCourrier:on"});
-        add("37 6") << QStringList() << 37 << "6" << utf8List({"LicenceTel:on"});
-        add("38 7") << QStringList() << 38 << "7" << utf8List({"LicenceBBS:on"});
-        add("38 another number") << QStringList() << 38 << "1" << QStringList();
-        add("39 other services") << QStringList() << 39 << "Hotline"
-                                 << utf8List({"LicenceAutres:on", "AutresServices=Hotline"});
+        add("12 year of a birth date", {}, 12, "12/05/1965", {"SaisieNaissance=1965"});
+        add("12 four characters only", {}, 12, "12/05/1965 (Lyon)", {"SaisieNaissance=1965"});
+        add("12 shorter line", {}, 12, "12/05/19", {"SaisieNaissance=19"});
+        add("12 fewer than 7 characters", {"SaisieNaissance=1900"}, 12, "1965",
+            {"SaisieNaissance="});
+        add("14 Qora", {}, 14, "1", {"Qora:on"});
+        add("15 ZOLK as a number", {}, 15, " 1", {"ZOLK:on"});
+        add("15 0 unticks", {"ZOLK:on"}, 15, "0", {"ZOLK:off"});
+        add("16 1 and a name", {}, 16, "1 Sud", {"MembreAutre:on", "SaisieAutre=Sud"});
+        add("16 0", {"MembreAutre:on", "SaisieAutre=Sud"}, 16, "0",
+            {"MembreAutre:off", "SaisieAutre="});
+        add("19 3", {}, 19, "3", {"LogAuChoix:on"});
+        add("20 2 as a number", {}, 20, " 2 ", {"DocAnglais:on"});
+        add("21 not used", {}, 21, "1", {});
+        add("24 not used", {}, 24, "1", {});
+        add("27 1", {}, 27, "1", {"LimitationsOui:on"});
+        add("27 2", {}, 27, "2", {"LimitationsNon:on"});
+        add("27 as text only", {}, 27, " 1", {});
+        add("29 1", {}, 29, "1", {"CDoui:on"});
+        add("29 2", {}, 29, "2", {"CDnon:on"});
+        add("30 1", {}, 30, "1", {"Shareware:on"});
+        add("30 2", {}, 30, "2", {"Freeware:on"});
+        add("30 3", {}, 30, "3", {"DomainePublic:on"});
+        add("30 other text", {}, 30, "Libre", {"OptionAutre:on", "SaisieDiffuAutre=Libre"});
+        add("30 Assimilé is another text", {}, 30, "Assimilé",
+            {"OptionAutre:on", "SaisieDiffuAutre=Assimilé"});
+        add("32 1", {}, 32, "1", {"LicenceSources:on"});
+        add("33 2", {}, 33, "2", {"LicenceVersionGratos:on"});
+        add("34 3", {}, 34, "3", {"LicenceManuel:on"});
+        add("35 4", {}, 35, "4", {"LicenceReduc:on"});
+        add("36 5", {}, 36, "5", {"LicenceCourrier:on"});
+        add("37 6", {}, 37, "6", {"LicenceTel:on"});
+        add("38 7", {}, 38, "7", {"LicenceBBS:on"});
+        add("38 another number", {}, 38, "1", {});
+        add("39 other services", {}, 39, "Hotline", {"LicenceAutres:on", "AutresServices=Hotline"});
         for (int line = 40; line <= 49; ++line) {
             QTest::addRow("earlier, %d not used", line)
                 << layout << QStringList() << line << "1" << QStringList();
