@@ -108,31 +108,18 @@ struct Sheet : WindowFixture {
 
 // The sheet of complet.pxr, typed in field by field.
 inline void fillAsTheCompleteFixture(Sheet& sheet) {
-    const QStringList texts = utf8List({
-        "SaisieNom=DUPONT",
-        "SaisiePrenom=Jean-Pierre",
-        "SaisieNumero=12",
-        "SaisieIndice=Bis",
-        "SaisieRue=rue de l'Église, « chez Zoé »",
-        "SaisieCodePostal=75001",
-        "SaisieVille=PARIS",
-        "SaisieTelDom=01 23 45 67 89",
-        "SaisieTelBur=01.98.76.54.32",
-        "SaisieTelPortable=06 12 34 56 78",
-        "SaisieEmail=jp.dupont@exemple.fr",
-        "SaisieWeb=http://www.exemple.fr/~jp",
-        "SaisieNaissance=1965",
-        "SaisieActivite=  Développeur; \"indépendant\"  ",
-        "SaisieLogiciel=SCRIBOUILLE",
-        "SaisieDescription=Un éditeur de textes.\nDeux lignes, « ; » et \"guillemets\".",
-        "SaisieVersion=2.0 BÊTA",
-        "SaisieDateCreation=12/05/2000",
-        "SaisieLangage= Pascal ",
-        "SaisieVersionLangage=7.0",
-        "ListeCategorie=Bureautique",
-        "ListeSousCategorie=Euro",
-        "SaisieRetribution=50",
-    });
+    const QStringList texts =
+        utf8List({"SaisieNom=DUPONT", "SaisiePrenom=Jean-Pierre", "SaisieNumero=12",
+                  "SaisieIndice=Bis", "SaisieRue=rue de l'Église, « chez Zoé »",
+                  "SaisieCodePostal=75001", "SaisieVille=PARIS", "SaisieTelDom=01 23 45 67 89",
+                  "SaisieTelBur=01.98.76.54.32", "SaisieTelPortable=06 12 34 56 78",
+                  "SaisieEmail=jp.dupont@exemple.fr", "SaisieWeb=http://www.exemple.fr/~jp",
+                  "SaisieNaissance=1965", "SaisieActivite=  Développeur; \"indépendant\"  ",
+                  "SaisieLogiciel=SCRIBOUILLE",
+                  "SaisieDescription=Un éditeur de textes.\nDeux lignes, « ; » et \"guillemets\".",
+                  "SaisieVersion=2.0 BÊTA", "SaisieDateCreation=12/05/2000"}) +
+        utf8List({"SaisieLangage= Pascal ", "SaisieVersionLangage=7.0",
+                  "ListeCategorie=Bureautique", "ListeSousCategorie=Euro", "SaisieRetribution=50"});
     for (const QString& entry : texts) {
         sheet.setText(entry.section(u'=', 0, 0), entry.section(u'=', 1));
     }
@@ -149,41 +136,20 @@ inline void fillAsTheCompleteFixture(Sheet& sheet) {
     sheet.setText(QStringLiteral("AutresServices"), utf8("Mises à jour payées en €\nŸ compris  "));
 }
 
-inline const QStringList kCompleteFixtureState = utf8List({
-    "SaisieNom=DUPONT",
-    "SaisieRue=rue de l'Église, « chez Zoé »",
-    "SaisieActivite=  Développeur; \"indépendant\"  ",
-    "SaisieTelPortable=06 12 34 56 78",
-    "Qora:on",
-    "ZOLK:off",
-    "MembreAutre:on",
-    "SaisieAutre:shown",
-    "SaisieAutre=Club Œuvre",
-    "SaisieDescription=Un éditeur de textes.\nDeux lignes, « ; » et \"guillemets\".",
-    "LogAuChoix:on",
-    "DocFrancais:on",
-    "DiffuBeta:on",
-    "LimitationsOui:on",
-    "Limitations:shown",
-    "Limitations=Limité à 30 jours.\n",
-    "CDnon:on",
-    "ListeCategorie=Bureautique",
-    "ListeSousCategorie=Euro",
-    "OptionAutre:on",
-    "SaisieDiffuAutre:shown",
-    "SaisieDiffuAutre=Partagiciel, maison",
-    "SaisieRetribution=50",
-    "LicenceSources:on",
-    "LicenceVersionGratos:off",
-    "LicenceManuel:on",
-    "LicenceBBS:on",
-    "LicenceAutres:on",
-    "AutresServices:shown",
-    "TitreAutresServices:shown",
-    "AutresServices=Mises à jour payées en €\nŸ compris  ",
-    "Linux:on",
-    "DOS:off",
-});
+inline const QStringList kCompleteFixtureState =
+    utf8List({"SaisieNom=DUPONT", "SaisieRue=rue de l'Église, « chez Zoé »",
+              "SaisieActivite=  Développeur; \"indépendant\"  ", "SaisieTelPortable=06 12 34 56 78",
+              "Qora:on", "ZOLK:off", "MembreAutre:on", "SaisieAutre:shown",
+              "SaisieAutre=Club Œuvre",
+              "SaisieDescription=Un éditeur de textes.\nDeux lignes, « ; » et \"guillemets\".",
+              "LogAuChoix:on", "DocFrancais:on", "DiffuBeta:on", "LimitationsOui:on",
+              "Limitations:shown", "Limitations=Limité à 30 jours.\n", "CDnon:on",
+              "ListeCategorie=Bureautique"}) +
+    utf8List({"ListeSousCategorie=Euro", "OptionAutre:on", "SaisieDiffuAutre:shown",
+              "SaisieDiffuAutre=Partagiciel, maison", "SaisieRetribution=50", "LicenceSources:on",
+              "LicenceVersionGratos:off", "LicenceManuel:on", "LicenceBBS:on", "LicenceAutres:on",
+              "AutresServices:shown", "TitreAutresServices:shown",
+              "AutresServices=Mises à jour payées en €\nŸ compris  ", "Linux:on", "DOS:off"});
 
 // A test class's own temporary folder, new for each test function.
 class InTemporaryFolder : public QObject {

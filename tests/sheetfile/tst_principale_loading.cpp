@@ -199,49 +199,24 @@ private Q_SLOTS:
         QTest::newRow("71 lines") << crlfLines(QList<QByteArray>(71, "1")) << Magazine::Pixelor
                                   << utf8List({"SaisieNom=1", "Qora:on", "LogFrancais:on",
                                                "OptionAutre:off", "Shareware:on"});
-        QTest::newRow("ancienne.pxr") << fixture("ancienne.pxr") << Magazine::Zorvane
-                                      << utf8List({"SaisieNom=DURAND",
-                                                   "SaisieIndice=Ter",
-                                                   "SaisieTelBur=04 78 11 11 11",
-                                                   "SaisieTelPortable=",
-                                                   "SaisieEmail=paul@exemple.fr",
-                                                   "SaisieWeb=http://exemple.fr",
-                                                   "SaisieNaissance=1965",
-                                                   "SaisieActivite=Professeur",
-                                                   "Qora:on",
-                                                   "ZOLK:off",
-                                                   "MembreAutre:on",
-                                                   "SaisieAutre:shown",
-                                                   "SaisieAutre=ZOLK Sud",
-                                                   "SaisieLogiciel=CALCULETTE",
-                                                   "SaisieDescription=Une calculette.",
-                                                   "LogAnglais:on",
-                                                   "DocAuChoix:on",
-                                                   "SaisieVersion=1.5",
-                                                   "SaisieDateCreation=01/02/1999",
-                                                   "SaisieLangage=Basic",
-                                                   "SaisieVersionLangage=4.5",
-                                                   "LimitationsOui:on",
-                                                   "Limitations:shown",
-                                                   "Limitations=Démo limitée.",
-                                                   "CDoui:on",
-                                                   "OptionAutre:on",
-                                                   "SaisieDiffuAutre=Logiciel libre",
-                                                   "SaisieRetribution=100",
-                                                   "LicenceSources:on",
-                                                   "LicenceVersionGratos:off",
-                                                   "LicenceManuel:on",
-                                                   "LicenceTel:on",
-                                                   "LicenceBBS:on",
-                                                   "LicenceAutres:on",
-                                                   "AutresServices=Mises à jour",
-                                                   "DiffuInedit:off",
-                                                   "DiffuBeta:off",
-                                                   "ListeCategorie=",
-                                                   "DOS:off",
-                                                   "Linux:off",
-                                                   "Shareware:shown",
-                                                   "Assimile:hidden"});
+        const QStringList ancienne =
+            utf8List({"SaisieNom=DURAND", "SaisieIndice=Ter", "SaisieTelBur=04 78 11 11 11",
+                      "SaisieTelPortable=", "SaisieEmail=paul@exemple.fr",
+                      "SaisieWeb=http://exemple.fr", "SaisieNaissance=1965",
+                      "SaisieActivite=Professeur", "Qora:on", "ZOLK:off", "MembreAutre:on",
+                      "SaisieAutre:shown", "SaisieAutre=ZOLK Sud", "SaisieLogiciel=CALCULETTE",
+                      "SaisieDescription=Une calculette.", "LogAnglais:on", "DocAuChoix:on",
+                      "SaisieVersion=1.5"}) +
+            utf8List({"SaisieDateCreation=01/02/1999", "SaisieLangage=Basic",
+                      "SaisieVersionLangage=4.5", "LimitationsOui:on", "Limitations:shown",
+                      "Limitations=Démo limitée.", "CDoui:on", "OptionAutre:on",
+                      "SaisieDiffuAutre=Logiciel libre", "SaisieRetribution=100",
+                      "LicenceSources:on", "LicenceVersionGratos:off", "LicenceManuel:on",
+                      "LicenceTel:on", "LicenceBBS:on", "LicenceAutres:on",
+                      "AutresServices=Mises à jour", "DiffuInedit:off"}) +
+            utf8List({"DiffuBeta:off", "ListeCategorie=", "DOS:off", "Linux:off", "Shareware:shown",
+                      "Assimile:hidden"});
+        QTest::newRow("ancienne.pxr") << fixture("ancienne.pxr") << Magazine::Zorvane << ancienne;
     }
     void importsEarlierVersionFilesAfterTheWarning() {
         QFETCH(QByteArray, file);
