@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace scribel;
+using namespace Qt::StringLiterals;
 using scribel::test::writeBytes;
 
 Q_DECLARE_METATYPE(scribel::ChosenFileVerdict)
@@ -25,46 +26,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<ChosenFileVerdict>("save");
         QTest::addColumn<ChosenFileVerdict>("open");
-
-        QTest::newRow("existing file")
-            << "fiche.pxr" << ChosenFileVerdict::AskReplace << ChosenFileVerdict::Accept;
-        QTest::newRow("new name") << "nouvelle.pxr" << ChosenFileVerdict::AskCreate
-                                  << ChosenFileVerdict::Accept;
-        QTest::newRow("read-only file")
-            << "lecture-seule.pxr" << ChosenFileVerdict::RefuseReadOnlyFile
-            << ChosenFileVerdict::Accept;
-        QTest::newRow("in a read-only folder")
-            << "protege/fiche.pxr" << ChosenFileVerdict::RefuseReadOnlyFolder
-            << ChosenFileVerdict::Accept;
-        QTest::newRow("new in a read-only folder")
-            << "protege/nouvelle.pxr" << ChosenFileVerdict::RefuseReadOnlyFolder
-            << ChosenFileVerdict::Accept;
-        QTest::newRow("missing folder")
-            << "absent/fiche.pxr" << ChosenFileVerdict::RefuseMissingFolder
-            << ChosenFileVerdict::RefuseMissingFolder;
-        QTest::newRow("in a closed folder")
-            << "ferme/fiche.pxr" << ChosenFileVerdict::RefuseFolderNotEnterable
-            << ChosenFileVerdict::RefuseFolderNotEnterable;
-        QTest::newRow("folder") << "protege" << ChosenFileVerdict::RefuseNotAFile
-                                << ChosenFileVerdict::RefuseNotAFile;
-        QTest::newRow("pattern") << "*.pxr" << ChosenFileVerdict::RefusePattern
-                                 << ChosenFileVerdict::RefusePattern;
-        QTest::newRow("name too long")
-            << QString(252, u'n') + QStringLiteral(".pxr") << ChosenFileVerdict::RefuseNameTooLong
-            << ChosenFileVerdict::RefuseNameTooLong;
+        using V = ChosenFileVerdict;
+        const auto row = [](const char* tag, const QString& name, V save, V open) {
+            QTest::newRow(tag) << name << save << open;
+        };
+        const auto both = [&row](const char* tag, const QString& name, V verdict) {
+            row(tag, name, verdict, verdict);
+        };
+        row("existing file", u"fiche.pxr"_s, V::AskReplace, V::Accept);
+        row("new name", u"nouvelle.pxr"_s, V::AskCreate, V::Accept);
+        row("read-only file", u"lecture-seule.pxr"_s, V::RefuseReadOnlyFile, V::Accept);
+        row("in a read-only folder", u"protege/fiche.pxr"_s, V::RefuseReadOnlyFolder, V::Accept);
+        row("new in a read-only folder", u"protege/nouvelle.pxr"_s, V::RefuseReadOnlyFolder,
+            V::Accept);
+        both("missing folder", u"absent/fiche.pxr"_s, V::RefuseMissingFolder);
+        both("in a closed folder", u"ferme/fiche.pxr"_s, V::RefuseFolderNotEnterable);
+        both("folder", u"protege"_s, V::RefuseNotAFile);
+        both("pattern", u"*.pxr"_s, V::RefusePattern);
+        both("name too long", QString(252, u'n') + u".pxr"_s, V::RefuseNameTooLong);
         // The limit counts the name's bytes on disk (UTF-8), not its characters.
-        QTest::newRow("name of 255 bytes")
-            << QString(125, u'é') + QStringLiteral("a.pxr") << ChosenFileVerdict::AskCreate
-            << ChosenFileVerdict::Accept;
-        QTest::newRow("name of 256 bytes in 131 characters")
-            << QString(126, u'é') + QStringLiteral(".pxr") << ChosenFileVerdict::RefuseNameTooLong
-            << ChosenFileVerdict::RefuseNameTooLong;
-        QTest::newRow("path too long")
-            << QStringLiteral("d/").repeated(2100) + QStringLiteral("fiche.pxr")
-            << ChosenFileVerdict::RefusePathTooLong << ChosenFileVerdict::RefusePathTooLong;
-        QTest::newRow("name not in UTF-8")
-            << QFile::decodeName("\xe9t\xe9.pxr") << ChosenFileVerdict::RefuseInvalidName
-            << ChosenFileVerdict::RefuseInvalidName;
+        row("name of 255 bytes", QString(125, u'é') + u"a.pxr"_s, V::AskCreate, V::Accept);
+        both("name of 256 bytes in 131 characters", QString(126, u'é') + u".pxr"_s,
+             V::RefuseNameTooLong);
+        both("path too long", u"d/"_s.repeated(2100) + u"fiche.pxr"_s, V::RefusePathTooLong);
+        both("name not in UTF-8", QFile::decodeName("\xe9t\xe9.pxr"), V::RefuseInvalidName);
     }
     void checksTheChosenName() {
         QFETCH(QString, name);
