@@ -2,6 +2,7 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 class DependentTest : public QObject {
     Q_OBJECT
@@ -10,24 +11,14 @@ private Q_SLOTS:
     void choosingACategoryRefillsItsSubCategories_data() {
         QTest::addColumn<QString>("category");
         QTest::addColumn<QStringList>("subCategories");
-        QTest::newRow("antivirus") << "AntiVirus" << QStringList{QStringLiteral("AntiVirus")};
-        QTest::newRow("gestion de fichiers")
-            << "Gestion de fichiers" << QStringList{QStringLiteral("Explorateur")};
+        QTest::newRow("antivirus") << "AntiVirus" << utf8List({"AntiVirus"});
+        QTest::newRow("gestion de fichiers") << "Gestion de fichiers" << utf8List({"Explorateur"});
         QTest::newRow("bureautique, the largest")
             << "Bureautique"
-            << QStringList{QStringLiteral("Agenda"),
-                           QStringLiteral("Argent"),
-                           QStringLiteral("Comptabilité"),
-                           QStringLiteral("Confidentialité"),
-                           QStringLiteral("Contact téléphonique"),
-                           QStringLiteral("Divers"),
-                           QStringLiteral("Euro"),
-                           QStringLiteral("Gestion"),
-                           QStringLiteral("Gestion élève"),
-                           QStringLiteral("Horloge")};
-        QTest::newRow("système") << "Système"
-                                 << QStringList{QStringLiteral("Confirmé"),
-                                                QStringLiteral("Débutant")};
+            << utf8List({"Agenda", "Argent", "Comptabilité", "Confidentialité",
+                         "Contact téléphonique", "Divers", "Euro", "Gestion", "Gestion élève",
+                         "Horloge"});
+        QTest::newRow("système") << "Système" << utf8List({"Confirmé", "Débutant"});
     }
     void choosingACategoryRefillsItsSubCategories() {
         QFETCH(QString, category);
@@ -91,14 +82,10 @@ private Q_SLOTS:
     void everySisterOptionHidesTheOtherDistribution_data() {
         QTest::addColumn<QString>("magazine");
         QTest::addColumn<QString>("option");
-        QTest::newRow("shareware") << "Pixelor"
-                                   << "Shareware";
-        QTest::newRow("freeware") << "Pixelor"
-                                  << "Freeware";
-        QTest::newRow("domaine public") << "Zorvane"
-                                        << "DomainePublic";
-        QTest::newRow("assimilé") << "Zorvane"
-                                  << "Assimile";
+        QTest::newRow("shareware") << u"Pixelor"_s << u"Shareware"_s;
+        QTest::newRow("freeware") << u"Pixelor"_s << u"Freeware"_s;
+        QTest::newRow("domaine public") << u"Zorvane"_s << u"DomainePublic"_s;
+        QTest::newRow("assimilé") << u"Zorvane"_s << u"Assimile"_s;
     }
     void everySisterOptionHidesTheOtherDistribution() {
         QFETCH(QString, magazine);

@@ -6,6 +6,7 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -49,27 +50,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("accents, always") << "SaisieNom"
-                                         << "dupont é"
-                                         << "DUPONT É";
-        QTest::newRow("a hyphen is no word break") << "SaisiePrenom"
-                                                   << "jean-pierre"
-                                                   << "Jean-pierre";
-        QTest::newRow("indice, first character") << "SaisieIndice"
-                                                 << "bis"
-                                                 << "Bis";
-        QTest::newRow("ville: ÿ has a capital in the code page") << "SaisieVille"
-                                                                 << "ÿvré"
-                                                                 << "ŸVRÉ";
-        QTest::newRow("µ and ß have none") << "SaisieVille"
-                                           << "µß"
-                                           << "µß";
-        QTest::newRow("date, digits unchanged") << "SaisieDateCreation"
-                                                << "12/05/2000"
-                                                << "12/05/2000";
-        QTest::newRow("activité, no rule") << "SaisieActivite"
-                                           << "dév"
-                                           << "dév";
+        QTest::newRow("accents, always") << u"SaisieNom"_s << u"dupont é"_s << u"DUPONT É"_s;
+        QTest::newRow("a hyphen is no word break")
+            << u"SaisiePrenom"_s << u"jean-pierre"_s << u"Jean-pierre"_s;
+        QTest::newRow("indice, first character") << u"SaisieIndice"_s << u"bis"_s << u"Bis"_s;
+        QTest::newRow("ville: ÿ has a capital in the code page")
+            << u"SaisieVille"_s << u"ÿvré"_s << u"ŸVRÉ"_s;
+        QTest::newRow("µ and ß have none") << u"SaisieVille"_s << u"µß"_s << u"µß"_s;
+        QTest::newRow("date, digits unchanged")
+            << u"SaisieDateCreation"_s << u"12/05/2000"_s << u"12/05/2000"_s;
+        QTest::newRow("activité, no rule") << u"SaisieActivite"_s << u"dév"_s << u"dév"_s;
     }
     void caseRulesApplyToEveryTypedCharacter() {
         QFETCH(QString, field);

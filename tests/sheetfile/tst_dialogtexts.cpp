@@ -7,6 +7,7 @@
 
 using namespace scribel;
 using namespace scribel::sheetfile;
+using namespace Qt::StringLiterals;
 
 class TestDialogTexts : public QObject {
     Q_OBJECT
@@ -20,16 +21,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("initialName");
         QTest::addColumn<QString>("suffix");
 
-        QTest::newRow("Pixelor") << Magazine::Pixelor << "Enregistrer une Scribel Pixelor"
-                                 << "Scribel (*.pxr)"
-                                 << "(Scribels) *.pxr"
-                                 << "*.pxr"
-                                 << "pxr";
-        QTest::newRow("Zorvane") << Magazine::Zorvane << "Enregistrer une Scribel Zorvane"
-                                 << "Scribel (*.zrv)"
-                                 << "(Scribels) *.zrv"
-                                 << "*.zrv"
-                                 << "zrv";
+        QTest::newRow("Pixelor") << Magazine::Pixelor << u"Enregistrer une Scribel Pixelor"_s
+                                 << u"Scribel (*.pxr)"_s << u"(Scribels) *.pxr"_s << u"*.pxr"_s
+                                 << u"pxr"_s;
+        QTest::newRow("Zorvane") << Magazine::Zorvane << u"Enregistrer une Scribel Zorvane"_s
+                                 << u"Scribel (*.zrv)"_s << u"(Scribels) *.zrv"_s << u"*.zrv"_s
+                                 << u"zrv"_s;
     }
     void namesTheDialogTexts() {
         QFETCH(Magazine, magazine);
