@@ -5,6 +5,7 @@
 #include "sheetfixtures.h"
 #include "support/helpers.h"
 
+#include <QPointF>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -221,58 +222,51 @@ private Q_SLOTS:
         QCOMPARE(itemStartingWith(page, u"Lesquelles"_s).yMm, yes ? 132.0 : -1.0);
     }
 
-    void membership_data() {
-        QTest::addColumn<bool>("qora");
-        QTest::addColumn<bool>("zolk");
-        QTest::addColumn<bool>("other");
-        QTest::addColumn<QString>("otherName");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("all three") << true << true << true << u"ADP"_s << u"Membre : QORA"_s;
-        QTest::newRow("ZOLK and other") << false << true << true << u"ADP"_s << u"Membre : ZOLK"_s;
-        QTest::newRow("other") << false << false << true << u"ADP"_s << u"Membre : ADP"_s;
-        QTest::newRow("other, no name") << false << false << true << QString() << u"Membre : "_s;
-        QTest::newRow("name, not ticked") << false << false << false << u"ADP"_s << u"Membre : "_s;
-    }
-    void membership() {
-        QFETCH(bool, qora);
-        QFETCH(bool, zolk);
-        QFETCH(bool, other);
-        QFETCH(QString, otherName);
-        QFETCH(QString, line);
-        MemoryForm form;
-        form.setOn(Field::Qora, qora);
-        form.setOn(Field::ZOLK, zolk);
-        form.setOn(Field::MembreAutre, other);
-        form.setText(Field::SaisieAutre, otherName);
-        QCOMPARE(textAt(layOut(form, Magazine::Pixelor), 0, 60), line);
-    }
-
-    void distribution_data() {
+    // The membership line and the distribution line each print one choice of their
+    // group, or the name typed for another one.
+    void optionLines_data() {
         QTest::addColumn<QList<Field>>("chosen");
-        QTest::addColumn<QString>("otherMode");
+        QTest::addColumn<Field>("nameField");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Magazine>("magazine");
+        QTest::addColumn<QPointF>("where");
         QTest::addColumn<QString>("line");
         using Fields = QList<Field>;
-        QTest::newRow("freeware") << Fields{Field::Freeware} << u"CD"_s
-                                  << u"Diffusion en : Freeware"_s;
-        QTest::newRow("other mode")
-            << Fields{Field::Freeware, Field::OptionAutre} << u"CD"_s << u"Diffusion en : CD"_s;
-        QTest::newRow("other mode, empty")
-            << Fields{Field::Freeware, Field::OptionAutre} << QString() << u"Diffusion en : "_s;
-        QTest::newRow("assimilé") << Fields{Field::Assimile} << u"CD"_s
-                                  << u"Diffusion en : Assimilé"_s;
-        QTest::newRow("only the programme's diffusion")
-            << Fields{Field::DiffuBeta} << u"CD"_s << u"Diffusion en : "_s;
+        const auto member = [](const char* tag, const Fields& chosen, const QString& name,
+                               const QString& line) {
+            QTest::newRow(tag) << chosen << Field::SaisieAutre << name << Magazine::Pixelor
+                               << QPointF(kLeft, 60) << u"Membre : "_s + line;
+        };
+        member("all three", {Field::Qora, Field::ZOLK, Field::MembreAutre}, u"ADP"_s, u"QORA"_s);
+        member("ZOLK and other", {Field::ZOLK, Field::MembreAutre}, u"ADP"_s, u"ZOLK"_s);
+        member("other", {Field::MembreAutre}, u"ADP"_s, u"ADP"_s);
+        member("other, no name", {Field::MembreAutre}, QString(), QString());
+        member("name, not ticked", {}, u"ADP"_s, QString());
+        const auto distribution = [](const char* tag, const Fields& chosen, const QString& name,
+                                     const QString& line) {
+            QTest::newRow(tag) << chosen << Field::SaisieDiffuAutre << name << Magazine::Zorvane
+                               << QPointF(kRight, 16) << u"Diffusion en : "_s + line;
+        };
+        distribution("freeware", {Field::Freeware}, u"CD"_s, u"Freeware"_s);
+        distribution("other mode", {Field::Freeware, Field::OptionAutre}, u"CD"_s, u"CD"_s);
+        distribution("other mode, empty", {Field::Freeware, Field::OptionAutre}, QString(),
+                     QString());
+        distribution("assimilé", {Field::Assimile}, u"CD"_s, u"Assimilé"_s);
+        distribution("only the programme's diffusion", {Field::DiffuBeta}, u"CD"_s, QString());
     }
-    void distribution() {
+    void optionLines() {
         QFETCH(QList<Field>, chosen);
-        QFETCH(QString, otherMode);
+        QFETCH(Field, nameField);
+        QFETCH(QString, name);
+        QFETCH(Magazine, magazine);
+        QFETCH(QPointF, where);
         QFETCH(QString, line);
         MemoryForm form;
         for (Field option : chosen) {
             form.setOn(option, true);
         }
-        form.setText(Field::SaisieDiffuAutre, otherMode);
-        QCOMPARE(textAt(layOut(form, Magazine::Zorvane), kRight, 16), line);
+        form.setText(nameField, name);
+        QCOMPARE(textAt(layOut(form, magazine), where.x(), where.y()), line);
     }
 };
 
