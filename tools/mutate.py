@@ -29,7 +29,7 @@ ROOT = Path(__file__).resolve().parent.parent
 # The tests that watch each unit, fastest first (the first failure ends a mutant's run).
 # A file not named here takes its folder's list.
 UNIT_TESTS = {
-    "platform/windows1252.cpp": ["tst_rules", "tst_sheetcodec", "tst_typingfilter"],
+    "platform/windows1252.cpp": ["tst_windows1252", "tst_sheetcodec", "tst_typingfilter"],
     "platform/systemerrortext.cpp": ["tst_systemerrortext", "tst_textfile"],
     "platform/chosenfilecheck.cpp": ["tst_chosenfilecheck", "tst_filedialogs"],
     "platform/qtfiledialogs.cpp": ["tst_filedialogs"],
@@ -39,7 +39,7 @@ UNIT_TESTS = {
     "platform/twipsgeometry.cpp": ["tst_window", "tst_styles"],
     "platform/widgetform.cpp": ["tst_principale_loading", "tst_window", "tst_dependent"],
     "platform/": ["tst_regional", "tst_textfile", "tst_chosenfilecheck", "tst_systemerrortext",
-                  "tst_filedialogs", "tst_sheetcodec", "tst_rules", "tst_pagelayout"],
+                  "tst_filedialogs", "tst_sheetcodec", "tst_windows1252", "tst_pagelayout"],
     "sheetfile/linesplitter.cpp": ["tst_linesplitter", "tst_sheetcodec"],
     "sheetfile/sheetcodec.cpp": ["tst_sheetcodec", "tst_principale_loading"],
     "sheetfile/dialogtexts.cpp": ["tst_dialogtexts", "tst_principale_saving"],
@@ -50,15 +50,15 @@ UNIT_TESTS = {
     "print/": ["tst_pagelayout", "tst_price", "tst_cutlines", "tst_pdfpage",
                "tst_printaction_fr_FR", "tst_printaction_en_US"],
     "about/": ["tst_about"],
-    "app/keyrules.cpp": ["tst_rules", "tst_keyrules"],
-    "app/categories.cpp": ["tst_rules", "tst_dependent", "tst_window"],
-    "app/typingfilter.cpp": ["tst_rules", "tst_typingfilter", "tst_longentries"],
+    "app/keyrules.cpp": ["tst_keyrules"],
+    "app/categories.cpp": ["tst_categories", "tst_dependent", "tst_window"],
+    "app/typingfilter.cpp": ["tst_typingfilter", "tst_longentries"],
     "app/sheetlineedit.cpp": ["tst_sheetlineedit", "tst_typingfilter", "tst_keyrules"],
     "app/sheettextedit.cpp": ["tst_sheettextedit", "tst_typingfilter"],
     "app/windowkeys.cpp": ["tst_windowkeys", "tst_window"],
     "app/sheetfileactions.cpp": ["tst_principale_loading", "tst_principale_saving"],
     "app/commandline.cpp": ["tst_commandline", "tst_givenfile"],
-    "app/": ["tst_rules", "tst_window", "tst_windowkeys", "tst_dependent", "tst_keyrules",
+    "app/": ["tst_categories", "tst_window", "tst_windowkeys", "tst_dependent", "tst_keyrules",
              "tst_typingfilter", "tst_sheetlineedit", "tst_sheettextedit",
              "tst_principale_loading", "tst_principale_saving", "tst_givenfile", "tst_accessible"],
 }

@@ -46,6 +46,34 @@ class TestKeyRules : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void caseRules_data() {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QChar>("typed");
+        QTest::addColumn<QChar>("inserted");
+        const auto row = [](const char* name, CaseRule rule, const char* current, char16_t typed,
+                            char16_t inserted) {
+            QTest::newRow(name) << static_cast<int>(rule) << QString::fromUtf8(current)
+                                << QChar(typed) << QChar(inserted);
+        };
+        row("always", CaseRule::Always, "AB", u'c', u'C');
+        row("first, empty", CaseRule::FirstCharacter, "", u'b', u'B');
+        row("first, not empty", CaseRule::FirstCharacter, "B", u'i', u'i');
+        row("words, empty", CaseRule::WordStarts, "", u'j', u'J');
+        row("words, after a space", CaseRule::WordStarts, "Jean ", u'p', u'P');
+        row("words, after a hyphen", CaseRule::WordStarts, "Jean-", u'p', u'p');
+        row("words, mid-word", CaseRule::WordStarts, "Je", u'a', u'a');
+        row("first, after a space", CaseRule::FirstCharacter, " ", u'b', u'b');
+        row("none", CaseRule::None, "", u'x', u'x');
+    }
+    void caseRules() {
+        QFETCH(int, rule);
+        QFETCH(QString, current);
+        QFETCH(QChar, typed);
+        QFETCH(QChar, inserted);
+        QCOMPARE(applyCaseRule(static_cast<CaseRule>(rule), typed, current), inserted);
+    }
+
     void caseRulesApplyToEveryTypedCharacter_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");

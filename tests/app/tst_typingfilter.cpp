@@ -1,15 +1,73 @@
 // The insertion rule through every way into a field: what the file can hold, whole or
 // not at all, composed, within the field's limit.
 
+#include "app/typingfilter.h"
 #include "fieldentry.h"
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 class TestTypingFilter : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void insertionsAreFilteredAndCut_data() {
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("previous");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<QString>("admitted");
+        const auto row = [](const char* name, const QString& inserted, int kept, int previous,
+                            int limit, bool multiLine, const QString& admitted) {
+            QTest::newRow(name) << inserted << kept << previous << limit << multiLine << admitted;
+        };
+        row("fits", u"abc"_s, 2, 2, 5, false, u"abc"_s);
+        row("cut to the room left", u"abcdef"_s, 2, 2, 5, false, u"abc"_s);
+        row("full", u"a"_s, 5, 5, 5, false, u""_s);
+        row("replacing a selection", u"xy"_s, 3, 5, 5, false, u"xy"_s);
+        row("over-long text may not grow", u"x"_s, 30, 30, 25, false, u""_s);
+        row("over-long text may take back what it gave", u"xyz"_s, 27, 30, 25, false, u"xyz"_s);
+        row("a line break on one line is a space", u"a\nb"_s, 0, 0, 5, false, u"a b"_s);
+        row("CR LF is one break", u"a\r\nb"_s, 0, 0, 5, true, u"a\nb"_s);
+        row("controls refused", u"a\tb\x01"_s, 0, 0, 5, true, u"ab"_s);
+        row("DEL refused", u"a\u007Fb"_s, 0, 0, 5, true, u"ab"_s);
+        row("C1 controls refused though the code page has them", u"a\u0081b\u009Dc"_s, 0, 0, 5,
+            true, u"abc"_s);
+        row("the last control before the space refused", u"a\u001Fb"_s, 0, 0, 5, true, u"ab"_s);
+        row("no code", u"€Łx"_s, 0, 0, 5, false, u"€x"_s);
+        row("composed before the limit counts", QStringLiteral("e\u0301e\u0300e\u0308"), 0, 0, 3,
+            false, u"éèë"_s);
+        row("a ligature's letters count", u"\uFB01\uFB02"_s, 0, 0, 3, false, u"fi"_s);
+        row("narrow and thin spaces become spaces", u"a\u202F?\u2009!"_s, 0, 0, 9, false,
+            u"a ? !"_s);
+        row("no-break space and soft hyphen have codes", u"a\u00A0b\u00AD"_s, 0, 0, 9, true,
+            u"a\u00A0b\u00AD"_s);
+        row("full-width letters and mathematical ones", QStringLiteral("\uFF21\uFF5A\U0001D400"), 0,
+            0, 9, false, u"AzA"_s);
+        row("format characters refused", u"a\u200Bb\u200Cc\u200Dd\u200Ee\u200Ff\uFEFF"_s, 0, 0, 9,
+            true, u"abcdef"_s);
+        row("emoji and lone surrogates refused",
+            QStringLiteral("a\U0001F600b\U0001F44D\U0001F3FDc") + QChar(0xD800) + u'd' +
+                QChar(0xDC00),
+            0, 0, 9, true, u"abcd"_s);
+        row("a compatibility form the code page lacks is refused", u"\u2153\u2011x"_s, 0, 0, 9,
+            false, u"x"_s); // 1/3 with a fraction slash
+        row("a line break with a mark composes nothing", u"a\u2028\u0301b"_s, 0, 0, 9, true,
+            u"a\nb"_s);
+    }
+    void insertionsAreFilteredAndCut() {
+        QFETCH(QString, inserted);
+        QFETCH(int, kept);
+        QFETCH(int, previous);
+        QFETCH(int, limit);
+        QFETCH(bool, multiLine);
+        QFETCH(QString, admitted);
+        QCOMPARE(admitInsertion(inserted, QChar(), kept, previous, limit, multiLine).text,
+                 admitted);
+    }
+
     void typingStopsAtTheLimit_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("limit");
