@@ -15,6 +15,8 @@
 
 namespace scribel::test {
 
+using namespace Qt::StringLiterals;
+
 inline void pasteInto(QWidget* widget, const QString& text) {
     QApplication::clipboard()->setText(text);
     QTest::keySequence(widget, QKeySequence::Paste);
@@ -105,7 +107,7 @@ inline void inputMethodReplacementRows(bool multiLine) {
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("shown");
-    const QString emoji = QStringLiteral("\U0001F600");
+    const QString emoji = u"\U0001F600"_s;
     const std::vector<const char*> fields =
         multiLine ? std::vector<const char*>{"SaisieDescription"}
                   : std::vector<const char*>{"SaisieActivite", "SaisieNom"};
@@ -119,7 +121,7 @@ inline void inputMethodReplacementRows(bool multiLine) {
         QTest::addRow("%s, refused, the last three", field)
             << field << emoji << -3 << 3 << cased("abcdef");
         QTest::addRow("%s, refused, around the caret", field)
-            << field << QStringLiteral("\u200B") << -1 << 1 << cased("abcdef");
+            << field << u"\u200B"_s << -1 << 1 << cased("abcdef");
     }
 }
 inline void checkInputMethodReplacement() {
@@ -130,7 +132,7 @@ inline void checkInputMethodReplacement() {
     QFETCH(QString, shown);
     const WindowFixture f(u"Pixelor");
     QWidget* widget = f.shown(field);
-    enter(widget, Entry::InputMethod, {QStringLiteral("abcdef")});
+    enter(widget, Entry::InputMethod, {u"abcdef"_s});
     QInputMethodEvent replacing;
     replacing.setCommitString(commit, start, length);
     QApplication::sendEvent(widget, &replacing);
@@ -148,20 +150,20 @@ inline void movedDropRows(bool multiLine) {
         QTest::newRow("300 characters onto the description, 228")
             << "SaisieDescription" << QString(300, u'z') << QString(228, u'z') << Qt::CopyAction;
         QTest::newRow("a ligature onto the description")
-            << "SaisieDescription" << QStringLiteral("\uFB01n") << "fin" << Qt::MoveAction;
+            << "SaisieDescription" << u"\uFB01n"_s << "fin" << Qt::MoveAction;
         QTest::newRow("nothing to take in the description")
-            << "SaisieDescription" << QStringLiteral("\u200B") << "" << Qt::IgnoreAction;
+            << "SaisieDescription" << u"\u200B"_s << "" << Qt::IgnoreAction;
         return;
     }
-    const QString description = QStringLiteral("Un jeu de plateau à deux joueurs, en couleurs");
+    const QString description = u"Un jeu de plateau à deux joueurs, en couleurs"_s;
     QTest::newRow("40 characters onto logiciel, 25")
         << "SaisieLogiciel" << description.left(40) << description.left(25) << Qt::CopyAction;
     QTest::newRow("10 characters onto logiciel")
         << "SaisieLogiciel" << description.left(10) << description.left(10) << Qt::MoveAction;
     QTest::newRow("an emoji among them")
-        << "SaisieActivite" << QStringLiteral("ab\U0001F600") << "ab" << Qt::CopyAction;
+        << "SaisieActivite" << u"ab\U0001F600"_s << "ab" << Qt::CopyAction;
     QTest::newRow("nothing to take")
-        << "SaisieActivite" << QStringLiteral("\U0001F600") << "" << Qt::IgnoreAction;
+        << "SaisieActivite" << u"\U0001F600"_s << "" << Qt::IgnoreAction;
 }
 inline void checkMovedDrop() {
     QFETCH(QString, field);
@@ -207,9 +209,9 @@ inline void checkUndoAndRedo() {
             enter(widget, static_cast<Entry>(entry), {text});
         }
     };
-    typeKeys(widget, QStringLiteral("ab"));
-    insert(QStringLiteral("\uFB01")); // the ligature goes in as "fi"
-    typeKeys(widget, QStringLiteral("cd"));
+    typeKeys(widget, u"ab"_s);
+    insert(u"\uFB01"_s); // the ligature goes in as "fi"
+    typeKeys(widget, u"cd"_s);
     QCOMPARE(f.text(field), steps[2]);
     QTest::keySequence(widget, QKeySequence::Undo);
     QCOMPARE(f.text(field), steps[1]);
@@ -217,7 +219,7 @@ inline void checkUndoAndRedo() {
     QCOMPARE(f.text(field), steps[0]);
     QTest::keySequence(widget, QKeySequence::Undo);
     QCOMPARE(f.text(field), QString());
-    insert(QStringLiteral("\U0001F600")); // refused
+    insert(u"\U0001F600"_s); // refused
     QCOMPARE(f.text(field), QString());
     for (const QString& step : steps) {
         QTest::keySequence(widget, QKeySequence::Redo);

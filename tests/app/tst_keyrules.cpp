@@ -134,27 +134,27 @@ private Q_SLOTS:
     void wordStartsLooksAtTheEndOfTheTextNotTheCaret() {
         const WindowFixture f(u"Pixelor");
         auto* prenom = f.get<QLineEdit>(Field::SaisiePrenom);
-        f.type(Field::SaisiePrenom, QStringLiteral("jean pierre"));
+        f.type(Field::SaisiePrenom, u"jean pierre"_s);
         prenom->setCursorPosition(5); // after the space
-        typeKeys(prenom, QStringLiteral("x"));
-        QCOMPARE(prenom->text(), QStringLiteral("Jean xPierre"));
-        prenom->setText(QStringLiteral("Jean "));
+        typeKeys(prenom, u"x"_s);
+        QCOMPARE(prenom->text(), u"Jean xPierre"_s);
+        prenom->setText(u"Jean "_s);
         prenom->setCursorPosition(0);
-        typeKeys(prenom, QStringLiteral("a"));
-        QCOMPARE(prenom->text(), QStringLiteral("AJean "));
+        typeKeys(prenom, u"a"_s);
+        QCOMPARE(prenom->text(), u"AJean "_s);
     }
     void firstCharacterOnlyWhileEmpty() {
         const WindowFixture f(u"Pixelor");
-        f.type(Field::SaisieIndice, QStringLiteral("b"));
+        f.type(Field::SaisieIndice, u"b"_s);
         QTest::keyClick(f.get(Field::SaisieIndice), Qt::Key_Backspace);
-        typeKeys(f.get(Field::SaisieIndice), QStringLiteral("ter"));
-        QCOMPARE(f.text(Field::SaisieIndice), QStringLiteral("Ter"));
-        typeKeys(f.get(Field::SaisieIndice), QStringLiteral("x"));
-        QCOMPARE(f.text(Field::SaisieIndice), QStringLiteral("Ter")); // full: refused
+        typeKeys(f.get(Field::SaisieIndice), u"ter"_s);
+        QCOMPARE(f.text(Field::SaisieIndice), u"Ter"_s);
+        typeKeys(f.get(Field::SaisieIndice), u"x"_s);
+        QCOMPARE(f.text(Field::SaisieIndice), u"Ter"_s); // full: refused
         QTest::keyClick(f.get(Field::SaisieIndice), Qt::Key_Backspace);
         f.get<QLineEdit>(Field::SaisieIndice)->setCursorPosition(0);
-        typeKeys(f.get(Field::SaisieIndice), QStringLiteral("x"));
-        QCOMPARE(f.text(Field::SaisieIndice), QStringLiteral("xTe"));
+        typeKeys(f.get(Field::SaisieIndice), u"x"_s);
+        QCOMPARE(f.text(Field::SaisieIndice), u"xTe"_s);
     }
     void enterWalksTheAuthorChain() {
         const WindowFixture f(u"Pixelor");
@@ -186,10 +186,10 @@ private Q_SLOTS:
             QTest::keyClick(f.get(chain[i]), Qt::Key_Enter);
             QVERIFY(f.get(chain[i + 1])->hasFocus());
         }
-        typeKeys(f.get(Field::SaisieDescription), QStringLiteral("un"));
+        typeKeys(f.get(Field::SaisieDescription), u"un"_s);
         QTest::keyClick(f.get(Field::SaisieDescription), Qt::Key_Return);
-        typeKeys(f.get(Field::SaisieDescription), QStringLiteral("deux"));
-        QCOMPARE(f.text(Field::SaisieDescription), QStringLiteral("un\ndeux"));
+        typeKeys(f.get(Field::SaisieDescription), u"deux"_s);
+        QCOMPARE(f.text(Field::SaisieDescription), u"un\ndeux"_s);
     }
 };
 

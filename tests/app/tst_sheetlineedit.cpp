@@ -6,6 +6,7 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 class TestSheetLineEdit : public QObject {
     Q_OBJECT
@@ -24,16 +25,16 @@ private Q_SLOTS:
         parent.resize(400, 200);
         auto* field = new SheetLineEdit(25, &parent);
         parent.show();
-        pressKeyWithText(field, QStringLiteral("ab"));
-        QInputMethodEvent composing(QStringLiteral("cdefghijkl"), {});
+        pressKeyWithText(field, u"ab"_s);
+        QInputMethodEvent composing(u"cdefghijkl"_s, {});
         QApplication::sendEvent(field, &composing);
         QMimeData data;
-        data.setText(QStringLiteral("z"));
+        data.setText(u"z"_s);
         QDragEnterEvent enter(field->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
         QApplication::sendEvent(field, &enter);
         QTest::keyClick(field, Qt::Key_Backspace);
-        QCOMPARE(field->text(), QStringLiteral("a"));
+        QCOMPARE(field->text(), u"a"_s);
     }
 };
 

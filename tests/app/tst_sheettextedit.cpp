@@ -5,6 +5,7 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 class TestSheetTextEdit : public QObject {
     Q_OBJECT
@@ -18,7 +19,7 @@ private Q_SLOTS:
     void undoAndRedoGoStepByStep() { checkUndoAndRedo(); }
     void noBreakSpacesSurviveInMultiLineFields() {
         const WindowFixture f(u"Pixelor");
-        const QString text = QStringLiteral("a\u00A0b\nc ");
+        const QString text = u"a\u00A0b\nc "_s;
         f.window->form().setText(Field::SaisieDescription, text);
         QCOMPARE(f.text(Field::SaisieDescription), text);
     }

@@ -37,21 +37,20 @@ private Q_SLOTS:
             true, u"abc"_s);
         row("the last control before the space refused", u"a\u001Fb"_s, 0, 0, 5, true, u"ab"_s);
         row("no code", u"€Łx"_s, 0, 0, 5, false, u"€x"_s);
-        row("composed before the limit counts", QStringLiteral("e\u0301e\u0300e\u0308"), 0, 0, 3,
-            false, u"éèë"_s);
+        row("composed before the limit counts", u"e\u0301e\u0300e\u0308"_s, 0, 0, 3, false,
+            u"éèë"_s);
         row("a ligature's letters count", u"\uFB01\uFB02"_s, 0, 0, 3, false, u"fi"_s);
         row("narrow and thin spaces become spaces", u"a\u202F?\u2009!"_s, 0, 0, 9, false,
             u"a ? !"_s);
         row("no-break space and soft hyphen have codes", u"a\u00A0b\u00AD"_s, 0, 0, 9, true,
             u"a\u00A0b\u00AD"_s);
-        row("full-width letters and mathematical ones", QStringLiteral("\uFF21\uFF5A\U0001D400"), 0,
-            0, 9, false, u"AzA"_s);
+        row("full-width letters and mathematical ones", u"\uFF21\uFF5A\U0001D400"_s, 0, 0, 9, false,
+            u"AzA"_s);
         row("format characters refused", u"a\u200Bb\u200Cc\u200Dd\u200Ee\u200Ff\uFEFF"_s, 0, 0, 9,
             true, u"abcdef"_s);
         row("emoji and lone surrogates refused",
-            QStringLiteral("a\U0001F600b\U0001F44D\U0001F3FDc") + QChar(0xD800) + u'd' +
-                QChar(0xDC00),
-            0, 0, 9, true, u"abcd"_s);
+            u"a\U0001F600b\U0001F44D\U0001F3FDc"_s + QChar(0xD800) + u'd' + QChar(0xDC00), 0, 0, 9,
+            true, u"abcd"_s);
         row("a compatibility form the code page lacks is refused", u"\u2153\u2011x"_s, 0, 0, 9,
             false, u"x"_s); // 1/3 with a fraction slash
         row("a line break with a mark composes nothing", u"a\u2028\u0301b"_s, 0, 0, 9, true,
@@ -98,42 +97,42 @@ private Q_SLOTS:
         QWidget* services = f.shown(Field::AutresServices);
         typeKeys(services, QString(169, u'a'));
         QTest::keyClick(services, Qt::Key_Return);
-        typeKeys(services, QStringLiteral("bc"));
-        QCOMPARE(f.text(Field::AutresServices), QString(169, u'a') + QStringLiteral("\nb"));
+        typeKeys(services, u"bc"_s);
+        QCOMPARE(f.text(Field::AutresServices), QString(169, u'a') + u"\nb"_s);
     }
     void pastingIsCutToTheLimitAndFiltered() {
         const WindowFixture f(u"Pixelor");
         auto* postcode = f.shown<QLineEdit>(Field::SaisieCodePostal);
-        typeKeys(postcode, QStringLiteral("21"));
+        typeKeys(postcode, u"21"_s);
         postcode->setCursorPosition(1);
-        pasteInto(postcode, QStringLiteral("0000000"));
-        QCOMPARE(postcode->text(), QStringLiteral("20001"));
+        pasteInto(postcode, u"0000000"_s);
+        QCOMPARE(postcode->text(), u"20001"_s);
 
         auto* ville = f.get<QLineEdit>(Field::SaisieVille);
-        pasteInto(ville, QStringLiteral("Łódź € Œuf\tx"));
-        QCOMPARE(ville->text(), QStringLiteral("ód € Œufx")); // Ł, ź and the tab have no code
+        pasteInto(ville, u"Łódź € Œuf\tx"_s);
+        QCOMPARE(ville->text(), u"ód € Œufx"_s); // Ł, ź and the tab have no code
 
         auto* description = f.shown<QPlainTextEdit>(Field::SaisieDescription);
         description->setFocus();
-        pasteInto(description, QStringLiteral("un\r\ndeux ✓") + QString(300, u'z'));
+        pasteInto(description, u"un\r\ndeux ✓"_s + QString(300, u'z'));
         const QString pasted = f.text(Field::SaisieDescription);
         QCOMPARE(pasted.size(), 228);
-        QVERIFY(pasted.startsWith(QStringLiteral("un\ndeux z")));
+        QVERIFY(pasted.startsWith(u"un\ndeux z"_s));
     }
     void unencodableKeysAreRefused() {
         const WindowFixture f(u"Pixelor");
         auto* nom = f.shown<QLineEdit>(Field::SaisieNom);
-        typeKeys(nom, QStringLiteral("a"));
-        QKeyEvent greek(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("λ"));
+        typeKeys(nom, u"a"_s);
+        QKeyEvent greek(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"λ"_s);
         QApplication::sendEvent(nom, &greek);
-        QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("€"));
+        QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"€"_s);
         QApplication::sendEvent(nom, &euro);
-        QCOMPARE(nom->text(), QStringLiteral("A€"));
+        QCOMPARE(nom->text(), u"A€"_s);
         auto* limitations = f.get<QPlainTextEdit>(Field::Limitations);
         f.window->form().setOn(Field::LimitationsOui, true);
         QApplication::sendEvent(limitations, &greek);
         QApplication::sendEvent(limitations, &euro);
-        QCOMPARE(f.text(Field::Limitations), QStringLiteral("€"));
+        QCOMPARE(f.text(Field::Limitations), u"€"_s);
     }
     void textSetByTheProgramIsNeverCut() {
         const WindowFixture f(u"Pixelor");
@@ -146,7 +145,7 @@ private Q_SLOTS:
         // Typing cannot make it longer, but deleting works.
         auto* nom = f.shown<QLineEdit>(Field::SaisieNom);
         nom->end(false);
-        typeKeys(nom, QStringLiteral("x"));
+        typeKeys(nom, u"x"_s);
         QCOMPARE(nom->text(), longName);
         QTest::keyClick(nom, Qt::Key_Backspace);
         QCOMPARE(nom->text().size(), 39);
@@ -156,13 +155,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("entry");
         QTest::addColumn<QStringList>("pieces");
         QTest::addColumn<QString>("shown");
-        const QStringList invisible = {QStringLiteral("a"),
-                                       QStringLiteral("\u200C"),
-                                       QStringLiteral("b\u200E"),
-                                       QStringLiteral("\u200F"),
-                                       QStringLiteral("c\u200Bd"),
-                                       QStringLiteral("\U0001F600"),
-                                       QStringLiteral("e\U0001F44D\U0001F3FD")};
+        const QStringList invisible = {u"a"_s,
+                                       u"\u200C"_s,
+                                       u"b\u200E"_s,
+                                       u"\u200F"_s,
+                                       u"c\u200Bd"_s,
+                                       u"\U0001F600"_s,
+                                       u"e\U0001F44D\U0001F3FD"_s};
         for (const Entry entry : {Entry::Keys, Entry::InputMethod}) {
             const char* how = entry == Entry::Keys ? "keys" : "input method";
             const int e = static_cast<int>(entry);
@@ -173,15 +172,15 @@ private Q_SLOTS:
             QTest::addRow("activité, format characters and emoji, %s", how)
                 << "SaisieActivite" << e << invisible << "abcde";
             QTest::addRow("nom, a ligature takes its letters and the case rule, %s", how)
-                << "SaisieNom" << e << QStringList{QStringLiteral("\uFB01n")} << "FIN";
+                << "SaisieNom" << e << QStringList{u"\uFB01n"_s} << "FIN";
             QTest::addRow("ville, a decomposed accent, %s", how)
-                << "SaisieVille" << e << QStringList{QStringLiteral("e\u0301vry")} << "ÉVRY";
+                << "SaisieVille" << e << QStringList{u"e\u0301vry"_s} << "ÉVRY";
             QTest::addRow("limitations, full-width letters, %s", how)
-                << "Limitations" << e << QStringList{QStringLiteral("\uFF21\uFF42c")} << "Abc";
+                << "Limitations" << e << QStringList{u"\uFF21\uFF42c"_s} << "Abc";
         }
         QTest::newRow("prénom, the case rule on each committed character")
             << "SaisiePrenom" << static_cast<int>(Entry::InputMethod)
-            << QStringList{QStringLiteral("jean pierre")} << "Jean Pierre";
+            << QStringList{u"jean pierre"_s} << "Jean Pierre";
     }
     void typedTextKeepsOnlyWhatTheFileCanHold() {
         QFETCH(QString, field);
@@ -204,8 +203,7 @@ private Q_SLOTS:
         QFETCH(int, entry);
         const WindowFixture f(u"Pixelor");
         QWidget* description = f.shown(Field::SaisieDescription);
-        const QStringList pieces = {QStringLiteral("x"), QStringLiteral("\u200C"),
-                                    QStringLiteral("\U0001F600")};
+        const QStringList pieces = {u"x"_s, u"\u200C"_s, u"\U0001F600"_s};
         for (int i = 0; i < 300; ++i) {
             enter(description, static_cast<Entry>(entry), pieces);
         }
@@ -237,7 +235,7 @@ private Q_SLOTS:
         row("description, ff pasted, one place left", "SaisieDescription", nearlyFull, Entry::Paste,
             u"\uFB00", nearlyFull);
         row("description, fi typed, two places left", "SaisieDescription", nearlyFull.left(226),
-            Entry::Keys, u"\uFB01", nearlyFull.left(226) + QStringLiteral("fi"));
+            Entry::Keys, u"\uFB01", nearlyFull.left(226) + u"fi"_s);
         row("activité, an accent typed after its letter", "SaisieActivite", u"caf", Entry::Keys,
             u"e", u"cafe");
         row("activité, then the accent", "SaisieActivite", u"cafe", Entry::Keys, u"\u0301",
@@ -285,16 +283,15 @@ private Q_SLOTS:
             for (const bool drop : {false, true}) {
                 const char* how = drop ? "dropped" : "pasted";
                 QTest::addRow("%s, decomposed accents, %s", field, how)
-                    << field << drop << QStringLiteral("He\u0301le\u0300ne Noe\u0308l")
-                    << "Hélène Noël";
+                    << field << drop << u"He\u0301le\u0300ne Noe\u0308l"_s << "Hélène Noël";
                 QTest::addRow("%s, a ligature, %s", field, how)
-                    << field << drop << QStringLiteral("\uFB01chier") << "fichier";
+                    << field << drop << u"\uFB01chier"_s << "fichier";
                 QTest::addRow("%s, a narrow no-break space, %s", field, how)
-                    << field << drop << QStringLiteral("Quoi\u202F?") << "Quoi ?";
+                    << field << drop << u"Quoi\u202F?"_s << "Quoi ?";
             }
         }
         QTest::newRow("numéro, the limit counts composed characters")
-            << "SaisieNumero" << false << QStringLiteral("e\u0301e\u0301e\u0301e\u0301") << "ééé";
+            << "SaisieNumero" << false << u"e\u0301e\u0301e\u0301e\u0301"_s << "ééé";
     }
     void pastedAndDroppedTextIsComposed() {
         QFETCH(QString, field);

@@ -72,7 +72,7 @@ private Q_SLOTS:
         QTest::keyClick(f.window.get(), Qt::Key_R, Qt::AltModifier); // "&Remise à zéro"
         QTRY_COMPARE(f.window->magazine(),
                      Magazine::None); // a mnemonic presses the button visibly first
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel"));
+        QCOMPARE(f.window->windowTitle(), u"La Scribel"_s);
         // The tabs are disabled now: choosing a magazine is the one thing left to do.
         QVERIFY(f.get(u"Pixelor")->hasFocus());
     }

@@ -18,6 +18,7 @@ using namespace scribel;
 using scribel::test::bytesOf;
 using scribel::test::TinyFileSystem;
 using scribel::test::writeBytes;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(scribel::FileProblem)
 
@@ -53,11 +54,10 @@ private Q_SLOTS:
         QTest::newRow("device without end")
             << "/dev/zero" << QByteArray() << true << FileProblem::NotAFile;
         QTest::newRow("pipe") << "tube.pxr" << QByteArray() << true << FileProblem::NotAFile;
-        QTest::newRow("name too long") << QString(252, u'n') + QStringLiteral(".pxr")
-                                       << QByteArray() << true << FileProblem::NameTooLong;
-        QTest::newRow("path too long")
-            << QStringLiteral("d/").repeated(2100) + QStringLiteral("fiche.pxr") << QByteArray()
-            << true << FileProblem::PathTooLong;
+        QTest::newRow("name too long")
+            << QString(252, u'n') + u".pxr"_s << QByteArray() << true << FileProblem::NameTooLong;
+        QTest::newRow("path too long") << u"d/"_s.repeated(2100) + u"fiche.pxr"_s << QByteArray()
+                                       << true << FileProblem::PathTooLong;
         // A name whose bytes are not UTF-8, as Qt hands it over: U+FFFD in their place.
         QTest::newRow("invalid name") << QFile::decodeName("\xff\xfe.pxr") << QByteArray() << true
                                       << FileProblem::InvalidName;
@@ -82,7 +82,7 @@ private Q_SLOTS:
         }
         const bool closed = name == u"ferme/fiche.pxr" || name == u"secrete.pxr";
         if (closed) {
-            QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("ferme")));
+            QVERIFY(QDir(m_folder.path()).mkpath(u"ferme"_s));
             writeBytes(path, "V2\r\n");
             QVERIFY(QFile::setPermissions(
                 name == u"secrete.pxr" ? path : QFileInfo(path).absolutePath(), {}));
@@ -103,13 +103,12 @@ private Q_SLOTS:
                         : "read " + content);
     }
     void writesNewAndReplacesOldFiles() {
-        const QString path = m_folder.filePath(QStringLiteral("nouvelle.pxr"));
+        const QString path = m_folder.filePath(u"nouvelle.pxr"_s);
         QVERIFY(!writeFileAtomically(path, "V2\r\n\xe9\r\n"));
         QCOMPARE(bytesOf(path), QByteArray("V2\r\n\xe9\r\n"));
         QVERIFY(!writeFileAtomically(path, "V2\r\n"));
         QCOMPARE(bytesOf(path), QByteArray("V2\r\n"));
-        QCOMPARE(QDir(m_folder.path()).entryList({QStringLiteral("nouvelle*")}, QDir::Files).size(),
-                 1);
+        QCOMPARE(QDir(m_folder.path()).entryList({u"nouvelle*"_s}, QDir::Files).size(), 1);
     }
     void refusesToReplaceWhatIsNotAWritableFile_data() {
         QTest::addColumn<QString>("name");
@@ -123,11 +122,11 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(FileProblem, problem);
 
-        const QString readOnly = m_folder.filePath(QStringLiteral("protegee.pxr"));
+        const QString readOnly = m_folder.filePath(u"protegee.pxr"_s);
         if (!QFile::exists(readOnly)) {
             writeBytes(readOnly, "ancienne");
             QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup));
-            QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("dossier.pxr")));
+            QVERIFY(QDir(m_folder.path()).mkdir(u"dossier.pxr"_s));
         }
         const std::optional<FileError> error =
             writeFileAtomically(m_folder.filePath(name), aSheet());
@@ -140,7 +139,7 @@ private Q_SLOTS:
         if (!disk.isMounted()) {
             QSKIP("mounting a tmpfs needs root");
         }
-        const QString path = disk.path(QStringLiteral("fiche.pxr"));
+        const QString path = disk.path(u"fiche.pxr"_s);
         writeBytes(path, "ancienne");
         disk.fill();
 
@@ -148,8 +147,7 @@ private Q_SLOTS:
         QVERIFY(error);
         QCOMPARE(error->problem, FileProblem::WriteFailed);
         QCOMPARE(bytesOf(path), QByteArray("ancienne"));
-        QCOMPARE(disk.entries(),
-                 QStringList({QStringLiteral("fiche.pxr"), QStringLiteral("remplissage")}));
+        QCOMPARE(disk.entries(), QStringList({u"fiche.pxr"_s, u"remplissage"_s}));
     }
     // A file may grow to 1,000 bytes only. A sheet under Qt's write buffer reaches the disk
     // at the flush; a larger one at the write itself. Either failure leaves the old file.
@@ -161,7 +159,7 @@ private Q_SLOTS:
     void leavesTheOldFileWhenAWriteFails() {
         QFETCH(QByteArray, sheet);
         const QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("fiche.pxr"));
+        const QString path = folder.filePath(u"fiche.pxr"_s);
         writeBytes(path, "ancienne");
 
         const std::optional<QByteArray> report = test::runWithFileSizeLimit(1000, [&] {
@@ -175,26 +173,26 @@ private Q_SLOTS:
                               QByteArray::number(EFBIG));
         QCOMPARE(bytesOf(path), QByteArray("ancienne"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("fiche.pxr")});
+                 QStringList{u"fiche.pxr"_s});
     }
     void leavesTheOldFileInAReadOnlyFolder() {
         TinyFileSystem disk(16);
         if (!disk.isMounted()) {
             QSKIP("mounting a tmpfs needs root");
         }
-        const QString path = disk.path(QStringLiteral("fiche.pxr"));
+        const QString path = disk.path(u"fiche.pxr"_s);
         writeBytes(path, "ancienne");
         QVERIFY(disk.makeReadOnly());
 
-        for (const QString& target : {path, disk.path(QStringLiteral("autre.pxr"))}) {
+        for (const QString& target : {path, disk.path(u"autre.pxr"_s)}) {
             const std::optional<FileError> error = writeFileAtomically(target, aSheet());
             QVERIFY(error);
             QVERIFY(error->problem == FileProblem::ReadOnlyTarget ||
                     error->problem == FileProblem::CannotCreate);
         }
         QCOMPARE(bytesOf(path), QByteArray("ancienne"));
-        QCOMPARE(disk.entries(), QStringList{QStringLiteral("fiche.pxr")});
-        QCOMPARE(checkSaveChoice(QFileInfo(disk.path(QStringLiteral("autre.pxr")))),
+        QCOMPARE(disk.entries(), QStringList{u"fiche.pxr"_s});
+        QCOMPARE(checkSaveChoice(QFileInfo(disk.path(u"autre.pxr"_s))),
                  ChosenFileVerdict::RefuseReadOnlyFolder);
         QCOMPARE(checkOpenChoice(QFileInfo(path)), ChosenFileVerdict::Accept);
     }

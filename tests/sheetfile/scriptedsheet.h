@@ -20,6 +20,8 @@
 
 namespace scribel::test {
 
+using namespace Qt::StringLiterals;
+
 inline QByteArray fixture(const char* name) {
     QFile file(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + QLatin1String(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -130,10 +132,10 @@ inline void fillAsTheCompleteFixture(Sheet& sheet) {
         sheet.choose(QLatin1String(name));
     }
     // The dependent fields take their text once their choice has shown them.
-    sheet.setText(QStringLiteral("SaisieAutre"), utf8("Club Œuvre"));
-    sheet.setText(QStringLiteral("Limitations"), utf8("Limité à 30 jours.\n"));
-    sheet.setText(QStringLiteral("SaisieDiffuAutre"), utf8("Partagiciel, maison"));
-    sheet.setText(QStringLiteral("AutresServices"), utf8("Mises à jour payées en €\nŸ compris  "));
+    sheet.setText(u"SaisieAutre"_s, utf8("Club Œuvre"));
+    sheet.setText(u"Limitations"_s, utf8("Limité à 30 jours.\n"));
+    sheet.setText(u"SaisieDiffuAutre"_s, utf8("Partagiciel, maison"));
+    sheet.setText(u"AutresServices"_s, utf8("Mises à jour payées en €\nŸ compris  "));
 }
 
 inline const QStringList kCompleteFixtureState =

@@ -8,6 +8,7 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 class TestPrincipaleLoading : public InTemporaryFolder {
     Q_OBJECT
@@ -34,12 +35,12 @@ private Q_SLOTS:
         QFETCH(QStringList, checks);
 
         Sheet sheet(qPrintable(magazine));
-        writeBytes(path(QStringLiteral("avant")), file);
-        sheet.load(path(QStringLiteral("avant")));
+        writeBytes(path(u"avant"_s), file);
+        sheet.load(path(u"avant"_s));
         sheet.verify(checks);
         QCOMPARE(QDir::currentPath(), QDir(folderPath()).canonicalPath());
-        sheet.save(path(QStringLiteral("apres")));
-        QCOMPARE(bytesOf(path(QStringLiteral("apres"))), file);
+        sheet.save(path(u"apres"_s));
+        QCOMPARE(bytesOf(path(u"apres"_s)), file);
         QVERIFY(sheet.doubles.messages.shown.empty());
     }
     void appliesLinesAsTheAuthorWould_data() {
@@ -89,9 +90,9 @@ private Q_SLOTS:
         QFETCH(QStringList, checks);
 
         Sheet sheet;
-        sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("EFFACÉ"));
-        writeBytes(path(QStringLiteral("fiche.pxr")), sheetWith(lines));
-        sheet.load(path(QStringLiteral("fiche.pxr")));
+        sheet.setText(u"SaisieNom"_s, u"EFFACÉ"_s);
+        writeBytes(path(u"fiche.pxr"_s), sheetWith(lines));
+        sheet.load(path(u"fiche.pxr"_s));
         sheet.verify(checks);
     }
     void loadsFilesOfAnyLengthUpTo71Lines_data() {
@@ -115,10 +116,10 @@ private Q_SLOTS:
         while (lines.size() < lineCount) {
             lines.append("1");
         }
-        writeBytes(path(QStringLiteral("fiche.pxr")), crlfLines(lines.mid(0, lineCount)));
+        writeBytes(path(u"fiche.pxr"_s), crlfLines(lines.mid(0, lineCount)));
 
         Sheet sheet;
-        sheet.load(path(QStringLiteral("fiche.pxr")));
+        sheet.load(path(u"fiche.pxr"_s));
         sheet.verify(kCompleteFixtureState);
         QCOMPARE(sheet.window->magazine(), Magazine::Pixelor);
         QVERIFY(sheet.doubles.messages.shown.empty());
@@ -135,11 +136,10 @@ private Q_SLOTS:
             << "ancienne.pxr" << QByteArray("x\r\n").repeated(72) << "il compte plus de 71 lignes";
         QTest::newRow("far too large") << "film.pxr" << QByteArray(1024 * 1024 + 1, 'x')
                                        << "il est bien trop gros pour être une Scribel";
-        QTest::newRow("name too long") << QString(252, u'n') + QStringLiteral(".pxr")
-                                       << QByteArray() << "son nom dépasse 255 octets";
-        QTest::newRow("path too long")
-            << QStringLiteral("d/").repeated(2100) + QStringLiteral("fiche.pxr") << QByteArray()
-            << "son chemin complet dépasse 4 096 octets";
+        QTest::newRow("name too long")
+            << QString(252, u'n') + u".pxr"_s << QByteArray() << "son nom dépasse 255 octets";
+        QTest::newRow("path too long") << u"d/"_s.repeated(2100) + u"fiche.pxr"_s << QByteArray()
+                                       << "son chemin complet dépasse 4 096 octets";
         QTest::newRow("name not in UTF-8") << QFile::decodeName("\xe9t\xe9.pxr") << QByteArray()
                                            << "son nom contient des caractères non valides";
         QTest::newRow("folder") << "dossier.pxr" << QByteArray() << "ce n'est pas un fichier";
@@ -164,23 +164,23 @@ private Q_SLOTS:
             if (::geteuid() == 0) {
                 QSKIP("root may read every file and enter every folder");
             }
-            QVERIFY(QDir(folderPath()).mkpath(QStringLiteral("ferme")));
-            QVERIFY(QFile::setPermissions(
-                name == u"secrete.pxr" ? path(name) : path(QStringLiteral("ferme")), {}));
+            QVERIFY(QDir(folderPath()).mkpath(u"ferme"_s));
+            QVERIFY(
+                QFile::setPermissions(name == u"secrete.pxr" ? path(name) : path(u"ferme"_s), {}));
         }
         Sheet sheet;
-        sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("GARDÉ"));
-        sheet.choose(QStringLiteral("OptionAutre"));
-        sheet.setText(QStringLiteral("SaisieDiffuAutre"), QStringLiteral("Libre"));
+        sheet.setText(u"SaisieNom"_s, u"GARDÉ"_s);
+        sheet.choose(u"OptionAutre"_s);
+        sheet.setText(u"SaisieDiffuAutre"_s, u"Libre"_s);
         sheet.load(path(name));
         // Opened again, so that the temporary folder can be removed.
-        QFile::setPermissions(path(QStringLiteral("ferme")),
+        QFile::setPermissions(path(u"ferme"_s),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         sheet.verify(utf8List({"SaisieNom=GARDÉ", "OptionAutre:on", "SaisieDiffuAutre=Libre"}));
         QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
         const test::ShownMessage& message = sheet.doubles.messages.shown.front();
-        QCOMPARE(message.title, QStringLiteral("La Scribel 2.0"));
+        QCOMPARE(message.title, u"La Scribel 2.0"_s);
         QCOMPARE(message.text, QStringLiteral("Le fichier « %1 » n'a pas été chargé : %2.\n"
                                               "La fiche affichée reste telle qu'elle était.")
                                    .arg(QFileInfo(name).fileName(), reason));
@@ -223,16 +223,16 @@ private Q_SLOTS:
         QFETCH(Magazine, magazine);
         QFETCH(QStringList, checks);
 
-        writeBytes(path(QStringLiteral("ancienne.pxr")), file);
+        writeBytes(path(u"ancienne.pxr"_s), file);
         Sheet sheet;
-        sheet.setText(QStringLiteral("SaisieTelPortable"), QStringLiteral("06"));
-        sheet.choose(QStringLiteral("DiffuBeta"));
-        sheet.load(path(QStringLiteral("ancienne.pxr")));
+        sheet.setText(u"SaisieTelPortable"_s, u"06"_s);
+        sheet.choose(u"DiffuBeta"_s);
+        sheet.load(path(u"ancienne.pxr"_s));
 
         QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
         const test::ShownMessage& warning = sheet.doubles.messages.shown.front();
         QCOMPARE(warning.icon, MessageIcon::Warning);
-        QCOMPARE(warning.title, QStringLiteral("La Scribel 2.0"));
+        QCOMPARE(warning.title, u"La Scribel 2.0"_s);
         QCOMPARE(warning.text,
                  utf8("Ce fichier a été créé avec une version antérieure de SCRIBEL\n"
                       "L'import va être réalisé mais certains nouveaux champs ne seront pas\n"
@@ -243,17 +243,17 @@ private Q_SLOTS:
         QCOMPARE(sheet.window->magazine(), magazine);
     }
     void keepsTheWindowsMagazineForAFileOfTheOther() {
-        writeBytes(path(QStringLiteral("zorvane.zrv")), fixture("zorvane.zrv"));
+        writeBytes(path(u"zorvane.zrv"_s), fixture("zorvane.zrv"));
         Sheet sheet("Pixelor");
-        sheet.load(path(QStringLiteral("zorvane.zrv")));
+        sheet.load(path(u"zorvane.zrv"_s));
         sheet.verify(utf8List({"SaisieNom=MARTIN", "Assimile:on", "Assimile:hidden",
                                "Shareware:shown", "SaisieRetribution:shown"}));
         QCOMPARE(sheet.window->magazine(), Magazine::Pixelor);
 
-        sheet.save(path(QStringLiteral("pixelor.pxr")));
+        sheet.save(path(u"pixelor.pxr"_s));
         // Lines 33 to 44: Assimilé, nine empty lines, Windows 95, and this window's magazine.
         QVERIFY(
-            bytesOf(path(QStringLiteral("pixelor.pxr")))
+            bytesOf(path(u"pixelor.pxr"_s))
                 .endsWith("\r\nAssimil\xe9\r\n" + QByteArray("\r\n").repeated(9) + "4\r\n 1 \r\n"));
     }
     // Bytes the code page leaves undefined, NUL, tabs, a lone LF in a single-line field:
@@ -262,55 +262,52 @@ private Q_SLOTS:
         QByteArray file = fixture("complet.pxr");
         file.replace("DUPONT", QByteArray("DU\x81\x8d\x8f\x90\x9d\0\tPONT", 13));
         file.replace("\r\nPARIS\r\n", "\r\nPA\nRIS\r\n");
-        writeBytes(path(QStringLiteral("bizarre.pxr")), file);
+        writeBytes(path(u"bizarre.pxr"_s), file);
 
         Sheet sheet;
-        sheet.load(path(QStringLiteral("bizarre.pxr")));
-        QCOMPARE(sheet.text(QStringLiteral("SaisieNom")),
-                 QStringLiteral("DU\u0081\u008d\u008f\u0090\u009d") + QChar(0) + u'\t' +
-                     QStringLiteral("PONT"));
-        QCOMPARE(sheet.text(QStringLiteral("SaisiePrenom")), QStringLiteral("Jean-Pierre"));
-        QCOMPARE(sheet.text(QStringLiteral("SaisieVille")), QStringLiteral("PA\nRIS"));
-        sheet.save(path(QStringLiteral("encore.pxr")));
-        QCOMPARE(bytesOf(path(QStringLiteral("encore.pxr"))), file);
+        sheet.load(path(u"bizarre.pxr"_s));
+        QCOMPARE(sheet.text(u"SaisieNom"_s),
+                 u"DU\u0081\u008d\u008f\u0090\u009d"_s + QChar(0) + u'\t' + u"PONT"_s);
+        QCOMPARE(sheet.text(u"SaisiePrenom"_s), u"Jean-Pierre"_s);
+        QCOMPARE(sheet.text(u"SaisieVille"_s), u"PA\nRIS"_s);
+        sheet.save(path(u"encore.pxr"_s));
+        QCOMPARE(bytesOf(path(u"encore.pxr"_s)), file);
     }
     // Every LF ends a line when the file holds no CR at all; saving writes CR LF again.
     void readsAFileWhoseLineEndsWereConverted() {
         const QByteArray file = fixture("complet-lf.pxr");
-        writeBytes(path(QStringLiteral("lf.pxr")), file);
+        writeBytes(path(u"lf.pxr"_s), file);
 
         Sheet sheet;
-        sheet.load(path(QStringLiteral("lf.pxr")));
+        sheet.load(path(u"lf.pxr"_s));
         sheet.verify(utf8List({"SaisieNom=DUPONT", "SaisieAutre=Club Œuvre", "LogAuChoix:on",
                                "ListeSousCategorie=Euro", "Linux:on"}));
-        QCOMPARE(sheet.text(QStringLiteral("SaisieDescription")),
+        QCOMPARE(sheet.text(u"SaisieDescription"_s),
                  utf8("Un éditeur de textes. Deux lignes, « ; » et \"guillemets\"."));
-        sheet.save(path(QStringLiteral("crlf.pxr")));
-        QCOMPARE(bytesOf(path(QStringLiteral("crlf.pxr"))), QByteArray(file).replace("\n", "\r\n"));
+        sheet.save(path(u"crlf.pxr"_s));
+        QCOMPARE(bytesOf(path(u"crlf.pxr"_s)), QByteArray(file).replace("\n", "\r\n"));
     }
     // A double quote in a name is a character like any other: the file chosen is the file
     // used, never the one whose name Qt's dialog reads between the quotes.
     void usesTheQuotedNameNotItsDecoy() {
-        writeBytes(path(QStringLiteral("best.pxr")), sheetWith({QStringLiteral("2=LEURRE")}));
-        writeBytes(path(QStringLiteral("Le \"best\".pxr")),
-                   sheetWith({QStringLiteral("2=CHOISI")}));
+        writeBytes(path(u"best.pxr"_s), sheetWith({u"2=LEURRE"_s}));
+        writeBytes(path(u"Le \"best\".pxr"_s), sheetWith({u"2=CHOISI"_s}));
         Sheet sheet;
-        sheet.load(path(QStringLiteral("Le \"best\".pxr")));
-        sheet.verify({QStringLiteral("SaisieNom=CHOISI")});
+        sheet.load(path(u"Le \"best\".pxr"_s));
+        sheet.verify({u"SaisieNom=CHOISI"_s});
 
-        sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("NOUVEAU"));
-        sheet.save(path(QStringLiteral("Le \"best\".pxr")));
-        QCOMPARE(bytesOf(path(QStringLiteral("best.pxr"))),
-                 sheetWith({QStringLiteral("2=LEURRE")}));
-        QVERIFY(bytesOf(path(QStringLiteral("Le \"best\".pxr"))).contains("\r\nNOUVEAU\r\n"));
+        sheet.setText(u"SaisieNom"_s, u"NOUVEAU"_s);
+        sheet.save(path(u"Le \"best\".pxr"_s));
+        QCOMPARE(bytesOf(path(u"best.pxr"_s)), sheetWith({u"2=LEURRE"_s}));
+        QVERIFY(bytesOf(path(u"Le \"best\".pxr"_s)).contains("\r\nNOUVEAU\r\n"));
         QVERIFY(sheet.doubles.messages.shown.empty());
     }
     // Had the program opened the pipe the usual way, it would wait for a writer for good.
     void refusesAPipeSwappedInAfterTheDialog() {
-        const QString chosen = path(QStringLiteral("fiche.pxr"));
-        writeBytes(chosen, sheetWith({QStringLiteral("2=AUTRE")}));
+        const QString chosen = path(u"fiche.pxr"_s);
+        writeBytes(chosen, sheetWith({u"2=AUTRE"_s}));
         Sheet sheet;
-        sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("GARDÉ"));
+        sheet.setText(u"SaisieNom"_s, u"GARDÉ"_s);
         sheet.doubles.fileDialogs.afterClosing = [](const QString& file) {
             QFile::remove(file);
             ::mkfifo(QFile::encodeName(file).constData(), 0600);

@@ -7,6 +7,7 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 class TestPrincipaleSaving : public InTemporaryFolder {
     Q_OBJECT
@@ -16,14 +17,14 @@ private Q_SLOTS:
     void savesTheTypedSheetByteForByte() {
         Sheet sheet;
         fillAsTheCompleteFixture(sheet);
-        sheet.save(path(QStringLiteral("complet.pxr")));
-        QCOMPARE(bytesOf(path(QStringLiteral("complet.pxr"))), fixture("complet.pxr"));
+        sheet.save(path(u"complet.pxr"_s));
+        QCOMPARE(bytesOf(path(u"complet.pxr"_s)), fixture("complet.pxr"));
         QCOMPARE(QDir::currentPath(), QDir(folderPath()).canonicalPath());
         QVERIFY(sheet.doubles.messages.shown.empty());
     }
     void cancellingChangesNothing() {
         Sheet sheet;
-        sheet.setText(QStringLiteral("SaisieNom"), QStringLiteral("GARDÉ"));
+        sheet.setText(u"SaisieNom"_s, u"GARDÉ"_s);
         const QString folder = QDir::currentPath();
 
         sheet.click("Sauvegarder"); // no answer queued: the author cancels
@@ -43,14 +44,12 @@ private Q_SLOTS:
             sheet.click("Charger");
             const FileDialogRequest& save = sheet.doubles.fileDialogs.saveRequests.at(0);
             const FileDialogRequest& open = sheet.doubles.fileDialogs.openRequests.at(0);
-            const QString extension = QLatin1String(magazine) == u"Pixelor" ? QStringLiteral("pxr")
-                                                                            : QStringLiteral("zrv");
-            QCOMPARE(save.title,
-                     QStringLiteral("Enregistrer une Scribel ") + QLatin1String(magazine));
-            QCOMPARE(save.fileTypeText, QStringLiteral("Scribel (*.%1)").arg(extension));
-            QCOMPARE(open.title, QStringLiteral("Charger une Scribel"));
-            QCOMPARE(open.fileTypeText, QStringLiteral("(Scribels) *.%1").arg(extension));
-            QCOMPARE(save.initialName, QStringLiteral("*.") + extension);
+            const QString extension = QLatin1String(magazine) == u"Pixelor" ? u"pxr"_s : u"zrv"_s;
+            QCOMPARE(save.title, u"Enregistrer une Scribel "_s + QLatin1String(magazine));
+            QCOMPARE(save.fileTypeText, u"Scribel (*.%1)"_s.arg(extension));
+            QCOMPARE(open.title, u"Charger une Scribel"_s);
+            QCOMPARE(open.fileTypeText, u"(Scribels) *.%1"_s.arg(extension));
+            QCOMPARE(save.initialName, u"*."_s + extension);
             QCOMPARE(open.defaultSuffix, extension);
         }
 
@@ -66,7 +65,7 @@ private Q_SLOTS:
         if (!disk.isMounted()) {
             QSKIP("mounting a tmpfs needs root");
         }
-        const QString old = disk.path(QStringLiteral("fiche.pxr"));
+        const QString old = disk.path(u"fiche.pxr"_s);
         writeBytes(old, "ancienne");
         disk.fill();
 
@@ -74,11 +73,10 @@ private Q_SLOTS:
         fillAsTheCompleteFixture(sheet);
         sheet.save(old);
         QVERIFY(disk.makeReadOnly());
-        sheet.save(disk.path(QStringLiteral("nouvelle.pxr")));
+        sheet.save(disk.path(u"nouvelle.pxr"_s));
 
         QCOMPARE(bytesOf(old), QByteArray("ancienne"));
-        QCOMPARE(disk.entries(),
-                 QStringList({QStringLiteral("fiche.pxr"), QStringLiteral("remplissage")}));
+        QCOMPARE(disk.entries(), QStringList({u"fiche.pxr"_s, u"remplissage"_s}));
         const auto& shown = sheet.doubles.messages.shown;
         QCOMPARE(shown.size(), 2u);
         QCOMPARE(shown[0].icon, MessageIcon::Critical);
@@ -95,7 +93,7 @@ private Q_SLOTS:
     // Files may grow to 64 bytes only in the child that saves: for any user, the disk is
     // as good as full.
     void tellsWhyAWriteFailedInFrench() {
-        const QString old = path(QStringLiteral("fiche.pxr"));
+        const QString old = path(u"fiche.pxr"_s);
         writeBytes(old, "ancienne");
         Sheet sheet;
         fillAsTheCompleteFixture(sheet);

@@ -12,6 +12,7 @@
 using namespace scribel;
 using namespace scribel::sheetfile;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(scribel::sheetfile::Layout)
 
@@ -73,7 +74,7 @@ private Q_SLOTS:
 
         written("1 version marker", {}, 1, "V2");
         for (const TextLine& row : kCurrentTextLines) {
-            const QString value = QStringLiteral("«%1», \"texte\"; ").arg(row.line);
+            const QString value = u"«%1», \"texte\"; "_s.arg(row.line);
             QTest::addRow("%d %s", row.line, row.field)
                 << QStringList{utf8(row.field) + u'=' + value} << Magazine::Pixelor << row.line
                 << value;
@@ -115,8 +116,8 @@ private Q_SLOTS:
                                         "LicenceBBS"};
         for (int i = 0; i < 7; ++i) {
             QTest::addRow("%d %s", 35 + i, services[i])
-                << QStringList{utf8(services[i]) + QStringLiteral(":on")} << Magazine::Pixelor
-                << 35 + i << QString::number(i + 1);
+                << QStringList{utf8(services[i]) + u":on"_s} << Magazine::Pixelor << 35 + i
+                << QString::number(i + 1);
             QTest::addRow("%d %s unticked", 35 + i, services[i])
                 << utf8List({"LicenceAutres:on"}) << Magazine::Pixelor << 35 + i << "";
         }
@@ -149,9 +150,9 @@ private Q_SLOTS:
     void writesAnEmptySheet() {
         const LoggingForm empty;
         QStringList expected(kSheetLineCount);
-        expected[0] = QStringLiteral("V2");
-        expected[15] = expected[16] = expected[17] = QStringLiteral("0"); // lines 16 to 18
-        expected[43] = QStringLiteral(" 1 ");
+        expected[0] = u"V2"_s;
+        expected[15] = expected[16] = expected[17] = u"0"_s; // lines 16 to 18
+        expected[43] = u" 1 "_s;
         QCOMPARE(sheetLines(empty, Magazine::Pixelor), expected);
     }
     void appliesEachLine_data() {
@@ -169,7 +170,7 @@ private Q_SLOTS:
         };
 
         for (const TextLine& row : kCurrentTextLines) {
-            const QString value = QStringLiteral("  «%1», \"texte\"; ").arg(row.line);
+            const QString value = u"  «%1», \"texte\"; "_s.arg(row.line);
             QTest::addRow("%d %s", row.line, row.field)
                 << layout << QStringList() << row.line << value
                 << QStringList{utf8(row.field) + u'=' + value};
@@ -239,7 +240,7 @@ private Q_SLOTS:
         add("43 a number past the integers' range is no 1", {}, 43, "4294967297", {});
         layout = Layout::Earlier;
         for (const TextLine& row : kEarlierTextLines) {
-            const QString value = QStringLiteral(" «%1», \"texte\"; ").arg(row.line);
+            const QString value = u" «%1», \"texte\"; "_s.arg(row.line);
             QTest::addRow("earlier, %d %s", row.line, row.field)
                 << layout << QStringList() << row.line << value
                 << QStringList{utf8(row.field) + u'=' + value};
