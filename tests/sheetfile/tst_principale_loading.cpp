@@ -46,44 +46,36 @@ private Q_SLOTS:
     void appliesLinesAsTheAuthorWould_data() {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("checks");
-        QTest::newRow("empty sheet")
-            << QStringList()
-            << utf8List({"SaisieNom=", "Qora:off", "LogFrancais:off", "LimitationsOui:off",
-                         "LimitationsNon:off", "CDoui:off", "Shareware:off", "OptionAutre:off",
-                         "LicenceAutres:off", "DOS:off", "ListeCategorie=", "SaisieAutre:hidden",
-                         "Limitations:hidden", "SaisieDiffuAutre:hidden", "AutresServices:hidden"});
-        QTest::newRow("18 ticked, no name")
-            << utf8List({"18=1 "})
-            << utf8List({"MembreAutre:on", "SaisieAutre:shown", "SaisieAutre="});
-        QTest::newRow("18 unticked")
-            << utf8List({"18=0"}) << utf8List({"MembreAutre:off", "SaisieAutre:hidden"});
-        QTest::newRow("28 yes, then 29")
-            << utf8List({"28=1", "29=Démo, 30 jours"})
-            << utf8List({"LimitationsOui:on", "Limitations:shown", "Limitations=Démo, 30 jours"});
-        QTest::newRow("28 no, 29 still read")
-            << utf8List({"28=2", "29=Démo"})
-            << utf8List({"LimitationsNon:on", "Limitations:hidden", "Limitations=Démo"});
-        QTest::newRow("31 refills 32")
-            << utf8List({"31=Jeux", "32=Réflexion"})
-            << utf8List({"ListeCategorie=Jeux", "ListeSousCategorie=Réflexion"});
-        QTest::newRow("32 of another category")
-            << utf8List({"31=Jeux", "32=Euro"})
-            << utf8List({"ListeCategorie=Jeux", "ListeSousCategorie="});
-        QTest::newRow("31 unknown") << utf8List({"31=Jouets", "32=Divers"})
-                                    << utf8List({"ListeCategorie=", "ListeSousCategorie="});
-        QTest::newRow("33 Freeware")
-            << utf8List({"33=2"}) << utf8List({"Freeware:on", "SaisieDiffuAutre:hidden"});
-        QTest::newRow("33 Assimilé")
-            << utf8List({"33=Assimilé"}) << utf8List({"Assimile:on", "OptionAutre:off"});
-        QTest::newRow("33 other mode") << utf8List({"33=Partagiciel"})
-                                       << utf8List({"OptionAutre:on", "SaisieDiffuAutre:shown",
-                                                    "SaisieDiffuAutre=Partagiciel"});
-        QTest::newRow("42 other services")
-            << utf8List({"42=Hotline"})
-            << utf8List({"LicenceAutres:on", "AutresServices:shown", "TitreAutresServices:shown",
-                         "AutresServices=Hotline"});
-        QTest::newRow("44 leaves the magazine")
-            << utf8List({"44=2"}) << utf8List({"SaisieNom=", "Shareware:shown", "Assimile:hidden"});
+        const auto row = [](const char* name, std::initializer_list<const char*> lines,
+                            std::initializer_list<const char*> checks) {
+            QTest::newRow(name) << utf8List(lines) << utf8List(checks);
+        };
+        row("empty sheet", {},
+            {"SaisieNom=", "Qora:off", "LogFrancais:off", "LimitationsOui:off",
+             "LimitationsNon:off", "CDoui:off", "Shareware:off", "OptionAutre:off",
+             "LicenceAutres:off", "DOS:off", "ListeCategorie=", "SaisieAutre:hidden",
+             "Limitations:hidden", "SaisieDiffuAutre:hidden", "AutresServices:hidden"});
+        row("18 ticked, no name", {"18=1 "},
+            {"MembreAutre:on", "SaisieAutre:shown", "SaisieAutre="});
+        row("18 unticked", {"18=0"}, {"MembreAutre:off", "SaisieAutre:hidden"});
+        row("28 yes, then 29", {"28=1", "29=Démo, 30 jours"},
+            {"LimitationsOui:on", "Limitations:shown", "Limitations=Démo, 30 jours"});
+        row("28 no, 29 still read", {"28=2", "29=Démo"},
+            {"LimitationsNon:on", "Limitations:hidden", "Limitations=Démo"});
+        row("31 refills 32", {"31=Jeux", "32=Réflexion"},
+            {"ListeCategorie=Jeux", "ListeSousCategorie=Réflexion"});
+        row("32 of another category", {"31=Jeux", "32=Euro"},
+            {"ListeCategorie=Jeux", "ListeSousCategorie="});
+        row("31 unknown", {"31=Jouets", "32=Divers"}, {"ListeCategorie=", "ListeSousCategorie="});
+        row("33 Freeware", {"33=2"}, {"Freeware:on", "SaisieDiffuAutre:hidden"});
+        row("33 Assimilé", {"33=Assimilé"}, {"Assimile:on", "OptionAutre:off"});
+        row("33 other mode", {"33=Partagiciel"},
+            {"OptionAutre:on", "SaisieDiffuAutre:shown", "SaisieDiffuAutre=Partagiciel"});
+        row("42 other services", {"42=Hotline"},
+            {"LicenceAutres:on", "AutresServices:shown", "TitreAutresServices:shown",
+             "AutresServices=Hotline"});
+        row("44 leaves the magazine", {"44=2"},
+            {"SaisieNom=", "Shareware:shown", "Assimile:hidden"});
     }
     void appliesLinesAsTheAuthorWould() {
         QFETCH(QStringList, lines);
