@@ -29,25 +29,38 @@ ROOT = Path(__file__).resolve().parent.parent
 # The tests that watch each unit, fastest first (the first failure ends a mutant's run).
 # A file not named here takes its folder's list.
 UNIT_TESTS = {
-    "platform/core/windows1252.cpp": ["tst_rules", "tst_sheetfile", "tst_typing"],
-    "platform/core/systemerrortext.cpp": ["tst_textfile"],
-    "platform/core/chosenfilecheck.cpp": ["tst_textfile", "tst_filedialogs"],
-    "platform/core/regional.cpp": ["tst_regional", "tst_pagelayout"],
-    "platform/core/linebreaks.cpp": ["tst_sheetfile", "tst_pagelayout", "tst_typing"],
-    "platform/core/textfile.cpp": ["tst_textfile", "tst_sheetfile_window"],
+    "platform/core/windows1252.cpp": ["tst_windows1252", "tst_sheetcodec", "tst_typingfilter"],
+    "platform/core/systemerrortext.cpp": ["tst_systemerrortext", "tst_textfile"],
+    "platform/core/chosenfilecheck.cpp": ["tst_chosenfilecheck", "tst_filedialogs"],
+    "platform/widgets/qtfiledialogs.cpp": ["tst_filedialogs"],
+    "platform/core/regional.cpp": ["tst_regional", "tst_price", "tst_pagelayout"],
+    "platform/core/linebreaks.cpp": ["tst_sheetlayout", "tst_cutlines", "tst_typingfilter"],
+    "platform/core/textfile.cpp": ["tst_textfile", "tst_principale_loading", "tst_principale_saving"],
     "platform/widgets/twipsgeometry.cpp": ["tst_window", "tst_styles"],
-    "platform/widgets/widgetform.cpp": ["tst_sheetfile_window", "tst_window", "tst_dependent"],
-    "platform/": ["tst_regional", "tst_textfile", "tst_filedialogs", "tst_sheetfile",
-                  "tst_rules", "tst_pagelayout"],
-    "sheetfile/": ["tst_sheetfile", "tst_sheetfile_window"],
-    "print/": ["tst_pagelayout", "tst_pdfpage", "tst_printaction_fr_FR", "tst_printaction_en_US"],
+    "platform/widgets/widgetform.cpp": ["tst_principale_loading", "tst_window", "tst_dependent"],
+    "platform/": ["tst_regional", "tst_textfile", "tst_chosenfilecheck", "tst_systemerrortext",
+                  "tst_filedialogs", "tst_sheetcodec", "tst_windows1252", "tst_pagelayout"],
+    "sheetfile/linesplitter.cpp": ["tst_linesplitter", "tst_sheetcodec"],
+    "sheetfile/sheetcodec.cpp": ["tst_sheetcodec", "tst_principale_loading"],
+    "sheetfile/dialogtexts.cpp": ["tst_dialogtexts", "tst_principale_saving"],
+    "sheetfile/": ["tst_sheetlayout", "tst_sheetcodec", "tst_principale_loading",
+                   "tst_principale_saving"],
+    "print/price.cpp": ["tst_price", "tst_pagelayout"],
+    "print/cutlines.cpp": ["tst_cutlines", "tst_pagelayout"],
+    "print/": ["tst_pagelayout", "tst_price", "tst_cutlines", "tst_pdfpage",
+               "tst_printaction_fr_FR", "tst_printaction_en_US"],
     "about/": ["tst_about"],
-    "app/fields/keyrules.cpp": ["tst_rules", "tst_typing"],
-    "app/fields/categories.cpp": ["tst_rules", "tst_dependent", "tst_window"],
-    "app/fields/typingfilter.cpp": ["tst_rules", "tst_typing", "tst_longentries"],
+    "app/fields/keyrules.cpp": ["tst_keyrules"],
+    "app/fields/categories.cpp": ["tst_categories", "tst_dependent", "tst_window"],
+    "app/fields/typingfilter.cpp": ["tst_typingfilter", "tst_longentries"],
+    "app/fields/sheetlineedit.cpp": ["tst_sheetlineedit", "tst_typingfilter", "tst_keyrules"],
+    "app/fields/sheettextedit.cpp": ["tst_sheettextedit", "tst_typingfilter"],
+    "app/window/windowkeys.cpp": ["tst_windowkeys", "tst_window"],
+    "app/actions/sheetfileactions.cpp": ["tst_principale_loading", "tst_principale_saving"],
     "app/actions/commandline.cpp": ["tst_commandline", "tst_givenfile"],
-    "app/": ["tst_rules", "tst_window", "tst_dependent", "tst_typing", "tst_sheetfile_window",
-             "tst_givenfile", "tst_accessible"],
+    "app/": ["tst_categories", "tst_window", "tst_windowkeys", "tst_dependent", "tst_keyrules",
+             "tst_typingfilter", "tst_sheetlineedit", "tst_sheettextedit",
+             "tst_principale_loading", "tst_principale_saving", "tst_givenfile", "tst_accessible"],
 }
 
 # The pure, stable units a run takes when no file is named.
@@ -377,6 +390,8 @@ def main():
             lines = originals[m.path].decode("utf-8").split("\n")
             print(f"{m.path}:{m.line}: [{m.operator}] {m.describe(lines)}")
         print(f"{len(mutants)} of {total} mutants")
+        for path in files:
+            print(f"{path}: caught by {' '.join(tests_for(path))}")
         return 0
 
     build_dir = (ROOT / args.build).resolve()

@@ -14,6 +14,7 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -71,14 +72,10 @@ private Q_SLOTS:
     void documentsAreLookedUpInTheCurrentFolderFirst_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("document");
-        QTest::newRow("txt") << "SSCommand1"
-                             << "Le_Zolk_.txt";
-        QTest::newRow("adhésion, without its accent") << "SSCommand2"
-                                                      << "Adhesion.txt";
-        QTest::newRow("hlp") << "SSCommand3"
-                             << "Le_Zolk_.hlp";
-        QTest::newRow("htm") << "SSCommand4"
-                             << "Le_Zolk_.htm";
+        QTest::newRow("txt") << u"SSCommand1"_s << u"Le_Zolk_.txt"_s;
+        QTest::newRow("adhésion, without its accent") << u"SSCommand2"_s << u"Adhesion.txt"_s;
+        QTest::newRow("hlp") << u"SSCommand3"_s << u"Le_Zolk_.hlp"_s;
+        QTest::newRow("htm") << u"SSCommand4"_s << u"Le_Zolk_.htm"_s;
     }
     void documentsAreLookedUpInTheCurrentFolderFirst() {
         QFETCH(QString, button);

@@ -16,48 +16,41 @@ class AccessibleTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void names_data() {
+    // What a screen reader says of a control: its name, or its description.
+    void texts_data() {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QAccessible::Text>("kind");
+        QTest::addColumn<QString>("text");
+        const QAccessible::Text name = QAccessible::Name;
         // A check box is named by its own caption, not by the caption of the row it stands on.
-        QTest::newRow("Qora") << u"Qora"_s << u"QORA"_s;
-        QTest::newRow("ZOLK") << u"ZOLK"_s << u"ZOLK"_s;
+        QTest::newRow("Qora") << u"Qora"_s << name << u"QORA"_s;
+        QTest::newRow("ZOLK") << u"ZOLK"_s << name << u"ZOLK"_s;
         // The banner shows its sentence over and over; it is said once.
-        QTest::newRow("banner") << u"Message"_s << u"Faites le choix de votre magazine !!"_s;
-        QTest::newRow("information") << u"Afficheur"_s << u"Informations"_s;
-        QTest::newRow("field named by its caption") << u"SaisieNom"_s << u"Nom"_s;
-        QTest::newRow("picture button") << u"Pixelor"_s << u"Pixelor"_s;
+        QTest::newRow("banner") << u"Message"_s << name
+                                << u"Faites le choix de votre magazine !!"_s;
+        QTest::newRow("information") << u"Afficheur"_s << name << u"Informations"_s;
+        QTest::newRow("field named by its caption") << u"SaisieNom"_s << name << u"Nom"_s;
+        QTest::newRow("picture button") << u"Pixelor"_s << name << u"Pixelor"_s;
         // Two fields are captioned "Nom": the programme's says whose name it is.
-        QTest::newRow("programme's name") << u"SaisieLogiciel"_s << u"Nom du programme"_s;
+        QTest::newRow("programme's name") << u"SaisieLogiciel"_s << name << u"Nom du programme"_s;
+        const QAccessible::Text description = QAccessible::Description;
+        QTest::newRow("the price's unit") << u"SaisieRetribution"_s << description << u"francs"_s;
+        // The picture shows the magazine's name, which the name already says.
+        QTest::newRow("picture button's description") << u"Zorvane"_s << description << u""_s;
     }
-    void names() {
+    void texts() {
         QFETCH(QString, control);
-        QFETCH(QString, name);
+        QFETCH(QAccessible::Text, kind);
+        QFETCH(QString, text);
         WindowFixture f;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(f.get(control));
         QVERIFY(accessible != nullptr);
-        QCOMPARE(accessible->text(QAccessible::Name), name);
-    }
-
-    void descriptions_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("the price's unit") << u"SaisieRetribution"_s << u"francs"_s;
-        // The picture shows the magazine's name, which the name already says.
-        QTest::newRow("picture button") << u"Zorvane"_s << u""_s;
-    }
-    void descriptions() {
-        QFETCH(QString, control);
-        QFETCH(QString, description);
-        WindowFixture f;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(f.get(control));
-        QCOMPARE(accessible->text(QAccessible::Description), description);
+        QCOMPARE(accessible->text(kind), text);
     }
 
     // Qt names a list by its chosen item on this system; the sheet names it by its caption.
     void listsAreNamedByTheirCaptions() {
-        WindowFixture f;
-        f.click(u"Pixelor");
+        WindowFixture f(u"Pixelor");
         f.window->form().setText(Field::ListeCategorie, u"Jeux"_s);
         f.window->form().setText(Field::ListeSousCategorie, u"Loto"_s);
         const std::array lists = {std::pair{Field::ListeCategorie, u"Catégorie"_s},
@@ -76,8 +69,7 @@ private Q_SLOTS:
     }
 
     void distributionOptionsFormANamedGroup() {
-        WindowFixture f;
-        f.click(u"Pixelor");
+        WindowFixture f(u"Pixelor");
         for (const Field option : {Field::Shareware, Field::Freeware, Field::OptionAutre}) {
             QAccessibleInterface* group =
                 QAccessible::queryAccessibleInterface(f.get(option))->parent();
@@ -89,8 +81,7 @@ private Q_SLOTS:
     // Behind the other tabs, the window's own buttons are neither shown to a screen reader
     // nor pressed by it.
     void coveredButtonsAreOutOfReach() {
-        WindowFixture f;
-        f.click(u"Pixelor");
+        WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(1);
         typeKeys(f.get(Field::SaisieNom), u"DURAND"_s);
         for (const QStringView name : {u"Pixelor", u"Zorvane", u"Quitter"}) {
@@ -119,8 +110,7 @@ private Q_SLOTS:
     }
 
     void informationTextIsCopiedWithTheKeyboard() {
-        WindowFixture f;
-        f.click(u"Pixelor"); // the tab control, disabled until then, takes the focus
+        WindowFixture f(u"Pixelor"); // the tab control, disabled until then, takes the focus
         QWidget* information = f.get(u"Afficheur");
         information->setFocus(Qt::TabFocusReason);
         QTest::keyClick(information, Qt::Key_A, Qt::ControlModifier);

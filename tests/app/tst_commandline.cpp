@@ -6,6 +6,8 @@
 #include <QTest>
 
 using namespace scribel;
+using scribel::test::utf8;
+using scribel::test::utf8List;
 
 Q_DECLARE_METATYPE(CommandLine::Action)
 
@@ -18,64 +20,45 @@ private Q_SLOTS:
         QTest::addColumn<CommandLine::Action>("action");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("textHolds");
+        const auto row = [](const char* name, std::initializer_list<const char*> arguments,
+                            CommandLine::Action action, const char* file, const char* textHolds) {
+            QTest::newRow(name) << utf8List(arguments) << action << utf8(file) << utf8(textHolds);
+        };
         using A = CommandLine::Action;
-        QTest::newRow("nothing") << QStringList{} << A::Run << QString() << QString();
-        QTest::newRow("a file") << QStringList{QStringLiteral("fiche.pxr")} << A::Run
-                                << QStringLiteral("fiche.pxr") << QString();
-        QTest::newRow("toolkit options")
-            << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                           QStringLiteral("-reverse"),  QStringLiteral("-title"),
-                           QStringLiteral("Ma fiche"),  QStringLiteral("--name"),
-                           QStringLiteral("scribel"),   QStringLiteral("-style=fusion"),
-                           QStringLiteral("-fn"),       QStringLiteral("Arial"),
-                           QStringLiteral("-sync"),     QStringLiteral("fiche.zrv")}
-            << A::Run << QStringLiteral("fiche.zrv") << QString();
-        QTest::newRow("a file:// address")
-            << QStringList{QStringLiteral("file:///tmp/Fiches/%C3%89t%C3%A9%2098.pxr")} << A::Run
-            << QStringLiteral("/tmp/Fiches/Été 98.pxr") << QString();
-        QTest::newRow("a file://localhost/ address")
-            << QStringList{QStringLiteral("FILE://localhost/tmp/fiche.zrv")} << A::Run
-            << QStringLiteral("/tmp/fiche.zrv") << QString();
-        QTest::newRow("another computer's file")
-            << QStringList{QStringLiteral("file://serveur.example/fiche.pxr")} << A::Refuse
-            << QString() << QStringLiteral("ne désigne pas un fichier de cet ordinateur");
-        QTest::newRow("a web address")
-            << QStringList{QStringLiteral("https://www.zolk.example/fiche.pxr")} << A::Refuse
-            << QString() << QStringLiteral("ne désigne pas un fichier de cet ordinateur");
-        QTest::newRow("a malformed address")
-            << QStringList{QStringLiteral("file:///tmp/fiche%zz.pxr")} << A::Refuse << QString()
-            << QStringLiteral("l'adresse « file:///tmp/fiche%zz.pxr » est mal formée");
-        QTest::newRow("a file named like an option")
-            << QStringList{QStringLiteral("--"), QStringLiteral("-v.pxr")} << A::Run
-            << QStringLiteral("-v.pxr") << QString();
-        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << A::ShowHelp << QString()
-                                << QStringLiteral("Utilisation : scribel [OPTION] [FICHIER]\n");
-        QTest::newRow("-h with a file")
-            << QStringList{QStringLiteral("fiche.pxr"), QStringLiteral("-h")} << A::ShowHelp
-            << QString() << QStringLiteral("  -v, --version   affiche la version et quitte\n");
-        QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << A::ShowVersion
-                                   << QString() << QStringLiteral("La Scribel 2.0\n");
-        QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << A::ShowVersion << QString()
-                            << QStringLiteral("La Scribel 2.0\n");
-        QTest::newRow("unknown long option")
-            << QStringList{QStringLiteral("--imprimer=oui")} << A::Refuse << QString()
-            << QStringLiteral("scribel : option inconnue « --imprimer »\n");
-        QTest::newRow("unknown short option")
-            << QStringList{QStringLiteral("-x"), QStringLiteral("fiche.pxr")} << A::Refuse
-            << QString() << QStringLiteral("scribel : option inconnue « -x »\n");
-        QTest::newRow("toolkit option without its value")
-            << QStringList{QStringLiteral("fiche.pxr"), QStringLiteral("-style")} << A::Refuse
-            << QString() << QStringLiteral("l'option « -style » attend une valeur");
-        QTest::newRow("--version=3")
-            << QStringList{QStringLiteral("--version=3")} << A::Refuse << QString()
-            << QStringLiteral("l'option « --version » ne prend pas de valeur");
-        QTest::newRow("a value that looks like an option")
-            << QStringList{QStringLiteral("-title"), QStringLiteral("--version=3"),
-                           QStringLiteral("-style")}
-            << A::Refuse << QString() << QStringLiteral("l'option « -style » attend une valeur");
-        QTest::newRow("two files")
-            << QStringList{QStringLiteral("a.pxr"), QStringLiteral("b.zrv")} << A::Refuse
-            << QString() << QStringLiteral("une seule Scribel à la fois, 2 fichiers");
+        row("nothing", {}, A::Run, "", "");
+        row("a file", {"fiche.pxr"}, A::Run, "fiche.pxr", "");
+        row("toolkit options",
+            {"-platform", "offscreen", "-reverse", "-title", "Ma fiche", "--name", "scribel",
+             "-style=fusion", "-fn", "Arial", "-sync", "fiche.zrv"},
+            A::Run, "fiche.zrv", "");
+        row("a file:// address", {"file:///tmp/Fiches/%C3%89t%C3%A9%2098.pxr"}, A::Run,
+            "/tmp/Fiches/Été 98.pxr", "");
+        row("a file://localhost/ address", {"FILE://localhost/tmp/fiche.zrv"}, A::Run,
+            "/tmp/fiche.zrv", "");
+        row("another computer's file", {"file://serveur.example/fiche.pxr"}, A::Refuse, "",
+            "ne désigne pas un fichier de cet ordinateur");
+        row("a web address", {"https://www.zolk.example/fiche.pxr"}, A::Refuse, "",
+            "ne désigne pas un fichier de cet ordinateur");
+        row("a malformed address", {"file:///tmp/fiche%zz.pxr"}, A::Refuse, "",
+            "l'adresse « file:///tmp/fiche%zz.pxr » est mal formée");
+        row("a file named like an option", {"--", "-v.pxr"}, A::Run, "-v.pxr", "");
+        row("--help", {"--help"}, A::ShowHelp, "", "Utilisation : scribel [OPTION] [FICHIER]\n");
+        row("-h with a file", {"fiche.pxr", "-h"}, A::ShowHelp, "",
+            "  -v, --version   affiche la version et quitte\n");
+        row("--version", {"--version"}, A::ShowVersion, "", "La Scribel 2.0\n");
+        row("-v", {"-v"}, A::ShowVersion, "", "La Scribel 2.0\n");
+        row("unknown long option", {"--imprimer=oui"}, A::Refuse, "",
+            "scribel : option inconnue « --imprimer »\n");
+        row("unknown short option", {"-x", "fiche.pxr"}, A::Refuse, "",
+            "scribel : option inconnue « -x »\n");
+        row("toolkit option without its value", {"fiche.pxr", "-style"}, A::Refuse, "",
+            "l'option « -style » attend une valeur");
+        row("--version=3", {"--version=3"}, A::Refuse, "",
+            "l'option « --version » ne prend pas de valeur");
+        row("a value that looks like an option", {"-title", "--version=3", "-style"}, A::Refuse, "",
+            "l'option « -style » attend une valeur");
+        row("two files", {"a.pxr", "b.zrv"}, A::Refuse, "",
+            "une seule Scribel à la fois, 2 fichiers");
     }
 
     void readsTheCommandLine() {
@@ -98,21 +81,22 @@ private Q_SLOTS:
         QTest::addColumn<bool>("outputIsFull");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("errorHolds");
-        QTest::newRow("--version on a full disk")
-            << QStringList{QStringLiteral("--version")} << QStringList{} << true << 1
-            << QStringLiteral("scribel : impossible d'écrire le texte demandé (disque plein)\n");
-        QTest::newRow("no display")
-            << QStringList{QStringLiteral("fiche.pxr")} << QStringList{} << false << 3
-            << QStringLiteral("scribel : aucun affichage graphique : ni DISPLAY ni "
-                              "WAYLAND_DISPLAY n'est défini");
-        QTest::newRow("an X display that cannot be opened")
-            << QStringList{} << QStringList{QStringLiteral("DISPLAY=:9876")} << false << 3
-            << QStringLiteral("scribel : impossible d'ouvrir l'affichage graphique "
-                              "« DISPLAY=:9876 »\n");
-        QTest::newRow("-display that cannot be opened")
-            << QStringList{QStringLiteral("-display"), QStringLiteral(":9877")}
-            << QStringList{QStringLiteral("QT_QPA_PLATFORM=xcb")} << false << 3
-            << QStringLiteral("« DISPLAY=:9877 »");
+        const auto row = [](const char* name, std::initializer_list<const char*> arguments,
+                            std::initializer_list<const char*> environment, bool outputIsFull,
+                            int status, const char* errorHolds) {
+            QTest::newRow(name) << utf8List(arguments) << utf8List(environment) << outputIsFull
+                                << status << utf8(errorHolds);
+        };
+        row("--version on a full disk", {"--version"}, {}, true, 1,
+            "scribel : impossible d'écrire le texte demandé (disque plein)\n");
+        row("no display", {"fiche.pxr"}, {}, false, 3,
+            "scribel : aucun affichage graphique : ni DISPLAY ni "
+            "WAYLAND_DISPLAY n'est défini");
+        row("an X display that cannot be opened", {}, {"DISPLAY=:9876"}, false, 3,
+            "scribel : impossible d'ouvrir l'affichage graphique "
+            "« DISPLAY=:9876 »\n");
+        row("-display that cannot be opened", {"-display", ":9877"}, {"QT_QPA_PLATFORM=xcb"}, false,
+            3, "« DISPLAY=:9877 »");
     }
 
     void theProgramEndsWithItsOwnStatus() {

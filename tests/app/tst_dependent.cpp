@@ -2,6 +2,7 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 class DependentTest : public QObject {
     Q_OBJECT
@@ -10,30 +11,19 @@ private Q_SLOTS:
     void choosingACategoryRefillsItsSubCategories_data() {
         QTest::addColumn<QString>("category");
         QTest::addColumn<QStringList>("subCategories");
-        QTest::newRow("antivirus") << "AntiVirus" << QStringList{QStringLiteral("AntiVirus")};
-        QTest::newRow("gestion de fichiers")
-            << "Gestion de fichiers" << QStringList{QStringLiteral("Explorateur")};
+        QTest::newRow("antivirus") << "AntiVirus" << utf8List({"AntiVirus"});
+        QTest::newRow("gestion de fichiers") << "Gestion de fichiers" << utf8List({"Explorateur"});
         QTest::newRow("bureautique, the largest")
             << "Bureautique"
-            << QStringList{QStringLiteral("Agenda"),
-                           QStringLiteral("Argent"),
-                           QStringLiteral("Comptabilité"),
-                           QStringLiteral("Confidentialité"),
-                           QStringLiteral("Contact téléphonique"),
-                           QStringLiteral("Divers"),
-                           QStringLiteral("Euro"),
-                           QStringLiteral("Gestion"),
-                           QStringLiteral("Gestion élève"),
-                           QStringLiteral("Horloge")};
-        QTest::newRow("système") << "Système"
-                                 << QStringList{QStringLiteral("Confirmé"),
-                                                QStringLiteral("Débutant")};
+            << utf8List({"Agenda", "Argent", "Comptabilité", "Confidentialité",
+                         "Contact téléphonique", "Divers", "Euro", "Gestion", "Gestion élève",
+                         "Horloge"});
+        QTest::newRow("système") << "Système" << utf8List({"Confirmé", "Débutant"});
     }
     void choosingACategoryRefillsItsSubCategories() {
         QFETCH(QString, category);
         QFETCH(QStringList, subCategories);
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         auto* categories = f.get<QComboBox>(Field::ListeCategorie);
         auto* subs = f.get<QComboBox>(Field::ListeSousCategorie);
         f.showTabOf(categories);
@@ -55,8 +45,7 @@ private Q_SLOTS:
     }
 
     void settingTheCategoryByProgramActsLikeAPick() {
-        const WindowFixture f;
-        f.click(u"Zorvane");
+        const WindowFixture f(u"Zorvane");
         f.window->form().setText(Field::ListeCategorie, QStringLiteral("Musique"));
         QCOMPARE(f.get<QComboBox>(Field::ListeSousCategorie)->count(), 8);
         f.window->form().setText(Field::ListeSousCategorie, QStringLiteral("MP3"));
@@ -75,8 +64,7 @@ private Q_SLOTS:
     }
 
     void otherDistributionIsShownEmptiedAndFocused() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(3);
         f.click(Field::OptionAutre);
         QVERIFY(f.isShown(Field::SaisieDiffuAutre));
@@ -94,14 +82,10 @@ private Q_SLOTS:
     void everySisterOptionHidesTheOtherDistribution_data() {
         QTest::addColumn<QString>("magazine");
         QTest::addColumn<QString>("option");
-        QTest::newRow("shareware") << "Pixelor"
-                                   << "Shareware";
-        QTest::newRow("freeware") << "Pixelor"
-                                  << "Freeware";
-        QTest::newRow("domaine public") << "Zorvane"
-                                        << "DomainePublic";
-        QTest::newRow("assimilé") << "Zorvane"
-                                  << "Assimile";
+        QTest::newRow("shareware") << u"Pixelor"_s << u"Shareware"_s;
+        QTest::newRow("freeware") << u"Pixelor"_s << u"Freeware"_s;
+        QTest::newRow("domaine public") << u"Zorvane"_s << u"DomainePublic"_s;
+        QTest::newRow("assimilé") << u"Zorvane"_s << u"Assimile"_s;
     }
     void everySisterOptionHidesTheOtherDistribution() {
         QFETCH(QString, magazine);
@@ -118,8 +102,7 @@ private Q_SLOTS:
     }
 
     void limitationsAreEmptiedWhenetherTheAnswerChanges() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(2);
         f.click(Field::LimitationsOui);
         QVERIFY(f.isShown(Field::Limitations));
@@ -134,8 +117,7 @@ private Q_SLOTS:
     }
 
     void otherServicesComeAndGoWithTheirLabel() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(4);
         f.click(Field::LicenceAutres);
         QVERIFY(f.isShown(u"TitreAutresServices"));
@@ -149,8 +131,7 @@ private Q_SLOTS:
     }
 
     void otherAssociationKeepsItsTextWhileHidden() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(1);
         f.click(Field::MembreAutre);
         QVERIFY(f.isShown(Field::SaisieAutre));
@@ -166,8 +147,7 @@ private Q_SLOTS:
     }
 
     void valuesSetByProgramRunTheHandlersWithoutSwitchingTabs() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(0);
         Form& form = f.window->form();
         form.setOn(Field::OptionAutre, true);

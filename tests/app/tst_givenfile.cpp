@@ -144,8 +144,7 @@ private Q_SLOTS:
 
     void droppedFileLoadsIntoTheChosenMagazine() {
         QFETCH(QString, target);
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         const QString path =
             copyOfFixture(m_folder, QStringLiteral("zorvane.zrv"), QStringLiteral("posee.zrv"));
         QWidget* on = target == f.window->objectName() ? f.window.get() : f.get(target);
@@ -179,8 +178,7 @@ private Q_SLOTS:
         QFile file(m_folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.type(Field::SaisieNom, QStringLiteral("dupont"));
         QWidget* on = target == f.window->objectName() ? f.window.get() : f.get(target);
         QVERIFY(dragAndDrop(on, localUrls({file.fileName()})));

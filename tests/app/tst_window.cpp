@@ -177,8 +177,7 @@ private Q_SLOTS:
     }
 
     void pixelorOffersItsFields() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Pixelor"));
         QCOMPARE(f.window->magazine(), Magazine::Pixelor);
         QVERIFY(f.tabs()->isEnabled());
@@ -200,8 +199,7 @@ private Q_SLOTS:
     }
 
     void zorvaneMovesTheDistributionRowsDownAndHidesTheLicence() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.click(u"Zorvane");
         QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Zorvane"));
         QCOMPARE(f.window->magazine(), Magazine::Zorvane);
@@ -220,8 +218,7 @@ private Q_SLOTS:
     }
 
     void choosingAMagazineAgainClearsEverything() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         fillEverything(f);
         QVERIFY(f.isOn(Field::OptionAutre));
         QCOMPARE(f.text(Field::SaisieTelPortable), QStringLiteral("12"));
@@ -233,8 +230,7 @@ private Q_SLOTS:
     }
 
     void resetReturnsToTheNoMagazineState() {
-        const WindowFixture f;
-        f.click(u"Zorvane");
+        const WindowFixture f(u"Zorvane");
         fillEverything(f);
         f.tabs()->setCurrentIndex(0);
         f.click(u"RAZ");
@@ -248,169 +244,6 @@ private Q_SLOTS:
         }
         QVERIFY(!f.isShown(u"TitreZorvane"));
         QVERIFY(f.get(u"SupportMessage")->isVisible());
-    }
-
-    void tabChangeMovesTheFocusAndCoversTheWindowButtons() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
-        f.get(u"RAZ")->setFocus(Qt::TabFocusReason); // where the start tab's focus comes back to
-        f.tabs()->setCurrentIndex(1);
-        QTRY_VERIFY(f.get(Field::SaisieNom)->hasFocus());
-        for (const QStringView button : {u"Pixelor", u"Zorvane", u"Quitter"}) {
-            QVERIFY(!f.get(button)->isVisible());
-        }
-        f.tabs()->setCurrentIndex(2);
-        QTRY_VERIFY(f.get(Field::SaisieLogiciel)->hasFocus());
-        f.tabs()->setCurrentIndex(4);
-        QTRY_VERIFY(f.get(Field::SaisieRetribution)->hasFocus());
-        f.tabs()->setCurrentIndex(0);
-        for (const QStringView button : {u"Pixelor", u"Zorvane", u"Quitter"}) {
-            QVERIFY(f.get(button)->isVisible());
-        }
-        QTRY_VERIFY(f.tabs()->tabBar()->hasFocus());
-    }
-
-    void licenceTabLeavesTheFocusAloneForZorvane() {
-        const WindowFixture f;
-        f.click(u"Zorvane");
-        f.tabs()->setCurrentIndex(1);
-        QTRY_VERIFY(f.get(Field::SaisieNom)->hasFocus());
-        f.tabs()->setCurrentIndex(4);
-        QVERIFY(!f.get(Field::SaisieRetribution)->hasFocus());
-    }
-
-    void tabWalksTheAuthorTabInReadingOrder() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
-        f.tabs()->setCurrentIndex(1);
-        QTRY_VERIFY(f.get(Field::SaisieNom)->hasFocus());
-        const QList<Field> order = {Field::SaisiePrenom,
-                                    Field::SaisieNumero,
-                                    Field::SaisieIndice,
-                                    Field::SaisieRue,
-                                    Field::SaisieCodePostal,
-                                    Field::SaisieVille,
-                                    Field::SaisieTelDom,
-                                    Field::SaisieTelBur,
-                                    Field::SaisieTelPortable,
-                                    Field::SaisieEmail,
-                                    Field::SaisieWeb,
-                                    Field::SaisieNaissance,
-                                    Field::SaisieActivite,
-                                    Field::Qora,
-                                    Field::ZOLK,
-                                    Field::MembreAutre};
-        for (const Field next : order) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY2(f.get(next)->hasFocus(), qPrintable(fieldName(next).toString()));
-        }
-    }
-
-    void altShortcutsReachTheButtonsAndTabs() {
-        const WindowFixture f;
-        f.click(u"Zorvane");
-        QTest::keyClick(f.window.get(), Qt::Key_P, Qt::AltModifier);
-        QCOMPARE(f.tabs()->currentIndex(), 2); // "Le &programme"
-        f.tabs()->setCurrentIndex(0);
-        QTest::keyClick(f.window.get(), Qt::Key_R, Qt::AltModifier); // "&Remise à zéro"
-        QTRY_COMPARE(f.window->magazine(),
-                     Magazine::None); // a mnemonic presses the button visibly first
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel"));
-        // The tabs are disabled now: choosing a magazine is the one thing left to do.
-        QVERIFY(f.get(u"Pixelor")->hasFocus());
-    }
-
-    // A letter underlined twice: the button on the page shown wins over a tab; between
-    // two tabs, the next one after the current tab.
-    void sharedLettersGoWhereTheAuthorLooks_data() {
-        QTest::addColumn<int>("fromTab");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("toTab");
-        QTest::addColumn<int>("saveDialogs");
-        QTest::newRow("Alt+S presses Sauvegarder") << 0 << int(Qt::Key_S) << 0 << 1;
-        QTest::newRow("Alt+S elsewhere shows the system tab") << 1 << int(Qt::Key_S) << 5 << 0;
-        QTest::newRow("Alt+L from the programme") << 2 << int(Qt::Key_L) << 4 << 0;
-        QTest::newRow("Alt+L from the licence") << 4 << int(Qt::Key_L) << 0 << 0;
-        QTest::newRow("Alt+A from the start tab") << 0 << int(Qt::Key_A) << 1 << 0;
-        QTest::newRow("Alt+A from the author") << 1 << int(Qt::Key_A) << 6 << 0;
-    }
-    void sharedLettersGoWhereTheAuthorLooks() {
-        QFETCH(int, fromTab);
-        QFETCH(int, key);
-        QFETCH(int, toTab);
-        QFETCH(int, saveDialogs);
-        const WindowFixture f;
-        f.click(u"Pixelor");
-        f.tabs()->setCurrentIndex(fromTab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
-        QTRY_COMPARE(int(f.doubles.fileDialogs.saveRequests.size()), saveDialogs);
-        QCOMPARE(f.tabs()->currentIndex(), toTab);
-    }
-
-    // Tabs change from wherever the focus stands, and arriving on the start tab puts the
-    // focus on the strip, never on a button that clears the sheet or quits.
-    void tabKeysWorkFromAnywhere_data() {
-        QTest::addColumn<int>("fromTab");
-        QTest::addColumn<QString>("focused"); // empty: the tab strip
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("toTab");
-        QTest::addColumn<QString>("focusAfter"); // empty: the tab strip
-        const int ctrl = Qt::ControlModifier;
-        const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-        QTest::newRow("Ctrl+Tab on Quitter")
-            << 0 << u"Quitter"_s << int(Qt::Key_Tab) << ctrl << 1 << u"SaisieNom"_s;
-        QTest::newRow("Ctrl+Tab on Pixelor")
-            << 0 << u"Pixelor"_s << int(Qt::Key_Tab) << ctrl << 1 << u"SaisieNom"_s;
-        QTest::newRow("Ctrl+PgDn in a field")
-            << 1 << u"SaisieVille"_s << int(Qt::Key_PageDown) << ctrl << 2 << u"SaisieLogiciel"_s;
-        QTest::newRow("Ctrl+Shift+Tab in the description")
-            << 2 << u"SaisieDescription"_s << int(Qt::Key_Backtab) << ctrlShift << 1
-            << u"SaisieNom"_s;
-        QTest::newRow("Ctrl+Tab in a list")
-            << 2 << u"ListeCategorie"_s << int(Qt::Key_Tab) << ctrl << 3 << u""_s;
-        QTest::newRow("Ctrl+PgUp on the strip, round to the last tab")
-            << 0 << u""_s << int(Qt::Key_PageUp) << ctrl << 6 << u""_s;
-        QTest::newRow("Ctrl+Tab round to the start tab")
-            << 6 << u"SSCommand1"_s << int(Qt::Key_Tab) << ctrl << 0 << u""_s;
-        QTest::newRow("Ctrl+PgUp back to the start tab")
-            << 1 << u"SaisieNom"_s << int(Qt::Key_PageUp) << ctrl << 0 << u""_s;
-    }
-    void tabKeysWorkFromAnywhere() {
-        QFETCH(int, fromTab);
-        QFETCH(QString, focused);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(int, toTab);
-        QFETCH(QString, focusAfter);
-        const WindowFixture f;
-        f.click(u"Pixelor");
-        f.tabs()->setCurrentIndex(fromTab);
-        QWidget* start = focused.isEmpty() ? f.tabs()->tabBar() : f.get(focused);
-        start->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(start->hasFocus());
-        QTest::keyClick(start, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(f.tabs()->currentIndex(), toTab);
-        if (toTab == 0 || !focusAfter.isEmpty()) {
-            QWidget* expected = focusAfter.isEmpty() ? f.tabs()->tabBar() : f.get(focusAfter);
-            QTRY_COMPARE(QApplication::focusWidget(), expected);
-        }
-    }
-
-    void enterPressesTheFocusedButton_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-    }
-    void enterPressesTheFocusedButton() {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        const WindowFixture f;
-        f.get(u"Zorvane")->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(f.get(u"Zorvane"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QTRY_COMPARE(f.window->magazine(), Magazine::Zorvane);
-        QVERIFY(f.tabs()->tabBar()->hasFocus()); // what comes next is a tab
     }
 
     void qtsOwnTextsSpeakFrench() {
@@ -428,8 +261,7 @@ private Q_SLOTS:
     }
 
     void optionGroupsAreExclusiveWithinTheirContainerOnly() {
-        const WindowFixture f;
-        f.click(u"Pixelor");
+        const WindowFixture f(u"Pixelor");
         f.click(Field::Windows95);
         f.click(Field::Linux);
         QVERIFY(!f.isOn(Field::Windows95));

@@ -7,6 +7,7 @@
 #include "app/fields/keyrules.h"
 #include "app/fields/sheetlineedit.h"
 #include "app/fields/sheettextedit.h"
+#include "fuzzapplication.h"
 #include "platform/core/windows1252.h"
 #include "platform/widgets/plaintext.h"
 
@@ -153,12 +154,8 @@ void perform(Input& input, QWidget* field) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int qtArgc = 1;
-    static char* qtArgv[] = {(*argv)[0], nullptr};
-    (void)argc;
-    new QApplication(qtArgc, qtArgv);
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
+    test::startOffscreenApplication(argv);
     harness = new Harness; // lives until the process ends
     // Shown, as the author sees a field: Qt lays out a never-shown text box lazily, and
     // an input method's composition in it can leave a block without lines to draw on.

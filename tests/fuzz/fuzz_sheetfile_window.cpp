@@ -3,6 +3,7 @@
 // again must give the same bytes.
 
 #include "app/window/principale.h"
+#include "fuzzapplication.h"
 #include "support/doubles.h"
 
 #include <QApplication>
@@ -41,12 +42,8 @@ Harness* harness = nullptr;
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int qtArgc = 1;
-    static char* qtArgv[] = {(*argv)[0], nullptr};
-    (void)argc;
-    new QApplication(qtArgc, qtArgv);
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
+    test::startOffscreenApplication(argv);
     harness = new Harness; // lives until the process ends; only its folder is removed
     std::atexit([] { QDir(harness->folder.path()).removeRecursively(); });
     harness->window.findChild<QPushButton*>(QStringLiteral("Pixelor"))->click();

@@ -1,11 +1,14 @@
-// The file dialogs as the author meets them: Qt's own dialog, a name typed and Enter
-// pressed; the questions and refusals go through the message boxes it was given.
+// The file dialogs as the author meets them: Qt's own dialog set up from the request, a
+// name typed and Enter pressed; the questions and refusals go through the message boxes
+// it was given.
 
 #include "platform/widgets/qtfiledialogs.h"
 #include "support/doubles.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +55,33 @@ class TestFileDialogs : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void setsUpTheDialogFromTheRequest() {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        applyRequest(dialog,
+                     {QStringLiteral("Charger une Scribel"), QStringLiteral("(Scribels) *.zrv"),
+                      QStringLiteral("*.zrv"), QStringLiteral("zrv")});
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Charger une Scribel"));
+        QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("(Scribels) *.zrv")});
+        QCOMPARE(dialog.defaultSuffix(), QStringLiteral("zrv"));
+    }
+
+    // The dialog finds Qt's own name edit and file list by their object names, and turns
+    // Qt's completion of a typed name off by its slot's name: a Qt that renames any of
+    // them fails here, before the author meets a dialog that splits names on quotes.
+    void qtsDialogStillHasWhatTheChecksRelyOn() {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show(); // Qt makes its widgets then
+        auto* edit = dialog.findChild<QLineEdit*>(u"fileNameEdit"_s);
+        QVERIFY(edit != nullptr);
+        QVERIFY(dialog.findChild<QAbstractItemView*>(u"listView"_s) != nullptr);
+        QVERIFY(dialog.findChild<QFileSystemModel*>() != nullptr);
+        QVERIFY(dialog.metaObject()->indexOfSlot("_q_autoCompleteFileName(QString)") >= 0);
+        QVERIFY(QObject::disconnect(edit, SIGNAL(textChanged(QString)), &dialog,
+                                    SLOT(_q_autoCompleteFileName(QString))));
+    }
+
     void asksOrRefusesThroughTheMessageBoxes_data() {
         QTest::addColumn<bool>("save");
         QTest::addColumn<QStringList>("files");

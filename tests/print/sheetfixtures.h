@@ -3,6 +3,8 @@
 // A sheet with every printed field filled in, shared by the layout, rendering and
 // benchmark executables.
 
+#include "print/pagelayout.h"
+#include "sheetfile/sheetcodec.h"
 #include "support/memoryform.h"
 
 #include <QString>
@@ -60,6 +62,28 @@ inline MemoryForm fullPixelorSheet() {
     return form;
 }
 
+inline const QDate kToday{2026, 12, 7};
+
+// The page of the sheet; a sheet the layout refuses is a broken test.
+inline Page layOut(const Form& form, Magazine magazine,
+                   const QLocale& locale = QLocale(QLocale::French)) {
+    auto layout = print::layOutPage(form, magazine, locale, kToday);
+    if (!std::holds_alternative<Page>(layout)) {
+        qFatal("the sheet was refused");
+    }
+    return std::get<Page>(layout);
+}
+
+// The item whose text starts with the given text; a null item when there is none.
+inline PageItem itemStartingWith(const Page& page, const QString& start) {
+    for (const PageItem& item : page) {
+        if (item.text.startsWith(start)) {
+            return item;
+        }
+    }
+    return {-1, -1, PrintStyle::Body, {}};
+}
+
 // Words run together to `length` characters, far wider than the page.
 inline QString overlongText(qsizetype length) {
     const QString words = u"Texte bien trop long pour tenir sur la fiche, "_s;
@@ -70,7 +94,6 @@ inline QString overlongText(qsizetype length) {
 // characters): what lies beyond the paper is never seen.
 inline MemoryForm overlongPixelorSheet() {
     MemoryForm form = fullPixelorSheet();
-    constexpr qsizetype kLongestLine = 32767;
     for (Field field : {Field::SaisieNom,       Field::SaisiePrenom,
                         Field::SaisieNumero,    Field::SaisieIndice,
                         Field::SaisieRue,       Field::SaisieCodePostal,
@@ -82,7 +105,7 @@ inline MemoryForm overlongPixelorSheet() {
                         Field::SaisieVersion,   Field::SaisieDateCreation,
                         Field::SaisieLangage,   Field::SaisieVersionLangage,
                         Field::Limitations,     Field::AutresServices}) {
-        form.setText(field, overlongText(kLongestLine));
+        form.setText(field, overlongText(sheetfile::kMaxLineLength));
     }
     return form;
 }

@@ -34,6 +34,59 @@ QString pdfInfo(const QString& path) {
     return QString::fromUtf8(pdfinfo.readAllStandardOutput());
 }
 
+// Each state of the print service the author can meet: how the test brings the service
+// into it, and back.
+struct ServiceState {
+    QStringView name;
+    bool (*enter)(PrivatePrintService&);
+    bool (*leave)(PrivatePrintService&);
+};
+
+using Service = PrivatePrintService;
+const ServiceState kServiceStates[] = {
+    {u"refusing", [](Service& s) { return s.command(u"cupsreject"_s, {u"Scribel"_s}); },
+     [](Service& s) {
+         return s.command(u"cupsaccept"_s, {u"Scribel"_s});
+     }},
+    {u"paused", [](Service& s) { return s.command(u"cupsdisable"_s, {u"Scribel"_s}); },
+     [](Service& s) {
+         return s.command(u"cupsenable"_s, {u"Scribel"_s});
+     }},
+    {u"no default",
+     [](Service& s) {
+         return s.command(u"lpadmin"_s,
+                          {u"-p"_s, u"Atelier"_s, u"-E"_s, u"-v"_s, u"file:///dev/null"_s}) &&
+                s.command(u"lpadmin"_s, {u"-x"_s, u"Scribel"_s});
+     },
+     [](Service& s) {
+         return s.command(u"lpadmin"_s, {u"-x"_s, u"Atelier"_s}) && s.remakeQueue();
+     }},
+    {u"unknown PRINTER", [](Service&) { return qputenv("PRINTER", "Salon"); },
+     [](Service&) {
+         return qunsetenv("PRINTER");
+     }},
+    {u"removed",
+     [](Service& s) {
+         return s.command(u"lpadmin"_s, {u"-x"_s, u"Scribel"_s});
+     },
+     [](Service& s) {
+         return s.remakeQueue();
+     }},
+    {u"stopped", [](Service& s) { return s.stop(); },
+     [](Service& s) {
+         return s.start();
+     }},
+};
+
+const ServiceState& stateNamed(const QString& name) {
+    for (const ServiceState& state : kServiceStates) {
+        if (state.name == name) {
+            return state;
+        }
+    }
+    qFatal("no service state %s", qPrintable(name));
+}
+
 } // namespace
 
 class PrintCupsTest : public QObject {
@@ -229,47 +282,8 @@ private Q_SLOTS:
     void cleanupTestCase() { QVERIFY2(m_service.stop(), qPrintable(m_service.error)); }
 
 private:
-    bool enter(const QString& state) {
-        if (state == u"refusing") {
-            return m_service.command(u"cupsreject"_s, {u"Scribel"_s});
-        }
-        if (state == u"paused") {
-            return m_service.command(u"cupsdisable"_s, {u"Scribel"_s});
-        }
-        if (state == u"no default") {
-            return m_service.command(u"lpadmin"_s, {u"-p"_s, u"Atelier"_s, u"-E"_s, u"-v"_s,
-                                                    u"file:///dev/null"_s}) &&
-                   m_service.command(u"lpadmin"_s, {u"-x"_s, u"Scribel"_s});
-        }
-        if (state == u"unknown PRINTER") {
-            qputenv("PRINTER", "Salon");
-            return true;
-        }
-        if (state == u"removed") {
-            return m_service.command(u"lpadmin"_s, {u"-x"_s, u"Scribel"_s});
-        }
-        return m_service.stop();
-    }
-    bool leave(const QString& state) {
-        if (state == u"refusing") {
-            return m_service.command(u"cupsaccept"_s, {u"Scribel"_s});
-        }
-        if (state == u"paused") {
-            return m_service.command(u"cupsenable"_s, {u"Scribel"_s});
-        }
-        if (state == u"no default") {
-            return m_service.command(u"lpadmin"_s, {u"-x"_s, u"Atelier"_s}) &&
-                   m_service.remakeQueue();
-        }
-        if (state == u"unknown PRINTER") {
-            qunsetenv("PRINTER");
-            return true;
-        }
-        if (state == u"removed") {
-            return m_service.remakeQueue();
-        }
-        return m_service.start();
-    }
+    bool enter(const QString& state) { return stateNamed(state).enter(m_service); }
+    bool leave(const QString& state) { return stateNamed(state).leave(m_service); }
 
     // Loads a sheet file through "Charger"; complet.zrv is the full sheet for Zorvane.
     void load(const QString& name) {

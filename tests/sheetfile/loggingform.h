@@ -4,6 +4,7 @@
 // text, "Qora:on" / "Qora:off" for a choice. Setting a value a field already holds is
 // no change and is not noted, so a test sees only what applying a line did.
 
+#include "support/helpers.h"
 #include "support/memoryform.h"
 
 #include <QStringList>
@@ -12,17 +13,6 @@ namespace scribel::test {
 
 inline QString nameOf(Field field) {
     return fieldName(field).toString();
-}
-
-// The field of that control name; a test naming no field is a broken test.
-inline Field fieldNamed(QStringView name) {
-    for (int i = 0; i < kFieldCount; ++i) {
-        if (kFieldNames[static_cast<std::size_t>(i)] == name) {
-            return static_cast<Field>(i);
-        }
-    }
-    qFatal("no field named %s", qPrintable(name.toString()));
-    return Field::SaisieNom;
 }
 
 class LoggingForm final : public Form {

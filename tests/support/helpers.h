@@ -43,10 +43,28 @@ inline QStringList utf8List(std::initializer_list<const char*> texts) {
     return list;
 }
 
+// The field of that control name; a test naming no field is a broken test.
+inline Field fieldNamed(QStringView name) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (kFieldNames[static_cast<std::size_t>(i)] == name) {
+            return static_cast<Field>(i);
+        }
+    }
+    qFatal("no field named %s", qPrintable(name.toString()));
+    return Field::SaisieNom;
+}
+
 // A file's whole content; empty when it cannot be read.
 inline QByteArray bytesOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes a file whole; a file the test cannot write is a failed test.
+inline void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // The text of the page item whose top-left corner stands exactly there; empty if none.

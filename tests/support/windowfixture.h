@@ -52,6 +52,9 @@ struct WindowFixture {
         }
     }
 
+    // The shown window with a magazine chosen by its button, as most tests begin.
+    explicit WindowFixture(QStringView magazine) : WindowFixture() { click(magazine); }
+
     template <typename T = QWidget> T* get(QStringView name) const {
         T* widget = window->findChild<T*>(name.toString());
         if (widget == nullptr) {
@@ -92,6 +95,7 @@ struct WindowFixture {
     }
 
     QString text(Field field) const { return window->form().text(field); }
+    QString text(QStringView name) const { return text(fieldNamed(name)); }
     bool isOn(Field field) const { return window->form().isOn(field); }
     bool isShown(QStringView name) const { return !get(name)->isHidden(); }
     bool isShown(Field field) const { return isShown(fieldName(field)); }

@@ -1,0 +1,55 @@
+// The category table: each category in list order with its sub-categories.
+
+#include "app/fields/categories.h"
+#include "support/helpers.h"
+
+#include <QTest>
+
+using namespace scribel;
+
+class TestCategories : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The category table in list order, as the author sees it, each with its sub-categories.
+    void categoriesInListOrder_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("subCategories");
+        int index = 0;
+        const auto row = [&index](const char* category, std::initializer_list<const char*> subs) {
+            QTest::newRow(category) << index++ << test::utf8(category) << test::utf8List(subs);
+        };
+        row("AntiVirus", {"AntiVirus"});
+        row("Bureautique",
+            {"Agenda", "Argent", "Comptabilité", "Confidentialité", "Contact téléphonique",
+             "Divers", "Euro", "Gestion", "Gestion élève", "Horloge"});
+        row("Divers", {"Divers", "Electronique", "Humour", "Numérologie", "PMU",
+                       "Recueil de textes", "Sport"});
+        row("Educatif", {"Divers", "Electronique", "Maths"});
+        row("Emulateur", {"Divers", "Driver manette", "N64", "Nes", "PSX"});
+        row("Gestion de fichiers", {"Explorateur"});
+        row("Graphisme", {"Divers", "Icône", "Ray-Tracing", "Viewer"});
+        row("Internet", {"Editeur HTML", "Navigateur", "Recherche"});
+        row("Jeux",
+            {"Dés", "Educatif", "Lettres", "Loto", "Plate-forme", "Réflexion", "Stratégie"});
+        row("Musique",
+            {"Divers", "Editeur", "Gestion", "MP3", "Playeur", "Séquenceur", "Son", "Utilitaire"});
+        row("Screen Saver", {"Screen Saver"});
+        row("Système", {"Confirmé", "Débutant"});
+    }
+    void categoriesInListOrder() {
+        QFETCH(int, index);
+        QFETCH(QString, category);
+        QFETCH(QStringList, subCategories);
+        QCOMPARE(categoryNames().size(), 12);
+        QCOMPARE(categoryNames().at(index), category);
+        const std::optional<QStringList> subs = subCategoriesOf(category);
+        QVERIFY(subs);
+        QCOMPARE(*subs, subCategories);
+        QVERIFY(!subCategoriesOf(category.toLower()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCategories)
+#include "tst_categories.moc"

@@ -1,0 +1,42 @@
+// The single-line field: an input method's replacement, a moved drop, undo and redo, a
+// drag over a composition.
+
+#include "app/fields/sheetlineedit.h"
+#include "fieldentry.h"
+
+using namespace scribel;
+using namespace scribel::test;
+using namespace Qt::StringLiterals;
+
+class TestSheetLineEdit : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void anInputMethodReplacesOnlyWhatItCommits_data() { inputMethodReplacementRows(false); }
+    void anInputMethodReplacesOnlyWhatItCommits() { checkInputMethodReplacement(); }
+    void aMoveTheFieldCannotTakeWholeIsACopy_data() { movedDropRows(false); }
+    void aMoveTheFieldCannotTakeWholeIsACopy() { checkMovedDrop(); }
+    void undoAndRedoGoStepByStep_data() { undoRows(false); }
+    void undoAndRedoGoStepByStep() { checkUndoAndRedo(); }
+    // Qt places a drag's caret by the text as shown, a composition included, then drops
+    // the composition; Backspace must find the caret within the text.
+    void aDragOverAComposingFieldLeavesTheCaretInTheText() {
+        QWidget parent;
+        parent.resize(400, 200);
+        auto* field = new SheetLineEdit(25, &parent);
+        parent.show();
+        pressKeyWithText(field, u"ab"_s);
+        QInputMethodEvent composing(u"cdefghijkl"_s, {});
+        QApplication::sendEvent(field, &composing);
+        QMimeData data;
+        data.setText(u"z"_s);
+        QDragEnterEvent enter(field->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), u"a"_s);
+    }
+};
+
+QTEST_MAIN(TestSheetLineEdit)
+#include "tst_sheetlineedit.moc"

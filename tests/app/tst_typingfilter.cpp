@@ -1,0 +1,314 @@
+// The insertion rule through every way into a field: what the file can hold, whole or
+// not at all, composed, within the field's limit.
+
+#include "app/fields/typingfilter.h"
+#include "fieldentry.h"
+
+using namespace scribel;
+using namespace scribel::test;
+using namespace Qt::StringLiterals;
+
+class TestTypingFilter : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void insertionsAreFilteredAndCut_data() {
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("previous");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<QString>("admitted");
+        const auto row = [](const char* name, const QString& inserted, int kept, int previous,
+                            int limit, bool multiLine, const QString& admitted) {
+            QTest::newRow(name) << inserted << kept << previous << limit << multiLine << admitted;
+        };
+        row("fits", u"abc"_s, 2, 2, 5, false, u"abc"_s);
+        row("cut to the room left", u"abcdef"_s, 2, 2, 5, false, u"abc"_s);
+        row("full", u"a"_s, 5, 5, 5, false, u""_s);
+        row("replacing a selection", u"xy"_s, 3, 5, 5, false, u"xy"_s);
+        row("over-long text may not grow", u"x"_s, 30, 30, 25, false, u""_s);
+        row("over-long text may take back what it gave", u"xyz"_s, 27, 30, 25, false, u"xyz"_s);
+        row("a line break on one line is a space", u"a\nb"_s, 0, 0, 5, false, u"a b"_s);
+        row("CR LF is one break", u"a\r\nb"_s, 0, 0, 5, true, u"a\nb"_s);
+        row("controls refused", u"a\tb\x01"_s, 0, 0, 5, true, u"ab"_s);
+        row("DEL refused", u"a\u007Fb"_s, 0, 0, 5, true, u"ab"_s);
+        row("C1 controls refused though the code page has them", u"a\u0081b\u009Dc"_s, 0, 0, 5,
+            true, u"abc"_s);
+        row("the last control before the space refused", u"a\u001Fb"_s, 0, 0, 5, true, u"ab"_s);
+        row("no code", u"€Łx"_s, 0, 0, 5, false, u"€x"_s);
+        row("composed before the limit counts", u"e\u0301e\u0300e\u0308"_s, 0, 0, 3, false,
+            u"éèë"_s);
+        row("a ligature's letters count", u"\uFB01\uFB02"_s, 0, 0, 3, false, u"fi"_s);
+        row("narrow and thin spaces become spaces", u"a\u202F?\u2009!"_s, 0, 0, 9, false,
+            u"a ? !"_s);
+        row("no-break space and soft hyphen have codes", u"a\u00A0b\u00AD"_s, 0, 0, 9, true,
+            u"a\u00A0b\u00AD"_s);
+        row("full-width letters and mathematical ones", u"\uFF21\uFF5A\U0001D400"_s, 0, 0, 9, false,
+            u"AzA"_s);
+        row("format characters refused", u"a\u200Bb\u200Cc\u200Dd\u200Ee\u200Ff\uFEFF"_s, 0, 0, 9,
+            true, u"abcdef"_s);
+        row("emoji and lone surrogates refused",
+            u"a\U0001F600b\U0001F44D\U0001F3FDc"_s + QChar(0xD800) + u'd' + QChar(0xDC00), 0, 0, 9,
+            true, u"abcd"_s);
+        row("a compatibility form the code page lacks is refused", u"\u2153\u2011x"_s, 0, 0, 9,
+            false, u"x"_s); // 1/3 with a fraction slash
+        row("a line break with a mark composes nothing", u"a\u2028\u0301b"_s, 0, 0, 9, true,
+            u"a\nb"_s);
+    }
+    void insertionsAreFilteredAndCut() {
+        QFETCH(QString, inserted);
+        QFETCH(int, kept);
+        QFETCH(int, previous);
+        QFETCH(int, limit);
+        QFETCH(bool, multiLine);
+        QFETCH(QString, admitted);
+        QCOMPARE(admitInsertion(inserted, QChar(), kept, previous, limit, multiLine).text,
+                 admitted);
+    }
+
+    void typingStopsAtTheLimit_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("numéro") << "SaisieNumero" << 3;
+        QTest::newRow("code postal") << "SaisieCodePostal" << 5;
+        QTest::newRow("naissance") << "SaisieNaissance" << 4;
+        QTest::newRow("date") << "SaisieDateCreation" << 10;
+        QTest::newRow("tél. portable") << "SaisieTelPortable" << 14;
+        QTest::newRow("rétribution") << "SaisieRetribution" << 5;
+        QTest::newRow("web") << "SaisieWeb" << 80;
+        QTest::newRow("description") << "SaisieDescription" << 228;
+        QTest::newRow("limitations") << "Limitations" << 251;
+        QTest::newRow("autres services") << "AutresServices" << 171;
+    }
+    void typingStopsAtTheLimit() {
+        QFETCH(QString, field);
+        QFETCH(int, limit);
+        const WindowFixture f(u"Pixelor");
+        f.window->form().setOn(Field::LimitationsOui, true);
+        f.window->form().setOn(Field::LicenceAutres, true);
+        QWidget* widget = f.shown(field);
+        typeKeys(widget, QString(limit + 3, u'7'));
+        QCOMPARE(f.text(field), QString(limit, u'7'));
+    }
+    void aLineBreakCountsAsOneCharacter() {
+        const WindowFixture f(u"Pixelor");
+        f.window->form().setOn(Field::LicenceAutres, true);
+        QWidget* services = f.shown(Field::AutresServices);
+        typeKeys(services, QString(169, u'a'));
+        QTest::keyClick(services, Qt::Key_Return);
+        typeKeys(services, u"bc"_s);
+        QCOMPARE(f.text(Field::AutresServices), QString(169, u'a') + u"\nb"_s);
+    }
+    void pastingIsCutToTheLimitAndFiltered() {
+        const WindowFixture f(u"Pixelor");
+        auto* postcode = f.shown<QLineEdit>(Field::SaisieCodePostal);
+        typeKeys(postcode, u"21"_s);
+        postcode->setCursorPosition(1);
+        pasteInto(postcode, u"0000000"_s);
+        QCOMPARE(postcode->text(), u"20001"_s);
+
+        auto* ville = f.get<QLineEdit>(Field::SaisieVille);
+        pasteInto(ville, u"Łódź € Œuf\tx"_s);
+        QCOMPARE(ville->text(), u"ód € Œufx"_s); // Ł, ź and the tab have no code
+
+        auto* description = f.shown<QPlainTextEdit>(Field::SaisieDescription);
+        description->setFocus();
+        pasteInto(description, u"un\r\ndeux ✓"_s + QString(300, u'z'));
+        const QString pasted = f.text(Field::SaisieDescription);
+        QCOMPARE(pasted.size(), 228);
+        QVERIFY(pasted.startsWith(u"un\ndeux z"_s));
+    }
+    void unencodableKeysAreRefused() {
+        const WindowFixture f(u"Pixelor");
+        auto* nom = f.shown<QLineEdit>(Field::SaisieNom);
+        typeKeys(nom, u"a"_s);
+        QKeyEvent greek(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"λ"_s);
+        QApplication::sendEvent(nom, &greek);
+        QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"€"_s);
+        QApplication::sendEvent(nom, &euro);
+        QCOMPARE(nom->text(), u"A€"_s);
+        auto* limitations = f.get<QPlainTextEdit>(Field::Limitations);
+        f.window->form().setOn(Field::LimitationsOui, true);
+        QApplication::sendEvent(limitations, &greek);
+        QApplication::sendEvent(limitations, &euro);
+        QCOMPARE(f.text(Field::Limitations), u"€"_s);
+    }
+    void textSetByTheProgramIsNeverCut() {
+        const WindowFixture f(u"Pixelor");
+        const QString longName(40, u'N');
+        f.window->form().setText(Field::SaisieNom, longName);
+        QCOMPARE(f.text(Field::SaisieNom), longName);
+        const QString longDescription(300, u'd');
+        f.window->form().setText(Field::SaisieDescription, longDescription);
+        QCOMPARE(f.text(Field::SaisieDescription), longDescription);
+        // Typing cannot make it longer, but deleting works.
+        auto* nom = f.shown<QLineEdit>(Field::SaisieNom);
+        nom->end(false);
+        typeKeys(nom, u"x"_s);
+        QCOMPARE(nom->text(), longName);
+        QTest::keyClick(nom, Qt::Key_Backspace);
+        QCOMPARE(nom->text().size(), 39);
+    }
+    void typedTextKeepsOnlyWhatTheFileCanHold_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QStringList>("pieces");
+        QTest::addColumn<QString>("shown");
+        const QStringList invisible = {u"a"_s,
+                                       u"\u200C"_s,
+                                       u"b\u200E"_s,
+                                       u"\u200F"_s,
+                                       u"c\u200Bd"_s,
+                                       u"\U0001F600"_s,
+                                       u"e\U0001F44D\U0001F3FD"_s};
+        for (const Entry entry : {Entry::Keys, Entry::InputMethod}) {
+            const char* how = entry == Entry::Keys ? "keys" : "input method";
+            const int e = static_cast<int>(entry);
+            QTest::addRow("description, format characters and emoji, %s", how)
+                << "SaisieDescription" << e << invisible << "abcde";
+            QTest::addRow("nom, format characters and emoji, %s", how)
+                << "SaisieNom" << e << invisible << "ABCDE";
+            QTest::addRow("activité, format characters and emoji, %s", how)
+                << "SaisieActivite" << e << invisible << "abcde";
+            QTest::addRow("nom, a ligature takes its letters and the case rule, %s", how)
+                << "SaisieNom" << e << QStringList{u"\uFB01n"_s} << "FIN";
+            QTest::addRow("ville, a decomposed accent, %s", how)
+                << "SaisieVille" << e << QStringList{u"e\u0301vry"_s} << "ÉVRY";
+            QTest::addRow("limitations, full-width letters, %s", how)
+                << "Limitations" << e << QStringList{u"\uFF21\uFF42c"_s} << "Abc";
+        }
+        QTest::newRow("prénom, the case rule on each committed character")
+            << "SaisiePrenom" << static_cast<int>(Entry::InputMethod)
+            << QStringList{u"jean pierre"_s} << "Jean Pierre";
+    }
+    void typedTextKeepsOnlyWhatTheFileCanHold() {
+        QFETCH(QString, field);
+        QFETCH(int, entry);
+        QFETCH(QStringList, pieces);
+        QFETCH(QString, shown);
+        const WindowFixture f(u"Pixelor");
+        f.window->form().setOn(Field::LimitationsOui, true);
+        QWidget* widget = f.shown(field);
+        enter(widget, static_cast<Entry>(entry), pieces);
+        QCOMPARE(f.text(field), shown);
+    }
+    // Refused characters take no room: the limit counts what the field keeps.
+    void refusedCharactersDoNotCountTowardsTheLimit_data() {
+        QTest::addColumn<int>("entry");
+        QTest::newRow("keys") << static_cast<int>(Entry::Keys);
+        QTest::newRow("input method") << static_cast<int>(Entry::InputMethod);
+    }
+    void refusedCharactersDoNotCountTowardsTheLimit() {
+        QFETCH(int, entry);
+        const WindowFixture f(u"Pixelor");
+        QWidget* description = f.shown(Field::SaisieDescription);
+        const QStringList pieces = {u"x"_s, u"\u200C"_s, u"\U0001F600"_s};
+        for (int i = 0; i < 300; ++i) {
+            enter(description, static_cast<Entry>(entry), pieces);
+        }
+        QCOMPARE(f.text(Field::SaisieDescription), QString(228, u'x'));
+    }
+    // Whole or nothing: a character with all of its compatibility form or not at all, a
+    // combining mark composed with the letter before it or refused; on one line, a run of
+    // line breaks is one space. `before` is set by the program, the caret after it.
+    void anInsertionGoesInWholeOrNotAtAll_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, const char* field, QStringView before, Entry entry,
+                            QStringView inserted, QStringView shown) {
+            QTest::newRow(name) << field << before.toString() << static_cast<int>(entry)
+                                << inserted.toString() << shown.toString();
+        };
+        const QString nearlyFull(227, u'd');
+        row("numéro, ff typed, one place left", "SaisieNumero", u"ab", Entry::Keys, u"\uFB00",
+            u"ab");
+        row("numéro, kg committed, one place left", "SaisieNumero", u"ab", Entry::InputMethod,
+            u"\u338F", u"ab");
+        row("numéro, (1) pasted, one place left", "SaisieNumero", u"ab", Entry::Paste, u"\u2474",
+            u"ab");
+        row("numéro, ff dropped ends the insertion", "SaisieNumero", u"a", Entry::Drop, u"x\uFB00y",
+            u"ax");
+        row("description, ff pasted, one place left", "SaisieDescription", nearlyFull, Entry::Paste,
+            u"\uFB00", nearlyFull);
+        row("description, fi typed, two places left", "SaisieDescription", nearlyFull.left(226),
+            Entry::Keys, u"\uFB01", nearlyFull.left(226) + u"fi"_s);
+        row("activité, an accent typed after its letter", "SaisieActivite", u"caf", Entry::Keys,
+            u"e", u"cafe");
+        row("activité, then the accent", "SaisieActivite", u"cafe", Entry::Keys, u"\u0301",
+            u"café");
+        row("nom, the accent on a capital, committed", "SaisieNom", u"E", Entry::InputMethod,
+            u"\u0301", u"É");
+        row("numéro, full, the accent takes no room", "SaisieNumero", u"abe", Entry::Keys,
+            u"\u0301", u"abé");
+        row("description, the accent typed", "SaisieDescription", u"e", Entry::Keys, u"\u0301",
+            u"é");
+        row("description, the accent pasted", "SaisieDescription", u"e", Entry::Paste, u"\u0301b",
+            u"éb");
+        row("activité, an accent the letter cannot take", "SaisieActivite", u"x", Entry::Keys,
+            u"\u0301", u"x");
+        row("description, an accent after a line break", "SaisieDescription", u"a\n", Entry::Keys,
+            u"\u0301", u"a\n");
+        row("activité, a pasted line break", "SaisieActivite", u"", Entry::Paste, u"ligne1\nligne2",
+            u"ligne1 ligne2");
+        row("nom, a dropped run of CR LF", "SaisieNom", u"", Entry::Drop, u"un\r\n\r\ndeux",
+            u"un deux");
+        row("activité, a committed CR", "SaisieActivite", u"", Entry::InputMethod, u"a\rb", u"a b");
+        row("description keeps its line breaks", "SaisieDescription", u"", Entry::Paste,
+            u"a\r\n\nb", u"a\n\nb");
+    }
+    void anInsertionGoesInWholeOrNotAtAll() {
+        QFETCH(QString, field);
+        QFETCH(QString, before);
+        QFETCH(int, entry);
+        QFETCH(QString, inserted);
+        QFETCH(QString, shown);
+        const WindowFixture f(u"Pixelor");
+        QWidget* widget = f.shown(field);
+        f.window->form().setText(fieldNamed(field), before);
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_End, Qt::ControlModifier);
+        enter(widget, static_cast<Entry>(entry), {inserted});
+        QCOMPARE(f.text(field), shown);
+    }
+    void pastedAndDroppedTextIsComposed_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("drop");
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<QString>("shown");
+        for (const char* field : {"SaisieActivite", "SaisieDescription"}) {
+            for (const bool drop : {false, true}) {
+                const char* how = drop ? "dropped" : "pasted";
+                QTest::addRow("%s, decomposed accents, %s", field, how)
+                    << field << drop << u"He\u0301le\u0300ne Noe\u0308l"_s << "Hélène Noël";
+                QTest::addRow("%s, a ligature, %s", field, how)
+                    << field << drop << u"\uFB01chier"_s << "fichier";
+                QTest::addRow("%s, a narrow no-break space, %s", field, how)
+                    << field << drop << u"Quoi\u202F?"_s << "Quoi ?";
+            }
+        }
+        QTest::newRow("numéro, the limit counts composed characters")
+            << "SaisieNumero" << false << u"e\u0301e\u0301e\u0301e\u0301"_s << "ééé";
+    }
+    void pastedAndDroppedTextIsComposed() {
+        QFETCH(QString, field);
+        QFETCH(bool, drop);
+        QFETCH(QString, inserted);
+        QFETCH(QString, shown);
+        const WindowFixture f(u"Pixelor");
+        QWidget* widget = f.shown(field);
+        widget->setFocus();
+        if (drop) {
+            dropInto(widget, inserted);
+        } else {
+            pasteInto(widget, inserted);
+        }
+        QCOMPARE(f.text(field), shown);
+    }
+};
+
+QTEST_MAIN(TestTypingFilter)
+#include "tst_typingfilter.moc"

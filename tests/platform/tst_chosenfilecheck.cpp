@@ -1,0 +1,88 @@
+// The checks the file dialogs make on the chosen name before they close on it.
+
+#include "platform/core/chosenfilecheck.h"
+#include "support/helpers.h"
+#include "support/unprivileged.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace scribel;
+using namespace Qt::StringLiterals;
+using scribel::test::writeBytes;
+
+Q_DECLARE_METATYPE(scribel::ChosenFileVerdict)
+
+class TestChosenFileCheck : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanupTestCase() {
+        // An ordinary user may empty a folder only once it is writable again.
+        QFile::setPermissions(m_folder.filePath(QStringLiteral("choix/protege")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    void checksTheChosenName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<ChosenFileVerdict>("save");
+        QTest::addColumn<ChosenFileVerdict>("open");
+        using V = ChosenFileVerdict;
+        const auto row = [](const char* tag, const QString& name, V save, V open) {
+            QTest::newRow(tag) << name << save << open;
+        };
+        const auto both = [&row](const char* tag, const QString& name, V verdict) {
+            row(tag, name, verdict, verdict);
+        };
+        row("existing file", u"fiche.pxr"_s, V::AskReplace, V::Accept);
+        row("new name", u"nouvelle.pxr"_s, V::AskCreate, V::Accept);
+        row("read-only file", u"lecture-seule.pxr"_s, V::RefuseReadOnlyFile, V::Accept);
+        row("in a read-only folder", u"protege/fiche.pxr"_s, V::RefuseReadOnlyFolder, V::Accept);
+        row("new in a read-only folder", u"protege/nouvelle.pxr"_s, V::RefuseReadOnlyFolder,
+            V::Accept);
+        both("missing folder", u"absent/fiche.pxr"_s, V::RefuseMissingFolder);
+        both("in a closed folder", u"ferme/fiche.pxr"_s, V::RefuseFolderNotEnterable);
+        both("folder", u"protege"_s, V::RefuseNotAFile);
+        both("pattern", u"*.pxr"_s, V::RefusePattern);
+        both("name too long", QString(252, u'n') + u".pxr"_s, V::RefuseNameTooLong);
+        // The limit counts the name's bytes on disk (UTF-8), not its characters.
+        row("name of 255 bytes", QString(125, u'é') + u"a.pxr"_s, V::AskCreate, V::Accept);
+        both("name of 256 bytes in 131 characters", QString(126, u'é') + u".pxr"_s,
+             V::RefuseNameTooLong);
+        both("path too long", u"d/"_s.repeated(2100) + u"fiche.pxr"_s, V::RefusePathTooLong);
+        both("name not in UTF-8", QFile::decodeName("\xe9t\xe9.pxr"), V::RefuseInvalidName);
+    }
+    void checksTheChosenName() {
+        QFETCH(QString, name);
+        QFETCH(ChosenFileVerdict, save);
+        QFETCH(ChosenFileVerdict, open);
+
+        const QDir folder(m_folder.filePath(QStringLiteral("choix")));
+        if (!folder.exists()) {
+            QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("choix/protege")));
+            writeBytes(folder.filePath(QStringLiteral("fiche.pxr")), "V2");
+            writeBytes(folder.filePath(QStringLiteral("lecture-seule.pxr")), "V2");
+            writeBytes(folder.filePath(QStringLiteral("protege/fiche.pxr")), "V2");
+            QVERIFY(QFile::setPermissions(folder.filePath(QStringLiteral("lecture-seule.pxr")),
+                                          QFile::ReadOwner));
+            QVERIFY(QFile::setPermissions(folder.filePath(QStringLiteral("protege")),
+                                          QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("choix/ferme")));
+            QVERIFY(QFile::setPermissions(folder.filePath(QStringLiteral("ferme")), {}));
+        }
+        const QFileInfo chosen(folder.filePath(name));
+        const auto verdicts = [](ChosenFileVerdict onSave, ChosenFileVerdict onOpen) {
+            return QByteArray::number(static_cast<int>(onSave)) + ' ' +
+                   QByteArray::number(static_cast<int>(onOpen));
+        };
+        // As an ordinary user sees them, root or not.
+        const std::optional<QByteArray> seen = test::runWithoutPrivileges(
+            [&] { return verdicts(checkSaveChoice(chosen), checkOpenChoice(chosen)); });
+        QCOMPARE(seen.value_or("no report"), verdicts(save, open));
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+QTEST_MAIN(TestChosenFileCheck)
+#include "tst_chosenfilecheck.moc"

@@ -1,0 +1,95 @@
+// The long texts cut into printed lines, and line breaks printed as spaces.
+
+#include "print/cutlines.h"
+#include "sheetfixtures.h"
+#include "support/helpers.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace scribel;
+using namespace scribel::test;
+
+class TestCutLines : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each long text is cut into four lines; the lines' texts put together give the
+    // printed characters, each once.
+    void cutRanges_data() {
+        QTest::addColumn<Field>("field");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QList<int>>("lineLengths");
+        const Field description = Field::SaisieDescription;
+        QTest::newRow("description 52") << description << 52 << QList<int>{52, 0, 0, 0};
+        QTest::newRow("description 53") << description << 53 << QList<int>{52, 1, 0, 0};
+        QTest::newRow("description 60") << description << 60 << QList<int>{52, 8, 0, 0};
+        QTest::newRow("description 228") << description << 228 << QList<int>{52, 65, 65, 46};
+        QTest::newRow("description 300") << description << 300 << QList<int>{52, 65, 65, 65};
+        QTest::newRow("limitations 55") << Field::Limitations << 55 << QList<int>{55, 0, 0, 0};
+        QTest::newRow("limitations 251") << Field::Limitations << 251 << QList<int>{55, 65, 65, 66};
+        QTest::newRow("limitations 260") << Field::Limitations << 260 << QList<int>{55, 65, 65, 66};
+        QTest::newRow("other services 171")
+            << Field::AutresServices << 171 << QList<int>{35, 45, 45, 46};
+    }
+    void cutRanges() {
+        QFETCH(Field, field);
+        QFETCH(int, length);
+        QFETCH(QList<int>, lineLengths);
+        QString text;
+        for (int i = 0; i < length; ++i) {
+            text += QChar(u'a' + i % 26);
+        }
+        MemoryForm form;
+        form.setOn(Field::LimitationsOui, true);
+        form.setOn(Field::LicenceAutres, true);
+        form.setText(field, text);
+        const Page page = layOut(form, Magazine::Pixelor);
+
+        const QString label = field == Field::SaisieDescription ? u"Description : "_s
+                              : field == Field::Limitations     ? u"Lesquelles ? : "_s
+                                                                : u"Autres : "_s;
+        const PageItem first = itemStartingWith(page, label);
+        QString printed;
+        for (int line = 0; line < 4; ++line) {
+            QString lineText = textAt(page, first.xMm, first.yMm + 4 * line);
+            if (line == 0) {
+                lineText.remove(0, label.size());
+            }
+            QCOMPARE(lineText.size(), lineLengths[line]);
+            printed += lineText;
+        }
+        QCOMPARE(printed, text.left(printed.size()));
+        QCOMPARE(itemStartingWith(page, u"Catégorie"_s).yMm, 92.0);
+    }
+    // A line break counts as one character and prints as one space.
+    void lineBreaksPrintAsSpaces() {
+        MemoryForm form;
+        form.setText(Field::SaisieDescription, u"un\r\ndeux\ntrois"_s + QString(50, u'x'));
+        form.setText(Field::SaisieRue, u"rue\nbis"_s);
+        const Page page = layOut(form, Magazine::Pixelor);
+        QCOMPARE(textAt(page, 0, 76), u"Description : un deux trois"_s + QString(52 - 13, u'x'));
+        QCOMPARE(textAt(page, 0, 80), QString(11, u'x'));
+        QCOMPARE(textAt(page, 0, 20), u"Adresse :   rue bis"_s);
+    }
+    // Every kind of line break, each one space on paper.
+    void lineBreakForms_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("lone CR") << u"a\rb"_s << u"a b"_s;
+        QTest::newRow("LF CR is two") << u"a\n\rb"_s << u"a  b"_s;
+        QTest::newRow("CR CR LF is two") << u"a\r\r\nb"_s << u"a  b"_s;
+        QTest::newRow("CR at the end") << u"a\r"_s << u"a "_s;
+        QTest::newRow("line separator") << u"a\u2028b"_s << u"a b"_s;
+        QTest::newRow("paragraph separator") << u"a\u2029b"_s << u"a b"_s;
+        QTest::newRow("no break") << u"a\tb"_s << u"a\tb"_s;
+    }
+    void lineBreakForms() {
+        QFETCH(QString, text);
+        QFETCH(QString, printed);
+        QCOMPARE(print::singleLine(text), printed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCutLines)
+#include "tst_cutlines.moc"

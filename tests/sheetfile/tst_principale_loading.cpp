@@ -1,0 +1,319 @@
+// Loading through the real window, with scripted dialogs: what the fields, lists and
+// dependent fields show, what is refused and why, and the same bytes saved again.
+
+#include "scriptedsheet.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace scribel;
+using namespace scribel::test;
+using namespace Qt::StringLiterals;
+
+class TestPrincipaleLoading : public InTemporaryFolder {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { makeFolder(); }
+    void loadsAndSavesAgainByteForByte_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("magazine");
+        QTest::addColumn<QStringList>("checks");
+        QTest::newRow("complet.pxr")
+            << fixture("complet.pxr") << "Pixelor" << kCompleteFixtureState;
+        QTest::newRow("zorvane.zrv")
+            << fixture("zorvane.zrv") << "Zorvane"
+            << utf8List({"SaisieNom=MARTIN", "SaisieAutre:hidden", "MembreAutre:off", "ZOLK:on",
+                         "DocAnglais:on", "LimitationsNon:on", "Limitations:hidden",
+                         "ListeCategorie=Jeux", "ListeSousCategorie=Réflexion", "Assimile:on",
+                         "OptionAutre:off", "SaisieDiffuAutre:hidden", "LicenceAutres:off",
+                         "AutresServices:hidden", "Windows95:on"});
+    }
+    void loadsAndSavesAgainByteForByte() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, magazine);
+        QFETCH(QStringList, checks);
+
+        Sheet sheet(qPrintable(magazine));
+        writeBytes(path(u"avant"_s), file);
+        sheet.load(path(u"avant"_s));
+        sheet.verify(checks);
+        QCOMPARE(QDir::currentPath(), QDir(folderPath()).canonicalPath());
+        sheet.save(path(u"apres"_s));
+        QCOMPARE(bytesOf(path(u"apres"_s)), file);
+        QVERIFY(sheet.doubles.messages.shown.empty());
+    }
+    void appliesLinesAsTheAuthorWould_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("checks");
+        const auto row = [](const char* name, std::initializer_list<const char*> lines,
+                            std::initializer_list<const char*> checks) {
+            QTest::newRow(name) << utf8List(lines) << utf8List(checks);
+        };
+        row("empty sheet", {},
+            {"SaisieNom=", "Qora:off", "LogFrancais:off", "LimitationsOui:off",
+             "LimitationsNon:off", "CDoui:off", "Shareware:off", "OptionAutre:off",
+             "LicenceAutres:off", "DOS:off", "ListeCategorie=", "SaisieAutre:hidden",
+             "Limitations:hidden", "SaisieDiffuAutre:hidden", "AutresServices:hidden"});
+        row("18 ticked, no name", {"18=1 "},
+            {"MembreAutre:on", "SaisieAutre:shown", "SaisieAutre="});
+        row("18 unticked", {"18=0"}, {"MembreAutre:off", "SaisieAutre:hidden"});
+        row("28 yes, then 29", {"28=1", "29=Démo, 30 jours"},
+            {"LimitationsOui:on", "Limitations:shown", "Limitations=Démo, 30 jours"});
+        row("28 no, 29 still read", {"28=2", "29=Démo"},
+            {"LimitationsNon:on", "Limitations:hidden", "Limitations=Démo"});
+        row("31 refills 32", {"31=Jeux", "32=Réflexion"},
+            {"ListeCategorie=Jeux", "ListeSousCategorie=Réflexion"});
+        row("32 of another category", {"31=Jeux", "32=Euro"},
+            {"ListeCategorie=Jeux", "ListeSousCategorie="});
+        row("31 unknown", {"31=Jouets", "32=Divers"}, {"ListeCategorie=", "ListeSousCategorie="});
+        row("33 Freeware", {"33=2"}, {"Freeware:on", "SaisieDiffuAutre:hidden"});
+        row("33 Assimilé", {"33=Assimilé"}, {"Assimile:on", "OptionAutre:off"});
+        row("33 other mode", {"33=Partagiciel"},
+            {"OptionAutre:on", "SaisieDiffuAutre:shown", "SaisieDiffuAutre=Partagiciel"});
+        row("42 other services", {"42=Hotline"},
+            {"LicenceAutres:on", "AutresServices:shown", "TitreAutresServices:shown",
+             "AutresServices=Hotline"});
+        row("44 leaves the magazine", {"44=2"},
+            {"SaisieNom=", "Shareware:shown", "Assimile:hidden"});
+    }
+    void appliesLinesAsTheAuthorWould() {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, checks);
+
+        Sheet sheet;
+        sheet.setText(u"SaisieNom"_s, u"EFFACÉ"_s);
+        writeBytes(path(u"fiche.pxr"_s), sheetWith(lines));
+        sheet.load(path(u"fiche.pxr"_s));
+        sheet.verify(checks);
+    }
+    void loadsFilesOfAnyLengthUpTo71Lines_data() {
+        QTest::addColumn<int>("lineCount");
+        QTest::newRow("43 lines") << 43;
+        QTest::newRow("44 lines") << 44;
+        QTest::newRow("45 lines") << 45;
+        QTest::newRow("71 lines") << 71;
+    }
+    // The lines after the 44th are not read; a missing 44th changes nothing either.
+    void loadsFilesOfAnyLengthUpTo71Lines() {
+        QFETCH(int, lineCount);
+
+        QList<QByteArray> lines = fixture("complet.pxr").split('\r');
+        lines.removeLast(); // after the last line end
+        for (QByteArray& line : lines) {
+            if (line.startsWith('\n')) {
+                line.remove(0, 1);
+            }
+        }
+        while (lines.size() < lineCount) {
+            lines.append("1");
+        }
+        writeBytes(path(u"fiche.pxr"_s), crlfLines(lines.mid(0, lineCount)));
+
+        Sheet sheet;
+        sheet.load(path(u"fiche.pxr"_s));
+        sheet.verify(kCompleteFixtureState);
+        QCOMPARE(sheet.window->magazine(), Magazine::Pixelor);
+        QVERIFY(sheet.doubles.messages.shown.empty());
+    }
+    void refusesAFileAndKeepsTheSheet_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << "absente.pxr" << QByteArray() << "il n'existe pas";
+        QTest::newRow("72 lines") << "longue.pxr"
+                                  << "V2\r\n" + QByteArray("x\r\n").repeated(71)
+                                  << "il compte plus de 71 lignes";
+        QTest::newRow("72 earlier lines")
+            << "ancienne.pxr" << QByteArray("x\r\n").repeated(72) << "il compte plus de 71 lignes";
+        QTest::newRow("far too large") << "film.pxr" << QByteArray(1024 * 1024 + 1, 'x')
+                                       << "il est bien trop gros pour être une Scribel";
+        QTest::newRow("name too long")
+            << QString(252, u'n') + u".pxr"_s << QByteArray() << "son nom dépasse 255 octets";
+        QTest::newRow("path too long") << u"d/"_s.repeated(2100) + u"fiche.pxr"_s << QByteArray()
+                                       << "son chemin complet dépasse 4 096 octets";
+        QTest::newRow("name not in UTF-8") << QFile::decodeName("\xe9t\xe9.pxr") << QByteArray()
+                                           << "son nom contient des caractères non valides";
+        QTest::newRow("folder") << "dossier.pxr" << QByteArray() << "ce n'est pas un fichier";
+        // Root may read anything: these two rows run for an ordinary user only.
+        QTest::newRow("no right to read")
+            << "secrete.pxr" << QByteArray("V2\r\n") << "vous n'avez pas le droit de l'ouvrir";
+        QTest::newRow("closed folder") << "ferme/fiche.pxr" << QByteArray()
+                                       << "vous n'avez pas le droit d'entrer dans son dossier";
+    }
+    void refusesAFileAndKeepsTheSheet() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+
+        if (!bytes.isEmpty()) {
+            writeBytes(path(name), bytes);
+        }
+        if (name == u"dossier.pxr") {
+            QVERIFY(QDir(folderPath()).mkdir(name));
+        }
+        if (name == u"secrete.pxr" || name == u"ferme/fiche.pxr") {
+            if (::geteuid() == 0) {
+                QSKIP("root may read every file and enter every folder");
+            }
+            QVERIFY(QDir(folderPath()).mkpath(u"ferme"_s));
+            QVERIFY(
+                QFile::setPermissions(name == u"secrete.pxr" ? path(name) : path(u"ferme"_s), {}));
+        }
+        Sheet sheet;
+        sheet.setText(u"SaisieNom"_s, u"GARDÉ"_s);
+        sheet.choose(u"OptionAutre"_s);
+        sheet.setText(u"SaisieDiffuAutre"_s, u"Libre"_s);
+        sheet.load(path(name));
+        // Opened again, so that the temporary folder can be removed.
+        QFile::setPermissions(path(u"ferme"_s),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        sheet.verify(utf8List({"SaisieNom=GARDÉ", "OptionAutre:on", "SaisieDiffuAutre=Libre"}));
+        QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
+        const test::ShownMessage& message = sheet.doubles.messages.shown.front();
+        QCOMPARE(message.title, u"La Scribel 2.0"_s);
+        QCOMPARE(message.text, QStringLiteral("Le fichier « %1 » n'a pas été chargé : %2.\n"
+                                              "La fiche affichée reste telle qu'elle était.")
+                                   .arg(QFileInfo(name).fileName(), reason));
+    }
+    void importsEarlierVersionFilesAfterTheWarning_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Magazine>("magazine");
+        QTest::addColumn<QStringList>("checks");
+
+        const QStringList empty = utf8List({"SaisieNom=", "Qora:off", "SaisieAutre:hidden"});
+        QTest::newRow("empty file") << QByteArray() << Magazine::Pixelor << empty;
+        QTest::newRow("V1") << QByteArray("V1\r\n") << Magazine::Pixelor
+                            << utf8List({"SaisieNom=V1"});
+        QTest::newRow("lower-case v2")
+            << QByteArray("v2\r\n") << Magazine::Pixelor << utf8List({"SaisieNom=v2"});
+        QTest::newRow("71 lines") << crlfLines(QList<QByteArray>(71, "1")) << Magazine::Pixelor
+                                  << utf8List({"SaisieNom=1", "Qora:on", "LogFrancais:on",
+                                               "OptionAutre:off", "Shareware:on"});
+        const QStringList ancienne =
+            utf8List({"SaisieNom=DURAND", "SaisieIndice=Ter", "SaisieTelBur=04 78 11 11 11",
+                      "SaisieTelPortable=", "SaisieEmail=paul@exemple.fr",
+                      "SaisieWeb=http://exemple.fr", "SaisieNaissance=1965",
+                      "SaisieActivite=Professeur", "Qora:on", "ZOLK:off", "MembreAutre:on",
+                      "SaisieAutre:shown", "SaisieAutre=ZOLK Sud", "SaisieLogiciel=CALCULETTE",
+                      "SaisieDescription=Une calculette.", "LogAnglais:on", "DocAuChoix:on",
+                      "SaisieVersion=1.5"}) +
+            utf8List({"SaisieDateCreation=01/02/1999", "SaisieLangage=Basic",
+                      "SaisieVersionLangage=4.5", "LimitationsOui:on", "Limitations:shown",
+                      "Limitations=Démo limitée.", "CDoui:on", "OptionAutre:on",
+                      "SaisieDiffuAutre=Logiciel libre", "SaisieRetribution=100",
+                      "LicenceSources:on", "LicenceVersionGratos:off", "LicenceManuel:on",
+                      "LicenceTel:on", "LicenceBBS:on", "LicenceAutres:on",
+                      "AutresServices=Mises à jour", "DiffuInedit:off"}) +
+            utf8List({"DiffuBeta:off", "ListeCategorie=", "DOS:off", "Linux:off", "Shareware:shown",
+                      "Assimile:hidden"});
+        QTest::newRow("ancienne.pxr") << fixture("ancienne.pxr") << Magazine::Zorvane << ancienne;
+    }
+    void importsEarlierVersionFilesAfterTheWarning() {
+        QFETCH(QByteArray, file);
+        QFETCH(Magazine, magazine);
+        QFETCH(QStringList, checks);
+
+        writeBytes(path(u"ancienne.pxr"_s), file);
+        Sheet sheet;
+        sheet.setText(u"SaisieTelPortable"_s, u"06"_s);
+        sheet.choose(u"DiffuBeta"_s);
+        sheet.load(path(u"ancienne.pxr"_s));
+
+        QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
+        const test::ShownMessage& warning = sheet.doubles.messages.shown.front();
+        QCOMPARE(warning.icon, MessageIcon::Warning);
+        QCOMPARE(warning.title, u"La Scribel 2.0"_s);
+        QCOMPARE(warning.text,
+                 utf8("Ce fichier a été créé avec une version antérieure de SCRIBEL\n"
+                      "L'import va être réalisé mais certains nouveaux champs ne seront pas\n"
+                      "complets.\n"
+                      "Vérifiez bien tous les champs avant de sauvegarder ou d'imprimer."));
+        sheet.verify(checks);
+        sheet.verify(utf8List({"SaisieTelPortable=", "DiffuBeta:off"}));
+        QCOMPARE(sheet.window->magazine(), magazine);
+    }
+    void keepsTheWindowsMagazineForAFileOfTheOther() {
+        writeBytes(path(u"zorvane.zrv"_s), fixture("zorvane.zrv"));
+        Sheet sheet("Pixelor");
+        sheet.load(path(u"zorvane.zrv"_s));
+        sheet.verify(utf8List({"SaisieNom=MARTIN", "Assimile:on", "Assimile:hidden",
+                               "Shareware:shown", "SaisieRetribution:shown"}));
+        QCOMPARE(sheet.window->magazine(), Magazine::Pixelor);
+
+        sheet.save(path(u"pixelor.pxr"_s));
+        // Lines 33 to 44: Assimilé, nine empty lines, Windows 95, and this window's magazine.
+        QVERIFY(
+            bytesOf(path(u"pixelor.pxr"_s))
+                .endsWith("\r\nAssimil\xe9\r\n" + QByteArray("\r\n").repeated(9) + "4\r\n 1 \r\n"));
+    }
+    // Bytes the code page leaves undefined, NUL, tabs, a lone LF in a single-line field:
+    // each stays in its own line and comes back as the same byte.
+    void keepsOddBytesInTheirPlace() {
+        QByteArray file = fixture("complet.pxr");
+        file.replace("DUPONT", QByteArray("DU\x81\x8d\x8f\x90\x9d\0\tPONT", 13));
+        file.replace("\r\nPARIS\r\n", "\r\nPA\nRIS\r\n");
+        writeBytes(path(u"bizarre.pxr"_s), file);
+
+        Sheet sheet;
+        sheet.load(path(u"bizarre.pxr"_s));
+        QCOMPARE(sheet.text(u"SaisieNom"_s),
+                 u"DU\u0081\u008d\u008f\u0090\u009d"_s + QChar(0) + u'\t' + u"PONT"_s);
+        QCOMPARE(sheet.text(u"SaisiePrenom"_s), u"Jean-Pierre"_s);
+        QCOMPARE(sheet.text(u"SaisieVille"_s), u"PA\nRIS"_s);
+        sheet.save(path(u"encore.pxr"_s));
+        QCOMPARE(bytesOf(path(u"encore.pxr"_s)), file);
+    }
+    // Every LF ends a line when the file holds no CR at all; saving writes CR LF again.
+    void readsAFileWhoseLineEndsWereConverted() {
+        const QByteArray file = fixture("complet-lf.pxr");
+        writeBytes(path(u"lf.pxr"_s), file);
+
+        Sheet sheet;
+        sheet.load(path(u"lf.pxr"_s));
+        sheet.verify(utf8List({"SaisieNom=DUPONT", "SaisieAutre=Club Œuvre", "LogAuChoix:on",
+                               "ListeSousCategorie=Euro", "Linux:on"}));
+        QCOMPARE(sheet.text(u"SaisieDescription"_s),
+                 utf8("Un éditeur de textes. Deux lignes, « ; » et \"guillemets\"."));
+        sheet.save(path(u"crlf.pxr"_s));
+        QCOMPARE(bytesOf(path(u"crlf.pxr"_s)), QByteArray(file).replace("\n", "\r\n"));
+    }
+    // A double quote in a name is a character like any other: the file chosen is the file
+    // used, never the one whose name Qt's dialog reads between the quotes.
+    void usesTheQuotedNameNotItsDecoy() {
+        writeBytes(path(u"best.pxr"_s), sheetWith({u"2=LEURRE"_s}));
+        writeBytes(path(u"Le \"best\".pxr"_s), sheetWith({u"2=CHOISI"_s}));
+        Sheet sheet;
+        sheet.load(path(u"Le \"best\".pxr"_s));
+        sheet.verify({u"SaisieNom=CHOISI"_s});
+
+        sheet.setText(u"SaisieNom"_s, u"NOUVEAU"_s);
+        sheet.save(path(u"Le \"best\".pxr"_s));
+        QCOMPARE(bytesOf(path(u"best.pxr"_s)), sheetWith({u"2=LEURRE"_s}));
+        QVERIFY(bytesOf(path(u"Le \"best\".pxr"_s)).contains("\r\nNOUVEAU\r\n"));
+        QVERIFY(sheet.doubles.messages.shown.empty());
+    }
+    // Had the program opened the pipe the usual way, it would wait for a writer for good.
+    void refusesAPipeSwappedInAfterTheDialog() {
+        const QString chosen = path(u"fiche.pxr"_s);
+        writeBytes(chosen, sheetWith({u"2=AUTRE"_s}));
+        Sheet sheet;
+        sheet.setText(u"SaisieNom"_s, u"GARDÉ"_s);
+        sheet.doubles.fileDialogs.afterClosing = [](const QString& file) {
+            QFile::remove(file);
+            ::mkfifo(QFile::encodeName(file).constData(), 0600);
+        };
+        sheet.load(chosen);
+
+        QVERIFY(QFileInfo(chosen).exists() && !QFileInfo(chosen).isFile());
+        sheet.verify(utf8List({"SaisieNom=GARDÉ"}));
+        QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
+        QCOMPARE(sheet.doubles.messages.shown.front().text,
+                 utf8("Le fichier « fiche.pxr » n'a pas été chargé : ce n'est pas un fichier.\n"
+                      "La fiche affichée reste telle qu'elle était."));
+    }
+};
+
+QTEST_MAIN(TestPrincipaleLoading)
+#include "tst_principale_loading.moc"

@@ -1,0 +1,139 @@
+// A whole sheet file: which layout it follows, the limits it must keep, its bytes.
+
+#include "loggingform.h"
+#include "sheetfile/sheetcodec.h"
+#include "sheetfile/sheetlayout.h"
+#include "support/helpers.h"
+
+#include <QFile>
+#include <QTest>
+#include <optional>
+
+using namespace scribel;
+using namespace scribel::sheetfile;
+using namespace scribel::test;
+
+namespace {
+
+QByteArray linesOf(int count, const QByteArray& line = "x") {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i) {
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
+QByteArray fixture(const char* name) {
+    QFile file(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        qFatal("fixture %s is missing", name);
+    }
+    return file.readAll();
+}
+
+} // namespace
+
+class TestSheetCodec : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tellsTheLayoutAndRefusesLongFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<bool>("current");
+        QTest::addColumn<int>("lineCount");
+
+        QTest::newRow("V2") << QByteArray("V2\r\n") << false << true << 1;
+        QTest::newRow("V2 and more") << QByteArray("V2x\r\n") << false << true << 1;
+        QTest::newRow("V2 without line end") << QByteArray("V2") << false << true << 1;
+        QTest::newRow("lower-case v2") << QByteArray("v2\r\n") << false << false << 1;
+        QTest::newRow("V1") << QByteArray("V1\r\n") << false << false << 1;
+        QTest::newRow("V alone") << QByteArray("V\r\nV2\r\n") << false << false << 2;
+        QTest::newRow("space before V2") << QByteArray(" V2\r\n") << false << false << 1;
+        QTest::newRow("empty file") << QByteArray() << false << false << 0;
+        QTest::newRow("V2 with LF line ends") << QByteArray("V2\nDUPONT\n") << false << true << 2;
+        QTest::newRow("71 lines") << "V2\r\n" + linesOf(70) << false << true << 71;
+        QTest::newRow("72 lines") << "V2\r\n" + linesOf(71) << true << false << 0;
+        QTest::newRow("72nd line without line end")
+            << "V2\r\n" + linesOf(70) + "x" << true << false << 0;
+        QTest::newRow("71 earlier lines") << linesOf(71) << false << false << 71;
+    }
+    void tellsTheLayoutAndRefusesLongFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, refused);
+        QFETCH(bool, current);
+        QFETCH(int, lineCount);
+
+        const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
+        QCOMPARE(!sheet.has_value(), refused);
+        if (sheet) {
+            QCOMPARE(sheet->layout == Layout::Current, current);
+            QCOMPARE(sheet->lines.size(), lineCount);
+        }
+    }
+    void namesTheFirstOverlongLine_data() {
+        QTest::addColumn<QList<qsizetype>>("lengths");
+        QTest::addColumn<int>("number"); // 0: none
+        QTest::addColumn<qsizetype>("length");
+
+        const qsizetype longest = kMaxLineLength;
+        QTest::newRow("no lines") << QList<qsizetype>{} << 0 << qsizetype{0};
+        QTest::newRow("at the limit") << QList<qsizetype>{2, longest} << 0 << qsizetype{0};
+        QTest::newRow("first line") << QList<qsizetype>{longest + 1} << 1 << longest + 1;
+        QTest::newRow("the first of two")
+            << QList<qsizetype>{2, 0, longest + 2, longest + 1} << 3 << longest + 2;
+    }
+    void namesTheFirstOverlongLine() {
+        QFETCH(QList<qsizetype>, lengths);
+        QFETCH(int, number);
+        QFETCH(qsizetype, length);
+
+        QStringList lines;
+        for (const qsizetype size : lengths) {
+            lines.append(QString(size, u'x'));
+        }
+        const std::optional<OverlongLine> overlong = firstOverlongLine(lines);
+        QCOMPARE(overlong.has_value(), number != 0);
+        if (overlong) {
+            QCOMPARE(overlong->number, number);
+            QCOMPARE(overlong->length, length);
+        }
+    }
+    void encodesInWindows1252WithCrLf() {
+        LoggingForm form;
+        form.preset(
+            {utf8("SaisieNom=é€ŒŸ"), utf8("SaisieVille=Łódź"), utf8("SaisieDescription=a\nb")});
+        const QByteArray bytes = encodeSheetFile(form, Magazine::Zorvane);
+        QVERIFY(bytes.startsWith("V2\r\n\xe9\x80\x8c\x9f\r\n"));
+        QVERIFY(bytes.contains("\r\n?\xf3"
+                               "d?\r\n")); // a letter the code page lacks becomes '?'
+        QVERIFY(bytes.contains("\r\na\nb\r\n"));
+        QVERIFY(bytes.endsWith("\r\n 2 \r\n"));
+        QCOMPARE(bytes.count("\r\n"), kSheetLineCount);
+    }
+    void fixturesSurviveReadingAndWritingByteForByte_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Magazine>("magazine");
+
+        QTest::newRow("complet.pxr") << fixture("complet.pxr") << Magazine::Pixelor;
+        QTest::newRow("zorvane.zrv") << fixture("zorvane.zrv") << Magazine::Zorvane;
+        QTest::newRow("undefined bytes and NUL")
+            << "V2\r\n" + QByteArray("\x81\x8d\x8f\x90\x9d\0\x01\x7f", 8) + "\r\n" +
+                   linesOf(13, "") + "0\r\n0\r\n0\r\n" + linesOf(25, "") + " 1 \r\n"
+            << Magazine::Pixelor;
+    }
+    // Reading a file that saving wrote and writing it again gives the same bytes.
+    void fixturesSurviveReadingAndWritingByteForByte() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Magazine, magazine);
+
+        const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
+        QVERIFY(sheet && sheet->layout == Layout::Current);
+        LoggingForm form;
+        applyLines(sheetLayout(), form, sheet->lines);
+        QCOMPARE(encodeSheetFile(form, magazine), bytes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSheetCodec)
+#include "tst_sheetcodec.moc"
