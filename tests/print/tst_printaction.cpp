@@ -48,6 +48,8 @@ PrintQueues service(const QString& situation) {
         setQueue(false, false);
     } else if (situation == u"paused") {
         setQueue(true, true);
+    } else if (situation == u"paused and refusing") {
+        setQueue(false, true);
     } else if (situation == u"PRINTER missing") {
         result.requestedBy = u"PRINTER"_s;
         result.requestedQueue = u"Salon"_s;
@@ -168,6 +170,8 @@ private Q_SLOTS:
             u"La bibliothèque d'impression libcups2 est introuvable"_s + pdf);
         row("no queue", Next::OfferPdf, {}, u"Aucune imprimante n'est installée"_s + pdf);
         row("refusing", Next::OfferPdf, {},
+            u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf);
+        row("paused and refusing", Next::OfferPdf, {},
             u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf);
         row("paused", Next::AskToSend, u"Bureau"_s,
             u"L'imprimante « Bureau » est en pause : la fiche attendra dans sa file d'attente "

@@ -61,6 +61,30 @@ const ServiceState kServiceStates[] = {
      [](Service& s) {
          return s.command(u"lpadmin"_s, {u"-x"_s, u"Atelier"_s}) && s.remakeQueue();
      }},
+    {u"paused and refusing",
+     [](Service& s) {
+         return s.command(u"cupsdisable"_s, {u"Scribel"_s}) &&
+                s.command(u"cupsreject"_s, {u"Scribel"_s});
+     },
+     [](Service& s) {
+         return s.command(u"cupsenable"_s, {u"Scribel"_s}) &&
+                s.command(u"cupsaccept"_s, {u"Scribel"_s});
+     }},
+    // An instance of the paused queue, and PRINTER=lp, which names no queue: both reach it.
+    {u"paused, PRINTER with an instance",
+     [](Service& s) {
+         return qputenv("PRINTER", "Scribel/recto") && s.command(u"cupsdisable"_s, {u"Scribel"_s});
+     },
+     [](Service& s) {
+         return qunsetenv("PRINTER") && s.command(u"cupsenable"_s, {u"Scribel"_s});
+     }},
+    {u"paused, PRINTER=lp",
+     [](Service& s) {
+         return qputenv("PRINTER", "lp") && s.command(u"cupsdisable"_s, {u"Scribel"_s});
+     },
+     [](Service& s) {
+         return qunsetenv("PRINTER") && s.command(u"cupsenable"_s, {u"Scribel"_s});
+     }},
     {u"unknown PRINTER", [](Service&) { return qputenv("PRINTER", "Salon"); },
      [](Service&) {
          return qunsetenv("PRINTER");
@@ -170,11 +194,17 @@ private Q_SLOTS:
         QTest::newRow("refusing")
             << u"refusing"_s
             << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
-        QTest::newRow("paused")
-            << u"paused"_s
-            << u"L'imprimante « Scribel » est en pause : la fiche attendra dans sa file "
-               u"d'attente jusqu'à ce que l'imprimante soit remise en marche.\n\n"
-               u"Voulez-vous l'envoyer quand même ?"_s;
+        QTest::newRow("paused and refusing")
+            << u"paused and refusing"_s
+            << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
+        const QString paused =
+            u"L'imprimante « Scribel » est en pause : la fiche attendra dans sa file "
+            u"d'attente jusqu'à ce que l'imprimante soit remise en marche.\n\n"
+            u"Voulez-vous l'envoyer quand même ?"_s;
+        for (const char* state :
+             {"paused", "paused, PRINTER with an instance", "paused, PRINTER=lp"}) {
+            QTest::newRow(state) << QString::fromUtf8(state) << paused;
+        }
         QTest::newRow("no default")
             << u"no default"_s
             << u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "

@@ -51,6 +51,11 @@ private Q_SLOTS:
             "scribel : option inconnue « --imprimer »\n");
         row("unknown short option", {"-x", "fiche.pxr"}, A::Refuse, "",
             "scribel : option inconnue « -x »\n");
+        row("unknown option with a value", {"-x=1"}, A::Refuse, "",
+            "scribel : option inconnue « -x »\n");
+        row("--version then --help", {"--version", "--help"}, A::ShowHelp, "", "Utilisation");
+        row("toolkit option with = and -v", {"-style=Fusion", "-v"}, A::ShowVersion, "",
+            "La Scribel 2.0\n");
         row("toolkit option without its value", {"fiche.pxr", "-style"}, A::Refuse, "",
             "l'option « -style » attend une valeur");
         row("--version=3", {"--version=3"}, A::Refuse, "",
@@ -137,6 +142,7 @@ private Q_SLOTS:
         QTest::newRow("other") << QStringLiteral("fiche.txt") << Magazine::None;
         QTest::newRow("no extension") << QStringLiteral("pxr") << Magazine::None;
         QTest::newRow("backup") << QStringLiteral("fiche.pxr.bak") << Magazine::None;
+        QTest::newRow("several dots") << QStringLiteral("fiche.v2.pxr") << Magazine::Pixelor;
         QTest::newRow("folder") << QStringLiteral("/tmp/fiches.zrv/fiche") << Magazine::None;
     }
 
