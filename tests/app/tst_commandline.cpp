@@ -50,6 +50,10 @@ private Q_SLOTS:
             << QStringLiteral("-v.pxr") << QString();
         QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << A::ShowHelp << QString()
                                 << QStringLiteral("Utilisation : scribel [OPTION] [FICHIER]\n");
+        QTest::newRow("--help names each magazine's files")
+            << QStringList{QStringLiteral("--help")} << A::ShowHelp << QString()
+            << QStringLiteral("aux magazines Pixelor et Zorvane.\n\n  FICHIER         une Scribel "
+                              "à ouvrir\u00A0: .pxr pour Pixelor, .zrv pour Zorvane\n");
         QTest::newRow("-h with a file")
             << QStringList{QStringLiteral("fiche.pxr"), QStringLiteral("-h")} << A::ShowHelp
             << QString() << QStringLiteral("  -v, --version   affiche la version et quitte\n");
