@@ -33,8 +33,8 @@ constexpr double kServiceIndent = 15;
 constexpr double kPlaceAndDateIndent = 20;
 constexpr double kSignatureIndent = 10;
 
-// The texts of the page that depend on the magazine. With no magazine they are empty
-// and their lines' spaces stay empty.
+// The page with no magazine: the magazine's texts are empty, so that their lines' spaces
+// stay empty, and there is no licence.
 constexpr MagazineProfile kNoMagazine = {};
 
 // What one run reads, beside the fields.

@@ -62,7 +62,8 @@ const MagazineProfile* profileOf(Magazine magazine);
 // The magazine whose sheet files end in this extension (without the dot), in any case.
 const MagazineProfile* profileWithExtension(QStringView extension);
 
-// The magazine a sheet file's magazine line names by its first character, if any.
+// The magazine whose number a sheet file's magazine line starts with, if any: " 1 ", as
+// saving writes it, names none.
 const MagazineProfile* profileOnMagazineLine(QStringView line);
 
 // DiffuInedit's caption and printed text: the chosen magazine's, or the first

@@ -13,37 +13,17 @@ constexpr QStringView f(Field field) {
     return fieldName(field);
 }
 
+// clang-format off
 // A magazine's picture over the start tab, shown once it is chosen.
 ControlSpec titleOf(const MagazineProfile& magazine) {
-    return {magazine.titleControl,
-            K::Picture,
-            onTab(0),
-            magazine.name,
-            0,
-            magazine.titleLeft,
-            360,
-            6975,
-            1245,
-            S::Hidden,
-            {},
-            magazine.titlePicture};
+    return {magazine.titleControl, K::Picture, onTab(0), magazine.name, 0, magazine.titleLeft, 360, 6975, 1245, S::Hidden, {}, magazine.titlePicture};
 }
 
 // A magazine's button, among the window's own buttons drawn over the start tab.
 ControlSpec buttonOf(const MagazineProfile& magazine) {
-    return {magazine.name,
-            K::PictureButton,
-            onWindow(),
-            magazine.name,
-            0,
-            magazine.buttonLeft,
-            1800,
-            1695,
-            375,
-            S::Shown,
-            {},
-            magazine.buttonPicture};
+    return {magazine.name, K::PictureButton, onWindow(), magazine.name, 0, magazine.buttonLeft, 1800, 1695, 375, S::Shown, {}, magazine.buttonPicture};
 }
+// clang-format on
 
 std::vector<ControlSpec> sheetControls();
 

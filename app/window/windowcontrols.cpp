@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <vector>
 
 namespace scribel {
 
@@ -151,22 +150,21 @@ void WindowControls::presentMagazine(const MagazineProfile& magazine) const {
 }
 
 void WindowControls::bringWindowButtonsToFront(bool front) const {
-    std::vector<QWidget*> buttons;
-    for (const MagazineProfile& magazine : kMagazineProfiles) {
-        buttons.push_back(control(magazine.name));
-    }
-    buttons.push_back(control(kQuitButton));
-    for (QWidget* button : buttons) {
+    const auto bring = [front](QWidget& button) {
         if (front) {
-            button->show();
-            button->raise();
+            button.show();
+            button.raise();
         } else {
-            button->lower();
-            button->hide(); // behind the tab control they must not take clicks or keys either
+            button.lower();
+            button.hide(); // behind the tab control they must not take clicks or keys either
         }
         // Nor a screen reader's press, which reaches hidden buttons too.
-        button->setEnabled(front);
+        button.setEnabled(front);
+    };
+    for (const MagazineProfile& magazine : kMagazineProfiles) {
+        bring(*control(magazine.name));
     }
+    bring(*control(kQuitButton));
 }
 
 } // namespace scribel
