@@ -26,8 +26,9 @@ constexpr std::array<OptionPlace, 5> kWithAssimile = {{
 
 } // namespace
 
-// Each row in the order of the members; the first one names them.
-const std::array<MagazineProfile, kMagazineCount> kMagazineProfiles = {{
+// Each row in the order of the members; the first one names them. Constant, so that it is
+// ready before any other static is made.
+constexpr std::array<MagazineProfile, kMagazineCount> kMagazineProfiles = {{
     {
         Magazine::Pixelor,
         u"Pixelor",                                           // name
