@@ -5,6 +5,7 @@
 #include "platform/core/regional.h"
 #include "price.h"
 #include "printrun.h"
+#include "sheet/magazineprofile.h"
 #include "sheettexts.h"
 
 #include <optional>
@@ -32,13 +33,18 @@ constexpr double kServiceIndent = 15;
 constexpr double kPlaceAndDateIndent = 20;
 constexpr double kSignatureIndent = 10;
 
+// The page with no magazine: the magazine's texts are empty, so that their lines' spaces
+// stay empty, and there is no licence.
+constexpr MagazineProfile kNoMagazine = {};
+
 // What one run reads, beside the fields.
 struct RunInput {
     const Form& form;
     Magazine magazine;
+    const MagazineProfile& profile;
     const QLocale& locale;
     QDate today;
-    std::optional<double> euros; // only with a price on a Pixelor sheet
+    std::optional<double> euros; // only with a price on a sheet whose magazine converts it
 };
 
 QString membership(const Form& form) {
@@ -49,25 +55,33 @@ QString membership(const Form& form) {
     return form.text(Field::SaisieAutre);
 }
 
+// The release option that names the magazine prints as its caption reads.
 QString programmeDiffusion(const Form& form, Magazine magazine) {
-    if (magazine == Magazine::Zorvane && form.isOn(Field::DiffuInedit)) {
-        return u"Inédit Zorvane"_s; // as the option's caption reads on a Zorvane sheet
+    for (const Option& option : kReleaseKind) {
+        if (form.isOn(option.field)) {
+            return (option.printed.isEmpty() ? ineditCaption(magazine) : option.printed).toString();
+        }
     }
-    return chosenText(form, kProgrammeDiffusion);
+    return {};
 }
 
 QString distribution(const Form& form) {
     if (form.isOn(Field::OptionAutre)) {
         return form.text(Field::SaisieDiffuAutre);
     }
-    return chosenText(form, kDistributionKind);
+    for (const DistributionMode& mode : kDistributionModes) {
+        if (form.isOn(mode.option)) {
+            return mode.printed.toString();
+        }
+    }
+    return {};
 }
 
 void printTitleAndAuthor(PrintRun& run, const RunInput& in) {
     const Form& f = in.form;
     run.beginColumn(kLeftColumn, 0);
     run.print(kOpening, u" "_s);
-    run.print(kTitle, magazineTexts(in.magazine).title.toString());
+    run.print(kTitle, in.profile.printedTitle.toString());
     run.printAfter(10, kHeading, u"L'AUTEUR"_s);
     run.setLineStep(kLineStep);
     run.printAfter(6, kBody,
@@ -91,7 +105,7 @@ void printProgramme(PrintRun& run, const RunInput& in) {
     const Form& f = in.form;
     const auto description = cutIntoLines(f.text(Field::SaisieDescription), kDescriptionLines);
     const auto limitations = cutIntoLines(f.text(Field::Limitations), kLimitationLines);
-    const QString hasLimitations = chosenText(f, kLimitations);
+    const QString hasLimitations = chosenText(f, kLimitationAnswers);
 
     run.printAfter(6, kHeading, u"LE PROGRAMME"_s);
     run.printAfter(6, kBody, u"Nom : "_s + f.text(Field::SaisieLogiciel));
@@ -109,7 +123,7 @@ void printProgramme(PrintRun& run, const RunInput& in) {
     run.printNextLine(kBody, u"Langage de programmation : "_s + f.text(Field::SaisieLangage));
     run.printNextLine(kBody, u"Version du langage : "_s + f.text(Field::SaisieVersionLangage));
     run.printNextLine(kBody, u"Le programme a-t-il des limitations ? : "_s + hasLimitations);
-    if (hasLimitations == kYes) {
+    if (f.isOn(Field::LimitationsOui)) {
         run.printNextLine(kBody, u"Lesquelles ? : "_s + limitations[0]);
         run.printNextLine(kBody, limitations[1]);
         run.printNextLine(kBody, limitations[2]);
@@ -139,9 +153,9 @@ void printLicence(PrintRun& run, const RunInput& in) {
                           kEuroIndent);
     }
     run.printNextLine(kBody, u"Services offerts après paiement : "_s);
-    for (const OptionText& service : kServices) {
-        if (f.isOn(service.option)) {
-            run.printNextLine(kBody, service.text.toString(), kServiceIndent);
+    for (const Option& service : kServices) {
+        if (f.isOn(service.field)) {
+            run.printNextLine(kBody, service.printed.toString(), kServiceIndent);
         }
     }
     if (f.isOn(Field::LicenceAutres)) {
@@ -165,7 +179,7 @@ void printSystemAndSignature(PrintRun& run, const RunInput& in) {
     run.printNextLine(kEmphasis, u"connu, de fonctions dangereuses et d'éléments copyrightés"_s);
     run.printNextLine(
         kEmphasis, u"J'autorise la société Morvel Presse à distribuer le logiciel, sous quelle"_s);
-    run.printNextLine(kEmphasis, magazineTexts(in.magazine).certificationClosing.toString());
+    run.printNextLine(kEmphasis, in.profile.certificationClosing.toString());
     run.printNextLine(kBody, u"A : "_s + f.text(Field::SaisieVille), kPlaceAndDateIndent);
     run.printAfter(step + 2, kBody, u"le : "_s + regional::shortDate(in.today, in.locale),
                    kPlaceAndDateIndent);
@@ -176,7 +190,7 @@ void printMailingBlock(PrintRun& run, const RunInput& in) {
     run.beginColumn(kLeftColumn, run.leftColumnEnd() + kMailingBlockBelowLeftColumn);
     run.print(kBody,
               u"Envoyez cette fiche (une par programme) accompagnée de vos disquettes ou CD à :"_s);
-    run.printNextLine(kEmphasis, magazineTexts(in.magazine).serviceLine.toString());
+    run.printNextLine(kEmphasis, in.profile.serviceLine.toString());
     run.printNextLine(kBody, kPublisherAddress.street.toString());
     run.printNextLine(kBody, kPublisherAddress.postcodeAndTown.toString());
 }
@@ -184,9 +198,11 @@ void printMailingBlock(PrintRun& run, const RunInput& in) {
 } // namespace
 
 PageLayout layOutPage(const Form& form, Magazine magazine, const QLocale& locale, QDate today) {
-    RunInput in{form, magazine, locale, today, std::nullopt};
+    const MagazineProfile* profile = profileOf(magazine);
+    RunInput in{form,   magazine, profile != nullptr ? *profile : kNoMagazine,
+                locale, today,    std::nullopt};
     const QString price = form.text(Field::SaisieRetribution);
-    if (magazine == Magazine::Pixelor && !price.isEmpty()) {
+    if (in.profile.convertsPrice && !price.isEmpty()) {
         in.euros = eurosForFrancs(price, locale);
         if (!in.euros) {
             return PriceNotANumber{price};
@@ -197,7 +213,7 @@ PageLayout layOutPage(const Form& form, Magazine magazine, const QLocale& locale
     printTitleAndAuthor(run, in);
     printProgramme(run, in);
     printDistribution(run, in);
-    if (magazine == Magazine::Pixelor) {
+    if (in.profile.carriesLicence) {
         printLicence(run, in);
     }
     printSystemAndSignature(run, in);

@@ -2,21 +2,103 @@
 
 #include "sheet/field.h"
 
-namespace scribel::sheetfile {
+#include <QStringView>
+#include <cstddef>
 
-// The option groups as the sheet files number them: the first option is number 1.
-inline constexpr Field kSoftwareLanguage[] = {Field::LogFrancais, Field::LogAnglais,
-                                              Field::LogAuChoix};
-inline constexpr Field kDocumentationLanguage[] = {Field::DocFrancais, Field::DocAnglais,
-                                                   Field::DocAuChoix};
-inline constexpr Field kReleaseKind[] = {Field::DiffuInedit, Field::DiffuNouveaute,
-                                         Field::DiffuMiseAjour, Field::DiffuBeta};
-inline constexpr Field kLimitationAnswers[] = {Field::LimitationsOui, Field::LimitationsNon};
-inline constexpr Field kRunsFromCd[] = {Field::CDoui, Field::CDnon};
-inline constexpr Field kOperatingSystems[] = {
-    Field::DOS,         Field::Windows3x, Field::Windows3xEtPlus, Field::Windows95,
-    Field::Windows98,   Field::Windows9x, Field::Windows9xEtPlus, Field::WindowsNT351,
-    Field::WindowsNT40, Field::Linux,
+namespace scribel {
+
+// One option of a group and what the page prints when it is chosen. An empty text is
+// the release option whose caption names the magazine: it prints as the caption reads.
+struct Option {
+    Field field;
+    QStringView printed;
 };
 
-} // namespace scribel::sheetfile
+// The options of one group in the order of their numbers in the sheet files (the first
+// is number 1), which is also the order in which the page looks for the chosen one.
+class OptionGroup {
+public:
+    constexpr OptionGroup() = default;
+    template <std::size_t N>
+    constexpr OptionGroup(const Option (&options)[N]) : m_first(options), m_count(N) {}
+
+    constexpr const Option* begin() const { return m_first; }
+    constexpr const Option* end() const { return m_first + m_count; }
+    constexpr std::size_t size() const { return m_count; }
+    constexpr const Option& operator[](std::size_t i) const { return m_first[i]; }
+
+private:
+    const Option* m_first = nullptr;
+    std::size_t m_count = 0;
+};
+
+namespace options {
+
+inline constexpr Option kSoftwareLanguage[] = {
+    {Field::LogFrancais, u"Français"},
+    {Field::LogAnglais, u"Anglais"},
+    {Field::LogAuChoix, u"Français/Anglais"},
+};
+
+inline constexpr Option kDocumentationLanguage[] = {
+    {Field::DocFrancais, u"Français"},
+    {Field::DocAnglais, u"Anglais"},
+    {Field::DocAuChoix, u"Français/Anglais"},
+};
+
+inline constexpr Option kReleaseKind[] = {
+    {Field::DiffuInedit, {}},
+    {Field::DiffuNouveaute, u"Nouveauté"},
+    {Field::DiffuMiseAjour, u"Mise à jour"},
+    {Field::DiffuBeta, u"Version Béta"},
+};
+
+inline constexpr Option kLimitationAnswers[] = {
+    {Field::LimitationsOui, u"OUI"},
+    {Field::LimitationsNon, u"NON"},
+};
+
+inline constexpr Option kRunsFromCd[] = {
+    {Field::CDoui, u"OUI"},
+    {Field::CDnon, u"NON"},
+};
+
+inline constexpr Option kOperatingSystems[] = {
+    {Field::DOS, u"DOS"},
+    {Field::Windows3x, u"Windows3x"},
+    {Field::Windows3xEtPlus, u"Windows3x et supérieur"},
+    {Field::Windows95, u"Windows 95"},
+    {Field::Windows98, u"Windows 98"},
+    {Field::Windows9x, u"Windows9x"},
+    {Field::Windows9xEtPlus, u"Windows9x et supérieur"},
+    {Field::WindowsNT351, u"Windows NT 3.51"},
+    {Field::WindowsNT40, u"Windows NT 4.0"},
+    {Field::Linux, u"LINUX"},
+};
+
+} // namespace options
+
+inline constexpr OptionGroup kSoftwareLanguage = options::kSoftwareLanguage;
+inline constexpr OptionGroup kDocumentationLanguage = options::kDocumentationLanguage;
+inline constexpr OptionGroup kReleaseKind = options::kReleaseKind;
+inline constexpr OptionGroup kLimitationAnswers = options::kLimitationAnswers;
+inline constexpr OptionGroup kRunsFromCd = options::kRunsFromCd;
+inline constexpr OptionGroup kOperatingSystems = options::kOperatingSystems;
+
+// The named distribution modes, as the distribution line of a sheet file holds them and
+// as the page prints them; any other text on that line is the "other" mode's name.
+// "Assimilé", offered on some magazines' sheets, prints as its caption reads.
+struct DistributionMode {
+    Field option;
+    QStringView fileValue;
+    QStringView printed;
+};
+
+inline constexpr DistributionMode kDistributionModes[] = {
+    {Field::Shareware, u"1", u"Shareware"},
+    {Field::Freeware, u"2", u"Freeware"},
+    {Field::DomainePublic, u"3", u"Domaine public"},
+    {Field::Assimile, u"Assimilé", u"Assimilé"},
+};
+
+} // namespace scribel

@@ -1,23 +1,12 @@
 #include "lineentry.h"
 
+#include "sheet/magazineprofile.h"
 #include "version.h"
 
 namespace scribel::sheetfile {
 
 namespace {
 
-struct DistributionValue {
-    Field option;
-    QStringView value;
-};
-
-// The distribution line's fixed values; any other text is the "other" mode's name.
-constexpr DistributionValue kDistributionValues[] = {
-    {Field::Shareware, u"1"},
-    {Field::Freeware, u"2"},
-    {Field::DomainePublic, u"3"},
-    {Field::Assimile, u"Assimilé"},
-};
 constexpr std::size_t kEarlierDistributionValues = 3; // the earlier version knew no "Assimilé"
 
 constexpr int kNoValue = -1;
@@ -28,8 +17,8 @@ QString onOffFlag(bool on) {
 }
 
 QString chosenOptionNumber(const OptionGroup& options, const Form& form) {
-    for (std::size_t i = 0; i < options.count; ++i) {
-        if (form.isOn(options.first[i])) {
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (form.isOn(options[i].field)) {
             return QString::number(i + 1);
         }
     }
@@ -37,9 +26,9 @@ QString chosenOptionNumber(const OptionGroup& options, const Form& form) {
 }
 
 QString distributionValue(const Form& form) {
-    for (const DistributionValue& value : kDistributionValues) {
-        if (form.isOn(value.option)) {
-            return value.value.toString();
+    for (const DistributionMode& mode : kDistributionModes) {
+        if (form.isOn(mode.option)) {
+            return mode.fileValue.toString();
         }
     }
     if (form.isOn(Field::OptionAutre)) {
@@ -48,17 +37,10 @@ QString distributionValue(const Form& form) {
     return {};
 }
 
-// The file holds the magazine as a number: 0 none, 1 Pixelor, 2 Zorvane.
+// The file holds the magazine as its profile's number, 0 for none.
 int magazineNumber(Magazine magazine) {
-    switch (magazine) {
-    case Magazine::Pixelor:
-        return 1;
-    case Magazine::Zorvane:
-        return 2;
-    case Magazine::None:
-        break;
-    }
-    return 0;
+    const MagazineProfile* profile = profileOf(magazine);
+    return profile != nullptr ? profile->fileNumber : 0;
 }
 
 // Saving writes the magazine the way a number is printed: sign position, digits, space.
@@ -68,15 +50,15 @@ QString magazineLine(Magazine magazine) {
 
 void chooseNumberedOption(const OptionGroup& options, const QString& line, Form& form) {
     const int number = readNumber(line).value_or(kNoValue);
-    if (number >= 1 && static_cast<std::size_t>(number) <= options.count) {
-        form.setOn(options.first[number - 1], true);
+    if (number >= 1 && static_cast<std::size_t>(number) <= options.size()) {
+        form.setOn(options[static_cast<std::size_t>(number - 1)].field, true);
     }
 }
 
 void chooseTextOption(const OptionGroup& options, const QString& line, Form& form) {
-    for (std::size_t i = 0; i < options.count; ++i) {
+    for (std::size_t i = 0; i < options.size(); ++i) {
         if (line == QString::number(i + 1)) {
-            form.setOn(options.first[i], true);
+            form.setOn(options[i].field, true);
         }
     }
 }
@@ -104,8 +86,8 @@ void applyDistribution(const QString& line, Form& form, std::size_t knownValues)
         return;
     }
     for (std::size_t i = 0; i < knownValues; ++i) {
-        if (line == kDistributionValues[i].value) {
-            form.setOn(kDistributionValues[i].option, true);
+        if (line == kDistributionModes[i].fileValue) {
+            form.setOn(kDistributionModes[i].option, true);
             return;
         }
     }
@@ -121,10 +103,8 @@ void applyOtherServices(const QString& line, Form& form) {
 }
 
 void applyMagazine(const QString& line, std::optional<Magazine>& magazine) {
-    if (line.startsWith(QLatin1Char('1'))) {
-        magazine = Magazine::Pixelor;
-    } else if (line.startsWith(QLatin1Char('2'))) {
-        magazine = Magazine::Zorvane;
+    if (const MagazineProfile* profile = profileOnMagazineLine(line)) {
+        magazine = profile->magazine;
     }
 }
 
@@ -228,7 +208,7 @@ void applyEntry(const LineRule& rule, const QString& line, Form& form,
         }
         break;
     case Entry::Distribution:
-        applyDistribution(line, form, std::size(kDistributionValues));
+        applyDistribution(line, form, std::size(kDistributionModes));
         break;
     case Entry::EarlierDistribution:
         applyDistribution(line, form, kEarlierDistributionValues);

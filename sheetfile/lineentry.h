@@ -3,6 +3,7 @@
 #include "platform/core/form.h"
 #include "sheet/field.h"
 #include "sheet/magazine.h"
+#include "sheet/optiongroups.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,18 +27,8 @@ enum class Entry {
     EarlierDistribution, // the same without "Assimilé", which the earlier version lacked
     Service,             // the service's number when its box is ticked
     OtherServices,       // LicenceAutres with AutresServices: the text when ticked
-    Magazine,            // " 1 " or " 2 "; only its first character is read back
+    Magazine,            // the magazine's number as " 1 "; only its first character is read back
 };
-
-// The options of one group, in the order of their numbers (the first is number 1).
-struct OptionGroup {
-    const Field* first = nullptr;
-    std::size_t count = 0;
-};
-
-template <std::size_t N> constexpr OptionGroup group(const Field (&options)[N]) {
-    return {options, N};
-}
 
 // One row of a layout table: the line number (1 for the file's first line) and how
 // the line reads and writes its fields.
@@ -82,11 +73,11 @@ constexpr LineRule magazine(int line) {
 constexpr LineRule service(int line, Field field, int number) {
     return {line, Entry::Service, field, {}, number};
 }
-template <std::size_t N> constexpr LineRule numberedOption(int line, const Field (&options)[N]) {
-    return {line, Entry::NumberedOption, Field::SaisieNom, group(options)};
+constexpr LineRule numberedOption(int line, OptionGroup options) {
+    return {line, Entry::NumberedOption, Field::SaisieNom, options};
 }
-template <std::size_t N> constexpr LineRule textOption(int line, const Field (&options)[N]) {
-    return {line, Entry::TextOption, Field::SaisieNom, group(options)};
+constexpr LineRule textOption(int line, OptionGroup options) {
+    return {line, Entry::TextOption, Field::SaisieNom, options};
 }
 
 // A file layout: the rules of its lines, in line order.

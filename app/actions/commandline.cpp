@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "sheet/magazineprofile.h"
 #include "version.h"
 
 #include <QCommandLineParser>
@@ -58,17 +59,23 @@ constexpr ToolkitOption kToolkitOptions[] = {
 };
 
 QString helpText() {
-    return QStringLiteral(
-               "Utilisation : scribel [OPTION] [FICHIER]\n"
-               "Remplit, enregistre et imprime la Scribel, la fiche de soumission\n"
-               "d'un logiciel aux magazines Pixelor et Zorvane.\n"
-               "\n"
-               "  FICHIER         une Scribel à ouvrir : .pxr pour Pixelor, .zrv pour Zorvane\n"
-               "                  (un chemin, ou une adresse file://)\n"
-               "  -h, --help      affiche cette aide et quitte\n"
-               "  -v, --version   affiche la version et quitte\n"
-               "\n"
-               "Sans FICHIER, la fenêtre s'ouvre sans magazine choisi.\n") +
+    const QString names = listForEachMagazine(
+        [](const MagazineProfile& magazine) { return magazine.name.toString(); }, u" et ");
+    const QString extensions = listForEachMagazine(
+        [](const MagazineProfile& magazine) {
+            return QStringLiteral(".%1 pour %2").arg(magazine.extension, magazine.name);
+        },
+        u", ");
+    return QStringLiteral("Utilisation : scribel [OPTION] [FICHIER]\n"
+                          "Remplit, enregistre et imprime la Scribel, la fiche de soumission\n"
+                          "d'un logiciel aux magazines ") +
+           names + QStringLiteral(".\n\n  FICHIER         une Scribel à ouvrir : ") + extensions +
+           QStringLiteral("\n"
+                          "                  (un chemin, ou une adresse file://)\n"
+                          "  -h, --help      affiche cette aide et quitte\n"
+                          "  -v, --version   affiche la version et quitte\n"
+                          "\n"
+                          "Sans FICHIER, la fenêtre s'ouvre sans magazine choisi.\n") +
            messageTitle() + u'\n';
 }
 

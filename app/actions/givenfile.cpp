@@ -1,29 +1,37 @@
 #include "givenfile.h"
 
 #include "app/actions/sheetfileactions.h"
-#include "app/window/principale.h"
+#include "app/actions/sheetwindow.h"
 #include "platform/core/messageboxes.h"
+#include "sheet/magazineprofile.h"
 #include "version.h"
 
 #include <QFileInfo>
 
 namespace scribel {
 
-Magazine magazineOfFileName(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix();
-    if (suffix.compare(u"pxr", Qt::CaseInsensitive) == 0) {
-        return Magazine::Pixelor;
-    }
-    if (suffix.compare(u"zrv", Qt::CaseInsensitive) == 0) {
-        return Magazine::Zorvane;
-    }
-    return Magazine::None;
+namespace {
+
+// Each magazine's sheet file ending and its name: ".ext (Name) ou .ext (Name)".
+QString sheetFileEndings() {
+    return listForEachMagazine(
+        [](const MagazineProfile& magazine) {
+            return QStringLiteral(".%1 (%2)").arg(magazine.extension, magazine.name);
+        },
+        u" ou ");
 }
 
-void openGivenFiles(Principale& window, SheetFileActions& fileActions, MessageBoxes& messages,
-                    const QStringList& paths) {
+} // namespace
+
+Magazine magazineOfFileName(const QString& path) {
+    const MagazineProfile* profile = profileWithExtension(QFileInfo(path).suffix());
+    return profile != nullptr ? profile->magazine : Magazine::None;
+}
+
+void openGivenFiles(SheetWindow& window, SheetFileActions& fileActions, MessageBoxes& messages,
+                    const QStringList& paths, const std::function<void(Magazine)>& choose) {
     const auto tell = [&](const QString& text) {
-        messages.show(&window, MessageIcon::Warning, messageTitle(), text);
+        messages.show(window.dialogParent(), MessageIcon::Warning, messageTitle(), text);
     };
     if (paths.isEmpty()) {
         return;
@@ -39,23 +47,16 @@ void openGivenFiles(Principale& window, SheetFileActions& fileActions, MessageBo
     if (magazine == Magazine::None) {
         // A picture or a text would clear the sheet and pass for an earlier-version sheet.
         tell(QStringLiteral("Le fichier «\u00A0%1\u00A0» n'a pas été chargé\u00A0: seule une "
-                            "fiche dont le nom finit par .pxr (Pixelor) ou .zrv (Zorvane) "
-                            "s'ouvre ainsi.\nUne fiche de la version précédente se charge par "
-                            "le bouton «\u00A0Charger\u00A0».")
-                 .arg(QFileInfo(path).fileName()));
+                            "fiche dont le nom finit par %2 s'ouvre ainsi.\nUne fiche de la "
+                            "version précédente se charge par le bouton «\u00A0Charger\u00A0».")
+                 .arg(QFileInfo(path).fileName(), sheetFileEndings()));
         return;
     }
     if (window.magazine() != Magazine::None) {
         fileActions.loadFile(path);
         return;
     }
-    fileActions.loadFile(path, [&window, magazine] {
-        if (magazine == Magazine::Pixelor) {
-            window.Pixelor_Click();
-        } else {
-            window.Zorvane_Click();
-        }
-    });
+    fileActions.loadFile(path, [choose, magazine] { choose(magazine); });
 }
 
 } // namespace scribel

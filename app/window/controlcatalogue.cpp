@@ -1,5 +1,7 @@
 #include "controlcatalogue.h"
 
+#include "sheet/magazineprofile.h"
+
 namespace scribel {
 
 namespace {
@@ -11,10 +13,19 @@ constexpr QStringView f(Field field) {
     return fieldName(field);
 }
 
-constexpr QStringView kPixelorPicture = u":/images/titre-pixelor.png";
-constexpr QStringView kZorvanePicture = u":/images/titre-zorvane.png";
-constexpr QStringView kPixelorButton = u":/images/bouton-pixelor.png";
-constexpr QStringView kZorvaneButton = u":/images/bouton-zorvane.png";
+// clang-format off
+// A magazine's picture over the start tab, shown once it is chosen.
+ControlSpec titleOf(const MagazineProfile& magazine) {
+    return {magazine.titleControl, K::Picture, onTab(0), magazine.name, 0, magazine.titleLeft, 360, 6975, 1245, S::Hidden, {}, magazine.titlePicture};
+}
+
+// A magazine's button, among the window's own buttons drawn over the start tab.
+ControlSpec buttonOf(const MagazineProfile& magazine) {
+    return {magazine.name, K::PictureButton, onWindow(), magazine.name, 0, magazine.buttonLeft, 1800, 1695, 375, S::Shown, {}, magazine.buttonPicture};
+}
+// clang-format on
+
+std::vector<ControlSpec> sheetControls();
 
 } // namespace
 
@@ -27,15 +38,36 @@ const std::vector<TabSpec>& tabCatalogue() {
     return tabs;
 }
 
-// clang-format off
+// The tab control first, each magazine's title picture first on the start tab, and each
+// magazine's button before Quitter.
 const std::vector<ControlSpec>& controlCatalogue() {
-    static const std::vector<ControlSpec> controls = {
+    static const std::vector<ControlSpec> controls = [] {
+        std::vector<ControlSpec> all = {
+            {u"Onglet", K::TabControl, onWindow(), u"", 0, 0, 120, 8250, 4815, S::Disabled}};
+        for (const MagazineProfile& magazine : kMagazineProfiles) {
+            all.push_back(titleOf(magazine));
+        }
+        const std::vector<ControlSpec> sheet = sheetControls();
+        all.insert(all.end(), sheet.begin(), sheet.end());
+        for (const MagazineProfile& magazine : kMagazineProfiles) {
+            all.push_back(buttonOf(magazine));
+        }
+        all.push_back({u"Quitter", K::Button, onWindow(), u"&Quitter", 0, 6000, 4440, 1095, 375});
+        return all;
+    }();
+    return controls;
+}
+
+namespace {
+
+// clang-format off
+std::vector<ControlSpec> sheetControls() {
+    // The caption the release option shows until a magazine is chosen.
+    const QStringView inedit = kMagazineProfiles.front().ineditCaption;
+    return {
         // name, kind, container, caption, limit, left, top, width, height, start, buddy, picture
-        {u"Onglet", K::TabControl, onWindow(), u"", 0, 0, 120, 8250, 4815, S::Disabled},
 
         // Start tab
-        {u"TitrePixelor", K::Picture, onTab(0), u"Pixelor", 0, 600, 360, 6975, 1245, S::Hidden, {}, kPixelorPicture},
-        {u"TitreZorvane", K::Picture, onTab(0), u"Zorvane", 0, 960, 360, 6975, 1245, S::Hidden, {}, kZorvanePicture},
         {u"SupportMessage", K::BannerBox, onTab(0), u"", 0, 1080, 720, 6495, 495},
         {u"Message", K::BannerText, inBox(0, u"SupportMessage"), u"", 0, 4200, 30, 62100, 360},
         {u"Afficheur", K::InfoText, onTab(0), u"Informations", 0, 240, 2160, 7575, 2055},
@@ -103,7 +135,7 @@ const std::vector<ControlSpec>& controlCatalogue() {
         {f(Field::ListeCategorie), K::List, onTab(2), u"", 0, 120, 3480, 1935, 315},
         {f(Field::ListeSousCategorie), K::List, onTab(2), u"", 0, 2160, 3480, 1935, 315},
         {u"Frame3", K::GroupBox, onTab(2), u"Diffusion", 0, 120, 3840, 3375, 855},
-        {f(Field::DiffuInedit), K::Option, inBox(2, u"Frame3"), u"Inédit Pixelor", 0, 120, 240, 1815, 255},
+        {f(Field::DiffuInedit), K::Option, inBox(2, u"Frame3"), inedit, 0, 120, 240, 1815, 255},
         {f(Field::DiffuMiseAjour), K::Option, inBox(2, u"Frame3"), u"Mise à jour", 0, 2040, 240, 1215, 255},
         {f(Field::DiffuNouveaute), K::Option, inBox(2, u"Frame3"), u"Nouveauté", 0, 120, 480, 1815, 255},
         {f(Field::DiffuBeta), K::Option, inBox(2, u"Frame3"), u"Version Béta", 0, 2040, 480, 1215, 255},
@@ -163,14 +195,10 @@ const std::vector<ControlSpec>& controlCatalogue() {
         {u"SSCommand5", K::Button, onTab(6), u"", 0, 600, 3120, 6975, 375},
         {u"EMail", K::Button, onTab(6), u"", 0, 600, 3600, 6975, 375},
         {u"Internet", K::Button, onTab(6), u"", 0, 600, 4080, 6975, 375},
-
-        // The window's own buttons, drawn over the start tab
-        {u"Pixelor", K::PictureButton, onWindow(), u"Pixelor", 0, 1800, 1800, 1695, 375, S::Shown, {}, kPixelorButton},
-        {u"Zorvane", K::PictureButton, onWindow(), u"Zorvane", 0, 3960, 1800, 1695, 375, S::Shown, {}, kZorvaneButton},
-        {u"Quitter", K::Button, onWindow(), u"&Quitter", 0, 6000, 4440, 1095, 375},
     };
-    return controls;
 }
 // clang-format on
+
+} // namespace
 
 } // namespace scribel

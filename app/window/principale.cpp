@@ -8,7 +8,6 @@
 #include "app/fields/sheetlineedit.h"
 #include "app/window/controlfactory.h"
 #include "app/window/lazypicture.h"
-#include "app/window/magazinepresentation.h"
 #include "app/window/stylefit.h"
 #include "app/window/wholerepaint.h"
 #include "app/window/windowcontrols.h"
@@ -17,13 +16,13 @@
 #include "platform/core/twips.h"
 #include "platform/widgets/twipsgeometry.h"
 #include "platform/widgets/widgetform.h"
+#include "sheet/magazineprofile.h"
 #include "version.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -66,7 +65,8 @@ Principale::Principale(const Services& services, QWidget* parent)
 }
 
 void Principale::openGivenFiles(const QStringList& paths) {
-    scribel::openGivenFiles(*this, m_fileActions, m_services.messages, paths);
+    scribel::openGivenFiles(*this, m_fileActions, m_services.messages, paths,
+                            [this](Magazine magazine) { chooseMagazine(magazine); });
 }
 
 Principale::~Principale() = default;
@@ -108,8 +108,10 @@ void Principale::connectHandlers() {
     const auto onClick = [this](QStringView name, void (Principale::*handler)()) {
         connect(qobject_cast<QPushButton*>(control(name)), &QPushButton::clicked, this, handler);
     };
-    onClick(u"Pixelor", &Principale::Pixelor_Click);
-    onClick(u"Zorvane", &Principale::Zorvane_Click);
+    for (const MagazineProfile& magazine : kMagazineProfiles) {
+        connect(qobject_cast<QPushButton*>(control(magazine.name)), &QPushButton::clicked, this,
+                [this, &magazine] { chooseMagazine(magazine); });
+    }
     onClick(u"RAZ", &Principale::RAZ_Click);
     onClick(u"Quitter", &Principale::Quitter_Click);
     onClick(u"Sauvegarder", &Principale::Sauvegarder_Click);
@@ -160,7 +162,7 @@ void Principale::Form_Load() {
     }
 
     m_controls->centreOnTabs();
-    bringWindowButtonsToFront(true);
+    m_controls->bringWindowButtonsToFront(true);
 
     m_choixMagazine = Magazine::None;
     m_versionProgramme = versionText();
@@ -180,39 +182,34 @@ void Principale::fillCategories() {
     list->setCurrentIndex(-1);
 }
 
-void Principale::chooseMagazine(const MagazinePresentation& presentation) {
+void Principale::chooseMagazine(Magazine magazine) {
+    if (const MagazineProfile* profile = profileOf(magazine)) {
+        chooseMagazine(*profile);
+    }
+}
+
+void Principale::chooseMagazine(const MagazineProfile& magazine) {
     RemiseAZero();
     m_onglet->setEnabled(true);
     for (const QStringView name : kStartTabButtons) {
         control(name)->setEnabled(true);
     }
-    control(presentation.titleShown)->show();
-    control(presentation.titleHidden)->hide();
     m_timer1->stop();
     control(u"SupportMessage")->hide();
-    setShown(Field::Shareware, presentation.sharewareShown);
-    setShown(Field::Assimile, presentation.assimileShown);
-    setTwipsTop(*field(Field::DomainePublic), presentation.domainePublicTop);
-    setTwipsTop(*field(Field::OptionAutre), presentation.optionAutreTop);
-    setTwipsTop(*field(Field::SaisieDiffuAutre), presentation.optionAutreTop);
-    for (const QStringView name : kLicenceControls) {
-        control(name)->setVisible(presentation.licenceShown);
-    }
-    qobject_cast<QRadioButton*>(field(Field::DiffuInedit))
-        ->setText(presentation.ineditCaption.toString());
+    m_controls->presentMagazine(magazine);
     setWindowTitle(QStringLiteral("La Scribel ") + m_versionProgramme + u' ' +
-                   presentation.name.toString());
-    m_choixMagazine = presentation.magazine;
+                   magazine.name.toString());
+    m_choixMagazine = magazine.magazine;
     // The next step is a tab; a second Space on the magazine button would clear the sheet.
     m_onglet->tabBar()->setFocus(Qt::OtherFocusReason);
 }
 
 void Principale::Pixelor_Click() {
-    chooseMagazine(kPixelorPresentation);
+    chooseMagazine(Magazine::Pixelor);
 }
 
 void Principale::Zorvane_Click() {
-    chooseMagazine(kZorvanePresentation);
+    chooseMagazine(Magazine::Zorvane);
 }
 
 void Principale::RemiseAZero() {
@@ -238,14 +235,13 @@ void Principale::RAZ_Click() {
     for (const QStringView name : kStartTabButtons) {
         control(name)->setEnabled(false);
     }
-    control(u"TitrePixelor")->hide();
-    control(u"TitreZorvane")->hide();
+    m_controls->showTitleOf(nullptr);
     m_timer1->start();
     control(u"SupportMessage")->show();
     setWindowTitle(QStringLiteral("La Scribel"));
     m_choixMagazine = Magazine::None;
     // RAZ has disabled itself and the tabs: choosing a magazine is all there is to do.
-    control(u"Pixelor")->setFocus(Qt::OtherFocusReason);
+    control(kMagazineProfiles.front().name)->setFocus(Qt::OtherFocusReason);
 }
 
 void Principale::Onglet_Click() {
@@ -254,27 +250,12 @@ void Principale::Onglet_Click() {
         return;
     }
     const TabArrival& arrival = kTabArrivals[static_cast<std::size_t>(tab)];
-    if (arrival.focus && (!arrival.focusForPixelorOnly || m_choixMagazine == Magazine::Pixelor)) {
-        field(*arrival.focus)->setFocus(Qt::TabFocusReason);
+    if (const std::optional<Field> focus = arrival.focusFor(m_choixMagazine)) {
+        field(*focus)->setFocus(Qt::TabFocusReason);
     }
-    bringWindowButtonsToFront(arrival.windowButtonsInFront);
+    m_controls->bringWindowButtonsToFront(arrival.windowButtonsInFront);
     if (arrival.focusOnStrip) {
         m_onglet->tabBar()->setFocus(Qt::TabFocusReason);
-    }
-}
-
-void Principale::bringWindowButtonsToFront(bool front) {
-    for (const QStringView name : kWindowButtons) {
-        QWidget* button = control(name);
-        if (front) {
-            button->show();
-            button->raise();
-        } else {
-            button->lower();
-            button->hide(); // behind the tab control they must not take clicks or keys either
-        }
-        // Nor a screen reader's press, which reaches hidden buttons too.
-        button->setEnabled(front);
     }
 }
 

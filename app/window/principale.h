@@ -16,7 +16,7 @@ class QTimer;
 
 namespace scribel {
 
-struct MagazinePresentation;
+struct MagazineProfile;
 class TwipsTabWidget;
 class WidgetForm;
 class WindowControls;
@@ -38,6 +38,9 @@ public:
     void RemiseAZero() override;
 
     QString versionProgramme() const { return m_versionProgramme; }
+
+    // Does what the magazine's button does; nothing for Magazine::None.
+    void chooseMagazine(Magazine magazine);
 
     // The window's handlers, named after their control and event.
     void Pixelor_Click();
@@ -70,7 +73,7 @@ private:
     void buildControls();
     void connectHandlers();
     void Form_Load();
-    void chooseMagazine(const MagazinePresentation& presentation);
+    void chooseMagazine(const MagazineProfile& magazine);
     void fillCategories();
     void Saisie_KeyPress(const KeyRule& rule, QChar& code);
 
@@ -81,7 +84,6 @@ private:
     // Gives the focus, except to a field on a hidden tab while the program sets values.
     void giveFocus(Field which);
     void hideOtherDistributionWhenChosen(Field option);
-    void bringWindowButtonsToFront(bool front);
 
     Services m_services;
     std::unique_ptr<WindowControls> m_controls;

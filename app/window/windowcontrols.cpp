@@ -7,11 +7,13 @@
 #include "app/window/windowtables.h"
 #include "platform/core/twips.h"
 #include "platform/widgets/twipsgeometry.h"
+#include "sheet/magazineprofile.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace scribel {
 
@@ -97,17 +99,72 @@ QWidget* WindowControls::control(QStringView name) const {
 
 void WindowControls::centreOnTabs() const {
     const double tabWidth = twipsGeometry(*m_tabs).width();
-    for (const QStringView name : kCentredOnTabs) {
-        QWidget& widget = *control(name);
+    const auto centre = [&](QWidget& widget) {
         setTwipsLeft(widget, (tabWidth - twipsGeometry(widget).width()) / 2);
+    };
+    for (const MagazineProfile& magazine : kMagazineProfiles) {
+        centre(*control(magazine.titleControl));
     }
-    QWidget& pixelor = *control(u"Pixelor");
-    QWidget& zorvane = *control(u"Zorvane");
-    const double pixelorWidth = twipsGeometry(pixelor).width();
-    const double pixelorLeft =
-        (tabWidth - (pixelorWidth + kMagazineButtonGapTwips + twipsGeometry(zorvane).width())) / 2;
-    setTwipsLeft(pixelor, pixelorLeft);
-    setTwipsLeft(zorvane, pixelorLeft + pixelorWidth + kMagazineButtonGapTwips);
+    for (const QStringView name : kCentredOnTabs) {
+        centre(*control(name));
+    }
+
+    // The magazine buttons side by side, as one row centred across the tabs.
+    double rowWidth = 0;
+    for (const MagazineProfile& magazine : kMagazineProfiles) {
+        if (&magazine != &kMagazineProfiles.front()) {
+            rowWidth += kMagazineButtonGapTwips;
+        }
+        rowWidth += twipsGeometry(*control(magazine.name)).width();
+    }
+    double left = (tabWidth - rowWidth) / 2;
+    for (const MagazineProfile& magazine : kMagazineProfiles) {
+        QWidget& button = *control(magazine.name);
+        setTwipsLeft(button, left);
+        left += twipsGeometry(button).width();
+        left += kMagazineButtonGapTwips;
+    }
+}
+
+void WindowControls::showTitleOf(const MagazineProfile* chosen) const {
+    for (const MagazineProfile& magazine : kMagazineProfiles) {
+        control(magazine.titleControl)->setVisible(&magazine == chosen);
+    }
+}
+
+void WindowControls::presentMagazine(const MagazineProfile& magazine) const {
+    showTitleOf(&magazine);
+    for (const OptionPlace& place : magazine.distributionOptions) {
+        QWidget& option = *control(fieldName(place.option));
+        option.setVisible(place.shown);
+        setTwipsTop(option, place.top);
+        if (place.option == Field::OptionAutre) {
+            setTwipsTop(*control(fieldName(Field::SaisieDiffuAutre)), place.top);
+        }
+    }
+    for (const QStringView name : kLicenceControls) {
+        control(name)->setVisible(magazine.carriesLicence);
+    }
+    qobject_cast<QRadioButton*>(control(fieldName(Field::DiffuInedit)))
+        ->setText(magazine.ineditCaption.toString());
+}
+
+void WindowControls::bringWindowButtonsToFront(bool front) const {
+    const auto bring = [front](QWidget& button) {
+        if (front) {
+            button.show();
+            button.raise();
+        } else {
+            button.lower();
+            button.hide(); // behind the tab control they must not take clicks or keys either
+        }
+        // Nor a screen reader's press, which reaches hidden buttons too.
+        button.setEnabled(front);
+    };
+    for (const MagazineProfile& magazine : kMagazineProfiles) {
+        bring(*control(magazine.name));
+    }
+    bring(*control(kQuitButton));
 }
 
 } // namespace scribel

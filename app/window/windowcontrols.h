@@ -9,6 +9,7 @@ class QWidget;
 
 namespace scribel {
 
+struct MagazineProfile;
 class TwipsTabWidget;
 
 // Every control of the window, made from the catalogue and reached by its name.
@@ -23,9 +24,18 @@ public:
     TwipsTabWidget* tabs() const { return m_tabs; }
     QLabel* banner() const { return m_banner; }
 
-    // Centres the title pictures, the banner and the two magazine buttons across the
+    // Centres the title pictures, the banner and the row of magazine buttons across the
     // tab control.
     void centreOnTabs() const;
+
+    // Shows the chosen magazine's title picture alone; none at all without a magazine.
+    void showTitleOf(const MagazineProfile* chosen) const;
+    // Lays the sheet out as the magazine has it: its title, its distribution options, the
+    // licence's controls if its sheet carries one, the caption of its release option.
+    void presentMagazine(const MagazineProfile& magazine) const;
+    // The window's own buttons (each magazine's, then Quitter) stand in front over the
+    // start tab, and out of reach behind the tab control elsewhere.
+    void bringWindowButtonsToFront(bool front) const;
 
 private:
     QHash<QString, QWidget*> m_controls;

@@ -1,6 +1,25 @@
 #include "app/window/windowtables.h"
 
+#include "sheet/magazineprofile.h"
+#include "sheet/optiongroups.h"
+
+#include <initializer_list>
+
 namespace scribel {
+
+namespace {
+
+std::vector<Field> optionsOf(std::initializer_list<OptionGroup> groups) {
+    std::vector<Field> fields;
+    for (const OptionGroup& group : groups) {
+        for (const Option& option : group) {
+            fields.push_back(option.field);
+        }
+    }
+    return fields;
+}
+
+} // namespace
 
 const std::vector<StartStateRow>& startState() {
     using F = Field;
@@ -13,9 +32,8 @@ const std::vector<StartStateRow>& startState() {
          {fieldName(F::SaisieAutre)}},
         {{F::SaisieLogiciel, F::SaisieDescription, F::SaisieVersion, F::SaisieDateCreation,
           F::SaisieLangage, F::SaisieVersionLangage, F::Limitations},
-         {F::LogFrancais, F::LogAnglais, F::LogAuChoix, F::DocFrancais, F::DocAnglais,
-          F::DocAuChoix, F::DiffuInedit, F::DiffuBeta, F::DiffuNouveaute, F::DiffuMiseAjour,
-          F::LimitationsOui, F::LimitationsNon, F::CDoui, F::CDnon},
+         optionsOf({kSoftwareLanguage, kDocumentationLanguage, kReleaseKind, kLimitationAnswers,
+                    kRunsFromCd}),
          {fieldName(F::Limitations)}},
         {{F::SaisieDiffuAutre},
          {F::Shareware, F::Freeware, F::DomainePublic, F::Assimile, F::OptionAutre},
@@ -24,12 +42,17 @@ const std::vector<StartStateRow>& startState() {
          {F::LicenceSources, F::LicenceVersionGratos, F::LicenceManuel, F::LicenceReduc,
           F::LicenceCourrier, F::LicenceTel, F::LicenceBBS, F::LicenceAutres},
          {fieldName(F::AutresServices), u"TitreAutresServices"}},
-        {{},
-         {F::DOS, F::Windows3x, F::Windows3xEtPlus, F::Windows95, F::Windows98, F::Windows9x,
-          F::Windows9xEtPlus, F::WindowsNT351, F::WindowsNT40, F::Linux},
-         {}},
+        {{}, optionsOf({kOperatingSystems}), {}},
     };
     return rows;
+}
+
+std::optional<Field> TabArrival::focusFor(Magazine magazine) const {
+    if (!focusFromProfile) {
+        return focus;
+    }
+    const MagazineProfile* profile = profileOf(magazine);
+    return profile != nullptr ? profile->licenceTabFocus : std::nullopt;
 }
 
 } // namespace scribel

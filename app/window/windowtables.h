@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/field.h"
+#include "sheet/magazine.h"
 
 #include <QStringView>
 #include <array>
@@ -14,7 +15,7 @@ inline constexpr double kWindowWidthTwips = 8235;
 inline constexpr double kWindowHeightTwips = 4950;
 inline constexpr double kMagazineButtonGapTwips = 480;
 
-// Shown only for Pixelor, whose sheet carries a licence.
+// Shown only for a magazine whose sheet carries a licence.
 inline constexpr std::array kLicenceControls = {QStringView(u"Frame6"), QStringView(u"Label21"),
                                                 QStringView(u"Label22"),
                                                 fieldName(Field::SaisieRetribution)};
@@ -24,14 +25,12 @@ inline constexpr std::array kStartTabButtons = {QStringView(u"Imprimer"),
                                                 QStringView(u"Sauvegarder"),
                                                 QStringView(u"Charger"), QStringView(u"RAZ")};
 
-// The window's own buttons, over the start tab only.
-inline constexpr std::array kWindowButtons = {QStringView(u"Pixelor"), QStringView(u"Zorvane"),
-                                              QStringView(u"Quitter")};
+// The window's own buttons, over the start tab only: each magazine's button, then this.
+inline constexpr QStringView kQuitButton = u"Quitter";
 
-// Centred across the tab control when the window opens.
-inline constexpr std::array kCentredOnTabs = {
-    QStringView(u"TitreZorvane"), QStringView(u"TitrePixelor"), QStringView(u"Afficheur"),
-    QStringView(u"SupportMessage")};
+// Centred across the tab control when the window opens, as are the magazines' pictures.
+inline constexpr std::array kCentredOnTabs = {QStringView(u"Afficheur"),
+                                              QStringView(u"SupportMessage")};
 
 // The start state of the sheet, tab by tab: what is emptied, unchosen and hidden.
 struct StartStateRow {
@@ -42,14 +41,18 @@ struct StartStateRow {
 
 const std::vector<StartStateRow>& startState();
 
-// What arriving on a tab does: where the focus goes, and whether the window's own
-// buttons stand in front (only over the start tab). The start tab gives the focus to the
-// tab strip: Space on the button it would otherwise fall on may quit or clear the sheet.
+// What arriving on a tab does: where the focus goes (on the licence tab, where the
+// magazine's profile says), and whether the window's own buttons stand in front (only over
+// the start tab). The start tab gives the focus to the tab strip: Space on the button it
+// would otherwise fall on may quit or clear the sheet.
 struct TabArrival {
     std::optional<Field> focus;
-    bool focusForPixelorOnly;
+    bool focusFromProfile;
     bool focusOnStrip;
     bool windowButtonsInFront;
+
+    // Where the focus goes on arriving with this magazine chosen.
+    std::optional<Field> focusFor(Magazine magazine) const;
 };
 
 inline constexpr std::array<TabArrival, 7> kTabArrivals = {{
@@ -57,7 +60,7 @@ inline constexpr std::array<TabArrival, 7> kTabArrivals = {{
     {Field::SaisieNom, false, false, false},
     {Field::SaisieLogiciel, false, false, false},
     {std::nullopt, false, false, false},
-    {Field::SaisieRetribution, true, false, false},
+    {std::nullopt, true, false, false},
     {std::nullopt, false, false, false},
     {std::nullopt, false, false, false},
 }};

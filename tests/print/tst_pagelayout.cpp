@@ -197,6 +197,25 @@ private Q_SLOTS:
         QCOMPARE(itemStartingWith(page, u"Rétribution"_s).yMm, -1.0);
     }
 
+    // The release option that names the magazine prints as its caption reads; with no
+    // magazine, as it reads at start.
+    void ineditPrintsTheMagazinesCaption_data() {
+        QTest::addColumn<Magazine>("magazine");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("Pixelor") << Magazine::Pixelor << u"Diffusion : Inédit Pixelor"_s;
+        QTest::newRow("Zorvane") << Magazine::Zorvane << u"Diffusion : Inédit Zorvane"_s;
+        QTest::newRow("no magazine") << Magazine::None << u"Diffusion : Inédit Pixelor"_s;
+    }
+
+    void ineditPrintsTheMagazinesCaption() {
+        QFETCH(Magazine, magazine);
+        QFETCH(QString, line);
+        MemoryForm form = fullPixelorSheet();
+        form.setOn(Field::DiffuNouveaute, false);
+        form.setOn(Field::DiffuInedit, true);
+        QCOMPARE(textAt(layOut(form, magazine), 0, 108), line);
+    }
+
     void limitationLines_data() {
         QTest::addColumn<bool>("yes");
         QTest::addColumn<bool>("no");

@@ -45,6 +45,9 @@ private Q_SLOTS:
         row("--help", {"--help"}, A::ShowHelp, "", "Utilisation : scribel [OPTION] [FICHIER]\n");
         row("-h with a file", {"fiche.pxr", "-h"}, A::ShowHelp, "",
             "  -v, --version   affiche la version et quitte\n");
+        row("--help names each magazine's files", {"--help"}, A::ShowHelp, "",
+            "aux magazines Pixelor et Zorvane.\n\n  FICHIER         une Scribel à ouvrir : .pxr pour "
+            "Pixelor, .zrv pour Zorvane\n");
         row("--version", {"--version"}, A::ShowVersion, "", "La Scribel 2.0\n");
         row("-v", {"-v"}, A::ShowVersion, "", "La Scribel 2.0\n");
         row("unknown long option", {"--imprimer=oui"}, A::Refuse, "",

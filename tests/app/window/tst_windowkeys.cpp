@@ -32,6 +32,16 @@ private Q_SLOTS:
         }
         QTRY_VERIFY(f.tabs()->tabBar()->hasFocus());
     }
+    // From the tab strip, which keeps the focus unless the window moves it.
+    void licenceTabGivesThePriceTheFocusForPixelor() {
+        const WindowFixture f;
+        f.click(u"Pixelor");
+        f.tabs()->tabBar()->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(f.tabs()->tabBar()->hasFocus());
+        f.tabs()->setCurrentIndex(4);
+        QTRY_VERIFY(f.get(Field::SaisieRetribution)->hasFocus());
+    }
+
     void licenceTabLeavesTheFocusAloneForZorvane() {
         const WindowFixture f(u"Zorvane");
         f.tabs()->setCurrentIndex(1);
