@@ -38,6 +38,8 @@ UNIT_TESTS = {
     "platform/core/textfile.cpp": ["tst_textfile", "tst_principale_loading", "tst_principale_saving"],
     "platform/widgets/twipsgeometry.cpp": ["tst_window", "tst_styles"],
     "platform/widgets/widgetform.cpp": ["tst_principale_loading", "tst_window", "tst_dependent"],
+    "platform/core/printqueue.cpp": ["tst_printcups", "tst_printaction_fr_FR"],
+    "platform/core/queuechoice.cpp": ["tst_printcups"],
     "platform/": ["tst_regional", "tst_textfile", "tst_chosenfilecheck", "tst_systemerrortext",
                   "tst_filedialogs", "tst_sheetcodec", "tst_windows1252", "tst_pagelayout"],
     "sheetfile/linesplitter.cpp": ["tst_linesplitter", "tst_sheetcodec"],
