@@ -1,7 +1,7 @@
 #include "printqueue.h"
 
-#include <QDir>
-#include <QFile>
+#include "queuechoice.h"
+
 #include <QLibrary>
 #include <QUrl>
 #include <cups/cups.h>
@@ -156,49 +156,6 @@ ipp_t* exchange(const CupsFunctions& cups, http_t* http, ipp_t* request, const c
         return nullptr;
     }
     return cups.cupsGetResponse(http, resource);
-}
-
-// A queue named with an instance ("bureau/recto") is that queue.
-QString queuePart(const QString& name) {
-    return name.section(u'/', 0, 0);
-}
-
-// The environment's choice, read as the print commands read it; PRINTER=lp means none.
-void readRequestedQueue(PrintQueues& result) {
-    const QString lpdest = qEnvironmentVariable("LPDEST");
-    const QString printer = qEnvironmentVariable("PRINTER");
-    if (!lpdest.isEmpty()) {
-        result.requestedBy = u"LPDEST"_s;
-        result.requestedQueue = queuePart(lpdest);
-    } else if (!printer.isEmpty() && printer != u"lp"_s) {
-        result.requestedBy = u"PRINTER"_s;
-        result.requestedQueue = queuePart(printer);
-    }
-}
-
-// The "Default" line of an options file of the print commands ("Default bureau/recto ...").
-QString defaultIn(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return {};
-    }
-    while (!file.atEnd()) {
-        const QList<QByteArray> words = file.readLine().simplified().split(' ');
-        if (words.size() >= 2 && words.front().compare("Default", Qt::CaseInsensitive) == 0) {
-            return queuePart(QString::fromUtf8(words.at(1)));
-        }
-    }
-    return {};
-}
-
-// The user's own default queue, which stands before the service's: the user's options
-// file, else the machine's.
-QString userDefault() {
-    const QString home = qEnvironmentVariable("HOME", QDir::homePath());
-    if (QString queue = defaultIn(home + u"/.cups/lpoptions"_s); !queue.isEmpty()) {
-        return queue;
-    }
-    return defaultIn(qEnvironmentVariable("CUPS_SERVERROOT", u"/etc/cups"_s) + u"/lpoptions"_s);
 }
 
 // A collection's whole-number member, or -1.
@@ -370,7 +327,7 @@ PrintQueues PrintService::readQueues(std::chrono::milliseconds deadline) const {
             }
         }
     }
-    if (const QString queue = userDefault(); result.find(queue) != nullptr) {
+    if (const QString queue = userDefaultQueue(); result.find(queue) != nullptr) {
         result.defaultQueue = queue;
     }
     return result;
