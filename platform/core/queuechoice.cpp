@@ -33,15 +33,15 @@ QString defaultIn(const QString& path) {
 
 } // namespace
 
-void readRequestedQueue(PrintQueues& result) {
+void readRequestedQueue(PrintQueues& queues) {
     const QString lpdest = qEnvironmentVariable("LPDEST");
     const QString printer = qEnvironmentVariable("PRINTER");
     if (!lpdest.isEmpty()) {
-        result.requestedBy = u"LPDEST"_s;
-        result.requestedQueue = queuePart(lpdest);
+        queues.requestedBy = u"LPDEST"_s;
+        queues.requestedQueue = queuePart(lpdest);
     } else if (!printer.isEmpty() && printer != u"lp"_s) {
-        result.requestedBy = u"PRINTER"_s;
-        result.requestedQueue = queuePart(printer);
+        queues.requestedBy = u"PRINTER"_s;
+        queues.requestedQueue = queuePart(printer);
     }
 }
 
