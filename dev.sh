@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-    cmake g++ make pkg-config python3 ccache # python3 and ccache: the mutation run
+    cmake g++ make pkg-config python3 ccache # python3: the include check and the mutation run; ccache: that run
     qt6-base-dev qt6-translations-l10n
     fonts-liberation poppler-utils xdg-utils
     xvfb xauth x11-utils xdotool imagemagick
