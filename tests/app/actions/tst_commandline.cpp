@@ -46,9 +46,8 @@ private Q_SLOTS:
         row("-h with a file", {"fiche.pxr", "-h"}, A::ShowHelp, "",
             "  -v, --version   affiche la version et quitte\n");
         row("--help names each magazine's files", {"--help"}, A::ShowHelp, "",
-            "aux magazines Pixelor et Zorvane.\n\n  FICHIER         une Scribel à ouvrir : .pxr "
-            "pour "
-            "Pixelor, .zrv pour Zorvane\n");
+            "aux magazines Pixelor et Zorvane.\n\n  FICHIER         une Scribel à ouvrir : "
+            ".pxr pour Pixelor, .zrv pour Zorvane\n");
         row("--version", {"--version"}, A::ShowVersion, "", "La Scribel 2.0\n");
         row("-v", {"-v"}, A::ShowVersion, "", "La Scribel 2.0\n");
         row("unknown long option", {"--imprimer=oui"}, A::Refuse, "",
