@@ -27,52 +27,68 @@ from mutants import Mutant, find_mutants
 ROOT = Path(__file__).resolve().parent.parent
 
 # The tests that watch each unit, fastest first (the first failure ends a mutant's run).
-# A file not named here takes its folder's list.
+# A file not named here takes its folder's list, then its top folder's.
+WINDOW_TESTS = ["tst_window", "tst_windowkeys", "tst_dependent", "tst_accessible",
+                "tst_principale_loading", "tst_principale_saving", "tst_givenfile",
+                "tst_styles", "tst_printwindow"]
 UNIT_TESTS = {
-    "platform/core/windows1252.cpp": ["tst_windows1252", "tst_sheetcodec", "tst_typingfilter"],
-    "platform/core/systemerrortext.cpp": ["tst_systemerrortext", "tst_textfile"],
-    "platform/core/chosenfilecheck.cpp": ["tst_chosenfilecheck", "tst_filedialogs"],
-    "platform/widgets/qtfiledialogs.cpp": ["tst_filedialogs"],
-    "platform/core/regional.cpp": ["tst_regional", "tst_price", "tst_pagelayout"],
-    "platform/core/linebreaks.cpp": ["tst_sheetlayout", "tst_cutlines", "tst_typingfilter"],
-    "platform/core/textfile.cpp": ["tst_textfile", "tst_principale_loading", "tst_principale_saving"],
-    "platform/widgets/twipsgeometry.cpp": ["tst_window", "tst_styles"],
-    "platform/widgets/widgetform.cpp": ["tst_principale_loading", "tst_window", "tst_dependent"],
-    "platform/core/printqueue.cpp": ["tst_printcups", "tst_printaction_fr_FR"],
-    "platform/core/queuechoice.cpp": ["tst_printcups"],
-    "platform/": ["tst_regional", "tst_textfile", "tst_chosenfilecheck", "tst_systemerrortext",
-                  "tst_filedialogs", "tst_sheetcodec", "tst_windows1252", "tst_pagelayout"],
+    "sheet/magazineprofile.cpp": ["tst_dialogtexts", "tst_pagelayout", "tst_sheetcodec",
+                                  "tst_commandline"] + WINDOW_TESTS,
+    "sheet/": ["tst_sheetcodec", "tst_sheetlayout", "tst_pagelayout"] + WINDOW_TESTS,
     "sheetfile/linesplitter.cpp": ["tst_linesplitter", "tst_sheetcodec"],
     "sheetfile/sheetcodec.cpp": ["tst_sheetcodec", "tst_principale_loading"],
     "sheetfile/dialogtexts.cpp": ["tst_dialogtexts", "tst_principale_saving"],
     "sheetfile/": ["tst_sheetlayout", "tst_sheetcodec", "tst_principale_loading",
                    "tst_principale_saving"],
+    "platform/core/windows1252.cpp": ["tst_windows1252", "tst_sheetcodec", "tst_typingfilter"],
+    "platform/core/systemerrortext.cpp": ["tst_systemerrortext", "tst_textfile"],
+    "platform/core/chosenfilecheck.cpp": ["tst_chosenfilecheck", "tst_filedialogs"],
+    "platform/core/regional.cpp": ["tst_regional", "tst_price", "tst_pagelayout"],
+    "platform/core/linebreaks.cpp": ["tst_sheetlayout", "tst_cutlines", "tst_typingfilter"],
+    "platform/core/textfile.cpp": ["tst_textfile", "tst_principale_loading",
+                                   "tst_principale_saving"],
+    "platform/core/printqueue.cpp": ["tst_printcups", "tst_printaction_fr_FR"],
+    "platform/core/queuechoice.cpp": ["tst_printcups"],
+    "platform/core/": ["tst_regional", "tst_textfile", "tst_chosenfilecheck",
+                       "tst_systemerrortext", "tst_windows1252", "tst_pagelayout",
+                       "tst_printcups"],
+    "platform/widgets/qtfiledialogs.cpp": ["tst_filedialogs"],
+    "platform/widgets/pagerenderer.cpp": ["tst_pdfpage", "tst_printwindow"],
+    "platform/widgets/qtpageprinter.cpp": ["tst_pdfpage", "tst_printwindow", "tst_printcups"],
+    "platform/widgets/qtopenaction.cpp": ["tst_about"],
+    "platform/widgets/plaintext.cpp": ["tst_typingfilter", "tst_sheetlineedit",
+                                       "tst_sheettextedit"],
+    "platform/widgets/": ["tst_window", "tst_filedialogs", "tst_styles", "tst_dependent",
+                          "tst_principale_loading", "tst_principale_saving", "tst_pdfpage"],
     "print/price.cpp": ["tst_price", "tst_pagelayout"],
     "print/cutlines.cpp": ["tst_cutlines", "tst_pagelayout"],
-    "print/": ["tst_pagelayout", "tst_price", "tst_cutlines", "tst_pdfpage",
-               "tst_printaction_fr_FR", "tst_printaction_en_US"],
-    "about/": ["tst_about"],
+    "print/": ["tst_pagelayout", "tst_price", "tst_cutlines", "tst_pdfpage", "tst_printwindow",
+               "tst_printcups", "tst_printaction_fr_FR", "tst_printaction_en_US"],
+    "about/": ["tst_about", "tst_accessible"],
+    "app/about/": ["tst_banner", "tst_about", "tst_accessible", "tst_window"],
     "app/fields/keyrules.cpp": ["tst_keyrules"],
     "app/fields/categories.cpp": ["tst_categories", "tst_dependent", "tst_window"],
     "app/fields/typingfilter.cpp": ["tst_typingfilter", "tst_longentries"],
     "app/fields/sheetlineedit.cpp": ["tst_sheetlineedit", "tst_typingfilter", "tst_keyrules"],
     "app/fields/sheettextedit.cpp": ["tst_sheettextedit", "tst_typingfilter"],
-    "app/window/windowkeys.cpp": ["tst_windowkeys", "tst_window"],
-    "app/actions/sheetfileactions.cpp": ["tst_principale_loading", "tst_principale_saving"],
+    "app/fields/": ["tst_keyrules", "tst_typingfilter", "tst_sheetlineedit", "tst_sheettextedit",
+                    "tst_categories", "tst_longentries"] + WINDOW_TESTS,
+    "app/actions/printaction.cpp": ["tst_printaction_fr_FR", "tst_printaction_en_US",
+                                    "tst_printwindow", "tst_printcups"],
+    "app/actions/printadvice.cpp": ["tst_printaction_fr_FR", "tst_printaction_en_US"],
     "app/actions/commandline.cpp": ["tst_commandline", "tst_givenfile"],
-    "app/": ["tst_categories", "tst_window", "tst_windowkeys", "tst_dependent", "tst_keyrules",
-             "tst_typingfilter", "tst_sheetlineedit", "tst_sheettextedit",
-             "tst_principale_loading", "tst_principale_saving", "tst_givenfile", "tst_accessible"],
+    "app/actions/givenfile.cpp": ["tst_givenfile", "tst_commandline"],
+    "app/actions/sheetdrop.cpp": ["tst_givenfile", "tst_window"],
+    "app/actions/linkopener.cpp": ["tst_about", "tst_window"],
+    "app/actions/": ["tst_principale_loading", "tst_principale_saving", "tst_givenfile",
+                     "tst_commandline", "tst_window", "tst_printwindow"],
+    "app/window/windowkeys.cpp": ["tst_windowkeys", "tst_window"],
+    "app/window/": WINDOW_TESTS + ["tst_commandline"],
+    "app/main.cpp": ["tst_commandline"],
 }
 
-# The pure, stable units a run takes when no file is named.
-DEFAULT_FILES = [
-    "sheetfile/dialogtexts.cpp", "sheetfile/earlierlayout.cpp", "sheetfile/lineentry.cpp",
-    "sheetfile/linesplitter.cpp", "sheetfile/sheetcodec.cpp", "sheetfile/sheetlayout.cpp",
-    "platform/core/windows1252.cpp", "platform/core/systemerrortext.cpp", "platform/core/regional.cpp",
-    "platform/core/chosenfilecheck.cpp", "platform/core/linebreaks.cpp", "print/price.cpp",
-    "print/cutlines.cpp", "app/fields/keyrules.cpp", "app/fields/categories.cpp",
-]
+# The product's sources: what a run takes when no file is named.
+PRODUCT_FOLDERS = ["sheet", "sheetfile", "platform", "print", "about", "app"]
 
 # Shared libraries compiled with exactly the flags of the ordinary static build (no second
 # -fPIC, no <library>_EXPORTS symbol), so that ccache serves every file the mutant leaves alone.
@@ -136,10 +152,22 @@ class SourceGuard:
 
 
 def tests_for(path):
+    """The tests of the file's own entry, else of the nearest folder that has one."""
     if path in UNIT_TESTS:
         return UNIT_TESTS[path]
-    folder = path.split("/")[0] + "/"
-    return UNIT_TESTS.get(folder, [])
+    parts = path.split("/")[:-1]
+    while parts:
+        folder = "/".join(parts) + "/"
+        if folder in UNIT_TESTS:
+            return UNIT_TESTS[folder]
+        parts.pop()
+    return []
+
+
+def product_files():
+    listed = subprocess.run(["git", "ls-files", "--"] + [f"{f}/*.cpp" for f in PRODUCT_FOLDERS],
+                            cwd=ROOT, stdout=subprocess.PIPE, text=True, check=True).stdout
+    return listed.split()
 
 
 def run(command, timeout, log):
@@ -183,10 +211,28 @@ def first_failing_test(build_dir, tests, timeout, log):
     return None
 
 
+def spread_sample(mutants, files, count, seed):
+    """count mutants drawn by the seed, taken from each file in turn, so that a sample reaches
+    every file and a long table does not crowd out the code around it."""
+    draw = random.Random(seed)
+    queues = []
+    for path in files:
+        own = [m for m in mutants if m.path == path]
+        draw.shuffle(own)
+        queues.append(own)
+    chosen = []
+    while len(chosen) < count:
+        for queue in queues:
+            if queue and len(chosen) < count:
+                chosen.append(queue.pop())
+    return chosen
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("files", nargs="*", help="source files, relative to the tree's top")
-    parser.add_argument("--sample", type=int, default=0, help="only N mutants, drawn by the seed")
+    parser.add_argument("--sample", type=int, default=0,
+                        help="only N mutants, drawn by the seed from each file in turn")
     parser.add_argument("--seed", type=int, default=1, help="the seed of the sample")
     parser.add_argument("--build", default="build/mutate", help="the mutation build's folder")
     parser.add_argument("--timeout", type=int, default=120, help="seconds for one test program")
@@ -199,7 +245,7 @@ def main():
     parser.add_argument("--list", action="store_true", help="list the mutants, run nothing")
     args = parser.parse_args()
 
-    files = [os.path.normpath(f) for f in (args.files or DEFAULT_FILES)]
+    files = [os.path.normpath(f) for f in (args.files or product_files())]
     if args.at and not args.files:
         files = sorted({at.rsplit(":", 1)[0] for at in args.at})
     mutants = []
@@ -218,7 +264,7 @@ def main():
             for text in args.match)]
     total = len(mutants)
     if args.sample and args.sample < total:
-        mutants = random.Random(args.seed).sample(mutants, args.sample)
+        mutants = spread_sample(mutants, files, args.sample, args.seed)
         mutants.sort(key=lambda m: (files.index(m.path), m.line, m.start, m.operator))
     if args.list:
         for m in mutants:
