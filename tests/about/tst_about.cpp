@@ -115,8 +115,10 @@ private Q_SLOTS:
         f.click(u"SSCommand3");
         QVERIFY(f.doubles.openAction.opened.empty());
         QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
-        QVERIFY(f.doubles.messages.shown.front().text.contains(QStringLiteral("« Le_Zolk_.hlp »")));
-        QVERIFY(f.doubles.messages.shown.front().text.contains(QStringLiteral("introuvable")));
+        QCOMPARE(f.doubles.messages.shown.front().text,
+                 QStringLiteral("Le document « Le_Zolk_.hlp » est introuvable : il n'est ni "
+                                "dans le dossier courant (%1) ni dans celui du programme (%2).")
+                     .arg(QDir::currentPath(), QCoreApplication::applicationDirPath()));
     }
 
     void aFailedOpenActionIsReported() {
