@@ -242,6 +242,9 @@ def main():
                              "row kill a survivor")
     parser.add_argument("--match", action="append", default=[], metavar="TEXT",
                         help="only the mutants whose description holds one of these texts")
+    parser.add_argument("--within", action="append", default=[], metavar="FOLDER",
+                        help="of the sample, run only the mutants under that folder "
+                             "(repeatable), so that two trees can share one sample")
     parser.add_argument("--list", action="store_true", help="list the mutants, run nothing")
     args = parser.parse_args()
 
@@ -266,6 +269,8 @@ def main():
     if args.sample and args.sample < total:
         mutants = spread_sample(mutants, files, args.sample, args.seed)
         mutants.sort(key=lambda m: (files.index(m.path), m.line, m.start, m.operator))
+    if args.within:
+        mutants = [m for m in mutants if any(m.path.startswith(f) for f in args.within)]
     if args.list:
         for m in mutants:
             lines = originals[m.path].decode("utf-8").split("\n")

@@ -97,8 +97,10 @@ void fitIndicator(QAbstractButton& button, CompactTabStyle& fitting) {
 void widenShortCaption(QAbstractButton& button, const TwipsTabWidget& tabs) {
     const int shortfall = captionShortfall(button);
     if (shortfall > 0) {
+        // Rounded to pixels, the sheet's own places may already overlap by one: no room
+        // then, and the button keeps its width.
         const int room = rightmostEdge(button, tabs) - (button.geometry().right() + 1);
-        setPixelAdjustment(button, QMargins(0, 0, std::clamp(shortfall, 0, room), 0));
+        setPixelAdjustment(button, QMargins(0, 0, std::min(shortfall, std::max(room, 0)), 0));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 using namespace scribel;
+using namespace Qt::StringLiterals;
 using scribel::test::utf8;
 using scribel::test::utf8List;
 
@@ -133,6 +134,74 @@ private Q_SLOTS:
         QCOMPARE(program.exitCode(), status);
         QVERIFY2(error.startsWith(u"scribel") && error.contains(errorHolds), qPrintable(error));
         QVERIFY2(!error.contains(QStringLiteral("qt.qpa")), qPrintable(error));
+    }
+
+    // The toolkit's own options, as its documentation lists them: each is passed over with
+    // its value when it takes one, and the file after it is the one opened.
+    void passesOverEveryToolkitOption_data() {
+        QTest::addColumn<QStringList>("option");
+        for (const char* name : {"platform",
+                                 "platformpluginpath",
+                                 "platformtheme",
+                                 "plugin",
+                                 "qwindowgeometry",
+                                 "qwindowicon",
+                                 "qwindowtitle",
+                                 "geometry",
+                                 "display",
+                                 "style",
+                                 "stylesheet",
+                                 "session",
+                                 "qmljsdebugger",
+                                 "name",
+                                 "title",
+                                 "icon",
+                                 "visual",
+                                 "fn",
+                                 "font",
+                                 "bg",
+                                 "background",
+                                 "fg",
+                                 "foreground",
+                                 "btn",
+                                 "button",
+                                 "ncols",
+                                 "im",
+                                 "inputstyle"}) {
+            QTest::newRow(name) << QStringList{u'-' + QString::fromLatin1(name), u"valeur"_s};
+        }
+        for (const char* name :
+             {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap", "testability"}) {
+            QTest::newRow(name) << QStringList{u'-' + QString::fromLatin1(name)};
+        }
+    }
+    void passesOverEveryToolkitOption() {
+        QFETCH(QStringList, option);
+        const CommandLine read =
+            parseCommandLine(QStringList{u"scribel"_s} + option + QStringList{u"fiche.pxr"_s});
+        QCOMPARE(read.action, CommandLine::Action::Run);
+        QCOMPARE(read.file, u"fiche.pxr"_s);
+    }
+
+    // What the toolkit warns of while it starts is its own to tell, after the start: the
+    // program goes on.
+    void aWarningAtStartIsPassedOn() {
+        QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+        variables.remove(u"XDG_RUNTIME_DIR"_s); // the toolkit warns and picks a folder itself
+        variables.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        QProcess program;
+        program.setProcessEnvironment(variables);
+        program.setReadChannel(QProcess::StandardError);
+        program.start(QStringLiteral(SCRIBEL_PROGRAM), {u"-style"_s, u"inexistant"_s});
+        QByteArray error;
+        while (!error.contains("'inexistant'") && program.waitForReadyRead(10000)) {
+            error += program.readAllStandardError();
+        }
+        const bool running = program.state() == QProcess::Running;
+        program.kill();
+        program.waitForFinished();
+        QVERIFY2(running && error.contains("XDG_RUNTIME_DIR") && !error.contains("scribel :"),
+                 error.constData());
     }
 
     void extensionChoosesTheMagazine_data() {

@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -31,19 +32,25 @@ QList<QUrl> localUrls(const QStringList& paths) {
     return urls;
 }
 
-// Drags `urls` onto `target` and, when the drag is taken, drops them; true when taken.
+// Drags `data` onto `target` and, when the drag is taken, drops it: the action taken at
+// the entry and at the drop, or IgnoreAction. A file manager offers a move with Shift held.
+std::pair<Qt::DropAction, Qt::DropAction> dragAndDrop(QWidget* target, const QMimeData& data,
+                                                      Qt::KeyboardModifiers keys = {}) {
+    const QPoint middle = target->rect().center();
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(middle, offered, &data, Qt::LeftButton, keys);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) {
+        return {Qt::IgnoreAction, Qt::IgnoreAction};
+    }
+    QDropEvent drop(middle, offered, &data, Qt::LeftButton, keys);
+    QCoreApplication::sendEvent(target, &drop);
+    return {enter.dropAction(), drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction};
+}
 bool dragAndDrop(QWidget* target, const QList<QUrl>& urls) {
     QMimeData data;
     data.setUrls(urls);
-    const QPoint middle = target->rect().center();
-    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted()) {
-        return false;
-    }
-    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
+    return dragAndDrop(target, data).second != Qt::IgnoreAction;
 }
 
 // The message names the file between French quotation marks.
@@ -199,6 +206,21 @@ private Q_SLOTS:
         QVERIFY(
             f.doubles.messages.shown.front().text.contains(QStringLiteral("une fiche à la fois")));
         verifyNoMagazineState(f);
+    }
+
+    // Offered a move, the window still takes a copy: the file manager keeps the file. Text
+    // dropped on a field is the field's own.
+    void aDroppedFileIsCopiedAndDroppedTextReachesTheField() {
+        const WindowFixture f;
+        QMimeData file;
+        file.setUrls({QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("fiche.pxr")))});
+        QCOMPARE(dragAndDrop(f.window.get(), file, Qt::ShiftModifier),
+                 std::make_pair(Qt::CopyAction, Qt::CopyAction));
+        f.click(u"Pixelor");
+        QMimeData text;
+        text.setText(QStringLiteral("DURAND"));
+        QVERIFY(dragAndDrop(f.get(u"SaisieNom"), text).second != Qt::IgnoreAction);
+        QCOMPARE(f.get<QLineEdit>(u"SaisieNom")->text(), QStringLiteral("DURAND"));
     }
 
     void onlyLocalFilesAreTaken() {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -140,6 +141,26 @@ bool tabCaptionIsCut(QTabBar& bar, int index, bool selected) {
            tabCaptionInkWidth(bar, index, selected, width + 200);
 }
 
+// A button widened for its caption must stop at the next control on its row (the sheet's own
+// places, rounded to pixels, may share one column).
+QStringList runsIntoItsNeighbour(const QWidget& button) {
+    QStringList faults;
+    const QRect area = button.geometry();
+    const QList<QWidget*> siblings =
+        button.parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QWidget* sibling : siblings) {
+        const QRect other = sibling->geometry();
+        if (sibling != &button && !sibling->isHidden() && other.left() > area.left() &&
+            other.top() <= area.bottom() && other.bottom() >= area.top() &&
+            other.left() < area.right()) {
+            faults << QStringLiteral("%1 %2 runs into %3 %4")
+                          .arg(button.objectName(), rectText(area), sibling->objectName(),
+                               rectText(other));
+        }
+    }
+    return faults;
+}
+
 // What the author cannot see or reach on the tab shown now, one line per fault.
 QStringList faultsOnShownTab(const WindowFixture& f) {
     QStringList faults;
@@ -203,6 +224,9 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
                                onWindow ? QStringLiteral("the window") : QStringLiteral("its page"),
                                rectText(holder.rect()));
         }
+        if (row.kind == ControlKind::Option || row.kind == ControlKind::CheckBox) {
+            faults << runsIntoItsNeighbour(widget);
+        }
         if (const QRect indicator = indicatorArea(widget);
             !indicator.isNull() && !widget.rect().contains(indicator)) {
             faults << QStringLiteral("%1's indicator %2 is cut by its row %3")
@@ -261,7 +285,36 @@ private Q_SLOTS:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
+    // Indicators far wider than the look's leave every caption short of room: each button
+    // widens only as far as the next control on its row.
+    void aWidenedCaptionStopsAtItsNeighbour() {
+        const QString look = QApplication::style()->name();
+        QApplication::setStyle(new WideIndicatorStyle);
+        QStringList faults;
+        {
+            WindowFixture f;
+            for (const ControlSpec& row : controlCatalogue()) {
+                if (row.kind == ControlKind::Option || row.kind == ControlKind::CheckBox) {
+                    faults << runsIntoItsNeighbour(*f.get(row.name));
+                }
+            }
+        }
+        QApplication::setStyle(look);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
 private:
+    class WideIndicatorStyle : public QProxyStyle {
+    public:
+        WideIndicatorStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+        int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                        const QWidget* widget) const override {
+            const int wider =
+                metric == PM_IndicatorWidth || metric == PM_ExclusiveIndicatorWidth ? 60 : 0;
+            return QProxyStyle::pixelMetric(metric, option, widget) + wider;
+        }
+    };
+
     // All the pictures on one sheet, four to a row.
     static void saveContactSheet(const QList<QImage>& pictures) {
         const QSize tile = pictures.first().size();

@@ -1,5 +1,6 @@
 #include "app/fields/categories.h"
 #include "platform/widgets/frenchtranslation.h"
+#include "platform/widgets/twipsgeometry.h"
 #include "support/windowfixture.h"
 
 #include <QAccessible>
@@ -89,6 +90,16 @@ void verifyStartState(const WindowFixture& f) {
 }
 
 // A control's top-left corner relative to the tab control (or the window), in pixels.
+// The distribution rows' tops in twips, from Shareware down to the other mode's field.
+QList<double> distributionTops(const WindowFixture& f) {
+    QList<double> tops;
+    for (const QStringView name : {u"Shareware", u"Freeware", u"Assimile", u"DomainePublic",
+                                   u"OptionAutre", u"SaisieDiffuAutre"}) {
+        tops << twipsGeometry(*f.get(name)).top();
+    }
+    return tops;
+}
+
 QPoint positionIn(const WindowFixture& f, QStringView name, QWidget* reference) {
     return f.get(name)->mapTo(reference, QPoint(0, 0));
 }
@@ -257,6 +268,7 @@ private Q_SLOTS:
         f.tabs()->setCurrentIndex(3);
         QCOMPARE(positionIn(f, u"DomainePublic", f.tabs()).y(), 144);
         QCOMPARE(positionIn(f, u"OptionAutre", f.tabs()).y(), 176);
+        QCOMPARE(distributionTops(f), QList<double>({1200, 1680, 2160, 2160, 2640, 2640}));
     }
 
     void zorvaneMovesTheDistributionRowsDownAndHidesTheLicence() {
@@ -276,6 +288,7 @@ private Q_SLOTS:
         QCOMPARE(positionIn(f, u"DomainePublic", f.tabs()).y(), 176);
         QCOMPARE(positionIn(f, u"OptionAutre", f.tabs()).y(), 208);
         QCOMPARE(positionIn(f, u"SaisieDiffuAutre", f.tabs()).y(), 208);
+        QCOMPARE(distributionTops(f), QList<double>({1200, 1680, 2160, 2640, 3120, 3120}));
     }
 
     void choosingAMagazineAgainClearsEverything() {
