@@ -90,7 +90,9 @@ int main(int argc, char* argv[]) {
     scribel::QtPagePrinter printer;
     scribel::QtOpenAction openAction;
     scribel::SystemClock clock;
-    scribel::Principale window({fileDialogs, messages, printer, openAction, clock});
+    // The tabs behind the start tab are made once the window has been shown.
+    scribel::Principale window({fileDialogs, messages, printer, openAction, clock},
+                               scribel::HiddenTabs::BuiltAfterFirstFrame);
     window.show();
     if (!commandLine.file.isEmpty()) {
         window.openGivenFiles({commandLine.file});

@@ -36,7 +36,8 @@ int runRealStartup(int& argc, char* argv[], ChildReport& report) {
     QtPagePrinter printer;
     QtOpenAction openAction;
     SystemClock clock;
-    Principale window({fileDialogs, messages, printer, openAction, clock});
+    Principale window({fileDialogs, messages, printer, openAction, clock},
+                      HiddenTabs::BuiltAfterFirstFrame);
     report.mark("window");
 
     return showAndReport(window, report);

@@ -21,7 +21,7 @@ InfoText::InfoText(const QString& text, QWidget* parent) : QPlainTextEdit(parent
     if (lines.endsWith(u'\n')) {
         lines.chop(1);
     }
-    setPlainText(lines);
+    m_text = lines; // set when first shown
 
     // The background and the text are forced together, in every state: black on the
     // desktop's own (perhaps dark) base colour would not be read.
@@ -34,6 +34,16 @@ InfoText::InfoText(const QString& text, QWidget* parent) : QPlainTextEdit(parent
     }
     setPalette(colours);
     setAutoFillBackground(true); // the frame too stands on light yellow
+}
+
+// The text goes in when the box is first shown, with its size known: laid out once, at the
+// width it is read at, rather than first at a default width and again at its own.
+void InfoText::showEvent(QShowEvent* event) {
+    if (!m_text.isNull()) {
+        setPlainText(m_text);
+        m_text = QString();
+    }
+    QPlainTextEdit::showEvent(event);
 }
 
 } // namespace scribel

@@ -15,6 +15,12 @@ class InfoText final : public QPlainTextEdit {
 public:
     // The text's lines end in CR LF.
     InfoText(const QString& text, QWidget* parent);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QString m_text; // until first shown
 };
 
 } // namespace scribel

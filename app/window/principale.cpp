@@ -7,6 +7,7 @@
 #include "app/fields/categories.h"
 #include "app/fields/sheetlineedit.h"
 #include "app/window/controlfactory.h"
+#include "app/window/firstframe.h"
 #include "app/window/lazypicture.h"
 #include "app/window/stylefit.h"
 #include "app/window/wholerepaint.h"
@@ -43,7 +44,7 @@ constexpr double kTitlePoints = 18;
 
 } // namespace
 
-Principale::Principale(const Services& services, QWidget* parent)
+Principale::Principale(const Services& services, HiddenTabs hiddenTabs, QWidget* parent)
     : QWidget(parent), m_services(services), m_fileActions(*this, m_services),
       m_printAction(*this, m_services), m_linkOpener(*this, m_services) {
     registerPictures();
@@ -57,11 +58,29 @@ Principale::Principale(const Services& services, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     new WholeRepaintOnExpose(*this);
     buildControls();
-    m_form = std::make_unique<WidgetForm>(*this);
     connectHandlers();
-    installWindowKeys(*this, *m_onglet);
+    m_keys = new WindowKeys(*this, *m_onglet);
     Form_Load();
     new SheetDrop(this, [this](const QStringList& paths) { openGivenFiles(paths); });
+    if (hiddenTabs == HiddenTabs::BuiltWithWindow) {
+        buildHiddenTabs();
+    } else {
+        whenFirstFrameShown(*this, [this] { buildHiddenTabs(); });
+    }
+}
+
+void Principale::buildHiddenTabs() {
+    if (m_form != nullptr) {
+        return;
+    }
+    m_controls->buildHiddenTabs();
+    for (int tab = 1; tab < m_onglet->count(); ++tab) {
+        fitButtonsToStyle(*m_onglet->widget(tab), *m_onglet);
+        m_keys->coverButtonsIn(*m_onglet->widget(tab));
+    }
+    m_form = std::make_unique<WidgetForm>(*this);
+    connectSheetHandlers();
+    loadHiddenTabs();
 }
 
 void Principale::openGivenFiles(const QStringList& paths) {
@@ -72,22 +91,36 @@ void Principale::openGivenFiles(const QStringList& paths) {
 Principale::~Principale() = default;
 
 Form& Principale::form() {
-    return *m_form;
+    return wholeForm();
 }
 const Form& Principale::form() const {
-    return *m_form;
+    return wholeForm();
 }
 
 void Principale::setMagazine(Magazine magazine) {
     m_choixMagazine = magazine;
 }
 
+WidgetForm& Principale::wholeForm() {
+    buildHiddenTabs();
+    return *m_form;
+}
+
+const WidgetForm& Principale::wholeForm() const {
+    // Making the controls still to come changes nothing the sheet holds.
+    return const_cast<Principale*>(this)->wholeForm();
+}
+
 QWidget* Principale::control(QStringView name) const {
+    if (QWidget* made = m_controls->find(name)) {
+        return made;
+    }
+    wholeForm();
     return m_controls->control(name);
 }
 
 QWidget* Principale::field(Field which) const {
-    return m_form->widget(which);
+    return wholeForm().widget(which);
 }
 
 void Principale::buildControls() {
@@ -99,6 +132,7 @@ void Principale::buildControls() {
     m_messageWidth = static_cast<int>(messagePlace.width());
     m_messageBoxWidth = static_cast<int>(twipsGeometry(*m_message->parentWidget()).width());
     fitToStyle(*this, *m_onglet); // room for a desktop style's larger parts
+    fitButtonsToStyle(*m_onglet->widget(0), *m_onglet);
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(kBannerIntervalMs);
@@ -117,15 +151,18 @@ void Principale::connectHandlers() {
     onClick(u"Sauvegarder", &Principale::Sauvegarder_Click);
     onClick(u"Charger", &Principale::Charger_Click);
     onClick(u"Imprimer", &Principale::Imprimer_Click);
+
+    connect(m_onglet, &QTabWidget::currentChanged, this, &Principale::Onglet_Click);
+    connect(m_timer1, &QTimer::timeout, this, &Principale::Timer1_Timer);
+}
+
+void Principale::connectSheetHandlers() {
     for (std::size_t i = 0; i < kLinks.size(); ++i) {
         connect(qobject_cast<QPushButton*>(control(kLinks[i].button)), &QPushButton::clicked, this,
                 [this, i] { OuvrirDocument(static_cast<int>(i)); });
     }
-
-    connect(m_onglet, &QTabWidget::currentChanged, this, &Principale::Onglet_Click);
     connect(qobject_cast<QComboBox*>(field(Field::ListeCategorie)), &QComboBox::currentIndexChanged,
             this, &Principale::ListeCategorie_Click);
-    connect(m_timer1, &QTimer::timeout, this, &Principale::Timer1_Timer);
 
     // Change handlers run on every change of their control, by the author or by program,
     // and read the control's own state.
@@ -166,13 +203,16 @@ void Principale::Form_Load() {
 
     m_choixMagazine = Magazine::None;
     m_versionProgramme = versionText();
+    setWindowTitle(QStringLiteral("La Scribel ") + m_versionProgramme);
+
+    m_timer1->start();
+}
+
+void Principale::loadHiddenTabs() {
     auto* titre = qobject_cast<QLabel*>(control(u"Titre"));
     titre->setFont(arial(kTitlePoints, true, true));
     titre->setText(QStringLiteral("Scribel   Version ") + m_versionProgramme);
-    setWindowTitle(QStringLiteral("La Scribel ") + m_versionProgramme);
     fillCategories();
-
-    m_timer1->start();
 }
 
 void Principale::fillCategories() {
@@ -218,7 +258,7 @@ void Principale::RemiseAZero() {
             empty(which);
         }
         for (const Field which : row.unchosen) {
-            m_form->setOn(which, false);
+            wholeForm().setOn(which, false);
         }
         for (const QStringView name : row.hidden) {
             control(name)->hide();
@@ -245,6 +285,7 @@ void Principale::RAZ_Click() {
 }
 
 void Principale::Onglet_Click() {
+    buildHiddenTabs(); // before the page it shows is drawn
     const int tab = m_onglet->currentIndex();
     if (tab < 0 || tab >= static_cast<int>(kTabArrivals.size())) {
         return;
@@ -276,7 +317,7 @@ void Principale::Imprimer_Click() {
 }
 
 void Principale::ListeCategorie_Click() {
-    const QString category = m_form->text(Field::ListeCategorie);
+    const QString category = wholeForm().text(Field::ListeCategorie);
     if (category.isEmpty()) {
         return;
     }
@@ -301,7 +342,7 @@ void Principale::Saisie_KeyPress(const KeyRule& rule, QChar& code) {
         field(rule.next)->setFocus(Qt::TabFocusReason);
         return;
     }
-    code = applyCaseRule(rule.caseRule, code, m_form->text(rule.field));
+    code = applyCaseRule(rule.caseRule, code, wholeForm().text(rule.field));
 }
 
 void Principale::setShown(Field which, bool shown) {
@@ -309,13 +350,13 @@ void Principale::setShown(Field which, bool shown) {
 }
 
 void Principale::empty(Field which) {
-    m_form->setText(which, QString());
+    wholeForm().setText(which, QString());
 }
 
 void Principale::giveFocus(Field which) {
     QWidget* target = field(which);
     const bool onShownTab = m_onglet->currentWidget()->isAncestorOf(target);
-    if (m_form->isSettingValues() && !onShownTab) {
+    if (wholeForm().isSettingValues() && !onShownTab) {
         return; // a value set by program must not switch or steal the tab
     }
     target->setFocus(Qt::OtherFocusReason);
@@ -325,7 +366,7 @@ void Principale::giveFocus(Field which) {
 
 // Choosing one of the named distributions puts away the other mode's field.
 void Principale::hideOtherDistributionWhenChosen(Field option) {
-    if (m_form->isOn(option)) {
+    if (wholeForm().isOn(option)) {
         setShown(Field::SaisieDiffuAutre, false);
         empty(Field::SaisieDiffuAutre);
     }
@@ -348,7 +389,7 @@ void Principale::Assimile_Click() {
 }
 
 void Principale::OptionAutre_Click() {
-    if (m_form->isOn(Field::OptionAutre)) {
+    if (wholeForm().isOn(Field::OptionAutre)) {
         setShown(Field::SaisieDiffuAutre, true);
         empty(Field::SaisieDiffuAutre);
         giveFocus(Field::SaisieDiffuAutre);
@@ -356,7 +397,7 @@ void Principale::OptionAutre_Click() {
 }
 
 void Principale::LimitationsOui_Click() {
-    if (m_form->isOn(Field::LimitationsOui)) {
+    if (wholeForm().isOn(Field::LimitationsOui)) {
         empty(Field::Limitations);
         setShown(Field::Limitations, true);
         giveFocus(Field::Limitations);
@@ -364,14 +405,14 @@ void Principale::LimitationsOui_Click() {
 }
 
 void Principale::LimitationsNon_Click() {
-    if (m_form->isOn(Field::LimitationsNon)) {
+    if (wholeForm().isOn(Field::LimitationsNon)) {
         empty(Field::Limitations);
         setShown(Field::Limitations, false);
     }
 }
 
 void Principale::LicenceAutres_Click() {
-    const bool ticked = m_form->isOn(Field::LicenceAutres);
+    const bool ticked = wholeForm().isOn(Field::LicenceAutres);
     control(u"TitreAutresServices")->setVisible(ticked);
     setShown(Field::AutresServices, ticked);
     empty(Field::AutresServices);
@@ -381,7 +422,7 @@ void Principale::LicenceAutres_Click() {
 }
 
 void Principale::MembreAutre_Click() {
-    const bool ticked = m_form->isOn(Field::MembreAutre);
+    const bool ticked = wholeForm().isOn(Field::MembreAutre);
     setShown(Field::SaisieAutre, ticked);
     if (ticked) {
         giveFocus(Field::SaisieAutre);

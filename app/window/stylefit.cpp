@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <algorithm>
@@ -75,44 +76,31 @@ int rightmostEdge(const QWidget& control, const TwipsTabWidget& tabs) {
     return limit;
 }
 
+// An option or check box, which the catalogue makes as these two kinds of button.
+bool isOptionOrCheckBox(const QAbstractButton& button) {
+    return qobject_cast<const QRadioButton*>(&button) != nullptr ||
+           qobject_cast<const QCheckBox*>(&button) != nullptr;
+}
+
 // An indicator taller than its row would be cut at top and bottom: such a button draws
 // it with the tab strip's style, which fits it to the row.
-void fitIndicators(QWidget& window, const TwipsTabWidget& tabs) {
-    auto* fitting = qobject_cast<CompactTabStyle*>(tabs.tabBar()->style());
-    if (fitting == nullptr) {
-        return;
-    }
-    for (const ControlSpec& row : controlCatalogue()) {
-        const bool checkBox = row.kind == ControlKind::CheckBox;
-        if (!checkBox && row.kind != ControlKind::Option) {
-            continue;
-        }
-        auto* button = window.findChild<QAbstractButton*>(row.name.toString());
-        if (button == nullptr) {
-            continue;
-        }
-        const int indicator = button->style()->pixelMetric(
-            checkBox ? QStyle::PM_IndicatorHeight : QStyle::PM_ExclusiveIndicatorHeight, nullptr,
-            button);
-        if (indicator > button->height()) {
-            button->setStyle(fitting);
-        }
+void fitIndicator(QAbstractButton& button, CompactTabStyle& fitting) {
+    const bool checkBox = qobject_cast<const QCheckBox*>(&button) != nullptr;
+    const int indicator = button.style()->pixelMetric(
+        checkBox ? QStyle::PM_IndicatorHeight : QStyle::PM_ExclusiveIndicatorHeight, nullptr,
+        &button);
+    if (indicator > button.height()) {
+        button.setStyle(&fitting);
     }
 }
 
-void widenShortCaptions(QWidget& window, const TwipsTabWidget& tabs) {
-    for (const ControlSpec& row : controlCatalogue()) {
-        if (row.kind != ControlKind::Option && row.kind != ControlKind::CheckBox) {
-            continue;
-        }
-        auto* button = window.findChild<QAbstractButton*>(row.name.toString());
-        const int shortfall = button != nullptr ? captionShortfall(*button) : 0;
-        if (shortfall > 0) {
-            // Rounded to pixels, the sheet's own places may already overlap by one: no room
-            // then, and the button keeps its width.
-            const int room = rightmostEdge(*button, tabs) - (button->geometry().right() + 1);
-            setPixelAdjustment(*button, QMargins(0, 0, std::min(shortfall, std::max(room, 0)), 0));
-        }
+void widenShortCaption(QAbstractButton& button, const TwipsTabWidget& tabs) {
+    const int shortfall = captionShortfall(button);
+    if (shortfall > 0) {
+        // Rounded to pixels, the sheet's own places may already overlap by one: no room
+        // then, and the button keeps its width.
+        const int room = rightmostEdge(button, tabs) - (button.geometry().right() + 1);
+        setPixelAdjustment(button, QMargins(0, 0, std::min(shortfall, std::max(room, 0)), 0));
     }
 }
 
@@ -120,8 +108,20 @@ void widenShortCaptions(QWidget& window, const TwipsTabWidget& tabs) {
 
 void fitToStyle(QWidget& window, TwipsTabWidget& tabs) {
     lowerPagesBelowStrip(window, tabs);
-    fitIndicators(window, tabs);
-    widenShortCaptions(window, tabs);
+}
+
+void fitButtonsToStyle(QWidget& page, const TwipsTabWidget& tabs) {
+    QList<QAbstractButton*> buttons = page.findChildren<QAbstractButton*>();
+    buttons.removeIf([](const QAbstractButton* button) { return !isOptionOrCheckBox(*button); });
+    // Every indicator first: a caption's room depends on the indicator drawn beside it.
+    if (auto* fitting = qobject_cast<CompactTabStyle*>(tabs.tabBar()->style())) {
+        for (QAbstractButton* button : buttons) {
+            fitIndicator(*button, *fitting);
+        }
+    }
+    for (QAbstractButton* button : buttons) {
+        widenShortCaption(*button, tabs);
+    }
 }
 
 } // namespace scribel

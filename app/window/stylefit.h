@@ -13,7 +13,10 @@ class TwipsTabWidget;
 // box whose indicator is taller than its row draws it scaled to the row. One whose caption
 // still does not fit beside the style's larger indicator grows to the right,
 // as far as its container and the next control on its row allow. Under a style whose
-// parts fit, nothing moves. Called once, when every control stands at its twips.
+// parts fit, nothing moves. Called once, when the tab control and the window's own
+// controls stand at their twips; a page's buttons are fitted once they are made.
 void fitToStyle(QWidget& window, TwipsTabWidget& tabs);
+// The indicators and captions of the option and check boxes inside `page`, once.
+void fitButtonsToStyle(QWidget& page, const TwipsTabWidget& tabs);
 
 } // namespace scribel

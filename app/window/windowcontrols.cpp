@@ -30,15 +30,44 @@ void nameBuddy(QLabel& label, QWidget& buddy) {
     label.setAlignment(Qt::AlignVCenter | (above ? Qt::AlignLeft : Qt::AlignRight));
 }
 
+// The start tab, the tab control and the window's own controls are what the opening
+// window shows.
+bool standsOnHiddenTab(const ControlSpec& row) {
+    return row.container.tab > 0;
+}
+
 } // namespace
 
-WindowControls::WindowControls(QWidget& window) {
+WindowControls::WindowControls(QWidget& window) : m_window(window) {
     const double dpi = window.logicalDpiX();
     window.setFixedSize(twipsToPixels(kWindowWidthTwips, dpi),
                         twipsToPixels(kWindowHeightTwips, dpi));
+    build(false);
 
+    QWidget* distribution = m_tabs != nullptr ? m_tabs->widget(kDistributionTab) : nullptr;
+    if (distribution == nullptr) {
+        qFatal("The catalogue holds no distribution tab");
+    }
+    markAsGroup(*distribution);
+    distribution->setAccessibleName(kDistributionGroupName.toString());
+    joinControls();
+}
+
+void WindowControls::buildHiddenTabs() {
+    if (m_hiddenTabsBuilt) {
+        return;
+    }
+    m_hiddenTabsBuilt = true;
+    build(true);
+    joinControls();
+}
+
+void WindowControls::build(bool hiddenTabs) {
     for (const ControlSpec& row : controlCatalogue()) {
-        QWidget* container = &window;
+        if (standsOnHiddenTab(row) != hiddenTabs) {
+            continue;
+        }
+        QWidget* container = &m_window;
         if (!row.container.box.isEmpty()) {
             container = control(row.container.box);
         } else if (row.container.tab >= 0) {
@@ -55,37 +84,39 @@ WindowControls::WindowControls(QWidget& window) {
             m_banner = qobject_cast<QLabel*>(widget);
         }
         m_controls.insert(widget->objectName(), widget);
-    }
-
-    for (const ControlSpec& row : controlCatalogue()) {
         if (row.kind == ControlKind::List) {
-            nameListByCaption(*qobject_cast<QComboBox*>(control(row.name)));
+            nameListByCaption(*qobject_cast<QComboBox*>(widget));
         }
     }
-    QWidget* distribution = m_tabs != nullptr ? m_tabs->widget(kDistributionTab) : nullptr;
-    if (distribution == nullptr) {
-        qFatal("The catalogue holds no distribution tab");
-    }
-    markAsGroup(*distribution);
-    distribution->setAccessibleName(kDistributionGroupName.toString());
+}
 
+void WindowControls::joinControls() const {
     for (const ControlSpec& row : controlCatalogue()) {
         if (row.kind == ControlKind::Label && !row.buddy.isEmpty()) {
-            nameBuddy(*qobject_cast<QLabel*>(control(row.name)), *control(row.buddy));
+            QWidget* label = find(row.name);
+            QWidget* buddy = find(row.buddy);
+            if (label != nullptr && buddy != nullptr) {
+                nameBuddy(*qobject_cast<QLabel*>(label), *buddy);
+            }
         }
     }
     for (const AccessibleText& text : kAccessibleTexts) {
-        QWidget& described = *control(text.control);
-        if (!text.name.isEmpty()) {
-            described.setAccessibleName(text.name.toString());
+        QWidget* described = find(text.control);
+        QWidget* describer = text.descriptionFrom.isEmpty() ? nullptr : find(text.descriptionFrom);
+        if (described == nullptr || (!text.descriptionFrom.isEmpty() && describer == nullptr)) {
+            continue;
         }
-        if (!text.descriptionFrom.isEmpty()) {
-            described.setAccessibleDescription(
-                qobject_cast<QLabel*>(control(text.descriptionFrom))->text());
+        if (!text.name.isEmpty()) {
+            described->setAccessibleName(text.name.toString());
+        }
+        if (describer != nullptr) {
+            described->setAccessibleDescription(qobject_cast<QLabel*>(describer)->text());
         }
     }
     for (const Link& link : kLinks) {
-        qobject_cast<QPushButton*>(control(link.button))->setText(linkCaption(link));
+        if (auto* button = qobject_cast<QPushButton*>(find(link.button))) {
+            button->setText(linkCaption(link));
+        }
     }
 }
 

@@ -105,7 +105,9 @@ private:
 
 } // namespace
 
-void installWindowKeys(QWidget& window, QTabWidget& tabs) {
+WindowKeys::WindowKeys(QWidget& window, QTabWidget& tabs)
+    : QObject(&window), m_enter(new EnterPressesButtons(this)),
+      m_mnemonics(new SharedMnemonics(window, tabs)) {
     const auto onKeys = [&window, &tabs](std::initializer_list<QKeyCombination> keys, int step) {
         for (const QKeyCombination key : keys) {
             auto* shortcut = new QShortcut(QKeySequence(key), &window);
@@ -119,14 +121,16 @@ void installWindowKeys(QWidget& window, QTabWidget& tabs) {
             Qt::CTRL | Qt::Key_PageUp},
            -1);
 
-    auto* enter = new EnterPressesButtons(&window);
-    auto* mnemonics = new SharedMnemonics(window, tabs);
-    tabs.tabBar()->installEventFilter(mnemonics);
-    const QList<QAbstractButton*> buttons = window.findChildren<QAbstractButton*>();
+    tabs.tabBar()->installEventFilter(m_mnemonics);
+    coverButtonsIn(window);
+}
+
+void WindowKeys::coverButtonsIn(const QWidget& area) const {
+    const QList<QAbstractButton*> buttons = area.findChildren<QAbstractButton*>();
     for (QAbstractButton* button : buttons) {
-        button->installEventFilter(mnemonics);
+        button->installEventFilter(m_mnemonics);
         if (qobject_cast<QPushButton*>(button) != nullptr) {
-            button->installEventFilter(enter);
+            button->installEventFilter(m_enter);
         }
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 class QTabWidget;
 class QWidget;
 
@@ -12,7 +14,18 @@ namespace scribel {
 // - an underlined letter that two controls share goes to the button on the page shown (or
 //   the window's own button standing over it) rather than to a tab; shared by two tabs
 //   only, it shows the next of them after the current one.
-// Called once the window's controls are made.
-void installWindowKeys(QWidget& window, QTabWidget& tabs);
+// Made with the window's first controls, owned by the window; the buttons made later are
+// handed over as they come.
+class WindowKeys final : public QObject {
+public:
+    WindowKeys(QWidget& window, QTabWidget& tabs);
+
+    // Enter and the shared letters for every button inside `area`.
+    void coverButtonsIn(const QWidget& area) const;
+
+private:
+    QObject* m_enter;
+    QObject* m_mnemonics;
+};
 
 } // namespace scribel
