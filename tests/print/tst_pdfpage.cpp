@@ -20,6 +20,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace scribel::test {
 
+// Far more characters than a line of the page can show.
+constexpr qsizetype kWiderThanPaper = 600;
+
 class PdfPageTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -58,13 +61,12 @@ private Q_SLOTS:
                  qPrintable(u"%1 pt"_s.arg(points)));
     }
 
-    // Texts far wider than the paper are printed only as far as they can show: the words
-    // read back stand where the same sheet's texts, cut well beyond the paper and drawn
-    // plainly, put them.
+    // Texts far wider than the paper are printed only as far as they can show: each of
+    // their lines runs to the paper's edge, and the words read back stand where the page's
+    // texts, drawn plainly, put them.
     void overlongTextsShowAsWhenDrawnWhole_data() {
         QTest::addColumn<MemoryForm>("sheet");
         QTest::addColumn<MemoryForm>("drawnWhole");
-        constexpr qsizetype kWiderThanPaper = 600;
         QTest::newRow("largest sheet")
             << overlongPixelorSheet() << overlongPixelorSheet(kWiderThanPaper);
         // Soft hyphens take no room: the words after them show.
@@ -105,6 +107,26 @@ private Q_SLOTS:
             QCOMPARE_LT(std::abs(drawnWords[i].yMm - wholeWords[i].yMm), 0.01);
         }
         QCOMPARE_LT(QFileInfo(drawn).size(), QFileInfo(plain).size());
+
+        // No word of the texts is longer than this.
+        constexpr double kLongestWordMm = 10;
+        const double paperWidth =
+            QtPagePrinter::pageLayout().fullRect(QPageLayout::Millimeter).width();
+        for (const PageItem& item : page) {
+            if (item.text.size() < kWiderThanPaper) {
+                continue;
+            }
+            const PdfWord* first =
+                findItemWord(drawnWords, item, m_printableArea.left(), m_printableArea.top());
+            QVERIFY(first != nullptr);
+            double lastStart = 0;
+            for (const PdfWord& word : drawnWords) {
+                if (std::abs(word.yMm - first->yMm) < kPositionToleranceMm) {
+                    lastStart = std::max(lastStart, word.xMm);
+                }
+            }
+            QVERIFY2(lastStart > paperWidth - kLongestWordMm, qPrintable(item.text.left(40)));
+        }
     }
 
     void titleIsBoldItalic() {
