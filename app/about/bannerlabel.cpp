@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <optional>
 #include <type_traits>
@@ -177,13 +178,15 @@ public:
     }
 
 protected:
-    // Where the box stands in the window, and what of it shows, change with these.
+    // Where the box stands in the window, what of it shows, and the window itself change
+    // with these.
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
         case QEvent::ParentChange:
+        case QEvent::WinIdChange:
             m_placeStale = true;
             break;
         default:
@@ -243,6 +246,7 @@ private:
             shown &= widget->parentWidget()->rect();
         }
         m_place = shown;
+        m_window = static_cast<xcb_window_t>(box.window()->winId());
         m_placeStale = false;
     }
 
