@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <dlfcn.h>
@@ -179,9 +180,14 @@ public:
 
 protected:
     // Where the box stands in the window, what of it shows, and the window itself change
-    // with these.
+    // with these; a window shown again shows Qt's own picture of the box.
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
+        case QEvent::Expose:
+            // Qt shows what it last painted of the box: the banner where Qt last saw it
+            // unless it paints the box again now.
+            m_label.parentWidget()->update();
+            break;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
@@ -201,6 +207,9 @@ private:
         : m_label(label), m_connection(connection), m_window(window), m_xcb(calls) {
         label.parentWidget()->installEventFilter(this);
         label.window()->installEventFilter(this);
+        if (QWindow* handle = label.window()->windowHandle()) {
+            handle->installEventFilter(this);
+        }
     }
 
     void makePicture(const QSize& size) {
