@@ -24,9 +24,9 @@ inline constexpr LineCuts kOtherServicesLines = {{{1, 35}, {36, 80}, {81, 125}, 
 // kerning and for the font the system puts in Arial's place.
 inline constexpr qsizetype kMostPrintingCharactersShown = 1000;
 
-// The start of a text that a printed line can show: up to its 2000th printing character.
-// Characters without a width of their own (controls, soft hyphens, combining marks) are
-// kept without being counted, since a word after them may still show.
+// The start of a text that a printed line can show: up to its 1000th printing character.
+// Characters that may have no width of their own (controls, soft hyphens, combining
+// marks) are kept without being counted, since a word after them may still show.
 QString startThatCanShow(const QString& text);
 
 // A line break (CR LF, LF or CR) becomes one space, so a printed line stays one line.

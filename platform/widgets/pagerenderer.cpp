@@ -64,8 +64,8 @@ QString visiblePart(const QString& text, double room, const QFontMetricsF& metri
     if (static_cast<double>(text.size()) <= room / averageWidth) {
         return text;
     }
-    // Kerning takes about 1 % off a line of text: the walk goes that much further, so
-    // that the start measured is seldom short.
+    // Kerning shortens a line a little: the walk goes 1 % further, so that the start
+    // measured is seldom short of the room.
     constexpr double kKerningAllowance = 1.01;
     CharacterWidths characterWidth(metrics);
     double width = 0; // of the start measured last
