@@ -12,7 +12,7 @@ packages=(
     cmake g++ make pkg-config python3 ccache # python3: the include check and the mutation run; ccache: that run
     qt6-base-dev qt6-translations-l10n
     fonts-liberation poppler-utils xdg-utils
-    xvfb xauth x11-utils xdotool imagemagick
+    xvfb xauth x11-utils xdotool imagemagick libxcb1-dev # libxcb1-dev: the banner's X11 calls
     clang clang-tidy libclang-rt-14-dev
     cups-daemon cups-client printer-driver-cups-pdf libcups2-dev # printing; a private print service in the tests
     # The Debian package and its checks: shlibdeps, lintian, the desktop files' validators,

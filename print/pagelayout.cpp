@@ -47,12 +47,17 @@ struct RunInput {
     std::optional<double> euros; // only with a price on a sheet whose magazine converts it
 };
 
+// A single-line field's text as far as a printed line can show it.
+QString shownText(const Form& form, Field field) {
+    return startThatCanShow(form.text(field));
+}
+
 QString membership(const Form& form) {
     QString ticked = chosenText(form, kMemberships);
     if (!ticked.isEmpty() || !form.isOn(Field::MembreAutre)) {
         return ticked;
     }
-    return form.text(Field::SaisieAutre);
+    return shownText(form, Field::SaisieAutre);
 }
 
 // The release option that names the magazine prints as its caption reads.
@@ -67,7 +72,7 @@ QString programmeDiffusion(const Form& form, Magazine magazine) {
 
 QString distribution(const Form& form) {
     if (form.isOn(Field::OptionAutre)) {
-        return form.text(Field::SaisieDiffuAutre);
+        return shownText(form, Field::SaisieDiffuAutre);
     }
     for (const DistributionMode& mode : kDistributionModes) {
         if (form.isOn(mode.option)) {
@@ -85,19 +90,21 @@ void printTitleAndAuthor(PrintRun& run, const RunInput& in) {
     run.printAfter(10, kHeading, u"L'AUTEUR"_s);
     run.setLineStep(kLineStep);
     run.printAfter(6, kBody,
-                   u"Nom et Prénom : "_s + f.text(Field::SaisieNom) + u' ' +
-                       f.text(Field::SaisiePrenom));
-    run.printNextLine(kBody, u"Adresse : "_s + f.text(Field::SaisieNumero) + u' ' +
-                                 f.text(Field::SaisieIndice) + u' ' + f.text(Field::SaisieRue));
-    run.printNextLine(kBody, u"Code postal : "_s + f.text(Field::SaisieCodePostal));
-    run.printNextLine(kBody, u"Ville : "_s + f.text(Field::SaisieVille));
-    run.printNextLine(kBody, u"Téléphone domicile : "_s + f.text(Field::SaisieTelDom));
-    run.printNextLine(kBody, u"Téléphone bureau : "_s + f.text(Field::SaisieTelBur));
-    run.printNextLine(kBody, u"Téléphone portable : "_s + f.text(Field::SaisieTelPortable));
-    run.printNextLine(kBody, u"E-mail : "_s + f.text(Field::SaisieEmail));
-    run.printNextLine(kBody, u"Page Web : "_s + f.text(Field::SaisieWeb));
-    run.printNextLine(kBody, u"Année de naissance : "_s + f.text(Field::SaisieNaissance));
-    run.printNextLine(kBody, u"Activité professionnelle : "_s + f.text(Field::SaisieActivite));
+                   u"Nom et Prénom : "_s + shownText(f, Field::SaisieNom) + u' ' +
+                       shownText(f, Field::SaisiePrenom));
+    run.printNextLine(kBody, u"Adresse : "_s + shownText(f, Field::SaisieNumero) + u' ' +
+                                 shownText(f, Field::SaisieIndice) + u' ' +
+                                 shownText(f, Field::SaisieRue));
+    run.printNextLine(kBody, u"Code postal : "_s + shownText(f, Field::SaisieCodePostal));
+    run.printNextLine(kBody, u"Ville : "_s + shownText(f, Field::SaisieVille));
+    run.printNextLine(kBody, u"Téléphone domicile : "_s + shownText(f, Field::SaisieTelDom));
+    run.printNextLine(kBody, u"Téléphone bureau : "_s + shownText(f, Field::SaisieTelBur));
+    run.printNextLine(kBody, u"Téléphone portable : "_s + shownText(f, Field::SaisieTelPortable));
+    run.printNextLine(kBody, u"E-mail : "_s + shownText(f, Field::SaisieEmail));
+    run.printNextLine(kBody, u"Page Web : "_s + shownText(f, Field::SaisieWeb));
+    run.printNextLine(kBody, u"Année de naissance : "_s + shownText(f, Field::SaisieNaissance));
+    run.printNextLine(kBody,
+                      u"Activité professionnelle : "_s + shownText(f, Field::SaisieActivite));
     run.printNextLine(kBody, u"Membre : "_s + membership(f));
 }
 
@@ -108,20 +115,21 @@ void printProgramme(PrintRun& run, const RunInput& in) {
     const QString hasLimitations = chosenText(f, kLimitationAnswers);
 
     run.printAfter(6, kHeading, u"LE PROGRAMME"_s);
-    run.printAfter(6, kBody, u"Nom : "_s + f.text(Field::SaisieLogiciel));
+    run.printAfter(6, kBody, u"Nom : "_s + shownText(f, Field::SaisieLogiciel));
     run.printNextLine(kBody, u"Description : "_s + description[0]);
     run.printNextLine(kBody, description[1]);
     run.printNextLine(kBody, description[2]);
     run.printNextLine(kBody, description[3]);
-    run.printNextLine(kBody, u"Catégorie : "_s + f.text(Field::ListeCategorie));
-    run.printNextLine(kBody, u"Sous-catégorie : "_s + f.text(Field::ListeSousCategorie));
+    run.printNextLine(kBody, u"Catégorie : "_s + shownText(f, Field::ListeCategorie));
+    run.printNextLine(kBody, u"Sous-catégorie : "_s + shownText(f, Field::ListeSousCategorie));
     run.printNextLine(kBody, u"Logiciel en "_s + chosenText(f, kSoftwareLanguage));
     run.printNextLine(kBody, u"Documentation en "_s + chosenText(f, kDocumentationLanguage));
     run.printNextLine(kBody, u"Diffusion : "_s + programmeDiffusion(f, in.magazine));
-    run.printNextLine(kBody, u"Version n° : "_s + f.text(Field::SaisieVersion));
-    run.printNextLine(kBody, u"Date de création : "_s + f.text(Field::SaisieDateCreation));
-    run.printNextLine(kBody, u"Langage de programmation : "_s + f.text(Field::SaisieLangage));
-    run.printNextLine(kBody, u"Version du langage : "_s + f.text(Field::SaisieVersionLangage));
+    run.printNextLine(kBody, u"Version n° : "_s + shownText(f, Field::SaisieVersion));
+    run.printNextLine(kBody, u"Date de création : "_s + shownText(f, Field::SaisieDateCreation));
+    run.printNextLine(kBody, u"Langage de programmation : "_s + shownText(f, Field::SaisieLangage));
+    run.printNextLine(kBody,
+                      u"Version du langage : "_s + shownText(f, Field::SaisieVersionLangage));
     run.printNextLine(kBody, u"Le programme a-t-il des limitations ? : "_s + hasLimitations);
     if (f.isOn(Field::LimitationsOui)) {
         run.printNextLine(kBody, u"Lesquelles ? : "_s + limitations[0]);
@@ -142,7 +150,7 @@ void printDistribution(PrintRun& run, const RunInput& in) {
 
 void printLicence(PrintRun& run, const RunInput& in) {
     const Form& f = in.form;
-    const QString price = f.text(Field::SaisieRetribution);
+    const QString price = shownText(f, Field::SaisieRetribution);
     // Six spaces leave room to write a price in by hand.
     const QString francs = price.isEmpty() ? u"      "_s : price;
 
@@ -180,7 +188,7 @@ void printSystemAndSignature(PrintRun& run, const RunInput& in) {
     run.printNextLine(
         kEmphasis, u"J'autorise la société Morvel Presse à distribuer le logiciel, sous quelle"_s);
     run.printNextLine(kEmphasis, in.profile.certificationClosing.toString());
-    run.printNextLine(kBody, u"A : "_s + f.text(Field::SaisieVille), kPlaceAndDateIndent);
+    run.printNextLine(kBody, u"A : "_s + shownText(f, Field::SaisieVille), kPlaceAndDateIndent);
     run.printAfter(step + 2, kBody, u"le : "_s + regional::shortDate(in.today, in.locale),
                    kPlaceAndDateIndent);
     run.printAfter(2 * step, kBody, u"Signature :"_s, kSignatureIndent);

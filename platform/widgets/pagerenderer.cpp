@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 
 namespace scribel {
 
@@ -28,35 +29,62 @@ constexpr std::array<StyleFont, 5> kStyleFonts = {{
     {8, true, false},   // Emphasis
 }};
 
+// The characters' own widths in one font, those of Latin-1 (what the fields hold) kept
+// once asked for.
+class CharacterWidths final {
+public:
+    explicit CharacterWidths(const QFontMetricsF& metrics) : m_metrics(metrics) {
+        m_latin1.fill(-1);
+    }
+
+    double operator()(QChar ch) {
+        if (ch.unicode() >= m_latin1.size()) {
+            return m_metrics.horizontalAdvance(ch);
+        }
+        double& width = m_latin1[ch.unicode()];
+        if (width < 0) {
+            width = m_metrics.horizontalAdvance(ch);
+        }
+        return width;
+    }
+
+private:
+    const QFontMetricsF& m_metrics;
+    std::array<double, 256> m_latin1{};
+};
+
 // The part of the text that can show within `room` device units from its start, so that
-// what lies beyond the paper is neither shaped nor embedded: a start whose own width,
-// as the font shapes it (kerning included), passes the room. Its length is guessed from
-// the width of the text's first characters, then from the width of the start measured.
-// A base keeps its combining marks.
+// what lies beyond the paper is neither shaped nor embedded: the shortest start whose own
+// width, as the font shapes it (kerning included), passes the room. The characters' own
+// widths find it, and one shaping of that start checks it: kerning may leave it short,
+// and the walk then goes on from the width measured. A base keeps its combining marks.
 QString visiblePart(const QString& text, double room, const QFontMetricsF& metrics) {
-    constexpr qsizetype kSample = 32;
-    constexpr double kOvershoot = 1.1;
     // Most texts are far shorter than a line: those are never measured.
     const double averageWidth = std::max(metrics.averageCharWidth(), 1.0);
     if (static_cast<double>(text.size()) <= room / averageWidth) {
         return text;
     }
-    double charWidth =
-        std::max(metrics.horizontalAdvance(text.left(kSample)) / kSample, averageWidth / 8);
+    // Kerning shortens a line a little: the walk goes 1 % further, so that the start
+    // measured is seldom short of the room.
+    constexpr double kKerningAllowance = 1.01;
+    CharacterWidths characterWidth(metrics);
+    double width = 0; // of the start measured last
     qsizetype length = 0;
     while (true) {
-        length = std::max(length + 1, static_cast<qsizetype>(kOvershoot * room / charWidth) + 1);
+        for (double estimate = width; estimate <= kKerningAllowance * room && length < text.size();
+             ++length) {
+            estimate += characterWidth(text[length]);
+        }
         while (length < text.size() && (text[length].isLowSurrogate() || text[length].isMark())) {
             ++length;
         }
         if (length >= text.size()) {
             return text;
         }
-        const double width = metrics.horizontalAdvance(text.left(length));
+        width = metrics.horizontalAdvance(text.left(length));
         if (width > room) {
             return text.left(length);
         }
-        charWidth = std::max(width / static_cast<double>(length), 1e-3);
     }
 }
 

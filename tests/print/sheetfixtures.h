@@ -91,8 +91,10 @@ inline QString overlongText(qsizetype length) {
 }
 
 // The full sheet with every typed text as long as a sheet file's line may be (32,767
-// characters): what lies beyond the paper is never seen.
-inline MemoryForm overlongPixelorSheet() {
+// characters): what lies beyond the paper is never seen. A shorter length still far
+// wider than the paper, and a lead of characters without a width, are for comparison.
+inline MemoryForm overlongPixelorSheet(qsizetype length = sheetfile::kMaxLineLength,
+                                       const QString& lead = {}) {
     MemoryForm form = fullPixelorSheet();
     for (Field field : {Field::SaisieNom,       Field::SaisiePrenom,
                         Field::SaisieNumero,    Field::SaisieIndice,
@@ -105,7 +107,7 @@ inline MemoryForm overlongPixelorSheet() {
                         Field::SaisieVersion,   Field::SaisieDateCreation,
                         Field::SaisieLangage,   Field::SaisieVersionLangage,
                         Field::Limitations,     Field::AutresServices}) {
-        form.setText(field, overlongText(sheetfile::kMaxLineLength));
+        form.setText(field, lead + overlongText(length - lead.size()));
     }
     return form;
 }

@@ -72,6 +72,22 @@ private Q_SLOTS:
         QCOMPARE(textAt(page, 0, 80), QString(11, u'x'));
         QCOMPARE(textAt(page, 0, 20), u"Adresse :   rue bis"_s);
     }
+    // A long text full of line breaks is cut as the whole text, its breaks made spaces,
+    // would be: each break counts once, up to the last printed line's end.
+    void cutCountsBreaksOnce_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("CR LF after each letter") << u"x\r\n"_s.repeated(400);
+        QTest::newRow("CR LF only") << u"\r\n"_s.repeated(400);
+    }
+    void cutCountsBreaksOnce() {
+        QFETCH(QString, text);
+        const QString flat = print::singleLine(text);
+        const auto lines = print::cutIntoLines(text, print::kLimitationLines);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const print::CharacterRange range = print::kLimitationLines[i];
+            QCOMPARE(lines[i], flat.mid(range.first - 1, range.last - range.first + 1));
+        }
+    }
     // Every kind of line break, each one space on paper.
     void lineBreakForms_data() {
         QTest::addColumn<QString>("text");

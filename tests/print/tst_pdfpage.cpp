@@ -20,6 +20,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace scribel::test {
 
+// Far more characters than a line of the page can show.
+constexpr qsizetype kWiderThanPaper = 600;
+
 class PdfPageTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -58,18 +61,35 @@ private Q_SLOTS:
                  qPrintable(u"%1 pt"_s.arg(points)));
     }
 
-    // Texts far wider than the paper are drawn only as far as they can show: the words
-    // read back stand where the whole texts, drawn plainly, put them.
+    // Texts far wider than the paper are printed only as far as they can show: each of
+    // their lines runs to the paper's edge, and the words read back stand where the page's
+    // texts, drawn plainly, put them.
+    void overlongTextsShowAsWhenDrawnWhole_data() {
+        QTest::addColumn<MemoryForm>("sheet");
+        QTest::addColumn<MemoryForm>("drawnWhole");
+        QTest::newRow("largest sheet")
+            << overlongPixelorSheet() << overlongPixelorSheet(kWiderThanPaper);
+        // Soft hyphens take no room: the words after them show.
+        const QString softHyphens(5000, QChar(0xAD));
+        QTest::newRow("soft hyphens first")
+            << overlongPixelorSheet(sheetfile::kMaxLineLength, softHyphens)
+            << overlongPixelorSheet(softHyphens.size() + kWiderThanPaper, softHyphens);
+    }
     void overlongTextsShowAsWhenDrawnWhole() {
-        const Page page =
-            std::get<Page>(print::layOutPage(overlongPixelorSheet(), Magazine::Pixelor,
-                                             QLocale(QLocale::French), QDate(2026, 12, 7)));
+        QFETCH(MemoryForm, sheet);
+        QFETCH(MemoryForm, drawnWhole);
+        const auto pageOf = [](const MemoryForm& form) {
+            return std::get<Page>(print::layOutPage(form, Magazine::Pixelor,
+                                                    QLocale(QLocale::French), QDate(2026, 12, 7)));
+        };
+        const Page page = pageOf(sheet);
+        const Page whole = pageOf(drawnWhole);
         const QString drawn = m_dir.filePath(u"coupee.pdf"_s);
-        const QString whole = m_dir.filePath(u"entiere.pdf"_s);
+        const QString plain = m_dir.filePath(u"entiere.pdf"_s);
         QVERIFY(writeTestPdf(drawn, [&page](QPainter& painter) { drawPage(painter, page); }));
-        QVERIFY(writeTestPdf(whole, [&page](QPainter& painter) {
+        QVERIFY(writeTestPdf(plain, [&whole](QPainter& painter) {
             const double dotsPerMm = painter.device()->logicalDpiX() / 25.4;
-            for (const PageItem& item : page) {
+            for (const PageItem& item : whole) {
                 const QFont font = printFont(item.style);
                 painter.setFont(font);
                 const double ascent = QFontMetricsF(font, painter.device()).ascent();
@@ -78,7 +98,7 @@ private Q_SLOTS:
             }
         }));
         const std::vector<PdfWord> drawnWords = readPdfWords(drawn);
-        const std::vector<PdfWord> wholeWords = readPdfWords(whole);
+        const std::vector<PdfWord> wholeWords = readPdfWords(plain);
         QVERIFY(wholeWords.size() > page.size());
         QCOMPARE(drawnWords.size(), wholeWords.size());
         for (std::size_t i = 0; i < wholeWords.size(); ++i) {
@@ -86,7 +106,27 @@ private Q_SLOTS:
             QCOMPARE_LT(std::abs(drawnWords[i].xMm - wholeWords[i].xMm), 0.01);
             QCOMPARE_LT(std::abs(drawnWords[i].yMm - wholeWords[i].yMm), 0.01);
         }
-        QCOMPARE_LT(QFileInfo(drawn).size(), QFileInfo(whole).size());
+        QCOMPARE_LT(QFileInfo(drawn).size(), QFileInfo(plain).size());
+
+        // No word of the texts is longer than this.
+        constexpr double kLongestWordMm = 10;
+        const double paperWidth =
+            QtPagePrinter::pageLayout().fullRect(QPageLayout::Millimeter).width();
+        for (const PageItem& item : page) {
+            if (item.text.size() < kWiderThanPaper) {
+                continue;
+            }
+            const PdfWord* first =
+                findItemWord(drawnWords, item, m_printableArea.left(), m_printableArea.top());
+            QVERIFY(first != nullptr);
+            double lastStart = 0;
+            for (const PdfWord& word : drawnWords) {
+                if (std::abs(word.yMm - first->yMm) < kPositionToleranceMm) {
+                    lastStart = std::max(lastStart, word.xMm);
+                }
+            }
+            QVERIFY2(lastStart > paperWidth - kLongestWordMm, qPrintable(item.text.left(40)));
+        }
     }
 
     void titleIsBoldItalic() {
