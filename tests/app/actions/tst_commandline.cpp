@@ -98,6 +98,7 @@ private Q_SLOTS:
         };
         row("--version on a full disk", {"--version"}, {}, true, 1,
             "scribel : impossible d'écrire le texte demandé (disque plein)\n");
+        row("an unknown option", {"--imprimer"}, {}, false, 2, "option inconnue « --imprimer »\n");
         row("no display", {"fiche.pxr"}, {}, false, 3,
             "scribel : aucun affichage graphique : ni DISPLAY ni "
             "WAYLAND_DISPLAY n'est défini");
