@@ -30,7 +30,11 @@ SheetDrop::SheetDrop(QWidget* window, OpenFiles openFiles)
     : QObject(window), m_openFiles(std::move(openFiles)) {
     window->setAcceptDrops(true);
     window->installEventFilter(this);
-    const QList<QWidget*> children = window->findChildren<QWidget*>();
+    watchChildrenOf(*window);
+}
+
+void SheetDrop::watchChildrenOf(const QWidget& part) {
+    const QList<QWidget*> children = part.findChildren<QWidget*>();
     for (QWidget* child : children) {
         if (child->acceptDrops()) {
             child->installEventFilter(this);

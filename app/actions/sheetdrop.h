@@ -19,6 +19,9 @@ public:
     // Watches `window` and every child that takes drops of its own.
     SheetDrop(QWidget* window, OpenFiles openFiles);
 
+    // Watches the children of `part` that take drops, for controls made after the window.
+    void watchChildrenOf(const QWidget& part);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

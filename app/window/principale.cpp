@@ -61,7 +61,7 @@ Principale::Principale(const Services& services, HiddenTabs hiddenTabs, QWidget*
     connectHandlers();
     m_keys = new WindowKeys(*this, *m_onglet);
     Form_Load();
-    new SheetDrop(this, [this](const QStringList& paths) { openGivenFiles(paths); });
+    m_drop = new SheetDrop(this, [this](const QStringList& paths) { openGivenFiles(paths); });
     if (hiddenTabs == HiddenTabs::BuiltWithWindow) {
         buildHiddenTabs();
     } else {
@@ -77,6 +77,7 @@ void Principale::buildHiddenTabs() {
     for (int tab = 1; tab < m_onglet->count(); ++tab) {
         fitButtonsToStyle(*m_onglet->widget(tab), *m_onglet);
         m_keys->coverButtonsIn(*m_onglet->widget(tab));
+        m_drop->watchChildrenOf(*m_onglet->widget(tab));
     }
     m_form = std::make_unique<WidgetForm>(*this);
     connectSheetHandlers();

@@ -17,6 +17,7 @@ class QTimer;
 namespace scribel {
 
 struct MagazineProfile;
+class SheetDrop;
 class TwipsTabWidget;
 class WidgetForm;
 class WindowControls;
@@ -105,6 +106,7 @@ private:
     std::unique_ptr<WindowControls> m_controls;
     std::unique_ptr<WidgetForm> m_form; // once every control exists
     WindowKeys* m_keys = nullptr;
+    SheetDrop* m_drop = nullptr;
     TwipsTabWidget* m_onglet = nullptr;
     QTimer* m_timer1 = nullptr;
     QLabel* m_message = nullptr;

@@ -217,6 +217,15 @@ private Q_SLOTS:
         QCOMPARE(dragAndDrop(f.window.get(), file, Qt::ShiftModifier),
                  std::make_pair(Qt::CopyAction, Qt::CopyAction));
         f.click(u"Pixelor");
+        // A file manager gives the path as text too: dropped on a field, it is still a sheet.
+        const QString path =
+            copyOfFixture(m_folder, QStringLiteral("zorvane.zrv"), QStringLiteral("posee.zrv"));
+        QMimeData sheet;
+        sheet.setUrls({QUrl::fromLocalFile(path)});
+        sheet.setText(path);
+        QCOMPARE(dragAndDrop(f.get(u"SaisieDescription"), sheet).second, Qt::CopyAction);
+        QTRY_COMPARE(f.text(Field::SaisieNom), QStringLiteral("MARTIN"));
+        f.click(u"Pixelor");
         QMimeData text;
         text.setText(QStringLiteral("DURAND"));
         QVERIFY(dragAndDrop(f.get(u"SaisieNom"), text).second != Qt::IgnoreAction);

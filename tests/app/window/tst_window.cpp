@@ -1,10 +1,12 @@
 #include "app/fields/categories.h"
+#include "app/window/controlcatalogue.h"
 #include "platform/widgets/frenchtranslation.h"
 #include "platform/widgets/twipsgeometry.h"
 #include "support/windowfixture.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -221,6 +223,39 @@ private Q_SLOTS:
         QCOMPARE(positionIn(f, u"SupportMessage", tabs).x(), 59);
     }
 
+    // The catalogue against the sheet's list of places, kept apart from it.
+    void controlsStandWhereTheSheetPutsThem() {
+        QFile places(QStringLiteral(SCRIBEL_CONTROL_PLACES));
+        QVERIFY(places.open(QIODevice::ReadOnly | QIODevice::Text));
+        QStringList faults;
+        int checked = 0;
+        while (!places.atEnd()) {
+            const QString line = QString::fromUtf8(places.readLine()).trimmed();
+            if (line.isEmpty() || line.startsWith(u'#')) {
+                continue;
+            }
+            const QStringList part = line.split(u' ');
+            const auto& catalogue = controlCatalogue();
+            const auto row =
+                std::find_if(catalogue.begin(), catalogue.end(),
+                             [&](const ControlSpec& spec) { return spec.name == part[0]; });
+            const QRectF expected(part[1].toDouble(), part[2].toDouble(), part[3].toDouble(),
+                                  part[4].toDouble());
+            if (row == catalogue.end()) {
+                faults << part[0] + QStringLiteral(" is missing");
+            } else if (QRectF(row->left, row->top, row->width, row->height) != expected) {
+                faults << QStringLiteral("%1 stands at %2, %3, %4, %5")
+                              .arg(part[0])
+                              .arg(row->left)
+                              .arg(row->top)
+                              .arg(row->width)
+                              .arg(row->height);
+            }
+            ++checked;
+        }
+        QCOMPARE(checked, 58);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
     void windowIsCentredOnTheScreen() {
         const WindowFixture f;
         const QRect screen = f.window->screen()->geometry();
@@ -261,6 +296,9 @@ private Q_SLOTS:
         QVERIFY(!f.isShown(u"SupportMessage"));
         QVERIFY(f.isShown(Field::Shareware));
         QVERIFY(!f.isShown(Field::Assimile));
+        for (const Field offered : {Field::Freeware, Field::DomainePublic, Field::OptionAutre}) {
+            QVERIFY(f.isShown(offered));
+        }
         for (const QStringView name : {u"Frame6", u"Label21", u"Label22", u"SaisieRetribution"}) {
             QVERIFY(f.isShown(name));
         }
@@ -280,6 +318,9 @@ private Q_SLOTS:
         QVERIFY(f.isShown(u"TitreZorvane"));
         QVERIFY(!f.isShown(Field::Shareware));
         QVERIFY(f.isShown(Field::Assimile));
+        for (const Field offered : {Field::Freeware, Field::DomainePublic, Field::OptionAutre}) {
+            QVERIFY(f.isShown(offered));
+        }
         for (const QStringView name : {u"Frame6", u"Label21", u"Label22", u"SaisieRetribution"}) {
             QVERIFY(!f.isShown(name));
         }
