@@ -34,6 +34,17 @@ QString pdfInfo(const QString& path) {
     return QString::fromUtf8(pdfinfo.readAllStandardOutput());
 }
 
+// The print commands' own options file of the user, in the test's home.
+QString userOptions() {
+    return qEnvironmentVariable("HOME") + u"/.cups/lpoptions"_s;
+}
+
+bool writeUserOptions(const QByteArray& lines) {
+    QFile file(userOptions());
+    return QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(lines) == lines.size();
+}
+
 // Each state of the print service the author can meet: how the test brings the service
 // into it, and back.
 struct ServiceState {
@@ -89,6 +100,23 @@ const ServiceState kServiceStates[] = {
      [](Service&) {
          return qunsetenv("PRINTER");
      }},
+    // LPDEST comes before PRINTER; an instance names its queue.
+    {u"unknown LPDEST",
+     [](Service&) { return qputenv("LPDEST", "Salon/recto") && qputenv("PRINTER", "Scribel"); },
+     [](Service&) {
+         return qunsetenv("LPDEST") && qunsetenv("PRINTER");
+     }},
+    // A second queue, paused, that the user's own options file makes the default.
+    {u"paused user default",
+     [](Service& s) {
+         return s.command(u"lpadmin"_s,
+                          {u"-p"_s, u"Atelier"_s, u"-E"_s, u"-v"_s, u"file:///dev/null"_s}) &&
+                s.command(u"cupsdisable"_s, {u"Atelier"_s}) &&
+                writeUserOptions("Default Atelier/recto\n");
+     },
+     [](Service& s) {
+         return QFile::remove(userOptions()) && s.command(u"lpadmin"_s, {u"-x"_s, u"Atelier"_s});
+     }},
     {u"removed",
      [](Service& s) {
          return s.command(u"lpadmin"_s, {u"-x"_s, u"Scribel"_s});
@@ -142,6 +170,7 @@ private Q_SLOTS:
         m_window.reset();
         m_doubles.reset();
         qunsetenv("PRINTER");
+        qunsetenv("LPDEST");
     }
 
     void fullSheetLandsOnThePage_data() {
@@ -197,14 +226,16 @@ private Q_SLOTS:
         QTest::newRow("paused and refusing")
             << u"paused and refusing"_s
             << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
-        const QString paused =
-            u"L'imprimante « Scribel » est en pause : la fiche attendra dans sa file "
-            u"d'attente jusqu'à ce que l'imprimante soit remise en marche.\n\n"
-            u"Voulez-vous l'envoyer quand même ?"_s;
+        const auto paused = [](const QString& queue) {
+            return u"L'imprimante « %1 » est en pause : la fiche attendra dans sa file "
+                   u"d'attente jusqu'à ce que l'imprimante soit remise en marche.\n\n"
+                   u"Voulez-vous l'envoyer quand même ?"_s.arg(queue);
+        };
         for (const char* state :
              {"paused", "paused, PRINTER with an instance", "paused, PRINTER=lp"}) {
-            QTest::newRow(state) << QString::fromUtf8(state) << paused;
+            QTest::newRow(state) << QString::fromUtf8(state) << paused(u"Scribel"_s);
         }
+        QTest::newRow("paused user default") << u"paused user default"_s << paused(u"Atelier"_s);
         QTest::newRow("no default")
             << u"no default"_s
             << u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
@@ -213,6 +244,10 @@ private Q_SLOTS:
         QTest::newRow("unknown PRINTER")
             << u"unknown PRINTER"_s
             << pdfOffer(u"La variable d'environnement PRINTER désigne l'imprimante « Salon », "
+                        u"qui n'existe pas"_s);
+        QTest::newRow("unknown LPDEST")
+            << u"unknown LPDEST"_s
+            << pdfOffer(u"La variable d'environnement LPDEST désigne l'imprimante « Salon », "
                         u"qui n'existe pas"_s);
         QTest::newRow("stopped") << u"stopped"_s
                                  << pdfOffer(u"Le service d'impression (CUPS) ne répond pas"_s);

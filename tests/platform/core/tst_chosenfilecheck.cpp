@@ -49,6 +49,9 @@ private Q_SLOTS:
         both("name of 256 bytes in 131 characters", QString(126, u'é') + u".pxr"_s,
              V::RefuseNameTooLong);
         both("path too long", u"d/"_s.repeated(2100) + u"fiche.pxr"_s, V::RefusePathTooLong);
+        // A whole path counts at most 4,095 bytes, the system's 4,096 with the final zero.
+        both("path of 4,095 bytes", nameForPathOf(4095), V::RefuseMissingFolder);
+        both("path of 4,096 bytes", nameForPathOf(4096), V::RefusePathTooLong);
         both("name not in UTF-8", QFile::decodeName("\xe9t\xe9.pxr"), V::RefuseInvalidName);
     }
     void checksTheChosenName() {
@@ -81,6 +84,13 @@ private Q_SLOTS:
     }
 
 private:
+    // A name in missing folders whose whole path, from the root, counts that many bytes.
+    QString nameForPathOf(qsizetype bytes) const {
+        const QString file = u"fiche.pxr"_s;
+        const qsizetype room = bytes - m_folder.filePath(u"choix/"_s).size() - file.size();
+        return u"d/"_s.repeated(room / 2) + QString(room % 2, u'x') + file;
+    }
+
     QTemporaryDir m_folder;
 };
 

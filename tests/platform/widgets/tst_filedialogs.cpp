@@ -3,16 +3,21 @@
 // it was given.
 
 #include "platform/widgets/qtfiledialogs.h"
+#include "platform/widgets/qtmessageboxes.h"
 #include "support/doubles.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 using namespace scribel;
 using namespace Qt::Literals::StringLiterals;
@@ -32,12 +37,17 @@ QFileDialog* shownDialog() {
 }
 
 // Shows the dialog, types the name in the folder and presses Enter; the dialog is
-// cancelled when it is still open after that. The chosen file, if any.
+// cancelled when it is still open after that. The chosen file, if any. Before the name is
+// typed, `meanwhile` may click in the list or wait for a message box.
 std::optional<QString> typeAndConfirm(FileDialogs& dialogs, bool save, const QString& folder,
-                                      const QString& typed) {
+                                      const QString& typed,
+                                      const std::function<void(QFileDialog&)>& meanwhile = {}) {
     QTimer::singleShot(0, qApp, [&] {
         QFileDialog* dialog = shownDialog();
         dialog->setDirectory(folder);
+        if (meanwhile) {
+            meanwhile(*dialog);
+        }
         auto* name = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
         name->setText(typed); // as a click in the list sets it, with the focus elsewhere
         QTest::keyClick(name, Qt::Key_Return);
@@ -47,6 +57,36 @@ std::optional<QString> typeAndConfirm(FileDialogs& dialogs, bool save, const QSt
     });
     return save ? dialogs.askSaveFile(nullptr, kSaveRequest)
                 : dialogs.askOpenFile(nullptr, kOpenRequest);
+}
+
+// Selects the file in the dialog's list, as a click on it does.
+void selectInList(QFileDialog& dialog, const QString& path) {
+    auto* list = dialog.findChild<QAbstractItemView*>(u"listView"_s);
+    auto* files = dialog.findChild<QFileSystemModel*>();
+    list->selectionModel()->select(files->index(path),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// The message box the dialog shows next: what it shows, then the answer given to it
+// ("Oui" clicked, or a key).
+void answerTheBox(QFileDialog& dialog, const QString& answer, QString& seen) {
+    QTimer::singleShot(0, &dialog, [answer, &seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        seen = QString::number(box->icon()) +
+               (box->textFormat() == Qt::PlainText ? u" plain: "_s : u" markup: "_s) + box->text();
+        if (answer == u"Oui") {
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == u"&Oui") {
+                    button->click();
+                }
+            }
+            return;
+        }
+        QTest::keyClick(box, answer == u"Escape" ? Qt::Key_Escape : Qt::Key_Return);
+    });
 }
 
 } // namespace
@@ -100,11 +140,18 @@ private Q_SLOTS:
         QTest::newRow("replacing, Non")
             << true << QStringList{u"fiche.pxr"_s} << u"fiche.pxr"_s << false << QString()
             << replace << DefaultAnswer::No << QString();
+        const QString create =
+            u"Le fichier « nouvelle.pxr » n'existe pas.\nVoulez-vous le créer ?"_s;
         QTest::newRow("creating") << true << QStringList() << u"nouvelle"_s << true
-                                  << u"nouvelle.pxr"_s
-                                  << u"Le fichier « nouvelle.pxr » n'existe pas.\n"
-                                     u"Voulez-vous le créer ?"_s
-                                  << DefaultAnswer::Yes << QString();
+                                  << u"nouvelle.pxr"_s << create << DefaultAnswer::Yes << QString();
+        // The home folder is "maison" here.
+        QTest::newRow("creating in the home folder")
+            << true << QStringList() << u"~/nouvelle"_s << true << u"maison/nouvelle.pxr"_s
+            << create << DefaultAnswer::Yes << QString();
+        // Nothing typed: the file selected in the list.
+        QTest::newRow("opening the file selected in the list")
+            << false << QStringList{u"fiche.pxr"_s} << QString() << true << u"fiche.pxr"_s
+            << QString() << DefaultAnswer::No << QString();
         // Qt's own parsing reads the quotes as marks around the name "best".
         QTest::newRow("saving a quoted name beside its decoy")
             << true << QStringList{u"best.pxr"_s} << u"Le \"best\".pxr"_s << true
@@ -145,11 +192,20 @@ private Q_SLOTS:
             QFile made(folder.filePath(file));
             QVERIFY(made.open(QIODevice::WriteOnly));
         }
+        QVERIFY(QDir(folder.path()).mkdir(u"maison"_s));
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(folder.filePath(u"maison"_s)));
+        const auto homeBack = qScopeGuard([&home] { qputenv("HOME", home); });
         test::RecordingMessageBoxes messages;
         messages.nextAnswers.push_back(answer);
         QtFileDialogs dialogs(messages);
 
-        const std::optional<QString> path = typeAndConfirm(dialogs, save, folder.path(), typed);
+        const std::optional<QString> path =
+            typeAndConfirm(dialogs, save, folder.path(), typed, [&](QFileDialog& dialog) {
+                if (typed.isEmpty()) {
+                    selectInList(dialog, folder.filePath(files.front()));
+                }
+            });
 
         QCOMPARE(path.value_or(QString()), chosen.isEmpty() ? QString() : folder.filePath(chosen));
         QCOMPARE(messages.asked.size(), question.isEmpty() ? 0u : 1u);
@@ -163,6 +219,58 @@ private Q_SLOTS:
             QCOMPARE(messages.shown.front().icon, MessageIcon::Warning);
             QCOMPARE(messages.shown.front().text, refusal);
         }
+    }
+
+    // Qt's own boxes behind the dialog, as the author meets them: the text as it is (a name
+    // is never read as markup), Enter for the default answer, Escape for "Non".
+    void answersInQtsOwnMessageBoxes_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer"); // "Oui" clicked, or the key pressed
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("chosen");
+
+        const auto question = [](const QString& text) {
+            return QString::number(QMessageBox::Question) + u" plain: "_s + text;
+        };
+        const QString replace = question(u"Le fichier « a<br>b.pxr » existe déjà.\n"
+                                         u"Voulez-vous le remplacer ?"_s);
+        const QString create =
+            question(u"Le fichier « nouvelle.pxr » n'existe pas.\nVoulez-vous le créer ?"_s);
+        QTest::newRow("replacing, Enter")
+            << true << u"a<br>b.pxr"_s << u"Enter"_s << replace << false;
+        QTest::newRow("replacing, Oui") << true << u"a<br>b.pxr"_s << u"Oui"_s << replace << true;
+        QTest::newRow("creating, Enter") << true << u"nouvelle"_s << u"Enter"_s << create << true;
+        QTest::newRow("creating, Escape")
+            << true << u"nouvelle"_s << u"Escape"_s << create << false;
+        QTest::newRow("refused, Enter")
+            << false << u"*.pxr"_s << u"Enter"_s
+            << QString::number(QMessageBox::Warning) +
+                   u" plain: Aucun fichier ne porte le nom « *.pxr » : « * » et « ? » y tiennent "
+                   u"lieu de n'importe quels caractères.\nChoisissez un fichier dans la liste ou "
+                   u"tapez un nom sans ces caractères."_s
+            << false;
+    }
+    void answersInQtsOwnMessageBoxes() {
+        QFETCH(bool, save);
+        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        QFETCH(QString, box);
+        QFETCH(bool, chosen);
+
+        const QTemporaryDir folder;
+        QFile existing(folder.filePath(u"a<br>b.pxr"_s));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        QtMessageBoxes messages;
+        QtFileDialogs dialogs(messages);
+        QString seen;
+
+        const std::optional<QString> path =
+            typeAndConfirm(dialogs, save, folder.path(), typed,
+                           [&](QFileDialog& dialog) { answerTheBox(dialog, answer, seen); });
+
+        QCOMPARE(seen, box);
+        QCOMPARE(path.has_value(), chosen);
     }
 };
 
