@@ -207,6 +207,8 @@ private Q_SLOTS:
         QVERIFY(!f.get(u"SupportMessage")->isHidden());
         QCOMPARE(bannerLeft(f), bannerPixels(f, 3900));
         QCOMPARE(f.get<QLabel>(u"Message")->text(), bannerText());
+        const QFont font = f.get(u"Message")->font();
+        QVERIFY(font.bold() && font.italic());
     }
 
     void informationTextLines() {
