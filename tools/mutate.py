@@ -87,7 +87,7 @@ UNIT_TESTS = {
     "app/actions/": ["tst_principale_loading", "tst_principale_saving", "tst_givenfile",
                      "tst_commandline", "tst_window", "tst_printwindow"],
     "app/window/windowkeys.cpp": ["tst_windowkeys", "tst_window"],
-    "app/window/": WINDOW_TESTS + ["tst_commandline"],
+    "app/window/": WINDOW_TESTS + ["tst_about", "tst_banner", "tst_commandline"],
     "app/main.cpp": ["tst_commandline"],
 }
 
