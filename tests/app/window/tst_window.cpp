@@ -238,7 +238,7 @@ private Q_SLOTS:
             const auto& catalogue = controlCatalogue();
             const auto row =
                 std::find_if(catalogue.begin(), catalogue.end(),
-                             [&](const ControlSpec& spec) { return spec.name == part[0]; });
+                             [&](const ControlSpec& control) { return control.name == part[0]; });
             const QRectF expected(part[1].toDouble(), part[2].toDouble(), part[3].toDouble(),
                                   part[4].toDouble());
             if (row == catalogue.end()) {
