@@ -87,9 +87,17 @@ UNIT_TESTS = {
     "app/actions/": ["tst_principale_loading", "tst_principale_saving", "tst_givenfile",
                      "tst_commandline", "tst_window", "tst_printwindow"],
     "app/window/windowkeys.cpp": ["tst_windowkeys", "tst_window"],
+    # The compact style and the caption fitting change only what a desktop look draws.
+    "app/window/compacttabstyle.cpp": ["tst_styles", "tst_styles_.*", "tst_window"],
+    "app/window/stylefit.cpp": ["tst_styles", "tst_styles_.*", "tst_window", "tst_accessible"],
     "app/window/": WINDOW_TESTS + ["tst_about", "tst_banner", "tst_commandline"],
-    "app/main.cpp": ["tst_commandline"],
+    "app/main.cpp": ["tst_commandline", "smoke_xvfb"],
 }
+
+# Entries of ctest that are not a build target of their own: the target each one runs.
+# A name may be a pattern, to run every look of the styles test at once.
+ENTRY_TARGETS = {"tst_styles_.*": "tst_styles", "tst_banner_x11": "tst_banner",
+                 "smoke_xvfb": "scribel"}
 
 # The product's sources: what a run takes when no file is named.
 PRODUCT_FOLDERS = ["sheet", "sheetfile", "platform", "print", "about", "app"]
@@ -200,7 +208,8 @@ def configure(build_dir, log):
         sys.exit(f"configuring {build_dir} failed; see {log.name}")
 
 
-def build(build_dir, targets, jobs, timeout, log):
+def build(build_dir, tests, jobs, timeout, log):
+    targets = sorted({ENTRY_TARGETS.get(test, test) for test in tests})
     return run(["cmake", "--build", str(build_dir), "-j", str(jobs), "--target"] + targets,
                timeout, log)
 
@@ -213,6 +222,18 @@ def first_failing_test(build_dir, tests, timeout, log):
         if status != 0:
             return test if status is not None else f"{test} (timeout)"
     return None
+
+
+def earlier_survivors(logs):
+    """(file, change) of each survivor in the printed output of earlier runs."""
+    found = set()
+    for log in logs:
+        for line in Path(log).read_text(encoding="utf-8").splitlines():
+            if "] survived " not in line:
+                continue
+            where, _, change = line.split(" s  ", 1)[1].partition(" ")
+            found.add((where.rsplit(":", 1)[0], change))
+    return found
 
 
 def spread_sample(mutants, files, count, seed):
@@ -249,12 +270,18 @@ def main():
     parser.add_argument("--within", action="append", default=[], metavar="FOLDER",
                         help="of the sample, run only the mutants under that folder "
                              "(repeatable), so that two trees can share one sample")
+    parser.add_argument("--again", action="append", default=[], metavar="LOG",
+                        help="only the survivors printed by an earlier run (its output), found "
+                             "again by file and change even where lines have moved")
     parser.add_argument("--list", action="store_true", help="list the mutants, run nothing")
     args = parser.parse_args()
 
     files = [os.path.normpath(f) for f in (args.files or product_files())]
     if args.at and not args.files:
         files = sorted({at.rsplit(":", 1)[0] for at in args.at})
+    earlier = earlier_survivors(args.again)
+    if earlier and not args.files:
+        files = sorted({path for path, _ in earlier})
     mutants = []
     originals = {}
     for path in files:
@@ -265,6 +292,10 @@ def main():
         mutants.extend(find_mutants(path, original.decode("utf-8").split("\n")))
     if args.at:
         mutants = [m for m in mutants if f"{m.path}:{m.line}" in args.at]
+    if earlier:
+        mutants = [m for m in mutants if
+                   (m.path, m.describe(originals[m.path].decode("utf-8").split("\n"))) in earlier]
+        print(f"{len(mutants)} of {len(earlier)} earlier survivors found again", flush=True)
     if args.match:
         mutants = [m for m in mutants if any(
             text in m.describe(originals[m.path].decode("utf-8").split("\n"))
