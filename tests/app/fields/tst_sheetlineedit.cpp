@@ -36,6 +36,29 @@ private Q_SLOTS:
         QTest::keyClick(field, Qt::Key_Backspace);
         QCOMPARE(field->text(), u"a"_s);
     }
+    // Qt may ask with the caret inside what changed: all that differs is then checked.
+    void aChangeIsCheckedWholeWhereverTheCaretStands() {
+        SheetLineEdit field(25, nullptr);
+        field.setText(u"ab"_s);
+        QString changed = u"a\u0001b"_s;
+        int caret = 1;
+        QCOMPARE(field.validator()->validate(changed, caret), QValidator::Invalid);
+    }
+    // A field that turns what is typed into capitals goes on showing the composition that
+    // follows a commit.
+    void aCompositionFollowsACommitInACapitalsField() {
+        const WindowFixture f(u"Pixelor");
+        QWidget* nom = f.shown(u"SaisieNom"_s);
+        const auto caretAfter = [nom](const QString& composition) {
+            QInputMethodEvent event(composition, {});
+            event.setCommitString(u"x"_s);
+            QApplication::sendEvent(nom, &event);
+            return nom->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+        };
+        const int withoutComposition = caretAfter(QString());
+        QVERIFY(caretAfter(u"wwww"_s) >
+                withoutComposition + nom->fontMetrics().horizontalAdvance(u'X'));
+    }
 };
 
 QTEST_MAIN(TestSheetLineEdit)
