@@ -38,6 +38,32 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), fresh.size());
         QVERIFY(shown == fresh);
     }
+    // Blue letters in the box, and a ring one pixel wide just around it, darker than the window.
+    void theBannerIsBlueInsideAnOutline() {
+        WindowFixture f;
+        QWidget* box = f.get(u"SupportMessage");
+        const QImage window = f.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect place(box->mapTo(f.window.get(), QPoint()), box->size());
+        const QImage inside = window.copy(place);
+        bool blue = false;
+        for (int y = 0; y < inside.height(); ++y) {
+            for (int x = 0; x < inside.width(); ++x) {
+                const QColor pixel = inside.pixelColor(x, y);
+                QVERIFY2(pixel.lightness() > 40, "nothing black in the box");
+                blue = blue || (pixel.blue() > 200 && pixel.red() < 60 && pixel.green() < 60);
+            }
+        }
+        QVERIFY(blue);
+        const QPoint middleLeft(place.left(), place.center().y());
+        const auto lightness = [&window](QPoint at) {
+            return window.pixelColor(at).lightness();
+        };
+        QVERIFY(lightness(middleLeft + QPoint(-1, 0)) < 230);
+        QVERIFY(lightness(middleLeft + QPoint(-2, 0)) > 240);
+        QVERIFY(lightness(QPoint(place.right() + 1, place.center().y())) < 230);
+        QVERIFY(lightness(QPoint(place.center().x(), place.top() - 1)) < 230);
+        QVERIFY(lightness(QPoint(place.center().x(), place.bottom() + 1)) < 230);
+    }
 };
 
 } // namespace scribel::test
