@@ -4,6 +4,8 @@
 // a picture of every tab for both magazines in the build tree, named after SCRIBEL_LOOK.
 
 #include "app/window/controlcatalogue.h"
+#include "platform/core/twips.h"
+#include "platform/widgets/twipsgeometry.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
@@ -194,6 +196,19 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
     for (const ControlSpec& row : controlCatalogue()) {
         QWidget& widget = *f.get(row.name);
         const bool onWindow = widget.parentWidget() == f.window.get();
+        // Fitted to a look, the window's own controls go down, never sideways; the tab
+        // control keeps its width.
+        if (onWindow) {
+            const QRectF twips = twipsGeometry(widget);
+            const double dpi = widget.logicalDpiX();
+            const int left = twipsToPixels(twips.left(), dpi);
+            if (widget.x() != left || (&widget == &tabs && widget.geometry().right() + 1 !=
+                                                               twipsToPixels(twips.right(), dpi))) {
+                faults << QStringLiteral("%1 %2 has moved sideways from %3")
+                              .arg(row.name.toString(), rectText(widget.geometry()))
+                              .arg(left);
+            }
+        }
         if (&widget == &tabs || !widget.isVisibleTo(f.window.get()) ||
             (!onWindow && !page->isAncestorOf(&widget))) {
             continue;
