@@ -5,6 +5,7 @@
 #include "support/windowfixture.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +38,26 @@ private Q_SLOTS:
         const QImage fresh = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.size(), fresh.size());
         QVERIFY(shown == fresh);
+    }
+    // A new colour shows at once, in every copy of the text.
+    void aNewColourIsDrawnAtOnce() {
+        WindowFixture f;
+        QWidget* box = f.get(u"SupportMessage");
+        box->grab(); // the text drawn once, in blue
+        auto* banner = box->findChild<QLabel*>();
+        QPalette palette = banner->palette();
+        palette.setColor(QPalette::WindowText, Qt::red);
+        banner->setPalette(palette);
+        const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        bool red = false;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor pixel = shown.pixelColor(x, y);
+                QVERIFY(pixel.blue() < 200 || pixel.red() > 60); // no blue letter left
+                red = red || (pixel.red() > 200 && pixel.green() < 60 && pixel.blue() < 60);
+            }
+        }
+        QVERIFY(red);
     }
     // Blue letters in the box, and a ring one pixel wide just around it, darker than the window.
     void theBannerIsBlueInsideAnOutline() {
