@@ -44,20 +44,28 @@ private Q_SLOTS:
         int caret = 1;
         QCOMPARE(field.validator()->validate(changed, caret), QValidator::Invalid);
     }
-    // A field that turns what is typed into capitals goes on showing the composition that
-    // follows a commit.
-    void aCompositionFollowsACommitInACapitalsField() {
+    // A composition shows in the field, alone or after a commit, also in a field that
+    // turns what is typed into capitals.
+    void aCompositionIsShown_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("commit");
+        QTest::newRow("alone") << u"SaisieActivite"_s << u""_s;
+        QTest::newRow("after a commit, capitals") << u"SaisieNom"_s << u"x"_s;
+    }
+    void aCompositionIsShown() {
+        QFETCH(QString, field);
+        QFETCH(QString, commit);
         const WindowFixture f(u"Pixelor");
-        QWidget* nom = f.shown(u"SaisieNom"_s);
-        const auto caretAfter = [nom](const QString& composition) {
+        QWidget* edit = f.shown(field);
+        const auto caretAfter = [edit, &commit](const QString& composition) {
             QInputMethodEvent event(composition, {});
-            event.setCommitString(u"x"_s);
-            QApplication::sendEvent(nom, &event);
-            return nom->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+            event.setCommitString(commit);
+            QApplication::sendEvent(edit, &event);
+            return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
         };
         const int withoutComposition = caretAfter(QString());
         QVERIFY(caretAfter(u"wwww"_s) >
-                withoutComposition + nom->fontMetrics().horizontalAdvance(u'X'));
+                withoutComposition + edit->fontMetrics().horizontalAdvance(commit.toUpper()));
     }
 };
 
