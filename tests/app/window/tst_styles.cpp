@@ -304,7 +304,7 @@ private Q_SLOTS:
     // widens only as far as the next control on its row.
     void aWidenedCaptionStopsAtItsNeighbour() {
         const QString look = QApplication::style()->name();
-        QApplication::setStyle(new WideIndicatorStyle);
+        QApplication::setStyle(new LargerIndicatorStyle(60, 0));
         QStringList faults;
         {
             WindowFixture f;
@@ -318,17 +318,73 @@ private Q_SLOTS:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
+    // Indicators larger than the rows are drawn fitted to them, each caption whole and
+    // written beside its indicator.
+    void aTallIndicatorIsFittedToItsRow() {
+        const QString look = QApplication::style()->name();
+        QApplication::setStyle(new LargerIndicatorStyle(10, 14));
+        QStringList faults;
+        {
+            WindowFixture f(u"Pixelor");
+            for (int tab = 0; tab < f.tabs()->count(); ++tab) {
+                f.tabs()->setCurrentIndex(tab);
+                faults << faultsOnShownTab(f);
+            }
+            const int spacing = QApplication::style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            for (const ControlSpec& row : controlCatalogue()) {
+                if (row.kind != ControlKind::Option && row.kind != ControlKind::CheckBox) {
+                    continue;
+                }
+                QWidget& button = *f.get(row.name);
+                const int indicatorEnd = indicatorArea(button).right() + 1;
+                if (!hasInkRightOf(button, indicatorEnd - 1)) {
+                    faults << row.name.toString() + QStringLiteral("'s caption is not drawn");
+                }
+                if (captionRoom(button).left() - indicatorEnd > spacing) {
+                    faults << row.name.toString() + QStringLiteral("'s caption stands apart");
+                }
+            }
+        }
+        QApplication::setStyle(look);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
 private:
-    class WideIndicatorStyle : public QProxyStyle {
+    // Fusion with its indicators made wider or taller by some pixels.
+    class LargerIndicatorStyle : public QProxyStyle {
     public:
-        WideIndicatorStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+        LargerIndicatorStyle(int wider, int taller)
+            : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), m_wider(wider),
+              m_taller(taller) {}
         int pixelMetric(PixelMetric metric, const QStyleOption* option,
                         const QWidget* widget) const override {
-            const int wider =
-                metric == PM_IndicatorWidth || metric == PM_ExclusiveIndicatorWidth ? 60 : 0;
-            return QProxyStyle::pixelMetric(metric, option, widget) + wider;
+            const int value = QProxyStyle::pixelMetric(metric, option, widget);
+            if (metric == PM_IndicatorWidth || metric == PM_ExclusiveIndicatorWidth) {
+                return value + m_wider;
+            }
+            if (metric == PM_IndicatorHeight || metric == PM_ExclusiveIndicatorHeight) {
+                return value + m_taller;
+            }
+            return value;
         }
+
+    private:
+        int m_wider;
+        int m_taller;
     };
+
+    // Whether a control, drawn alone, shows dark pixels right of a column.
+    static bool hasInkRightOf(QWidget& control, int column) {
+        const QImage picture = control.grab().toImage();
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = column + 1; x < picture.width(); ++x) {
+                if (picture.pixelColor(x, y).lightness() < 100) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
 
     // All the pictures on one sheet, four to a row.
     static void saveContactSheet(const QList<QImage>& pictures) {
