@@ -73,6 +73,12 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY2(f.get(next)->hasFocus(), qPrintable(fieldName(next).toString()));
         }
+        // Ticked, "Autre" shows the association's name and gives it the focus; the name
+        // comes right after it.
+        QTest::keyClick(f.get(Field::MembreAutre), Qt::Key_Space);
+        QVERIFY(f.get(Field::SaisieAutre)->hasFocus());
+        QTest::keyClick(f.get(Field::SaisieAutre), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(f.get(Field::MembreAutre)->hasFocus());
     }
     void altShortcutsReachTheButtonsAndTabs() {
         const WindowFixture f(u"Zorvane");
