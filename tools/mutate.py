@@ -54,6 +54,8 @@ UNIT_TESTS = {
                        "tst_systemerrortext", "tst_windows1252", "tst_pagelayout",
                        "tst_printcups"],
     "platform/widgets/qtfiledialogs.cpp": ["tst_filedialogs"],
+    "platform/widgets/twipsgeometry.cpp": ["tst_twipsgeometry", "tst_window", "tst_styles",
+                                           "tst_styles_.*"],
     "platform/widgets/pagerenderer.cpp": ["tst_pagerenderer", "tst_pdfpage", "tst_printwindow"],
     "platform/widgets/widgetform.cpp": ["tst_widgetform", "tst_principale_loading", "tst_window"],
     "platform/widgets/frenchtranslation.cpp": ["tst_frenchtranslation", "tst_window"],

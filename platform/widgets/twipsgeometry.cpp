@@ -126,9 +126,18 @@ void TwipsTabWidget::showEvent(QShowEvent* event) {
 
 void TwipsTabWidget::changeEvent(QEvent* event) {
     QTabWidget::changeEvent(event);
-    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::StyleChange) {
+        placePages(); // Qt has laid the pages out again already
+    }
+}
+
+bool TwipsTabWidget::event(QEvent* event) {
+    const bool handled = QTabWidget::event(event);
+    // The strip has taken its new size: a new font's, or a caption's.
+    if (event->type() == QEvent::LayoutRequest) {
         placePages();
     }
+    return handled;
 }
 
 } // namespace scribel

@@ -2,7 +2,10 @@
 #include "app/actions/givenfile.h"
 #include "support/helpers.h"
 
+#include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace scribel;
@@ -185,23 +188,42 @@ private Q_SLOTS:
     }
 
     // What the toolkit warns of while it starts is its own to tell, after the start: the
-    // program goes on.
+    // program goes on. So does a program whose Qt has no translations, and it says so.
+    void aWarningAtStartIsPassedOn_data() {
+        QTest::addColumn<bool>("translations");
+        QTest::addColumn<QByteArray>("told");
+        QTest::newRow("from the toolkit") << true << QByteArray("XDG_RUNTIME_DIR");
+        QTest::newRow("no translations") << false << QByteArray("translations are missing");
+    }
     void aWarningAtStartIsPassedOn() {
+        QFETCH(bool, translations);
+        QFETCH(QByteArray, told);
         QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
         variables.remove(u"XDG_RUNTIME_DIR"_s); // the toolkit warns and picks a folder itself
         variables.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        QTemporaryDir folder;
+        QString path = QStringLiteral(SCRIBEL_PROGRAM);
+        if (!translations) {
+            // A copy of the program beside a qt.conf that sends Qt to no translations.
+            path = folder.filePath(u"scribel"_s);
+            QVERIFY(QFile::copy(QStringLiteral(SCRIBEL_PROGRAM), path));
+            QFile conf(folder.filePath(u"qt.conf"_s));
+            QVERIFY(conf.open(QIODevice::WriteOnly));
+            conf.write("[Paths]\nTranslations = none\nPlugins = " +
+                       QLibraryInfo::path(QLibraryInfo::PluginsPath).toUtf8() + "\n");
+        }
         QProcess program;
         program.setProcessEnvironment(variables);
         program.setReadChannel(QProcess::StandardError);
-        program.start(QStringLiteral(SCRIBEL_PROGRAM), {u"-style"_s, u"inexistant"_s});
+        program.start(path, {u"-style"_s, u"inexistant"_s});
         QByteArray error;
-        while (!error.contains("'inexistant'") && program.waitForReadyRead(10000)) {
+        while (!error.contains(told) && program.waitForReadyRead(10000)) {
             error += program.readAllStandardError();
         }
         const bool running = program.state() == QProcess::Running;
         program.kill();
         program.waitForFinished();
-        QVERIFY2(running && error.contains("XDG_RUNTIME_DIR") && !error.contains("scribel :"),
+        QVERIFY2(running && error.contains(told) && !error.contains("scribel :"),
                  error.constData());
     }
 

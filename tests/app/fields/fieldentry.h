@@ -122,6 +122,9 @@ inline void inputMethodReplacementRows(bool multiLine) {
             << field << emoji << -3 << 3 << cased("abcdef");
         QTest::addRow("%s, refused, around the caret", field)
             << field << u"\u200B"_s << -1 << 1 << cased("abcdef");
+        // The mark joins the character before what it replaces, which it then replaces too.
+        QTest::addRow("%s, a mark over the last", field)
+            << field << u"\u0301"_s << -1 << 1 << (capitals ? u"ABCD\u00C9"_s : u"abcd\u00E9"_s);
     }
 }
 inline void checkInputMethodReplacement() {

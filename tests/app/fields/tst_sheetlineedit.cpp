@@ -36,6 +36,37 @@ private Q_SLOTS:
         QTest::keyClick(field, Qt::Key_Backspace);
         QCOMPARE(field->text(), u"a"_s);
     }
+    // Qt may ask with the caret inside what changed: all that differs is then checked.
+    void aChangeIsCheckedWholeWhereverTheCaretStands() {
+        SheetLineEdit field(25, nullptr);
+        field.setText(u"ab"_s);
+        QString changed = u"a\u0001b"_s;
+        int caret = 1;
+        QCOMPARE(field.validator()->validate(changed, caret), QValidator::Invalid);
+    }
+    // A composition shows in the field, alone or after a commit, also in a field that
+    // turns what is typed into capitals.
+    void aCompositionIsShown_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("commit");
+        QTest::newRow("alone") << u"SaisieActivite"_s << u""_s;
+        QTest::newRow("after a commit, capitals") << u"SaisieNom"_s << u"x"_s;
+    }
+    void aCompositionIsShown() {
+        QFETCH(QString, field);
+        QFETCH(QString, commit);
+        const WindowFixture f(u"Pixelor");
+        QWidget* edit = f.shown(field);
+        const auto caretAfter = [edit, &commit](const QString& composition) {
+            QInputMethodEvent event(composition, {});
+            event.setCommitString(commit);
+            QApplication::sendEvent(edit, &event);
+            return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+        };
+        const int withoutComposition = caretAfter(QString());
+        QVERIFY(caretAfter(u"wwww"_s) >
+                withoutComposition + edit->fontMetrics().horizontalAdvance(commit.toUpper()));
+    }
 };
 
 QTEST_MAIN(TestSheetLineEdit)

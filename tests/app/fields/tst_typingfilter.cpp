@@ -19,43 +19,57 @@ private Q_SLOTS:
         QTest::addColumn<int>("limit");
         QTest::addColumn<bool>("multiLine");
         QTest::addColumn<QString>("admitted");
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<QChar>("before");
+        // whole: nothing inserted was dropped; before: the character ahead of the caret.
         const auto row = [](const char* name, const QString& inserted, int kept, int previous,
-                            int limit, bool multiLine, const QString& admitted) {
-            QTest::newRow(name) << inserted << kept << previous << limit << multiLine << admitted;
+                            int limit, bool multiLine, const QString& admitted, bool whole,
+                            QChar before = {}) {
+            QTest::newRow(name) << inserted << kept << previous << limit << multiLine << admitted
+                                << whole << before;
         };
-        row("fits", u"abc"_s, 2, 2, 5, false, u"abc"_s);
-        row("cut to the room left", u"abcdef"_s, 2, 2, 5, false, u"abc"_s);
-        row("full", u"a"_s, 5, 5, 5, false, u""_s);
-        row("replacing a selection", u"xy"_s, 3, 5, 5, false, u"xy"_s);
-        row("over-long text may not grow", u"x"_s, 30, 30, 25, false, u""_s);
-        row("over-long text may take back what it gave", u"xyz"_s, 27, 30, 25, false, u"xyz"_s);
-        row("a line break on one line is a space", u"a\nb"_s, 0, 0, 5, false, u"a b"_s);
-        row("CR LF is one break", u"a\r\nb"_s, 0, 0, 5, true, u"a\nb"_s);
-        row("controls refused", u"a\tb\x01"_s, 0, 0, 5, true, u"ab"_s);
-        row("DEL refused", u"a\u007Fb"_s, 0, 0, 5, true, u"ab"_s);
+        row("fits", u"abc"_s, 2, 2, 5, false, u"abc"_s, true);
+        row("cut to the room left", u"abcdef"_s, 2, 2, 5, false, u"abc"_s, false);
+        row("full", u"a"_s, 5, 5, 5, false, u""_s, false);
+        row("replacing a selection", u"xy"_s, 3, 5, 5, false, u"xy"_s, true);
+        row("over-long text may not grow", u"x"_s, 30, 30, 25, false, u""_s, false);
+        row("over-long text may take back what it gave", u"xyz"_s, 27, 30, 25, false, u"xyz"_s,
+            true);
+        row("a line break on one line is a space", u"a\nb"_s, 0, 0, 5, false, u"a b"_s, true);
+        row("CR LF is one break", u"a\r\nb"_s, 0, 0, 5, true, u"a\nb"_s, true);
+        row("controls refused", u"a\tb\x01"_s, 0, 0, 5, true, u"ab"_s, false);
+        row("DEL refused", u"a\u007Fb"_s, 0, 0, 5, true, u"ab"_s, false);
         row("C1 controls refused though the code page has them", u"a\u0081b\u009Dc"_s, 0, 0, 5,
-            true, u"abc"_s);
-        row("the last control before the space refused", u"a\u001Fb"_s, 0, 0, 5, true, u"ab"_s);
-        row("no code", u"€Łx"_s, 0, 0, 5, false, u"€x"_s);
+            true, u"abc"_s, false);
+        row("the last control before the space refused", u"a\u001Fb"_s, 0, 0, 5, true, u"ab"_s,
+            false);
+        row("no code", u"€Łx"_s, 0, 0, 5, false, u"€x"_s, false);
         row("composed before the limit counts", u"e\u0301e\u0300e\u0308"_s, 0, 0, 3, false,
-            u"éèë"_s);
-        row("a ligature's letters count", u"\uFB01\uFB02"_s, 0, 0, 3, false, u"fi"_s);
+            u"éèë"_s, true);
+        row("a ligature's letters count", u"\uFB01\uFB02"_s, 0, 0, 3, false, u"fi"_s, false);
         row("narrow and thin spaces become spaces", u"a\u202F?\u2009!"_s, 0, 0, 9, false,
-            u"a ? !"_s);
+            u"a ? !"_s, true);
         row("no-break space and soft hyphen have codes", u"a\u00A0b\u00AD"_s, 0, 0, 9, true,
-            u"a\u00A0b\u00AD"_s);
+            u"a\u00A0b\u00AD"_s, true);
         row("full-width letters and mathematical ones", u"\uFF21\uFF5A\U0001D400"_s, 0, 0, 9, false,
-            u"AzA"_s);
+            u"AzA"_s, true);
         row("format characters refused", u"a\u200Bb\u200Cc\u200Dd\u200Ee\u200Ff\uFEFF"_s, 0, 0, 9,
-            true, u"abcdef"_s);
+            true, u"abcdef"_s, false);
         row("emoji and lone surrogates refused",
             u"a\U0001F600b\U0001F44D\U0001F3FDc"_s + QChar(0xD800) + u'd' + QChar(0xDC00), 0, 0, 9,
-            true, u"abcd"_s);
+            true, u"abcd"_s, false);
         row("a compatibility form the code page lacks is refused", u"\u2153\u2011x"_s, 0, 0, 9,
-            false, u"x"_s); // 1/3 with a fraction slash
+            false, u"x"_s, false); // 1/3 with a fraction slash
         row("a line break with a mark composes nothing", u"a\u2028\u0301b"_s, 0, 0, 9, true,
-            u"a\nb"_s);
+            u"a\nb"_s, false);
+        row("a mark joins the character before", u"\u0301x"_s, 1, 1, 5, false, u"\u00E9x"_s, true,
+            u'e');
+        row("a mark with nothing to join is refused", u"\u0301x"_s, 1, 1, 5, false, u"x"_s, false,
+            u'q');
+        row("a joined mark without a code is refused", u"\u0307x"_s, 1, 1, 5, false, u"x"_s, false,
+            u'e'); // e with a dot above
     }
+
     void insertionsAreFilteredAndCut() {
         QFETCH(QString, inserted);
         QFETCH(int, kept);
@@ -63,8 +77,14 @@ private Q_SLOTS:
         QFETCH(int, limit);
         QFETCH(bool, multiLine);
         QFETCH(QString, admitted);
-        QCOMPARE(admitInsertion(inserted, QChar(), kept, previous, limit, multiLine).text,
-                 admitted);
+        QFETCH(bool, whole);
+        QFETCH(QChar, before);
+        const Admission admission =
+            admitInsertion(inserted, before, kept, previous, limit, multiLine);
+        QCOMPARE(admission.text, admitted);
+        QCOMPARE(admission.whole, whole);
+        // A mark that joins the character before replaces it.
+        QCOMPARE(admission.replacesPrevious, !before.isNull() && whole);
     }
 
     void typingStopsAtTheLimit_data() {

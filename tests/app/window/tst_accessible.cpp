@@ -4,9 +4,11 @@
 #include "about/links.h"
 #include "support/windowfixture.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 
 using namespace scribel;
 using namespace scribel::test;
@@ -62,10 +64,26 @@ private Q_SLOTS:
             QCOMPARE(list->text(QAccessible::Value), f.text(field));
             QCOMPARE(list->childCount(), 1); // the items
         }
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.get(Field::ListeCategorie))
-                     ->child(0)
-                     ->childCount(),
-                 12);
+        QAccessibleInterface* list =
+            QAccessible::queryAccessibleInterface(f.get(Field::ListeCategorie));
+        QCOMPARE(list->child(0)->childCount(), 12);
+        QCOMPARE(list->indexOfChild(list->child(0)), 0);
+        QCOMPARE(list->indexOfChild(list), -1);
+        // Opened by either of a list's actions; any other is Qt's own.
+        auto* combo = qobject_cast<QComboBox*>(f.get(Field::ListeCategorie));
+        QAccessibleActionInterface* actions = list->actionInterface();
+        for (const QString& action :
+             {actions->showMenuAction(), actions->pressAction(), actions->setFocusAction()}) {
+            actions->doAction(action);
+            QCOMPARE(combo->view()->isVisible(), action != actions->setFocusAction());
+            combo->hidePopup();
+        }
+        QVERIFY(combo->hasFocus());
+        // A list the sheet does not name keeps Qt's own interface: an editable one has its
+        // line as a second child.
+        QComboBox other;
+        other.setEditable(true);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&other)->childCount(), 2);
     }
 
     void distributionOptionsFormANamedGroup() {
@@ -75,6 +93,18 @@ private Q_SLOTS:
                 QAccessible::queryAccessibleInterface(f.get(option))->parent();
             QCOMPARE(group->role(), QAccessible::Grouping);
             QCOMPARE(group->text(QAccessible::Name), u"Mode de diffusion"_s);
+        }
+        // No other plain container, a tab's page for one, is told as a group.
+        const QObject* distribution =
+            QAccessible::queryAccessibleInterface(f.get(Field::Shareware))->parent()->object();
+        const QList<QWidget*> containers = f.window->findChildren<QWidget*>();
+        for (QWidget* container : containers) {
+            if (container->metaObject() == &QWidget::staticMetaObject &&
+                container != distribution) {
+                QVERIFY2(QAccessible::queryAccessibleInterface(container)->role() !=
+                             QAccessible::Grouping,
+                         qPrintable(container->objectName()));
+            }
         }
     }
 

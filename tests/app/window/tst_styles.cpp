@@ -4,6 +4,8 @@
 // a picture of every tab for both magazines in the build tree, named after SCRIBEL_LOOK.
 
 #include "app/window/controlcatalogue.h"
+#include "platform/core/twips.h"
+#include "platform/widgets/twipsgeometry.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
@@ -194,6 +196,19 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
     for (const ControlSpec& row : controlCatalogue()) {
         QWidget& widget = *f.get(row.name);
         const bool onWindow = widget.parentWidget() == f.window.get();
+        // Fitted to a look, the window's own controls go down, never sideways; the tab
+        // control keeps its width.
+        if (onWindow) {
+            const QRectF twips = twipsGeometry(widget);
+            const double dpi = widget.logicalDpiX();
+            const int left = twipsToPixels(twips.left(), dpi);
+            if (widget.x() != left || (&widget == &tabs && widget.geometry().right() + 1 !=
+                                                               twipsToPixels(twips.right(), dpi))) {
+                faults << QStringLiteral("%1 %2 has moved sideways from %3")
+                              .arg(row.name.toString(), rectText(widget.geometry()))
+                              .arg(left);
+            }
+        }
         if (&widget == &tabs || !widget.isVisibleTo(f.window.get()) ||
             (!onWindow && !page->isAncestorOf(&widget))) {
             continue;
@@ -289,7 +304,7 @@ private Q_SLOTS:
     // widens only as far as the next control on its row.
     void aWidenedCaptionStopsAtItsNeighbour() {
         const QString look = QApplication::style()->name();
-        QApplication::setStyle(new WideIndicatorStyle);
+        QApplication::setStyle(new LargerIndicatorStyle(60, 0));
         QStringList faults;
         {
             WindowFixture f;
@@ -303,17 +318,73 @@ private Q_SLOTS:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
+    // Indicators larger than the rows are drawn fitted to them, each caption whole and
+    // written beside its indicator.
+    void aTallIndicatorIsFittedToItsRow() {
+        const QString look = QApplication::style()->name();
+        QApplication::setStyle(new LargerIndicatorStyle(10, 14));
+        QStringList faults;
+        {
+            WindowFixture f(u"Pixelor");
+            for (int tab = 0; tab < f.tabs()->count(); ++tab) {
+                f.tabs()->setCurrentIndex(tab);
+                faults << faultsOnShownTab(f);
+            }
+            const int spacing = QApplication::style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            for (const ControlSpec& row : controlCatalogue()) {
+                if (row.kind != ControlKind::Option && row.kind != ControlKind::CheckBox) {
+                    continue;
+                }
+                QWidget& button = *f.get(row.name);
+                const int indicatorEnd = indicatorArea(button).right() + 1;
+                if (!hasInkRightOf(button, indicatorEnd - 1)) {
+                    faults << row.name.toString() + QStringLiteral("'s caption is not drawn");
+                }
+                if (captionRoom(button).left() - indicatorEnd > spacing) {
+                    faults << row.name.toString() + QStringLiteral("'s caption stands apart");
+                }
+            }
+        }
+        QApplication::setStyle(look);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
 private:
-    class WideIndicatorStyle : public QProxyStyle {
+    // Fusion with its indicators made wider or taller by some pixels.
+    class LargerIndicatorStyle : public QProxyStyle {
     public:
-        WideIndicatorStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+        LargerIndicatorStyle(int wider, int taller)
+            : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), m_wider(wider),
+              m_taller(taller) {}
         int pixelMetric(PixelMetric metric, const QStyleOption* option,
                         const QWidget* widget) const override {
-            const int wider =
-                metric == PM_IndicatorWidth || metric == PM_ExclusiveIndicatorWidth ? 60 : 0;
-            return QProxyStyle::pixelMetric(metric, option, widget) + wider;
+            const int value = QProxyStyle::pixelMetric(metric, option, widget);
+            if (metric == PM_IndicatorWidth || metric == PM_ExclusiveIndicatorWidth) {
+                return value + m_wider;
+            }
+            if (metric == PM_IndicatorHeight || metric == PM_ExclusiveIndicatorHeight) {
+                return value + m_taller;
+            }
+            return value;
         }
+
+    private:
+        int m_wider;
+        int m_taller;
     };
+
+    // Whether a control, drawn alone, shows dark pixels right of a column.
+    static bool hasInkRightOf(QWidget& control, int column) {
+        const QImage picture = control.grab().toImage();
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = column + 1; x < picture.width(); ++x) {
+                if (picture.pixelColor(x, y).lightness() < 100) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
 
     // All the pictures on one sheet, four to a row.
     static void saveContactSheet(const QList<QImage>& pictures) {

@@ -187,6 +187,7 @@ private Q_SLOTS:
         QVERIFY(!f.isShown(u"TitreZorvane"));
         QVERIFY(f.get(u"SupportMessage")->isVisible());
         QCOMPARE(f.get<QLabel>(u"Titre")->text(), QStringLiteral("Scribel   Version 2.0"));
+        QCOMPARE(f.get<QLabel>(u"Titre")->frameStyle(), QFrame::Panel | QFrame::Raised);
         QCOMPARE(f.window->magazine(), Magazine::None);
         verifyStartState(f);
     }
