@@ -111,7 +111,7 @@ QWidget* createBannerText(QWidget* container) {
 // Read-only text on light yellow; a label is all it needs, and opens faster than an
 // edit box.
 QWidget* createInfoText(const QString& caption, QWidget* container) {
-    auto* text = new InfoText(informationText(), container);
+    auto* text = InfoText::create(informationText(), container);
     text->setAccessibleName(caption);
     return text;
 }

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 
 using namespace scribel;
@@ -222,6 +223,16 @@ private Q_SLOTS:
                          QString(), u"Luc Ferrand"_s, u"12, rue des Tilleuls"_s, u"21000 Dijon"_s,
                          u"Tél : 03 80 00 00 00"_s, u"e-mail : luc.ferrand@scribel.example"_s,
                          u"url : http://www.scribel.example/"_s, QString()}));
+    }
+    // In the window's typeface and size; the application's font, which Qt's dialogs take,
+    // is left as it was.
+    void informationTextTakesTheWindowsFont() {
+        const QFont before = QApplication::font();
+        const WindowFixture f;
+        auto* text = f.get<QPlainTextEdit>(u"Afficheur");
+        QCOMPARE(QApplication::font(), before);
+        QCOMPARE(text->font(), f.window->font());
+        QCOMPARE(text->document()->defaultFont(), f.window->font());
     }
     // On light yellow in black, whatever the desktop's colours; the author may select and
     // copy it but not change it.
