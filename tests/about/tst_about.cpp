@@ -1,5 +1,6 @@
 #include "about/banner.h"
 #include "about/information.h"
+#include "app/window/controlfactory.h"
 #include "platform/core/twips.h"
 #include "platform/widgets/qtopenaction.h"
 #include "support/windowfixture.h"
@@ -8,7 +9,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -212,6 +215,22 @@ private Q_SLOTS:
         QVERIFY(font.bold() && font.italic());
     }
 
+    // The banner's font is named as the window found Arial: it draws exactly as Arial
+    // 15.75 pt bold italic does.
+    void bannerDrawsInArialBoldItalic() {
+        const WindowFixture f(Showing::Unshown);
+        const auto drawn = [](const QFont& font) {
+            QImage picture(480, 40, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            painter.setFont(font);
+            painter.drawText(QPoint(2, 30), kBannerInvitation.toString());
+            return picture;
+        };
+        const QFont font = f.get(u"Message")->font();
+        QCOMPARE(font.pointSizeF(), 15.75);
+        QVERIFY(drawn(font) == drawn(arial(15.75, true, true)));
+    }
     void informationTextLines() {
         QCOMPARE(
             informationText().split(u"\r\n"_s),
