@@ -119,8 +119,7 @@ QWidget* createBannerText(QWidget* container) {
     return banner;
 }
 
-// Read-only text on light yellow; a label is all it needs, and opens faster than an
-// edit box.
+// Read-only text on light yellow, which the author may select and copy.
 QWidget* createInfoText(const QString& caption, QWidget* container) {
     auto* text = InfoText::create(informationText(), container);
     text->setAccessibleName(caption);

@@ -231,6 +231,7 @@ private Q_SLOTS:
         QCOMPARE(font.pointSizeF(), 15.75);
         QVERIFY(drawn(font) == drawn(arial(15.75, true, true)));
     }
+
     void informationTextLines() {
         QCOMPARE(
             informationText().split(u"\r\n"_s),
