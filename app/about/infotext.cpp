@@ -1,5 +1,7 @@
 #include "infotext.h"
 
+#include <QGuiApplication>
+
 namespace scribel {
 
 namespace {
@@ -7,6 +9,18 @@ namespace {
 constexpr int kMargin = 3; // between the frame and the text
 
 } // namespace
+
+// As Qt makes an edit box, it lays out a document of its own, empty and soon replaced, in the
+// application's font: a font engine of a size nothing shows, some 2 M instructions through
+// fontconfig at each start. The container's font stands in as the application's meanwhile,
+// so that this layout takes the engine the window already has.
+InfoText* InfoText::create(const QString& text, QWidget* parent) {
+    const QFont applicationFont = QGuiApplication::font();
+    QGuiApplication::setFont(parent->font());
+    auto* box = new InfoText(text, parent);
+    QGuiApplication::setFont(applicationFont);
+    return box;
+}
 
 InfoText::InfoText(const QString& text, QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);

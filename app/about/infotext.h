@@ -13,13 +13,15 @@ inline constexpr QColor kLightYellow(255, 255, 192);
 class InfoText final : public QPlainTextEdit {
     Q_OBJECT
 public:
-    // The text's lines end in CR LF.
-    InfoText(const QString& text, QWidget* parent);
+    // The text's lines end in CR LF. The box takes its container's font from the start.
+    static InfoText* create(const QString& text, QWidget* parent);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    InfoText(const QString& text, QWidget* parent);
+
     QString m_text; // until first shown
 };
 

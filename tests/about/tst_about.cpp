@@ -1,5 +1,6 @@
 #include "about/banner.h"
 #include "about/information.h"
+#include "app/window/controlfactory.h"
 #include "platform/core/twips.h"
 #include "platform/widgets/qtopenaction.h"
 #include "support/windowfixture.h"
@@ -8,10 +9,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 
 using namespace scribel;
@@ -211,6 +215,23 @@ private Q_SLOTS:
         QVERIFY(font.bold() && font.italic());
     }
 
+    // The banner's font is named as the window found Arial: it draws exactly as Arial
+    // 15.75 pt bold italic does.
+    void bannerDrawsInArialBoldItalic() {
+        const WindowFixture f(Showing::Unshown);
+        const auto drawn = [](const QFont& font) {
+            QImage picture(480, 40, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            painter.setFont(font);
+            painter.drawText(QPoint(2, 30), kBannerInvitation.toString());
+            return picture;
+        };
+        const QFont font = f.get(u"Message")->font();
+        QCOMPARE(font.pointSizeF(), 15.75);
+        QVERIFY(drawn(font) == drawn(arial(15.75, true, true)));
+    }
+
     void informationTextLines() {
         QCOMPARE(
             informationText().split(u"\r\n"_s),
@@ -222,6 +243,16 @@ private Q_SLOTS:
                          QString(), u"Luc Ferrand"_s, u"12, rue des Tilleuls"_s, u"21000 Dijon"_s,
                          u"Tél : 03 80 00 00 00"_s, u"e-mail : luc.ferrand@scribel.example"_s,
                          u"url : http://www.scribel.example/"_s, QString()}));
+    }
+    // In the window's typeface and size; the application's font, which Qt's dialogs take,
+    // is left as it was.
+    void informationTextTakesTheWindowsFont() {
+        const QFont before = QApplication::font();
+        const WindowFixture f;
+        auto* text = f.get<QPlainTextEdit>(u"Afficheur");
+        QCOMPARE(QApplication::font(), before);
+        QCOMPARE(text->font(), f.window->font());
+        QCOMPARE(text->document()->defaultFont(), f.window->font());
     }
     // On light yellow in black, whatever the desktop's colours; the author may select and
     // copy it but not change it.
