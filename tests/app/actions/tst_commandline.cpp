@@ -223,7 +223,7 @@ private Q_SLOTS:
         const bool running = program.state() == QProcess::Running;
         program.kill();
         program.waitForFinished();
-        QVERIFY2(running && error.contains(told) && !error.contains("scribel :"),
+        QVERIFY2(running && error.contains(told) && !error.contains("scribel\u00A0:"),
                  error.constData());
     }
 
