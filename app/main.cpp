@@ -5,10 +5,10 @@
 #include "platform/core/systemclock.h"
 #include "platform/core/systemerrortext.h"
 #include "platform/widgets/frenchtranslation.h"
+#include "platform/widgets/loadedpageprinter.h"
 #include "platform/widgets/qtfiledialogs.h"
 #include "platform/widgets/qtmessageboxes.h"
 #include "platform/widgets/qtopenaction.h"
-#include "platform/widgets/qtpageprinter.h"
 
 #include <QApplication>
 #include <cerrno>
@@ -87,7 +87,8 @@ int main(int argc, char* argv[]) {
 
     scribel::QtMessageBoxes messages;
     scribel::QtFileDialogs fileDialogs(messages);
-    scribel::QtPagePrinter printer;
+    // Qt's printer, loaded at the first print.
+    scribel::LoadedPagePrinter printer;
     scribel::QtOpenAction openAction;
     scribel::SystemClock clock;
     // The tabs behind the start tab are made once the window has been shown.
