@@ -11,7 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 
 LoadedPagePrinter::LoadedPagePrinter() : LoadedPagePrinter(moduleBesideProgram()) {}
 
-LoadedPagePrinter::LoadedPagePrinter(QString moduleFile) : m_module(std::move(moduleFile)) {}
+LoadedPagePrinter::LoadedPagePrinter(const QString& moduleFile) : m_module(moduleFile) {}
 
 // The printer is made by the module's code: it goes before the module, which stays loaded.
 LoadedPagePrinter::~LoadedPagePrinter() = default;

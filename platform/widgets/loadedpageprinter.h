@@ -16,7 +16,7 @@ class LoadedPagePrinter final : public PagePrinter {
 public:
     // The module that stands beside the program.
     LoadedPagePrinter();
-    explicit LoadedPagePrinter(QString moduleFile);
+    explicit LoadedPagePrinter(const QString& moduleFile);
     ~LoadedPagePrinter() override;
     LoadedPagePrinter(const LoadedPagePrinter&) = delete;
     LoadedPagePrinter& operator=(const LoadedPagePrinter&) = delete;

@@ -102,7 +102,7 @@ private Q_SLOTS:
     // The program's printer comes from its print module, loaded at the first print; one
     // that cannot be loaded is named with the reason, and nothing of the sheet is lost.
     void printModule_data() {
-        QTest::addColumn<QByteArray>("contents"); // none: the module built beside the program
+        QTest::addColumn<QByteArray>("contents"); // none: the module of this build
         QTest::addColumn<QString>("message");
         QTest::newRow("built") << QByteArray() << QString();
         QTest::newRow("missing") << QByteArray("-") << u"est introuvable"_s;
