@@ -1,6 +1,7 @@
 #include "app/actions/commandline.h"
 #include "app/actions/displaycheck.h"
 #include "app/window/controlfactory.h"
+#include "app/window/firstframe.h"
 #include "app/window/principale.h"
 #include "platform/core/systemclock.h"
 #include "platform/core/systemerrortext.h"
@@ -87,7 +88,7 @@ int main(int argc, char* argv[]) {
 
     scribel::QtMessageBoxes messages;
     scribel::QtFileDialogs fileDialogs(messages);
-    // Qt's printer, loaded at the first print.
+    // Qt's printer, loaded once the window has been shown (or at a print before that).
     scribel::LoadedPagePrinter printer;
     scribel::QtOpenAction openAction;
     scribel::SystemClock clock;
@@ -95,6 +96,7 @@ int main(int argc, char* argv[]) {
     scribel::Principale window({fileDialogs, messages, printer, openAction, clock},
                                scribel::HiddenTabs::BuiltAfterFirstFrame);
     window.show();
+    scribel::whenFirstFrameShown(window, [&printer] { printer.loadNow(); });
     if (!commandLine.file.isEmpty()) {
         window.openGivenFiles({commandLine.file});
     }
