@@ -1,14 +1,15 @@
 #include "app/actions/commandline.h"
 #include "app/actions/displaycheck.h"
 #include "app/window/controlfactory.h"
+#include "app/window/firstframe.h"
 #include "app/window/principale.h"
 #include "platform/core/systemclock.h"
 #include "platform/core/systemerrortext.h"
 #include "platform/widgets/frenchtranslation.h"
+#include "platform/widgets/loadedpageprinter.h"
 #include "platform/widgets/qtfiledialogs.h"
 #include "platform/widgets/qtmessageboxes.h"
 #include "platform/widgets/qtopenaction.h"
-#include "platform/widgets/qtpageprinter.h"
 
 #include <QApplication>
 #include <cerrno>
@@ -87,13 +88,15 @@ int main(int argc, char* argv[]) {
 
     scribel::QtMessageBoxes messages;
     scribel::QtFileDialogs fileDialogs(messages);
-    scribel::QtPagePrinter printer;
+    // Qt's printer, loaded once the window has been shown (or at a print before that).
+    scribel::LoadedPagePrinter printer;
     scribel::QtOpenAction openAction;
     scribel::SystemClock clock;
     // The tabs behind the start tab are made once the window has been shown.
     scribel::Principale window({fileDialogs, messages, printer, openAction, clock},
                                scribel::HiddenTabs::BuiltAfterFirstFrame);
     window.show();
+    scribel::whenFirstFrameShown(window, [&printer] { printer.loadNow(); });
     if (!commandLine.file.isEmpty()) {
         window.openGivenFiles({commandLine.file});
     }

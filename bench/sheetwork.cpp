@@ -4,7 +4,7 @@
 #include "childreport.h"
 #include "firstframe.h"
 #include "platform/core/systemclock.h"
-#include "platform/widgets/qtpageprinter.h"
+#include "platform/widgets/loadedpageprinter.h"
 #include "processmeasures.h"
 
 #include <QApplication>
@@ -47,8 +47,9 @@ public:
     void open(const QUrl&, QObject*, std::function<void()>) override {}
 };
 
-// The machine has no printer: "Imprimer" offers the PDF file, which Qt really writes.
-// Never the default printer, so that the benchmark puts nothing on paper.
+// The machine has no printer: "Imprimer" offers the PDF file, which Qt really writes
+// through the program's print module. Never the default printer, so that the benchmark
+// puts nothing on paper.
 class PdfOnlyPrinter final : public PagePrinter {
 public:
     PrintQueues queues() const override {
@@ -65,7 +66,7 @@ public:
     }
 
 private:
-    QtPagePrinter m_qt;
+    LoadedPagePrinter m_qt{QStringLiteral(SCRIBEL_PRINTER_MODULE)};
 };
 
 template <typename Operation>

@@ -6,10 +6,10 @@
 #include "emptywindow.h"
 #include "firstframe.h"
 #include "platform/core/systemclock.h"
+#include "platform/widgets/loadedpageprinter.h"
 #include "platform/widgets/qtfiledialogs.h"
 #include "platform/widgets/qtmessageboxes.h"
 #include "platform/widgets/qtopenaction.h"
-#include "platform/widgets/qtpageprinter.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -33,7 +33,7 @@ int runRealStartup(int& argc, char* argv[], ChildReport& report) {
     }
     QtMessageBoxes messages;
     QtFileDialogs fileDialogs(messages);
-    QtPagePrinter printer;
+    LoadedPagePrinter printer(QStringLiteral(SCRIBEL_PRINTER_MODULE));
     QtOpenAction openAction;
     SystemClock clock;
     Principale window({fileDialogs, messages, printer, openAction, clock},

@@ -4,6 +4,7 @@
 #
 #   bin/scribel                      -> link to the program
 #   <libdir>/scribel/scribel           the program
+#   <libdir>/scribel/modules/scribel-printer.so  its printer, loaded at the first print
 #   <libdir>/scribel/<document>      -> links to share/scribel/<document>
 #   share/scribel/                     the association's documents
 #   share/applications, metainfo, mime/packages, icons/hicolor, man/man1, doc/scribel
@@ -37,6 +38,7 @@ function(scribel_gzip source output)
 endfunction()
 
 install(TARGETS scribel RUNTIME DESTINATION ${SCRIBEL_PROGRAM_DIR})
+install(TARGETS scribel_printer_module LIBRARY DESTINATION ${SCRIBEL_PROGRAM_DIR}/modules)
 scribel_install_link(scribel ${CMAKE_INSTALL_BINDIR} ${SCRIBEL_PROGRAM_DIR}/scribel)
 
 install(FILES ${SCRIBEL_DOCUMENTS} DESTINATION ${SCRIBEL_DATA_DIR})

@@ -97,6 +97,10 @@ void PrintAction::print() {
         return;
     }
     const Page& page = std::get<Page>(layout);
+    if (const auto unusable = m_services.printer.unusableReason()) {
+        tellNotPrinted(*unusable);
+        return;
+    }
     m_busy = true;
     BusyWindow busy(m_window.dialogParent());
     const std::optional<PrintQueues> answer = askTheService();
@@ -203,9 +207,13 @@ void PrintAction::printOn(const QString& queue, const Page& page) {
         return; // the program is quitting
     }
     if (const auto& failure = *done) {
-        m_services.messages.show(m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
-                                 u"La fiche n'a pas été imprimée : %1."_s.arg(*failure));
+        tellNotPrinted(*failure);
     }
+}
+
+void PrintAction::tellNotPrinted(const QString& reason) {
+    m_services.messages.show(m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
+                             u"La fiche n'a pas été imprimée : %1."_s.arg(reason));
 }
 
 void PrintAction::choosePrinter(const PrintQueues& service, const Page& page) {

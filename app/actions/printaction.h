@@ -36,6 +36,8 @@ private:
     // as answered.
     void follow(const PrintAdvice& advice, const PrintQueues& service, const Page& page);
     void printOn(const QString& queue, const Page& page);
+    // The message of a print that did not happen, with its reason.
+    void tellNotPrinted(const QString& reason);
     // No default queue: the print dialog picks one, or the page goes into a PDF file.
     void choosePrinter(const PrintQueues& service, const Page& page);
     void saveAsPdf(const Page& page);

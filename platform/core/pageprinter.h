@@ -23,6 +23,10 @@ class PagePrinter {
 public:
     virtual ~PagePrinter() = default;
 
+    // Why this printer can neither print nor write a PDF file, or nothing when it can. The
+    // first call may load what printing needs; called on the window's thread.
+    virtual std::optional<QString> unusableReason() { return std::nullopt; }
+
     // What the print service says about its queues, read afresh before each print.
     virtual PrintQueues queues() const = 0;
     // The print dialog; nothing when the author cancels it.

@@ -46,6 +46,7 @@ dpkg-deb -x "$deb" "$work/root"
 expected=$(sort <<'LIST'
 usr/bin/scribel -> ../lib/scribel/scribel
 usr/lib/scribel/scribel
+usr/lib/scribel/modules/scribel-printer.so
 usr/lib/scribel/Adhesion.txt -> ../../share/scribel/Adhesion.txt
 usr/lib/scribel/Le_Zolk_.hlp -> ../../share/scribel/Le_Zolk_.hlp
 usr/lib/scribel/Le_Zolk_.htm -> ../../share/scribel/Le_Zolk_.htm

@@ -1,5 +1,6 @@
 // "Imprimer" on the real window: what the author typed and chose reaches the page.
 
+#include "platform/widgets/loadedpageprinter.h"
 #include "platform/widgets/qtpageprinter.h"
 #include "support/helpers.h"
 #include "support/privateprintservice.h"
@@ -95,6 +96,61 @@ private Q_SLOTS:
         if (hung) {
             QVERIFY2(ticksWhileAsking > 0, "the window stood still while the service was asked");
         }
+        QVERIFY(window.findChild<QAbstractButton*>(u"Imprimer"_s)->isEnabled());
+    }
+
+    // The program's printer comes from its print module, loaded at the first print; one
+    // that cannot be loaded is named with the reason, and nothing of the sheet is lost.
+    void printModule_data() {
+        QTest::addColumn<QByteArray>("contents"); // none: the module of this build
+        QTest::addColumn<QString>("message");
+        QTest::newRow("built") << QByteArray() << QString();
+        QTest::newRow("missing") << QByteArray("-") << u"est introuvable"_s;
+        QTest::newRow("damaged") << QByteArray("\x7f"
+                                               "ELF, cut short")
+                                 << u"n'a pas pu être chargé\u00A0: il est endommagé, ou une "
+                                    u"bibliothèque dont il a besoin n'est pas installée"_s;
+    }
+    void printModule() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        QString module = QStringLiteral(SCRIBEL_PRINTER_MODULE);
+        if (!contents.isNull()) {
+            module = folder.filePath(u"scribel-printer.so"_s);
+            if (contents != "-") {
+                QFile file(module);
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) > 0);
+            }
+        }
+        LoadedPagePrinter printer(module);
+        TestServices doubles;
+        Principale window(Services{doubles.fileDialogs, doubles.messages, printer,
+                                   doubles.openAction, doubles.clock});
+        window.Pixelor_Click();
+        window.form().setText(Field::SaisieNom, u"dupont"_s);
+        const QString typed = window.form().text(Field::SaisieNom);
+        const QString pdf = folder.filePath(u"fiche.pdf"_s);
+        doubles.messages.nextAnswers = {true};
+        doubles.fileDialogs.nextAnswers = {pdf};
+        window.findChild<QAbstractButton*>(u"Imprimer"_s)->click();
+
+        if (message.isEmpty()) {
+            // Nobody serves the print service here: the PDF file, written by the module.
+            QCOMPARE(doubles.messages.asked.size(), 1u);
+            QVERIFY(QFileInfo(pdf).size() > 0);
+            QVERIFY(doubles.messages.shown.empty());
+        } else {
+            QCOMPARE(doubles.messages.shown.size(), 1u);
+            QCOMPARE(doubles.messages.shown.front().icon, MessageIcon::Warning);
+            QCOMPARE(
+                doubles.messages.shown.front().text,
+                u"La fiche n'a pas été imprimée\u00A0: le module d'impression «\u00A0%1\u00A0» "
+                u"%2."_s.arg(module, message));
+            QVERIFY(doubles.messages.asked.empty());
+            QVERIFY(!QFileInfo::exists(pdf));
+        }
+        QCOMPARE(window.form().text(Field::SaisieNom), typed);
         QVERIFY(window.findChild<QAbstractButton*>(u"Imprimer"_s)->isEnabled());
     }
 

@@ -1,0 +1,92 @@
+#include "loadedpageprinter.h"
+
+#include "pageprintermodule.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace scribel {
+
+using namespace Qt::Literals::StringLiterals;
+
+LoadedPagePrinter::LoadedPagePrinter() : LoadedPagePrinter(moduleBesideProgram()) {}
+
+LoadedPagePrinter::LoadedPagePrinter(const QString& moduleFile) : m_module(moduleFile) {}
+
+// The printer is made by the module's code: it goes before the module, which stays loaded.
+LoadedPagePrinter::~LoadedPagePrinter() = default;
+
+QString LoadedPagePrinter::moduleBesideProgram() {
+    return QCoreApplication::applicationDirPath() + u'/' +
+           QString::fromLatin1(kPagePrinterModuleFile);
+}
+
+PagePrinter* LoadedPagePrinter::loaded() const {
+    const std::lock_guard<std::mutex> lock(m_loading);
+    if (m_printer) {
+        return m_printer.get();
+    }
+    const QString file = m_module.fileName();
+    const QFileInfo info(file);
+    if (!info.exists()) {
+        m_failure = u"le module d'impression «\u00A0%1\u00A0» est introuvable"_s.arg(file);
+        return nullptr;
+    }
+    if (!info.isReadable()) {
+        m_failure = u"le module d'impression «\u00A0%1\u00A0» ne peut pas être lu"_s.arg(file);
+        return nullptr;
+    }
+    if (!m_module.load()) {
+        m_failure =
+            u"le module d'impression «\u00A0%1\u00A0» n'a pas pu être chargé\u00A0: il "
+            u"est endommagé, ou une bibliothèque dont il a besoin n'est pas installée"_s.arg(file);
+        return nullptr;
+    }
+    const auto make = reinterpret_cast<decltype(&scribel_make_page_printer)>(
+        m_module.resolve(kPagePrinterFactory));
+    if (make == nullptr) {
+        m_failure =
+            u"le module d'impression «\u00A0%1\u00A0» ne convient pas à ce programme"_s.arg(file);
+        return nullptr;
+    }
+    m_printer.reset(make());
+    return m_printer.get();
+}
+
+std::optional<QString> LoadedPagePrinter::unusableReason() {
+    if (loaded() != nullptr) {
+        return std::nullopt;
+    }
+    const std::lock_guard<std::mutex> lock(m_loading);
+    return m_failure;
+}
+
+PrintQueues LoadedPagePrinter::queues() const {
+    if (PagePrinter* printer = loaded()) {
+        return printer->queues();
+    }
+    return {};
+}
+
+std::optional<PrinterChoice> LoadedPagePrinter::choosePrinter(QWidget* parent) {
+    if (PagePrinter* printer = loaded()) {
+        return printer->choosePrinter(parent);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> LoadedPagePrinter::printOn(const QString& queue, const Page& page) {
+    if (PagePrinter* printer = loaded()) {
+        return printer->printOn(queue, page);
+    }
+    return unusableReason();
+}
+
+std::optional<QString> LoadedPagePrinter::printToPdf(const Page& page, const QString& path) {
+    if (PagePrinter* printer = loaded()) {
+        return printer->printToPdf(page, path);
+    }
+    return unusableReason();
+}
+
+} // namespace scribel
