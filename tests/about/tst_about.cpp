@@ -264,9 +264,9 @@ private Q_SLOTS:
         dark.setColor(QPalette::WindowText, Qt::white);
         const QPalette before = QApplication::palette();
         QApplication::setPalette(dark);
-        const WindowFixture f;
+        const WindowFixture f(u"Pixelor"); // the tabs, and the text, are enabled by a magazine
         QApplication::setPalette(before);
-        QWidget& shown = *f.get(u"Afficheur");
+        QWidget& shown = *f.shown(u"Afficheur");
         const QImage picture = shown.grab().toImage();
         const QColor lightYellow(255, 255, 192);
         QCOMPARE(QColor(picture.pixel(shown.width() / 2, shown.height() - 4)), lightYellow);
@@ -280,6 +280,7 @@ private Q_SLOTS:
 
         const QString text = f.get<QPlainTextEdit>(u"Afficheur")->toPlainText();
         shown.setFocus();
+        QVERIFY(shown.hasFocus());
         // Neither undoes the other: a typed letter, then the next one deleted.
         QTest::keyClicks(&shown, u"x"_s);
         QTest::keyClick(&shown, Qt::Key_Delete);
