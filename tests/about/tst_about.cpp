@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -253,6 +254,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::font(), before);
         QCOMPARE(text->font(), f.window->font());
         QCOMPARE(text->document()->defaultFont(), f.window->font());
+        // Three pixels between the frame and the text.
+        QCOMPARE(text->cursorRect(QTextCursor(text->document())).topLeft(), QPoint(3, 3));
     }
     // On light yellow in black, whatever the desktop's colours; the author may select and
     // copy it but not change it.
