@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -253,6 +254,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::font(), before);
         QCOMPARE(text->font(), f.window->font());
         QCOMPARE(text->document()->defaultFont(), f.window->font());
+        // Three pixels between the frame and the text.
+        QCOMPARE(text->cursorRect(QTextCursor(text->document())).topLeft(), QPoint(3, 3));
     }
     // On light yellow in black, whatever the desktop's colours; the author may select and
     // copy it but not change it.
@@ -264,9 +267,9 @@ private Q_SLOTS:
         dark.setColor(QPalette::WindowText, Qt::white);
         const QPalette before = QApplication::palette();
         QApplication::setPalette(dark);
-        const WindowFixture f;
+        const WindowFixture f(u"Pixelor"); // the tabs, and the text, are enabled by a magazine
         QApplication::setPalette(before);
-        QWidget& shown = *f.get(u"Afficheur");
+        QWidget& shown = *f.shown(u"Afficheur");
         const QImage picture = shown.grab().toImage();
         const QColor lightYellow(255, 255, 192);
         QCOMPARE(QColor(picture.pixel(shown.width() / 2, shown.height() - 4)), lightYellow);
@@ -280,8 +283,10 @@ private Q_SLOTS:
 
         const QString text = f.get<QPlainTextEdit>(u"Afficheur")->toPlainText();
         shown.setFocus();
+        QVERIFY(shown.hasFocus());
+        // Neither undoes the other: a typed letter, then the next one deleted.
         QTest::keyClicks(&shown, u"x"_s);
-        QTest::keyClick(&shown, Qt::Key_Backspace);
+        QTest::keyClick(&shown, Qt::Key_Delete);
         QCOMPARE(f.get<QPlainTextEdit>(u"Afficheur")->toPlainText(), text);
     }
 

@@ -106,6 +106,8 @@ private Q_SLOTS:
         QCOMPARE(message.icon, MessageIcon::Warning);
         QVERIFY(message.text.contains(u"« Rétribution (port compris) »"_s));
         QVERIFY(message.text.contains(u"« abc »"_s));
+        // The example in the author's own writing of numbers, to the centime.
+        QVERIFY(message.text.contains(u"100 ou 99"_s + QLocale().decimalPoint() + u"50\u202F;"_s));
         QVERIFY(doubles.printer.printed.empty());
         QVERIFY(doubles.printer.pdfs.empty());
         QVERIFY(doubles.messages.asked.empty());

@@ -215,6 +215,7 @@ private Q_SLOTS:
         f.tabs()->setCurrentIndex(5);
         QCOMPARE(positionIn(f, u"Frame11", tabs), QPoint(16, 64));
         QCOMPARE(positionIn(f, u"Linux", tabs), QPoint(16 + 408, 64 + 24));
+        QCOMPARE(f.get(u"Linux")->size(), QSize(81, 17)); // its caption fits: not widened
         // The window's own buttons, centred as a pair 480 twips apart.
         QCOMPARE(positionIn(f, u"Pixelor", f.window.get()), QPoint(146, 120));
         QCOMPARE(positionIn(f, u"Zorvane", f.window.get()), QPoint(291, 120));
