@@ -4,6 +4,7 @@
 #include "platform/widgets/qtpageprinter.h"
 #include "support/helpers.h"
 #include "support/privateprintservice.h"
+#include "support/unprivileged.h"
 #include "support/windowfixture.h"
 
 #include <QFileInfo>
@@ -152,6 +153,23 @@ private Q_SLOTS:
         }
         QCOMPARE(window.form().text(Field::SaisieNom), typed);
         QVERIFY(window.findChild<QAbstractButton*>(u"Imprimer"_s)->isEnabled());
+    }
+
+    // Root too meets the permission, as the author does.
+    void anUnreadableModuleIsNamed() {
+        QTemporaryDir folder;
+        const QString module = folder.filePath(u"scribel-printer.so"_s);
+        QFile file(module);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\x7f"
+                                                              "ELF") > 0);
+        file.close();
+        QVERIFY(file.setPermissions({}));
+        const auto reason = runWithoutPrivileges(
+            [&] { return LoadedPagePrinter(module).unusableReason().value_or(u"-"_s).toUtf8(); });
+        QCOMPARE(reason,
+                 std::optional<QByteArray>(
+                     u"le module d'impression «\u00A0%1\u00A0» ne peut pas être lu"_s.arg(module)
+                         .toUtf8()));
     }
 
 private:
