@@ -4,7 +4,7 @@
 #
 #   bin/scribel                      -> link to the program
 #   <libdir>/scribel/scribel           the program
-#   <libdir>/scribel/modules/scribel-printer.so  its printer, loaded at the first print
+#   <libdir>/scribel/modules/scribel-printer.so  its printer, loaded after start-up
 #   <libdir>/scribel/<document>      -> links to share/scribel/<document>
 #   share/scribel/                     the association's documents
 #   share/applications, metainfo, mime/packages, icons/hicolor, man/man1, doc/scribel

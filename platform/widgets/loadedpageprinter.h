@@ -9,7 +9,7 @@
 
 namespace scribel {
 
-// The printer of Qt, in a module of the program's own loaded at the first call: linked in,
+// The printer of Qt, in a module of the program's own loaded when first needed: linked in,
 // Qt Print Support would cost every start of the program. Forwards every call to it; when
 // it cannot be loaded, says why in French, naming the module's file.
 class LoadedPagePrinter final : public PagePrinter {
@@ -34,7 +34,7 @@ public:
     std::optional<QString> printToPdf(const Page& page, const QString& path) override;
 
 private:
-    // The module's printer, loaded at the first call and again after a failure; nothing,
+    // The module's printer, loaded at the first need and again after a failure; nothing,
     // with the reason in m_failure, when it cannot be loaded.
     PagePrinter* loaded() const;
 

@@ -1,4 +1,4 @@
-// The print module: Qt's printer, loaded by the program at its first print.
+// The print module: Qt's printer, loaded by the program once its window is shown.
 
 #include "pageprintermodule.h"
 

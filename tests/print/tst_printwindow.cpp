@@ -100,7 +100,7 @@ private Q_SLOTS:
         QVERIFY(window.findChild<QAbstractButton*>(u"Imprimer"_s)->isEnabled());
     }
 
-    // The program's printer comes from its print module, loaded at the first print; one
+    // The program's printer comes from its print module, loaded when first needed; one
     // that cannot be loaded is named with the reason, and nothing of the sheet is lost.
     void printModule_data() {
         QTest::addColumn<QByteArray>("contents"); // none: the module of this build
