@@ -36,7 +36,7 @@ constexpr std::array<MagazineProfile, kMagazineCount> kMagazineProfiles = {{
         1,                                                    // fileNumber
         u"TitrePixelor",                                      // titleControl
         u":/images/titre-pixelor.png",                        // titlePicture
-        u":/images/bouton-pixelor.png",                       // buttonPicture
+        u":/images/bouton-pixelor.bmp",                       // buttonPicture
         600,                                                  // titleLeft
         1800,                                                 // buttonLeft
         u"Inédit Pixelor",                                    // ineditCaption
@@ -59,7 +59,7 @@ constexpr std::array<MagazineProfile, kMagazineCount> kMagazineProfiles = {{
         2,
         u"TitreZorvane",
         u":/images/titre-zorvane.png",
-        u":/images/bouton-zorvane.png",
+        u":/images/bouton-zorvane.bmp",
         960,
         3960,
         u"Inédit Zorvane",

@@ -50,7 +50,7 @@ Principale::Principale(const Services& services, HiddenTabs hiddenTabs, QWidget*
     registerPictures();
     setObjectName(QStringLiteral("Principale"));
     setFont(arial(kWindowPoints));
-    setWindowIcon(readIcon(QStringLiteral(":/images/scribel-48.png")));
+    setWindowIcon(readIcon(QStringLiteral(":/images/scribel-48.bmp")));
     // The window's size is fixed: no title bar may offer to maximise it. Without the
     // customising hint Qt would put every button back.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -192,6 +192,19 @@ private Q_SLOTS:
         verifyStartState(f);
     }
 
+    // Each picture is read whole, in the format its name gives: read as another, it shows
+    // nothing.
+    void everyPictureIsRead() {
+        const WindowFixture f(u"Pixelor");
+        QCOMPARE(f.window->windowIcon().availableSizes(), QList<QSize>{QSize(48, 48)});
+        for (const QStringView button : {u"Pixelor", u"Zorvane"}) {
+            QCOMPARE(f.get<QPushButton>(button)->icon().availableSizes(),
+                     QList<QSize>{QSize(105, 19)});
+        }
+        QCOMPARE(f.shown<QLabel>(u"TitrePixelor")->pixmap().size(), QSize(584, 107));
+        QCOMPARE(f.shown<QLabel>(u"Picture1")->pixmap().size(), QSize(192, 65));
+    }
+
     void tabsCarryTheirCaptions() {
         const WindowFixture f;
         const QStringList captions = {
