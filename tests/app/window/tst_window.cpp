@@ -205,6 +205,7 @@ private Q_SLOTS:
         QVERIFY(f.get(u"SupportMessage")->isVisible());
         QCOMPARE(f.get<QLabel>(u"Titre")->text(), QStringLiteral("Scribel   Version 2.0"));
         QCOMPARE(f.get<QLabel>(u"Titre")->frameStyle(), QFrame::Panel | QFrame::Raised);
+        QCOMPARE(f.get<QLabel>(u"Titre")->alignment(), Qt::AlignCenter);
         QCOMPARE(f.window->magazine(), Magazine::None);
         verifyStartState(f);
     }
