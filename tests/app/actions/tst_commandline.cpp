@@ -60,6 +60,8 @@ private Q_SLOTS:
             "scribel : option inconnue « -x »\n");
         row("unknown option with a value", {"-x=1"}, A::Refuse, "",
             "scribel : option inconnue « -x »\n");
+        row("unknown option after a file and a known one", {"fiche.pxr", "-style", "Fusion", "-x"},
+            A::Refuse, "", "scribel : option inconnue « -x »\n");
         row("--version then --help", {"--version", "--help"}, A::ShowHelp, "", "Utilisation");
         row("toolkit option with = and -v", {"-style=Fusion", "-v"}, A::ShowVersion, "",
             "La Scribel 2.0\n");

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <functional>
+#include <optional>
 
 using namespace scribel;
 using namespace scribel::test;
@@ -160,6 +161,22 @@ QString describe(QWidget& window) {
     return text + u'\n' + accessibleTree(QAccessible::queryAccessibleInterface(&window), 0);
 }
 
+// Notes whether the sheet's fields stood in the window when it was first painted.
+class FirstPaintWatch final : public QObject {
+public:
+    explicit FirstPaintWatch(QWidget& window) { window.installEventFilter(this); }
+    std::optional<bool> fieldsAtFirstPaint;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !fieldsAtFirstPaint) {
+            fieldsAtFirstPaint =
+                watched->findChild<QWidget*>(fieldName(Field::SaisieNom).toString()) != nullptr;
+        }
+        return false;
+    }
+};
+
 void showAndWait(QWidget& window) {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -188,6 +205,7 @@ private Q_SLOTS:
         QVERIFY(f.get(u"SupportMessage")->isVisible());
         QCOMPARE(f.get<QLabel>(u"Titre")->text(), QStringLiteral("Scribel   Version 2.0"));
         QCOMPARE(f.get<QLabel>(u"Titre")->frameStyle(), QFrame::Panel | QFrame::Raised);
+        QCOMPARE(f.get<QLabel>(u"Titre")->alignment(), Qt::AlignCenter);
         QCOMPARE(f.window->magazine(), Magazine::None);
         verifyStartState(f);
     }
@@ -428,8 +446,11 @@ private Q_SLOTS:
             reach(later);
             QVERIFY(later.findChild<QWidget*>(fieldName(Field::SaisieNom).toString()) != nullptr);
         }
+        FirstPaintWatch watch(later);
         showAndWait(atOnce);
         showAndWait(later);
+        QTRY_VERIFY(watch.fieldsAtFirstPaint.has_value());
+        QCOMPARE(*watch.fieldsAtFirstPaint, bool(reach)); // left alone, they wait for the frame
         QTRY_VERIFY(later.findChild<QWidget*>(u"Internet"_s) != nullptr);
         QCOMPARE(describe(later).split(u'\n'), describe(atOnce).split(u'\n'));
 
