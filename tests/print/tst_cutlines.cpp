@@ -62,6 +62,13 @@ private Q_SLOTS:
         QCOMPARE(printed, text.left(printed.size()));
         QCOMPARE(itemStartingWith(page, u"Catégorie"_s).yMm, 92.0);
     }
+    // A text is read up to its 1000th printing character; soft hyphens and marks are kept
+    // without being counted.
+    void startThatCanShowCountsPrintingCharacters() {
+        const QString uncounted = QString(30, u'\u00AD') + QString(30, u'\u0301');
+        QCOMPARE(print::startThatCanShow(uncounted + QString(1500, u'a')),
+                 uncounted + QString(1000, u'a'));
+    }
     // A line break counts as one character and prints as one space.
     void lineBreaksPrintAsSpaces() {
         MemoryForm form;

@@ -193,26 +193,20 @@ private Q_SLOTS:
         const QString pdf = m_service.pdfFolder().filePath(pdfs().front());
         QTRY_VERIFY_WITH_TIMEOUT(pdfInfo(pdf).contains(u"Pages:"_s), kJobTimeoutMs);
 
-        const QString info = pdfInfo(pdf);
-        QVERIFY2(info.contains(QRegularExpression(u"Pages: +1\\n"_s)), qPrintable(info));
-        QVERIFY2(
-            info.contains(QRegularExpression(u"Page size: +595(\\.\\d+)? x 84[12](\\.\\d+)?"_s)),
-            qPrintable(info));
-        const std::vector<PdfWord> words = readPdfBaselines(pdf);
-        QVERIFY(!words.empty());
-        const QRectF area = printableArea();
-        const Page page = std::get<Page>(print::layOutPage(
-            m_window->form(), m_window->magazine(), QLocale::system(), m_doubles->clock.today()));
-        for (const PageItem& item : page) {
-            if (item.text.trimmed().isEmpty()) {
-                continue;
-            }
-            const PdfWord* word = findItemOnBaseline(words, item, area.left(), area.top());
-            QVERIFY2(word != nullptr,
-                     qPrintable(
-                         u"« %1 » not within 0.3 mm of (%2, %3)"_s.arg(item.text).arg(item.xMm).arg(
-                             item.yMm)));
-        }
+        verifyPageOnQueuesPaper(pdf);
+    }
+
+    // "Oui" to the PDF offer: the file holds the page as the queue would have printed it.
+    void pdfOfferedInsteadIsLaidOutForTheQueue() {
+        QVERIFY2(enter(u"refusing"_s), qPrintable(m_service.error));
+        load(u"complet.pxr"_s);
+        const QString pdf = m_home.filePath(u"fiche.pdf"_s);
+        m_doubles->messages.nextAnswers = {true};
+        m_doubles->fileDialogs.nextAnswers = {pdf};
+        click(u"Imprimer"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pdf), kJobTimeoutMs);
+        QVERIFY2(leave(u"refusing"_s), qPrintable(m_service.error));
+        verifyPageOnQueuesPaper(pdf);
     }
 
     // Each state of the service: the one question the window asks ("Non" answered), and
@@ -373,6 +367,30 @@ private:
         auto* button = m_window->findChild<QAbstractButton*>(name);
         QVERIFY2(button != nullptr, qPrintable(name));
         QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // One A4 page, each text of the sheet on its baseline in the default queue's printable area.
+    void verifyPageOnQueuesPaper(const QString& pdf) const {
+        const QString info = pdfInfo(pdf);
+        QVERIFY2(info.contains(QRegularExpression(u"Pages: +1\\n"_s)), qPrintable(info));
+        QVERIFY2(
+            info.contains(QRegularExpression(u"Page size: +595(\\.\\d+)? x 84[12](\\.\\d+)?"_s)),
+            qPrintable(info));
+        const std::vector<PdfWord> words = readPdfBaselines(pdf);
+        QVERIFY(!words.empty());
+        const QRectF area = printableArea();
+        QVERIFY(!area.isEmpty());
+        const Page page = std::get<Page>(print::layOutPage(
+            m_window->form(), m_window->magazine(), QLocale::system(), m_doubles->clock.today()));
+        for (const PageItem& item : page) {
+            if (item.text.trimmed().isEmpty()) {
+                continue;
+            }
+            const PdfWord* word = findItemOnBaseline(words, item, area.left(), area.top());
+            QVERIFY2(word != nullptr,
+                     qPrintable(
+                         u"« %1 » not within 0.3 mm of (%2, %3)"_s.arg(item.text).arg(item.xMm).arg(
+                             item.yMm)));
+        }
     }
     // Where the default queue prints, from its paper as the service tells it.
     QRectF printableArea() const {
