@@ -204,8 +204,9 @@ private Q_SLOTS:
         m_doubles->messages.nextAnswers = {true};
         m_doubles->fileDialogs.nextAnswers = {pdf};
         click(u"Imprimer"_s);
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pdf), kJobTimeoutMs);
-        QVERIFY2(leave(u"refusing"_s), qPrintable(m_service.error));
+        const bool written = QTest::qWaitFor([&] { return QFileInfo::exists(pdf); }, kJobTimeoutMs);
+        QVERIFY2(leave(u"refusing"_s), qPrintable(m_service.error)); // the next rows need it
+        QVERIFY(written);
         verifyPageOnQueuesPaper(pdf);
     }
 
