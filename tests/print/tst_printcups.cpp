@@ -389,7 +389,7 @@ private:
             const PdfWord* word = findItemOnBaseline(words, item, area.left(), area.top());
             QVERIFY2(word != nullptr,
                      qPrintable(
-                         u"« %1 » not within 0.3 mm of (%2, %3)"_s.arg(item.text).arg(item.xMm).arg(
+                         u"\"%1\" not within 0.3 mm of (%2, %3)"_s.arg(item.text).arg(item.xMm).arg(
                              item.yMm)));
         }
     }
