@@ -3,7 +3,6 @@
 #include "sheet/magazineprofile.h"
 #include "version.h"
 
-#include <QCommandLineParser>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QUrl>
@@ -79,53 +78,80 @@ QString helpText() {
            messageTitle() + u'\n';
 }
 
-// An argument that reads as an option, split into its name (without dashes) and whether
-// an equals sign follows it.
-struct TypedOption {
-    QString typed; // as the author typed it, dashes included, value left out
-    QString name;
-    bool hasValue = false;
-};
-
-std::optional<TypedOption> optionIn(const QString& argument) {
-    if (argument.size() < 2 || !argument.startsWith(u'-')) {
-        return std::nullopt;
-    }
-    TypedOption option;
-    option.typed = argument.section(u'=', 0, 0);
-    option.hasValue = argument.contains(u'=');
-    option.name = option.typed.mid(option.typed.startsWith(QStringLiteral("--")) ? 2 : 1);
-    return option;
-}
-
 QString refusal(const QString& reason) {
     return QStringLiteral("scribel : %1\nPour en savoir plus : scribel --help\n").arg(reason);
 }
 
-// Why the parser refused options it knows: one that takes no value was given one, or the
-// last one lacks its value.
-QString misusedOption(const QStringList& arguments, const QStringList& known,
-                      const QStringList& withValue) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QStringLiteral("--")) {
-            break;
-        }
-        const std::optional<TypedOption> option = optionIn(arguments[i]);
-        if (!option || !known.contains(option->name)) {
-            continue;
-        }
-        if (!withValue.contains(option->name)) {
-            if (option->hasValue) {
-                return QStringLiteral("l'option « %1 » ne prend pas de valeur").arg(option->typed);
-            }
-        } else if (!option->hasValue) {
-            if (i + 1 == arguments.size()) {
-                return QStringLiteral("l'option « %1 » attend une valeur").arg(option->typed);
-            }
-            ++i; // its value
+const ToolkitOption* toolkitOption(QStringView name) {
+    for (const ToolkitOption& option : kToolkitOptions) {
+        if (name == QStringView(option.name)) {
+            return &option;
         }
     }
-    return QStringLiteral("une option est mal employée");
+    return nullptr;
+}
+
+// The options as typed, read in one pass: `--` ends them, and an option that takes a value
+// without an equals sign takes the next argument, whatever it looks like.
+struct ReadOptions {
+    bool help = false;
+    bool version = false;
+    QStringList files;
+    QString platform;
+    QString display;
+    QString unknown; // the first unknown option, as typed
+    QString misuse;  // why the first misused option is wrong
+};
+
+ReadOptions readOptions(const QStringList& arguments) {
+    ReadOptions read;
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || argument.size() < 2 || !argument.startsWith(u'-')) {
+            read.files.append(argument);
+            continue;
+        }
+        if (argument == QStringLiteral("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        const QString typed = argument.section(u'=', 0, 0);
+        const QString name = typed.mid(typed.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const bool hasValue = argument.contains(u'=');
+        const bool isHelp = name == QStringLiteral("h") || name == QStringLiteral("help");
+        const bool isVersion = name == QStringLiteral("v") || name == QStringLiteral("version");
+        const ToolkitOption* toolkit = toolkitOption(name);
+        if (!isHelp && !isVersion && !toolkit) {
+            if (read.unknown.isEmpty()) {
+                read.unknown = typed;
+            }
+            continue;
+        }
+        QString value = argument.section(u'=', 1);
+        if (toolkit && toolkit->takesValue && !hasValue) {
+            if (i + 1 == arguments.size()) {
+                if (read.misuse.isEmpty()) {
+                    read.misuse = QStringLiteral("l'option « %1 » attend une valeur").arg(typed);
+                }
+                break;
+            }
+            value = arguments[++i];
+        } else if (!(toolkit && toolkit->takesValue) && hasValue) {
+            if (read.misuse.isEmpty()) {
+                read.misuse = QStringLiteral("l'option « %1 » ne prend pas de valeur").arg(typed);
+            }
+            continue;
+        }
+        read.help = read.help || isHelp;
+        read.version = read.version || isVersion;
+        if (name == QStringLiteral("platform")) {
+            read.platform = value;
+        } else if (name == QStringLiteral("display")) {
+            read.display = value;
+        }
+    }
+    return read;
 }
 
 // A file manager may hand the sheet over as a file:// address.
@@ -158,77 +184,51 @@ std::optional<FileAddress> fileAddress(const QString& argument) {
     return FileAddress{local.toLocalFile(), {}};
 }
 
+CommandLine refused(const QString& reason) {
+    CommandLine line;
+    line.action = CommandLine::Action::Refuse;
+    line.text = refusal(reason);
+    return line;
+}
+
+CommandLine shown(CommandLine::Action action, const QString& text) {
+    CommandLine line;
+    line.action = action;
+    line.text = text;
+    return line;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOption(help);
-    parser.addOption(version);
-    QStringList known = {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("v"),
-                         QStringLiteral("version")};
-    QStringList withValue;
-    for (const ToolkitOption& toolkit : kToolkitOptions) {
-        QCommandLineOption option(QString::fromUtf16(toolkit.name), QString(),
-                                  toolkit.takesValue ? QStringLiteral("valeur") : QString());
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-        known.append(option.names());
-        if (toolkit.takesValue) {
-            withValue.append(option.names());
-        }
+    const ReadOptions read = readOptions(arguments);
+    if (!read.unknown.isEmpty()) {
+        return refused(QStringLiteral("option inconnue « %1 »").arg(read.unknown));
     }
-
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            QString typed = QStringLiteral("--") + unknown.first();
-            for (const QString& argument : arguments.mid(1)) {
-                const std::optional<TypedOption> option = optionIn(argument);
-                if (option && option->name == unknown.first()) {
-                    typed = option->typed;
-                    break;
-                }
-            }
-            return {CommandLine::Action::Refuse,
-                    {},
-                    refusal(QStringLiteral("option inconnue « %1 »").arg(typed)),
-                    {},
-                    {}};
-        }
-        return {CommandLine::Action::Refuse,
-                {},
-                refusal(misusedOption(arguments, known, withValue)),
-                {},
-                {}};
+    if (!read.misuse.isEmpty()) {
+        return refused(read.misuse);
     }
-    if (parser.isSet(help)) {
-        return {CommandLine::Action::ShowHelp, {}, helpText(), {}, {}};
+    if (read.help) {
+        return shown(CommandLine::Action::ShowHelp, helpText());
     }
-    if (parser.isSet(version)) {
-        return {CommandLine::Action::ShowVersion, {}, messageTitle() + u'\n', {}, {}};
+    if (read.version) {
+        return shown(CommandLine::Action::ShowVersion, messageTitle() + u'\n');
     }
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        return {CommandLine::Action::Refuse,
-                {},
-                refusal(QStringLiteral("une seule Scribel à la fois, %1 fichiers sont nommés")
-                            .arg(files.size())),
-                {},
-                {}};
+    if (read.files.size() > 1) {
+        return refused(QStringLiteral("une seule Scribel à la fois, %1 fichiers sont nommés")
+                           .arg(read.files.size()));
     }
-    CommandLine read{CommandLine::Action::Run, files.value(0), {}, {}, {}};
-    if (const std::optional<FileAddress> address = fileAddress(read.file)) {
+    CommandLine line;
+    line.file = read.files.value(0);
+    if (const std::optional<FileAddress> address = fileAddress(line.file)) {
         if (!address->fault.isEmpty()) {
-            return {CommandLine::Action::Refuse, {}, refusal(address->fault), {}, {}};
+            return refused(address->fault);
         }
-        read.file = address->path;
+        line.file = address->path;
     }
-    read.platform = parser.value(QStringLiteral("platform"));
-    read.display = parser.value(QStringLiteral("display"));
-    return read;
+    line.platform = read.platform;
+    line.display = read.display;
+    return line;
 }
 
 } // namespace scribel

@@ -71,6 +71,8 @@ private Q_SLOTS:
             "l'option « --version » ne prend pas de valeur");
         row("a value that looks like an option", {"-title", "--version=3", "-style"}, A::Refuse, "",
             "l'option « -style » attend une valeur");
+        row("the first misused option named", {"--version=3", "-style"}, A::Refuse, "",
+            "l'option « --version » ne prend pas de valeur");
         row("two files", {"a.pxr", "b.zrv"}, A::Refuse, "",
             "une seule Scribel à la fois, 2 fichiers");
     }
@@ -86,6 +88,14 @@ private Q_SLOTS:
         QCOMPARE(read.file, file);
         QVERIFY2(read.text.contains(textHolds), qPrintable(read.text));
         QCOMPARE(read.text.isEmpty(), action == CommandLine::Action::Run);
+    }
+
+    // The display the window needs: the last value given, with or without an equals sign.
+    void readsTheToolkitsDisplay() {
+        const CommandLine read = parseCommandLine(
+            {u"scribel"_s, u"-platform=xcb"_s, u"--display=:3"_s, u"-platform"_s, u"wayland"_s});
+        QCOMPARE(read.platform, u"wayland"_s);
+        QCOMPARE(read.display, u":3"_s);
     }
 
     // The built program itself, as a terminal or a script starts it.
