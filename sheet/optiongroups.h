@@ -1,9 +1,9 @@
 #pragma once
 
 #include "sheet/field.h"
+#include "sheet/tableview.h"
 
 #include <QStringView>
-#include <cstddef>
 
 namespace scribel {
 
@@ -16,21 +16,7 @@ struct Option {
 
 // The options of one group in the order of their numbers in the sheet files (the first
 // is number 1), which is also the order in which the page looks for the chosen one.
-class OptionGroup {
-public:
-    constexpr OptionGroup() = default;
-    template <std::size_t N>
-    constexpr OptionGroup(const Option (&options)[N]) : m_first(options), m_count(N) {}
-
-    constexpr const Option* begin() const { return m_first; }
-    constexpr const Option* end() const { return m_first + m_count; }
-    constexpr std::size_t size() const { return m_count; }
-    constexpr const Option& operator[](std::size_t i) const { return m_first[i]; }
-
-private:
-    const Option* m_first = nullptr;
-    std::size_t m_count = 0;
-};
+using OptionGroup = TableView<Option>;
 
 namespace options {
 

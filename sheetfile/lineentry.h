@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <cstddef>
 #include <optional>
 
 namespace scribel::sheetfile {
@@ -81,19 +80,7 @@ constexpr LineRule textOption(int line, OptionGroup options) {
 }
 
 // A file layout: the rules of its lines, in line order.
-class LineLayout {
-public:
-    // Implicit, so that a layout table is handed over as it is.
-    template <std::size_t N>
-    constexpr LineLayout(const LineRule (&rules)[N]) : m_first(rules), m_count(N) {}
-
-    constexpr const LineRule* begin() const { return m_first; }
-    constexpr const LineRule* end() const { return m_first + m_count; }
-
-private:
-    const LineRule* m_first;
-    std::size_t m_count;
-};
+using LineLayout = TableView<LineRule>;
 
 // "V" and the program's major version number: the first line of a current sheet file.
 QString currentVersionMarker();
