@@ -1,9 +1,9 @@
 // A whole sheet file: which layout it follows, the limits it must keep, its bytes.
 
-#include "loggingform.h"
 #include "sheetfile/sheetcodec.h"
 #include "sheetfile/sheetlayout.h"
 #include "support/helpers.h"
+#include "support/memoryform.h"
 
 #include <QFile>
 #include <QTest>
@@ -100,7 +100,7 @@ private Q_SLOTS:
         }
     }
     void encodesInWindows1252WithCrLf() {
-        LoggingForm form;
+        MemoryForm form;
         form.preset(
             {utf8("SaisieNom=é€ŒŸ"), utf8("SaisieVille=Łódź"), utf8("SaisieDescription=a\nb")});
         const QByteArray bytes = encodeSheetFile(form, Magazine::Zorvane);
@@ -129,7 +129,7 @@ private Q_SLOTS:
 
         const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
         QVERIFY(sheet && sheet->layout == Layout::Current);
-        LoggingForm form;
+        MemoryForm form;
         applyLines(sheetLayout(), form, sheet->lines);
         QCOMPARE(encodeSheetFile(form, magazine), bytes);
     }

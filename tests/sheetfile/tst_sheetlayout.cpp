@@ -1,10 +1,10 @@
 // The 44-line layout and the earlier one: what each line holds, written and read back.
 
-#include "loggingform.h"
 #include "sheetfile/earlierlayout.h"
 #include "sheetfile/sheetcodec.h"
 #include "sheetfile/sheetlayout.h"
 #include "support/helpers.h"
+#include "support/memoryform.h"
 
 #include <QTest>
 #include <optional>
@@ -141,14 +141,14 @@ private Q_SLOTS:
         QFETCH(int, line);
         QFETCH(QString, text);
 
-        LoggingForm form;
+        MemoryForm form;
         form.preset(values);
         const QStringList lines = sheetLines(form, magazine);
         QCOMPARE(lines.size(), kSheetLineCount);
         QCOMPARE(lines[line - 1], text);
     }
     void writesAnEmptySheet() {
-        const LoggingForm empty;
+        const MemoryForm empty;
         QStringList expected(kSheetLineCount);
         expected[0] = u"V2"_s;
         expected[15] = expected[16] = expected[17] = u"0"_s; // lines 16 to 18
@@ -292,7 +292,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QStringList, changes);
 
-        LoggingForm form;
+        MemoryForm form;
         form.preset(before);
         const bool current = layout == Layout::Current;
         const QStringList lines = fileWithLine(current ? kSheetLineCount : 50, line, text);
@@ -332,7 +332,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(Magazine, magazine);
 
-        LoggingForm form;
+        MemoryForm form;
         const LineLayout rules = layout == Layout::Current ? sheetLayout() : earlierLayout();
         const std::optional<Magazine> chosen =
             applyLines(rules, form, fileWithLine(count, line, text));
