@@ -35,22 +35,49 @@ QString storableForm(QStringView character, bool multiLine) {
     return isStorable(compatible, multiLine) ? compatible : QString();
 }
 
-QString withLineBreaksOf(QStringView inserted, bool multiLine) {
+// Every line break and tab as the field holds it: on several lines a break is '\n' and a
+// tab a space; on one line each run of them is one space, so the words on either side
+// stay apart.
+QString withSeparatorsOf(QStringView inserted, bool multiLine) {
     QString text = normaliseLineBreaks(inserted);
-    if (!multiLine) {
-        // One line: words on either side of a break stay apart.
-        QString joined;
-        joined.reserve(text.size());
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i] != u'\n') {
-                joined.append(text[i]);
-            } else if (i == 0 || text[i - 1] != u'\n') {
-                joined.append(u' ');
-            }
+    qsizetype kept = 0;
+    bool inRun = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        const bool breaks = ch == u'\n' || ch == u'\v' || ch == u'\f' || ch == QChar(0x85);
+        const bool separates = breaks || ch == u'\t';
+        if (!(separates && inRun && !multiLine)) {
+            text[kept++] = !separates ? ch : breaks && multiLine ? QChar(u'\n') : QChar(u' ');
         }
-        text = std::move(joined);
+        inRun = separates;
     }
+    text.truncate(kept);
     return text;
+}
+
+// A combining mark joins the character before it when the code page holds the result;
+// otherwise the mark alone is refused. `before`, joined, takes the place of the one
+// before the insertion.
+QString withMarksJoined(QStringView text, QChar before, bool multiLine, Admission& admission) {
+    QString joined = before.isNull() ? QString() : QString(before);
+    joined.reserve(joined.size() + text.size());
+    for (const QChar ch : text) {
+        if (!ch.isMark()) {
+            joined.append(ch);
+            continue;
+        }
+        const QString composed = (joined.right(1) + ch).normalized(QString::NormalizationForm_C);
+        if (!joined.isEmpty() && composed.size() == 1 && isAdmitted(composed.front(), multiLine)) {
+            joined.back() = composed.front();
+        } else {
+            admission.whole = false;
+        }
+    }
+    if (!before.isNull()) {
+        admission.replacesPrevious = joined.front() != before;
+        joined.remove(0, admission.replacesPrevious ? 0 : 1);
+    }
+    return joined;
 }
 
 } // namespace
@@ -62,25 +89,18 @@ bool isStorable(QStringView text, bool multiLine) {
 
 Admission admitInsertion(QStringView inserted, QChar before, qsizetype keptLength,
                          qsizetype previousLength, int limit, bool multiLine) {
-    const QString composed =
-        withLineBreaksOf(inserted, multiLine).normalized(QString::NormalizationForm_C);
-    const qsizetype capacity = std::max<qsizetype>(limit, previousLength);
-    qsizetype room = std::max<qsizetype>(0, capacity - keptLength);
     Admission admission;
-    admission.text.reserve(std::min(composed.size(), room) + 1);
+    const QString joined =
+        withMarksJoined(withSeparatorsOf(inserted, multiLine), before, multiLine, admission);
+    const qsizetype capacity = std::max<qsizetype>(limit, previousLength);
+    // A joined character before the insertion takes no more room than it had.
+    qsizetype room =
+        std::max<qsizetype>(0, capacity - keptLength + (admission.replacesPrevious ? 1 : 0));
+    admission.text.reserve(std::min(joined.size(), room));
     qsizetype i = 0;
-    if (!before.isNull() && !composed.isEmpty() && composed.front().isMark()) {
-        const QString joined =
-            (QString(before) + composed.front()).normalized(QString::NormalizationForm_C);
-        if (joined.size() == 1 && isAdmitted(joined.front(), multiLine)) {
-            admission.text = joined;
-            admission.replacesPrevious = true;
-            i = 1;
-        }
-    }
-    while (i < composed.size()) {
-        const qsizetype length = characterLength(QStringView(composed).mid(i));
-        const QString form = storableForm(QStringView(composed).mid(i, length), multiLine);
+    while (i < joined.size()) {
+        const qsizetype length = characterLength(QStringView(joined).mid(i));
+        const QString form = storableForm(QStringView(joined).mid(i, length), multiLine);
         i += length;
         if (form.isEmpty()) {
             admission.whole = false;

@@ -7,16 +7,17 @@
 namespace scribel {
 
 // What a field takes of a typed, pasted, dropped or composed text: the characters the
-// code page can hold, in the form it holds them. The text is composed first (a decomposed
-// "é" becomes one character); a character the code page still lacks takes its
-// compatibility form when the code page holds all of that form (the ligature "ﬁ" becomes
-// "fi", a narrow no-break space a space, a full-width letter the plain one); anything else
-// is refused: invisible format characters, emoji, letters of other scripts, control
-// characters. A multi-line field takes each line break as one character; a single-line
-// field takes each run of line breaks as one space. A combining mark at the start
-// composes with the character before the insertion when the code page holds the result.
-// Characters go in whole, in order, while the field has room: one whose form does not fit
-// whole ends the insertion.
+// code page can hold, in the form it holds them. A combining mark joins the character
+// before it, the one before the insertion included, when the code page holds the result
+// (a decomposed "é" becomes one character); otherwise the mark alone is refused. A
+// character the code page lacks takes its compatibility form when the code page holds all
+// of that form (the ligature "ﬁ" becomes "fi", a narrow no-break space a space, a
+// full-width letter the plain one); anything else is refused: invisible format characters,
+// emoji, letters of other scripts, control characters. A multi-line field takes each line
+// break (CR LF, CR, LF, NEL, VT, FF, the line and paragraph separators) as one character
+// and a tab as a space; a single-line field takes each run of line breaks and tabs as one
+// space. Characters go in whole, in order, while the field has room: one whose form does
+// not fit whole ends the insertion.
 struct Admission {
     QString text;
     // The first character of `text` takes the place of the one before the insertion.

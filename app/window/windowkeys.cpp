@@ -1,6 +1,7 @@
 #include "windowkeys.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -108,6 +109,7 @@ private:
 WindowKeys::WindowKeys(QWidget& window, QTabWidget& tabs)
     : QObject(&window), m_enter(new EnterPressesButtons(this)),
       m_mnemonics(new SharedMnemonics(window, tabs)) {
+    QCoreApplication::instance()->installEventFilter(this);
     const auto onKeys = [&window, &tabs](std::initializer_list<QKeyCombination> keys, int step) {
         for (const QKeyCombination key : keys) {
             auto* shortcut = new QShortcut(QKeySequence(key), &window);
@@ -123,6 +125,19 @@ WindowKeys::WindowKeys(QWidget& window, QTabWidget& tabs)
 
     tabs.tabBar()->installEventFilter(m_mnemonics);
     coverButtonsIn(window);
+}
+
+// An Alt+letter that no control of the window took is a missed shortcut: nothing types
+// it. AltGr types, which some keyboards report as Ctrl+Alt, others with the group switch.
+bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers held =
+        key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::GroupSwitchModifier);
+    return held == Qt::AltModifier && !key->text().isEmpty() && key->text().front().isPrint() &&
+           static_cast<QWidget*>(watched)->window() == parent();
 }
 
 void WindowKeys::coverButtonsIn(const QWidget& area) const {

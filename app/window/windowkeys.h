@@ -13,7 +13,8 @@ namespace scribel {
 // - Enter and the keypad's Enter press the focused button, as Space does;
 // - an underlined letter that two controls share goes to the button on the page shown (or
 //   the window's own button standing over it) rather than to a tab; shared by two tabs
-//   only, it shows the next of them after the current one.
+//   only, it shows the next of them after the current one;
+// - an Alt+letter that no control takes does nothing.
 // Made with the window's first controls, owned by the window; the buttons made later are
 // handed over as they come.
 class WindowKeys final : public QObject {
@@ -22,6 +23,8 @@ public:
 
     // Enter and the shared letters for every button inside `area`.
     void coverButtonsIn(const QWidget& area) const;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QObject* m_enter;

@@ -37,7 +37,7 @@ private Q_SLOTS:
             true);
         row("a line break on one line is a space", u"a\nb"_s, 0, 0, 5, false, u"a b"_s, true);
         row("CR LF is one break", u"a\r\nb"_s, 0, 0, 5, true, u"a\nb"_s, true);
-        row("controls refused", u"a\tb\x01"_s, 0, 0, 5, true, u"ab"_s, false);
+        row("controls refused, a tab is a space", u"a\tb\x01"_s, 0, 0, 5, true, u"a b"_s, false);
         row("DEL refused", u"a\u007Fb"_s, 0, 0, 5, true, u"ab"_s, false);
         row("C1 controls refused though the code page has them", u"a\u0081b\u009Dc"_s, 0, 0, 5,
             true, u"abc"_s, false);
@@ -68,6 +68,15 @@ private Q_SLOTS:
             u'q');
         row("a joined mark without a code is refused", u"\u0307x"_s, 1, 1, 5, false, u"x"_s, false,
             u'e'); // e with a dot above
+        row("a mark its letter cannot take is refused alone", u"Mak\u0301ro"_s, 0, 0, 9, false,
+            u"Makro"_s, false);
+        row("a mark refused alone, several lines", u"Jeu s\u0302ur"_s, 0, 0, 9, true, u"Jeu sur"_s,
+            false);
+        row("each run of breaks and tabs on one line is a space",
+            u"a\u0085b\vc\fd\te\u2028\u2029f \t\r\n g"_s, 0, 0, 20, false, u"a b c d e f   g"_s,
+            true);
+        row("NEL, VT, FF and the separators are breaks, a tab a space",
+            u"a\u0085b\vc\fd\u2028e\u2029f\t\tg"_s, 0, 0, 20, true, u"a\nb\nc\nd\ne\nf  g"_s, true);
     }
 
     void insertionsAreFilteredAndCut() {
@@ -85,6 +94,54 @@ private Q_SLOTS:
         QCOMPARE(admission.whole, whole);
         // A mark that joins the character before replaces it.
         QCOMPARE(admission.replacesPrevious, !before.isNull() && whole);
+    }
+
+    // Keys that type, as Qt's own fields decide.
+    void keysThatInsertText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<bool>("inserts");
+        const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        QTest::newRow("a letter") << u"a"_s << int(Qt::NoModifier) << false << true;
+        QTest::newRow("Ctrl+Shift+A, a shortcut") << u"A"_s << ctrlShift << false << false;
+        QTest::newRow("Ctrl+Shift typing a format character")
+            << u"\u200C"_s << ctrlShift << true << true;
+        QTest::newRow("AltGr as Ctrl+Alt")
+            << u"€"_s << int(Qt::ControlModifier | Qt::AltModifier) << false << true;
+        QTest::newRow("a tab, several lines") << u"\t"_s << int(Qt::NoModifier) << true << true;
+        QTest::newRow("a tab, one line") << u"\t"_s << int(Qt::NoModifier) << false << false;
+    }
+    void keysThatInsertText() {
+        QFETCH(QString, text);
+        QFETCH(int, modifiers);
+        QFETCH(bool, multiLine);
+        QFETCH(bool, inserts);
+        QCOMPARE(insertsText(text, Qt::KeyboardModifiers(modifiers), multiLine), inserts);
+    }
+    // An input method may ask to replace text before the start or past the end.
+    void replacementsStayWithinTheText_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("keptStart");
+        QTest::addColumn<int>("keptLength");
+        // In a text of five characters.
+        QTest::newRow("within") << -2 << 1 << 3 << -2 << 1;
+        QTest::newRow("past the end") << 3 << 2 << 4 << 1 << 0;
+        QTest::newRow("running past the end") << -1 << 9 << 3 << -1 << 3;
+        QTest::newRow("before the start") << -9 << 3 << 2 << -2 << 3;
+        QTest::newRow("a negative length") << 0 << -2 << 1 << 0 << 0;
+    }
+    void replacementsStayWithinTheText() {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(int, caret);
+        QFETCH(int, keptStart);
+        QFETCH(int, keptLength);
+        const Replacement kept = keptWithinText({start, length}, caret, 5);
+        QCOMPARE(kept.start, keptStart);
+        QCOMPARE(kept.length, keptLength);
     }
 
     void typingStopsAtTheLimit_data() {
@@ -109,6 +166,9 @@ private Q_SLOTS:
         f.window->form().setOn(Field::LicenceAutres, true);
         QWidget* widget = f.shown(field);
         typeKeys(widget, QString(limit + 3, u'7'));
+        // Nor does a line break go in, from either Enter key.
+        QTest::keyClick(widget, Qt::Key_Return);
+        QTest::keyClick(widget, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(f.text(field), QString(limit, u'7'));
     }
     void aLineBreakCountsAsOneCharacter() {
@@ -130,7 +190,7 @@ private Q_SLOTS:
 
         auto* ville = f.get<QLineEdit>(Field::SaisieVille);
         pasteInto(ville, u"Łódź € Œuf\tx"_s);
-        QCOMPARE(ville->text(), u"ód € Œufx"_s); // Ł, ź and the tab have no code
+        QCOMPARE(ville->text(), u"ód € Œuf x"_s); // Ł and ź have no code; a tab is a space
 
         auto* description = f.shown<QPlainTextEdit>(Field::SaisieDescription);
         description->setFocus();
@@ -279,6 +339,22 @@ private Q_SLOTS:
         row("activité, a committed CR", "SaisieActivite", u"", Entry::InputMethod, u"a\rb", u"a b");
         row("description keeps its line breaks", "SaisieDescription", u"", Entry::Paste,
             u"a\r\n\nb", u"a\n\nb");
+        row("activité, a pasted accent its letter cannot take", "SaisieActivite", u"", Entry::Paste,
+            u"Mak\u0301ro", u"Makro");
+        row("nom, a committed accent its letter cannot take", "SaisieNom", u"", Entry::InputMethod,
+            u"mak\u0301ro", u"MAKRO");
+        row("description, a pasted accent its letter cannot take", "SaisieDescription", u"",
+            Entry::Paste, u"Jeu s\u0302ur", u"Jeu sur");
+        row("description, a dropped accent its letter cannot take", "SaisieDescription", u"",
+            Entry::Drop, u"Jeu s\u0302ur", u"Jeu sur");
+        row("activité, pasted NEL, VT, FF and a tab", "SaisieActivite", u"", Entry::Paste,
+            u"un\u0085deux\vtrois\fquatre\tcinq", u"un deux trois quatre cinq");
+        row("nom, a dropped run of separators among spaces", "SaisieNom", u"", Entry::Drop,
+            u"un\t\u0085deux \v trois", u"un deux   trois");
+        row("description, pasted NEL, VT, FF and the separators", "SaisieDescription", u"",
+            Entry::Paste, u"a\u0085b\vc\fd\u2028e\u2029f", u"a\nb\nc\nd\ne\nf");
+        row("description, a committed tab", "SaisieDescription", u"", Entry::InputMethod, u"a\tb",
+            u"a b");
     }
     void anInsertionGoesInWholeOrNotAtAll() {
         QFETCH(QString, field);

@@ -117,6 +117,54 @@ private Q_SLOTS:
         QTRY_COMPARE(int(f.doubles.fileDialogs.saveRequests.size()), saveDialogs);
         QCOMPARE(f.tabs()->currentIndex(), toTab);
     }
+    // A letter that no control of the page shown takes is a missed shortcut: the field,
+    // its text selected as a tab change leaves it, keeps it. AltGr still types, whether
+    // the keyboard reports it as Ctrl+Alt or with the group switch.
+    void aLetterNoControlTakesTypesNothing_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const int alt = Qt::AltModifier;
+        QTest::newRow("Alt+I in Nom, author")
+            << 1 << u"SaisieNom"_s << int(Qt::Key_I) << alt << u"i"_s << u"DUPONT"_s;
+        QTest::newRow("Alt+Shift+C in Activité, author")
+            << 1 << u"SaisieActivite"_s << int(Qt::Key_C) << int(alt | Qt::ShiftModifier) << u"C"_s
+            << u"DUPONT"_s;
+        QTest::newRow("Alt+R in the description, programme")
+            << 2 << u"SaisieDescription"_s << int(Qt::Key_R) << alt << u"r"_s << u"DUPONT"_s;
+        QTest::newRow("Alt+Q in the other distribution, distribution")
+            << 3 << u"SaisieDiffuAutre"_s << int(Qt::Key_Q) << alt << u"q"_s << u"DUPONT"_s;
+        QTest::newRow("Alt+I in the price, licence")
+            << 4 << u"SaisieRetribution"_s << int(Qt::Key_I) << alt << u"i"_s << u"DUPONT"_s;
+        QTest::newRow("AltGr+E as Ctrl+Alt in Nom")
+            << 1 << u"SaisieNom"_s << int(Qt::Key_E) << int(Qt::ControlModifier | alt) << u"€"_s
+            << u"€"_s;
+        QTest::newRow("AltGr+E with the group switch in the description")
+            << 2 << u"SaisieDescription"_s << int(Qt::Key_E) << int(Qt::GroupSwitchModifier | alt)
+            << u"€"_s << u"€"_s;
+    }
+    void aLetterNoControlTakesTypesNothing() {
+        QFETCH(int, tab);
+        QFETCH(QString, field);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        const WindowFixture f(u"Pixelor");
+        f.window->form().setOn(Field::OptionAutre, true);
+        f.window->form().setText(fieldNamed(field), u"DUPONT"_s);
+        f.tabs()->setCurrentIndex(tab);
+        QWidget* edit = f.get(field);
+        edit->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(edit->hasFocus());
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier); // as a tab change leaves it
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), text,
+                            Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(f.text(field), shown);
+    }
     // Tabs change from wherever the focus stands, and arriving on the start tab puts the
     // focus on the strip, never on a button that clears the sheet or quits.
     void tabKeysWorkFromAnywhere_data() {
