@@ -5,6 +5,7 @@
 #include "app/about/infotext.h"
 #include "app/fields/sheetlineedit.h"
 #include "app/fields/sheettextedit.h"
+#include "app/window/accessiblecontrols.h"
 #include "app/window/compacttabstyle.h"
 #include "app/window/lazypicture.h"
 #include "platform/core/twips.h"
@@ -145,6 +146,11 @@ QWidget* createWidget(const ControlSpec& row, QWidget* container) {
         return new QLabel(caption, container);
     case ControlKind::GroupBox:
         return new QGroupBox(caption, container);
+    case ControlKind::Group: {
+        auto* group = new QWidget(container);
+        markAsGroup(*group);
+        return group;
+    }
     case ControlKind::Button:
         return new QPushButton(caption, container);
     case ControlKind::PictureButton:

@@ -143,10 +143,8 @@ void Principale::connectHandlers() {
     const auto onClick = [this](QStringView name, void (Principale::*handler)()) {
         connect(qobject_cast<QPushButton*>(control(name)), &QPushButton::clicked, this, handler);
     };
-    for (const MagazineProfile& magazine : kMagazineProfiles) {
-        connect(qobject_cast<QPushButton*>(control(magazine.name)), &QPushButton::clicked, this,
-                [this, &magazine] { chooseMagazine(magazine); });
-    }
+    onClick(u"Pixelor", &Principale::Pixelor_Click);
+    onClick(u"Zorvane", &Principale::Zorvane_Click);
     onClick(u"RAZ", &Principale::RAZ_Click);
     onClick(u"Quitter", &Principale::Quitter_Click);
     onClick(u"Sauvegarder", &Principale::Sauvegarder_Click);
@@ -310,6 +308,9 @@ void Principale::Sauvegarder_Click() {
 }
 
 void Principale::Charger_Click() {
+    // Pressed by its letter, the button has not taken the focus: the dialog and the message
+    // hand the focus back to it, as to Sauvegarder.
+    control(u"Charger")->setFocus(Qt::OtherFocusReason);
     m_fileActions.load();
 }
 

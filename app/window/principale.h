@@ -45,8 +45,6 @@ public:
     void setMagazine(Magazine magazine) override;
     void RemiseAZero() override;
 
-    QString versionProgramme() const { return m_versionProgramme; }
-
     // Does what the magazine's button does; nothing for Magazine::None.
     void chooseMagazine(Magazine magazine);
 

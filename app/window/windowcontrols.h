@@ -23,7 +23,6 @@ public:
     // Makes the controls of the tabs after the start tab, once; labels name their fields
     // and the link buttons get their captions.
     void buildHiddenTabs();
-    bool hiddenTabsBuilt() const { return m_hiddenTabsBuilt; }
 
     // The control of that name, or none while its tab's controls are still to be made.
     QWidget* find(QStringView name) const { return m_controls.value(name.toString()); }

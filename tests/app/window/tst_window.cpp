@@ -2,10 +2,12 @@
 #include "app/window/controlcatalogue.h"
 #include "platform/widgets/frenchtranslation.h"
 #include "platform/widgets/twipsgeometry.h"
+#include "sheet/magazineprofile.h"
 #include "support/windowfixture.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <functional>
 #include <optional>
 
@@ -272,8 +275,16 @@ private Q_SLOTS:
             const auto row =
                 std::find_if(catalogue.begin(), catalogue.end(),
                              [&](const ControlSpec& control) { return control.name == part[0]; });
-            const QRectF expected(part[1].toDouble(), part[2].toDouble(), part[3].toDouble(),
-                                  part[4].toDouble());
+            QRectF expected(part[1].toDouble(), part[2].toDouble(), part[3].toDouble(),
+                            part[4].toDouble());
+            // A row of controls grouped with no box drawn stands where the sheet puts it.
+            const auto group = std::find_if(catalogue.begin(), catalogue.end(), [&](const auto& c) {
+                return row != catalogue.end() && c.kind == ControlKind::Group &&
+                       c.name == row->container.box;
+            });
+            if (group != catalogue.end()) {
+                expected.translate(-group->left, -group->top);
+            }
             if (row == catalogue.end()) {
                 faults << part[0] + QStringLiteral(" is missing");
             } else if (QRectF(row->left, row->top, row->width, row->height) != expected) {
@@ -422,6 +433,61 @@ private Q_SLOTS:
         QVERIFY(f.isOn(Field::CDoui));
         QVERIFY(f.isOn(Field::LimitationsOui));
     }
+    // From the first shown option of each group, the arrow keys reach every other one.
+    void arrowsReachEveryShownOption_data() {
+        QTest::addColumn<QString>("magazine");
+        for (const MagazineProfile& magazine : kMagazineProfiles) {
+            QTest::newRow(qPrintable(magazine.name.toString())) << magazine.name.toString();
+        }
+    }
+    void arrowsReachEveryShownOption() {
+        QFETCH(QString, magazine);
+        const WindowFixture f(magazine);
+        const QList<QButtonGroup*> groups = f.window->findChildren<QButtonGroup*>();
+        QCOMPARE(groups.size(), 7);
+        for (const QButtonGroup* group : groups) {
+            f.showTabOf(group->buttons().front());
+            QList<QAbstractButton*> shown = group->buttons();
+            shown.removeIf([](const QAbstractButton* option) { return !option->isVisible(); });
+            QList<QAbstractButton*> reached = {shown.front()};
+            for (qsizetype i = 0; i < reached.size(); ++i) {
+                for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
+                    reached[i]->setFocus(Qt::TabFocusReason);
+                    QTest::keyClick(reached[i], key);
+                    auto* next = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+                    if (next != nullptr && !reached.contains(next)) {
+                        reached.append(next);
+                    }
+                }
+            }
+            QVERIFY2(reached.size() == shown.size(), qPrintable(shown.back()->objectName()));
+        }
+    }
+
+    // Charger reached by its letter, from the tab strip where choosing the magazine left
+    // the focus: the focus is on Charger once the sheet is loaded or the file refused.
+    void focusReturnsToChargerAfterALoad_data() {
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("loaded") << true;
+        QTest::newRow("refused") << false;
+    }
+    void focusReturnsToChargerAfterALoad() {
+        QFETCH(bool, confirmed);
+        WindowFixture f(u"Pixelor");
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"fiche.pxr"_s);
+        if (confirmed) {
+            f.doubles.fileDialogs.nextAnswers.push_back(path);
+            f.window->Sauvegarder_Click();
+        }
+        f.doubles.fileDialogs.nextAnswers.push_back(path);
+        QVERIFY(f.tabs()->tabBar()->hasFocus());
+        QTest::keyClick(f.window.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(f.doubles.fileDialogs.openRequests.size(), std::size_t(1));
+        QCOMPARE(f.doubles.messages.shown.empty(), confirmed);
+        QVERIFY(f.get(u"Charger")->hasFocus());
+    }
+
     // The tabs behind the start tab may be made after the first frame, or sooner when
     // something reaches for them: either way the window is the one made all at once.
     void hiddenTabsMadeLaterMatchTheWindowMadeAtOnce_data() {
