@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QSize>
 #include <memory>
-#include <optional>
 
 class QWidget;
 
 namespace scribel::bench {
 
-// The floor of the start-up benchmark: a bare window holding a tab control with seven
-// empty tabs, of the given size (the real window's, so that both paint as many pixels).
-std::unique_ptr<QWidget> makeEmptyWindow(std::optional<QSize> size);
-
-// The "--size WIDTHxHEIGHT" argument, when there is one.
-std::optional<QSize> sizeArgument(int argc, char* argv[]);
+// The floor of the start-up benchmark: a plain Qt Widgets window that shows the same first
+// frame as La Scribel's, every control of every tab made at once from the same catalogue,
+// with Qt's own widgets and nothing of the window's.
+std::unique_ptr<QWidget> makeSameFrameWindow();
 
 } // namespace scribel::bench

@@ -5,7 +5,6 @@
 #include "sheet/magazineprofile.h"
 #include "support/windowfixture.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFile>
@@ -17,8 +16,6 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
-#include <functional>
-#include <optional>
 
 using namespace scribel;
 using namespace scribel::test;
@@ -108,81 +105,6 @@ QList<double> distributionTops(const WindowFixture& f) {
 
 QPoint positionIn(const WindowFixture& f, QStringView name, QWidget* reference) {
     return f.get(name)->mapTo(reference, QPoint(0, 0));
-}
-
-// What the author and a screen reader meet in the window: every control with its kind,
-// place, state, texts, font and style, in the order Qt keeps them; the Tab key's order;
-// and the accessible tree.
-QString accessibleTree(QAccessibleInterface* node, int depth) {
-    if (node == nullptr || depth > 12) {
-        return {};
-    }
-    QString tree = QString(depth, u' ') +
-                   u"%1 \"%2\" \"%3\" %4\n"_s.arg(int(node->role()))
-                       .arg(node->text(QAccessible::Name), node->text(QAccessible::Description))
-                       .arg(node->state().invisible ? u"invisible"_s : u"visible"_s);
-    for (int i = 0; i < node->childCount(); ++i) {
-        tree += accessibleTree(node->child(i), depth + 1);
-    }
-    return tree;
-}
-
-QString describe(QWidget& window) {
-    QString text;
-    const QList<QWidget*> widgets = window.findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
-        QString caption;
-        if (const auto* label = qobject_cast<QLabel*>(widget)) {
-            caption = label->text() + u" buddy:"_s +
-                      (label->buddy() != nullptr ? label->buddy()->objectName() : QString());
-        } else if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            caption = button->text();
-        }
-        // The banner moves on with the time each window has been open.
-        const QPoint at = widget->objectName() == u"Message"_s ? QPoint() : widget->pos();
-        text +=
-            u"%1 %2 %3,%4 %5x%6 %7%8 [%9] [%10] %11 %12 %13 %14\n"_s
-                .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName())
-                .arg(at.x())
-                .arg(at.y())
-                .arg(widget->width())
-                .arg(widget->height())
-                .arg(widget->isHidden() ? u"hidden "_s : QString(),
-                     widget->isEnabled() ? u"enabled"_s : u"disabled"_s, widget->accessibleName(),
-                     widget->accessibleDescription(), caption, widget->font().toString(),
-                     QString::fromLatin1(widget->style()->metaObject()->className()),
-                     widget->palette().color(QPalette::Window).name());
-    }
-    text += u"Tab order:"_s;
-    for (QWidget* next = window.nextInFocusChain(); next != &window;
-         next = next->nextInFocusChain()) {
-        if (next->focusPolicy() & Qt::TabFocus) {
-            text += u' ' + QString::fromLatin1(next->metaObject()->className()) + u':' +
-                    next->objectName();
-        }
-    }
-    return text + u'\n' + accessibleTree(QAccessible::queryAccessibleInterface(&window), 0);
-}
-
-// Notes whether the sheet's fields stood in the window when it was first painted.
-class FirstPaintWatch final : public QObject {
-public:
-    explicit FirstPaintWatch(QWidget& window) { window.installEventFilter(this); }
-    std::optional<bool> fieldsAtFirstPaint;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !fieldsAtFirstPaint) {
-            fieldsAtFirstPaint =
-                watched->findChild<QWidget*>(fieldName(Field::SaisieNom).toString()) != nullptr;
-        }
-        return false;
-    }
-};
-
-void showAndWait(QWidget& window) {
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
 }
 
 } // namespace
@@ -486,47 +408,6 @@ private Q_SLOTS:
         QTRY_COMPARE(f.doubles.fileDialogs.openRequests.size(), std::size_t(1));
         QCOMPARE(f.doubles.messages.shown.empty(), confirmed);
         QVERIFY(f.get(u"Charger")->hasFocus());
-    }
-
-    // The tabs behind the start tab may be made after the first frame, or sooner when
-    // something reaches for them: either way the window is the one made all at once.
-    void hiddenTabsMadeLaterMatchTheWindowMadeAtOnce_data() {
-        QTest::addColumn<std::function<void(Principale&)>>("reach");
-        QTest::newRow("after the first frame") << std::function<void(Principale&)>();
-        QTest::newRow("a magazine chosen") << std::function<void(Principale&)>(
-            [](Principale& w) { w.findChild<QAbstractButton*>(u"Zorvane"_s)->click(); });
-        QTest::newRow("the sheet read, as saving and printing do")
-            << std::function<void(Principale&)>(
-                   [](Principale& w) { QCOMPARE(w.form().text(Field::SaisieNom), QString()); });
-        QTest::newRow("a tab shown") << std::function<void(Principale&)>(
-            [](Principale& w) { w.findChild<QTabWidget*>(u"Onglet"_s)->setCurrentIndex(4); });
-    }
-    void hiddenTabsMadeLaterMatchTheWindowMadeAtOnce() {
-        QFETCH(std::function<void(Principale&)>, reach);
-        TestServices doubles;
-        Principale atOnce(doubles.services(), HiddenTabs::BuiltWithWindow);
-        Principale later(doubles.services(), HiddenTabs::BuiltAfterFirstFrame);
-        QVERIFY(later.findChild<QWidget*>(fieldName(Field::SaisieNom).toString()) == nullptr);
-        if (reach) {
-            reach(atOnce);
-            reach(later);
-            QVERIFY(later.findChild<QWidget*>(fieldName(Field::SaisieNom).toString()) != nullptr);
-        }
-        FirstPaintWatch watch(later);
-        showAndWait(atOnce);
-        showAndWait(later);
-        QTRY_VERIFY(watch.fieldsAtFirstPaint.has_value());
-        QCOMPARE(*watch.fieldsAtFirstPaint, bool(reach)); // left alone, they wait for the frame
-        QTRY_VERIFY(later.findChild<QWidget*>(u"Internet"_s) != nullptr);
-        QCOMPARE(describe(later).split(u'\n'), describe(atOnce).split(u'\n'));
-
-        // Enter presses a button of a tab made later, as on every other.
-        later.Pixelor_Click(); // its button is out of reach once a tab other than the first shows
-        later.findChild<QTabWidget*>(u"Onglet"_s)->setCurrentIndex(6);
-        auto* link = later.findChild<QAbstractButton*>(u"Internet"_s);
-        link->setFocus();
-        QTest::keyClick(link, Qt::Key_Return);
-        QTRY_COMPARE(doubles.openAction.opened.size(), std::size_t(1));
     }
 };
 
