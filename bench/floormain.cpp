@@ -4,7 +4,7 @@
 // the floor for the processor use of a window left open.
 
 #include "childreport.h"
-#include "emptywindow.h"
+#include "sameframe.h"
 #include "firstframe.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "app/window/controlfactory.h"
 #include "app/window/principale.h"
 #include "childreport.h"
-#include "emptywindow.h"
+#include "sameframe.h"
 #include "firstframe.h"
 #include "platform/core/systemclock.h"
 #include "platform/widgets/loadedpageprinter.h"

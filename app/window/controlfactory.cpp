@@ -101,10 +101,9 @@ QWidget* createPanel(const QString& caption, QWidget* container) {
     return panel;
 }
 
-// Where Arial itself is not installed, Qt looks for what stands in for it with a fontconfig
-// search of its own for each style, some 2.6 M instructions each. The banner names the family
-// the window's Arial was found as: the same face, without a second search before the first
-// frame.
+// Where Arial itself is not installed, Qt looks for what stands in for it with a costly
+// fontconfig search of its own for each style. The banner names the family the window's
+// Arial was found as: the same face, without a second search before the first frame.
 QFont bannerFont(const QWidget& container) {
     QFont font = arial(kBannerPoints, true, true);
     font.setFamily(QFontInfo(container.font()).family());

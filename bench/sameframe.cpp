@@ -1,4 +1,4 @@
-#include "emptywindow.h"
+#include "sameframe.h"
 
 #include "about/banner.h"
 #include "about/information.h"
