@@ -249,53 +249,57 @@ private Q_SLOTS:
         QCOMPARE(f.get(Field::SaisieIndice)->accessibleName(), QStringLiteral("Indice du numéro"));
     }
 
-    void pixelorOffersItsFields() {
-        const WindowFixture f(u"Pixelor");
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Pixelor"));
-        QCOMPARE(f.window->magazine(), Magazine::Pixelor);
+    // Each magazine chosen after the other: its title, its distribution rows, its licence.
+    void aMagazineOffersItsFields_data() {
+        QTest::addColumn<QString>("magazine");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<Magazine>("choice");
+        QTest::addColumn<bool>("licence");
+        QTest::addColumn<QString>("inedit");
+        QTest::addColumn<QList<double>>("tops"); // twips, Shareware down to SaisieDiffuAutre
+        QTest::addColumn<QList<int>>("pixels");  // DomainePublic, OptionAutre, SaisieDiffuAutre
+        QTest::newRow("Pixelor") << u"Pixelor"_s << u"Zorvane"_s << Magazine::Pixelor << true
+                                 << u"Inédit Pixelor"_s
+                                 << QList<double>{1200, 1680, 2160, 2160, 2640, 2640}
+                                 << QList<int>{144, 176, 176};
+        QTest::newRow("Zorvane") << u"Zorvane"_s << u"Pixelor"_s << Magazine::Zorvane << false
+                                 << u"Inédit Zorvane"_s
+                                 << QList<double>{1200, 1680, 2160, 2640, 3120, 3120}
+                                 << QList<int>{176, 208, 208};
+    }
+    void aMagazineOffersItsFields() {
+        QFETCH(QString, magazine);
+        QFETCH(QString, other);
+        QFETCH(Magazine, choice);
+        QFETCH(bool, licence);
+        QFETCH(QString, inedit);
+        QFETCH(QList<double>, tops);
+        QFETCH(QList<int>, pixels);
+        const WindowFixture f(other);
+        f.click(magazine);
+        QCOMPARE(f.window->windowTitle(), u"La Scribel 2.0 "_s + magazine);
+        QCOMPARE(f.window->magazine(), choice);
         QVERIFY(f.tabs()->isEnabled());
         for (const QStringView button : {u"Imprimer", u"Sauvegarder", u"Charger", u"RAZ"}) {
             QVERIFY(f.get(button)->isEnabled());
         }
-        QVERIFY(f.isShown(u"TitrePixelor"));
-        QVERIFY(!f.isShown(u"TitreZorvane"));
+        QVERIFY(f.isShown(u"Titre"_s + magazine));
+        QVERIFY(!f.isShown(u"Titre"_s + other));
         QVERIFY(!f.isShown(u"SupportMessage"));
-        QVERIFY(f.isShown(Field::Shareware));
-        QVERIFY(!f.isShown(Field::Assimile));
+        QCOMPARE(f.isShown(Field::Shareware), licence);
+        QCOMPARE(f.isShown(Field::Assimile), !licence);
         for (const Field offered : {Field::Freeware, Field::DomainePublic, Field::OptionAutre}) {
             QVERIFY(f.isShown(offered));
         }
         for (const QStringView name : {u"Frame6", u"Label21", u"Label22", u"SaisieRetribution"}) {
-            QVERIFY(f.isShown(name));
+            QCOMPARE(f.isShown(name), licence);
         }
-        QCOMPARE(f.get<QRadioButton>(Field::DiffuInedit)->text(), QStringLiteral("Inédit Pixelor"));
+        QCOMPARE(f.get<QRadioButton>(Field::DiffuInedit)->text(), inedit);
         f.tabs()->setCurrentIndex(3);
-        QCOMPARE(positionIn(f, u"DomainePublic", f.tabs()).y(), 144);
-        QCOMPARE(positionIn(f, u"OptionAutre", f.tabs()).y(), 176);
-        QCOMPARE(distributionTops(f), QList<double>({1200, 1680, 2160, 2160, 2640, 2640}));
-    }
-
-    void zorvaneMovesTheDistributionRowsDownAndHidesTheLicence() {
-        const WindowFixture f(u"Pixelor");
-        f.click(u"Zorvane");
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Zorvane"));
-        QCOMPARE(f.window->magazine(), Magazine::Zorvane);
-        QVERIFY(!f.isShown(u"TitrePixelor"));
-        QVERIFY(f.isShown(u"TitreZorvane"));
-        QVERIFY(!f.isShown(Field::Shareware));
-        QVERIFY(f.isShown(Field::Assimile));
-        for (const Field offered : {Field::Freeware, Field::DomainePublic, Field::OptionAutre}) {
-            QVERIFY(f.isShown(offered));
-        }
-        for (const QStringView name : {u"Frame6", u"Label21", u"Label22", u"SaisieRetribution"}) {
-            QVERIFY(!f.isShown(name));
-        }
-        QCOMPARE(f.get<QRadioButton>(Field::DiffuInedit)->text(), QStringLiteral("Inédit Zorvane"));
-        f.tabs()->setCurrentIndex(3);
-        QCOMPARE(positionIn(f, u"DomainePublic", f.tabs()).y(), 176);
-        QCOMPARE(positionIn(f, u"OptionAutre", f.tabs()).y(), 208);
-        QCOMPARE(positionIn(f, u"SaisieDiffuAutre", f.tabs()).y(), 208);
-        QCOMPARE(distributionTops(f), QList<double>({1200, 1680, 2160, 2640, 3120, 3120}));
+        QCOMPARE(positionIn(f, u"DomainePublic", f.tabs()).y(), pixels[0]);
+        QCOMPARE(positionIn(f, u"OptionAutre", f.tabs()).y(), pixels[1]);
+        QCOMPARE(positionIn(f, u"SaisieDiffuAutre", f.tabs()).y(), pixels[2]);
+        QCOMPARE(distributionTops(f), tops);
     }
 
     void choosingAMagazineAgainClearsEverything() {
