@@ -4,8 +4,8 @@
 // the floor for the processor use of a window left open.
 
 #include "childreport.h"
-#include "sameframe.h"
 #include "firstframe.h"
+#include "sameframe.h"
 
 #include <QApplication>
 #include <QWidget>

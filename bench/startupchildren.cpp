@@ -3,13 +3,13 @@
 #include "app/window/controlfactory.h"
 #include "app/window/principale.h"
 #include "childreport.h"
-#include "sameframe.h"
 #include "firstframe.h"
 #include "platform/core/systemclock.h"
 #include "platform/widgets/loadedpageprinter.h"
 #include "platform/widgets/qtfiledialogs.h"
 #include "platform/widgets/qtmessageboxes.h"
 #include "platform/widgets/qtopenaction.h"
+#include "sameframe.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
