@@ -1,7 +1,6 @@
 #include "app/actions/commandline.h"
 #include "app/actions/displaycheck.h"
 #include "app/window/controlfactory.h"
-#include "app/window/firstframe.h"
 #include "app/window/principale.h"
 #include "platform/core/systemclock.h"
 #include "platform/core/systemerrortext.h"
@@ -88,15 +87,12 @@ int main(int argc, char* argv[]) {
 
     scribel::QtMessageBoxes messages;
     scribel::QtFileDialogs fileDialogs(messages);
-    // Qt's printer, loaded once the window has been shown (or at a print before that).
+    // Qt's printer, loaded at the first print.
     scribel::LoadedPagePrinter printer;
     scribel::QtOpenAction openAction;
     scribel::SystemClock clock;
-    // The tabs behind the start tab are made once the window has been shown.
-    scribel::Principale window({fileDialogs, messages, printer, openAction, clock},
-                               scribel::HiddenTabs::BuiltAfterFirstFrame);
+    scribel::Principale window({fileDialogs, messages, printer, openAction, clock});
     window.show();
-    scribel::whenFirstFrameShown(window, [&printer] { printer.loadNow(); });
     if (!commandLine.file.isEmpty()) {
         window.openGivenFiles({commandLine.file});
     }

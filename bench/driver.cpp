@@ -28,7 +28,7 @@ QString sizeText(QSize size) {
 }
 
 // One run of each start-up child, in turn, so that a slow spell of the machine falls on
-// all three alike. The empty windows take the real window's size.
+// all three alike.
 bool runStartups(const Programs& programs, QSize size, Results* results) {
     const auto floor = runChild(programs.floor, {u"--size"_s, sizeText(size)});
     const auto emptyHere =

@@ -2,6 +2,7 @@
 
 #include "childreport.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
@@ -29,7 +30,15 @@ protected:
                 this,
                 [this] {
                     m_report.mark("frame");
-                    m_done();
+                    // Idle: the event loop has nothing left to do and is about to wait.
+                    connect(QAbstractEventDispatcher::instance(),
+                            &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+                                if (!m_idle) {
+                                    m_idle = true;
+                                    m_report.mark("idle");
+                                    m_done();
+                                }
+                            });
                 },
                 Qt::QueuedConnection);
         }
@@ -40,6 +49,7 @@ private:
     ChildReport& m_report;
     std::function<void()> m_done;
     bool m_seen = false;
+    bool m_idle = false;
 };
 
 } // namespace

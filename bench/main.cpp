@@ -1,10 +1,10 @@
-// La Scribel's benchmark: start-up to the first painted frame against an empty Qt
-// window, peak memory, and a load, a save and a print of a full sheet through the
-// window. Run it from a release-like build:
+// La Scribel's benchmark: start-up until mapped and idle against a plain Qt Widgets
+// window drawing the same frame, peak memory, and a load, a save and a print of a full
+// sheet through the window. Run it from a release-like build:
 //   bench/run.sh                      (builds build/release, then runs)
 //   build/release/bench/scribel_bench [--runs 20] [--iterations 20]
 // It starts itself again, in a fresh process, for each measure:
-//   --startup real | --startup empty --size WxH   one start-up, up to the first frame
+//   --startup real | --startup empty              one start-up, until mapped and idle
 //   --work N FILE                                 N loads, saves and prints of FILE
 // and starts scribel_bench_floor, beside it, for the floor.
 

@@ -12,7 +12,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr double kGoalRatio = 1.5;
+constexpr double kStartupGoal = 1.15;
+constexpr double kMemoryGoal = 1.5;
 
 double median(QList<double> values) {
     if (values.isEmpty()) {
@@ -40,8 +41,8 @@ QList<double> markOf(const QList<ChildResult>& runs, const QString& mark) {
     return each(runs, [&mark](const ChildResult& run) { return run.marksMs.value(mark); });
 }
 
-QList<double> firstFrame(const QList<ChildResult>& runs) {
-    return markOf(runs, u"frame"_s);
+QList<double> mappedAndIdle(const QList<ChildResult>& runs) {
+    return markOf(runs, u"idle"_s);
 }
 
 QList<double> cpu(const QList<ChildResult>& runs) {
@@ -68,15 +69,15 @@ QString row(const QStringList& cells) {
     return u"| "_s + cells.join(u" | "_s) + u" |\n"_s;
 }
 
-QString goal(const QString& what, double ratio) {
+QString goal(const QString& what, double ratio, double goalRatio) {
     return u"- %1 within %2× the floor: %3 (%4).\n"_s.arg(
-        what, QString::number(kGoalRatio), ratio <= kGoalRatio ? u"met"_s : u"NOT met"_s,
+        what, QString::number(goalRatio), ratio <= goalRatio ? u"met"_s : u"NOT met"_s,
         times(ratio));
 }
 
 // The goals compare medians with the floor's; memory takes the higher of the real two.
 double startupRatio(const Results& results) {
-    return median(firstFrame(results.real)) / median(firstFrame(results.floor));
+    return median(mappedAndIdle(results.real)) / median(mappedAndIdle(results.floor));
 }
 
 double memoryRatio(const Results& results) {
@@ -84,19 +85,20 @@ double memoryRatio(const Results& results) {
 }
 
 QString startupTable(const Results& results) {
-    QString text = row({u"Start-up to the first painted frame"_s, u"median"_s, u"min"_s,
+    QString text = row({u"Start-up until mapped and idle"_s, u"median"_s, u"min"_s,
                         u"processor time (median)"_s}) +
                    row({u"---"_s, u"--:"_s, u"--:"_s, u"--:"_s});
     const auto line = [&text](const QString& label, const QList<ChildResult>& runs) {
-        text += row({label, ms(median(firstFrame(runs))), ms(minimum(firstFrame(runs))),
+        text += row({label, ms(median(mappedAndIdle(runs))), ms(minimum(mappedAndIdle(runs))),
                      ms(median(cpu(runs)))});
     };
-    line(u"Empty window with seven tabs, Qt Widgets alone (the floor)"_s, results.floor);
-    line(u"Empty window with seven tabs, in the benchmark's program"_s, results.emptyHere);
+    line(u"The same frame, plain Qt Widgets (the floor)"_s, results.floor);
+    line(u"The same frame, in the benchmark's program"_s, results.emptyHere);
     line(u"La Scribel's window"_s, results.real);
-    text += row({u"Real / floor"_s, times(startupRatio(results)),
-                 times(minimum(firstFrame(results.real)) / minimum(firstFrame(results.floor))),
-                 times(median(cpu(results.real)) / median(cpu(results.floor)))});
+    text +=
+        row({u"Real / floor"_s, times(startupRatio(results)),
+             times(minimum(mappedAndIdle(results.real)) / minimum(mappedAndIdle(results.floor))),
+             times(median(cpu(results.real)) / median(cpu(results.floor)))});
     return text;
 }
 
@@ -104,8 +106,8 @@ QString memoryTable(const Results& results) {
     const double floor = median(peak(results.floor));
     const double real = median(peak(results.real));
     return row({u"Peak memory (max RSS)"_s, u"median"_s}) + row({u"---"_s, u"--:"_s}) +
-           row({u"Empty window, Qt Widgets alone (the floor)"_s, mib(floor)}) +
-           row({u"Empty window, in the benchmark's program"_s,
+           row({u"The same frame, plain Qt Widgets (the floor)"_s, mib(floor)}) +
+           row({u"The same frame, in the benchmark's program"_s,
                 mib(median(peak(results.emptyHere)))}) +
            row({u"La Scribel's window after start-up"_s, mib(real)}) +
            row({u"La Scribel's window after the loads, saves and prints below"_s,
@@ -140,6 +142,7 @@ QString phaseTable(const Results& results) {
         {u"shown"_s, u"show() returned"_s},
         {u"painted"_s, u"first paint event of the window"_s},
         {u"frame"_s, u"whole first frame painted"_s},
+        {u"idle"_s, u"mapped and idle"_s},
     };
     for (const auto& [mark, label] : phases) {
         text += row({label, ms(median(markOf(results.floor, mark))),
@@ -161,8 +164,9 @@ QString formatResults(const Results& results) {
                                             results.loadAverage) +
            startupTable(results) + u"\n"_s + memoryTable(results) + u"\n"_s + workTable(results) +
            u"\n"_s + phaseTable(results) + u"\n"_s +
-           goal(u"Start-up (median)"_s, startupRatio(results)) +
-           goal(u"Peak memory (the higher of the real window's two)"_s, memoryRatio(results));
+           goal(u"Start-up (median)"_s, startupRatio(results), kStartupGoal) +
+           goal(u"Peak memory (the higher of the real window's two)"_s, memoryRatio(results),
+                kMemoryGoal);
 }
 
 } // namespace scribel::bench

@@ -3,13 +3,13 @@
 #include "app/window/controlfactory.h"
 #include "app/window/principale.h"
 #include "childreport.h"
-#include "emptywindow.h"
 #include "firstframe.h"
 #include "platform/core/systemclock.h"
 #include "platform/widgets/loadedpageprinter.h"
 #include "platform/widgets/qtfiledialogs.h"
 #include "platform/widgets/qtmessageboxes.h"
 #include "platform/widgets/qtopenaction.h"
+#include "sameframe.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -36,8 +36,7 @@ int runRealStartup(int& argc, char* argv[], ChildReport& report) {
     LoadedPagePrinter printer(QStringLiteral(SCRIBEL_PRINTER_MODULE));
     QtOpenAction openAction;
     SystemClock clock;
-    Principale window({fileDialogs, messages, printer, openAction, clock},
-                      HiddenTabs::BuiltAfterFirstFrame);
+    Principale window({fileDialogs, messages, printer, openAction, clock});
     report.mark("window");
 
     return showAndReport(window, report);
@@ -46,7 +45,7 @@ int runRealStartup(int& argc, char* argv[], ChildReport& report) {
 int runEmptyStartup(int& argc, char* argv[], ChildReport& report) {
     QApplication app(argc, argv);
     report.mark("application");
-    const auto window = makeEmptyWindow(sizeArgument(argc, argv));
+    const auto window = makeSameFrameWindow();
     report.mark("window");
     return showAndReport(*window, report);
 }

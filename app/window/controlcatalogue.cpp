@@ -104,10 +104,11 @@ std::vector<ControlSpec> sheetControls() {
         {f(Field::SaisieNaissance), K::LineEdit, onTab(1), u"", 4, 1920, 3360, 735, 330},
         {u"Label16", K::Label, onTab(1), u"Activité professionnelle", 0, 60, 3765, 1800, 255, S::Shown, f(Field::SaisieActivite)},
         {f(Field::SaisieActivite), K::LineEdit, onTab(1), u"", 40, 1920, 3720, 4215, 330},
-        {u"Label17", K::Label, onTab(1), u"Membre", 0, 60, 4200, 840, 255, S::Shown, f(Field::Qora)},
-        {f(Field::Qora), K::CheckBox, onTab(1), u"QORA", 0, 960, 4200, 855, 255},
-        {f(Field::ZOLK), K::CheckBox, onTab(1), u"ZOLK", 0, 1800, 4200, 855, 255},
-        {f(Field::MembreAutre), K::CheckBox, onTab(1), u"Autre", 0, 2760, 4200, 855, 255},
+        {u"Label17", K::Label, onTab(1), u"Membre", 0, 60, 4200, 840, 255, S::Shown, u"FrameMembre"},
+        {u"FrameMembre", K::Group, onTab(1), u"", 0, 960, 4200, 2655, 255},
+        {f(Field::Qora), K::CheckBox, inBox(1, u"FrameMembre"), u"QORA", 0, 0, 0, 855, 255},
+        {f(Field::ZOLK), K::CheckBox, inBox(1, u"FrameMembre"), u"ZOLK", 0, 840, 0, 855, 255},
+        {f(Field::MembreAutre), K::CheckBox, inBox(1, u"FrameMembre"), u"Autre", 0, 1800, 0, 855, 255},
         {f(Field::SaisieAutre), K::LineEdit, onTab(1), u"Nom de l'autre association", 20, 3600, 4200, 1695, 330, S::Hidden},
 
         // The programme

@@ -15,6 +15,7 @@ enum class ControlKind {
     List,  // pick-only drop-down list
     Label, // caption naming the field given as buddy
     GroupBox,
+    Group, // a row of controls with no box drawn, which its label names as one group
     TabControl,
     Button,
     PictureButton, // button showing a picture and no text

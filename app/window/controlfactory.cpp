@@ -5,6 +5,7 @@
 #include "app/about/infotext.h"
 #include "app/fields/sheetlineedit.h"
 #include "app/fields/sheettextedit.h"
+#include "app/window/accessiblecontrols.h"
 #include "app/window/compacttabstyle.h"
 #include "app/window/lazypicture.h"
 #include "platform/core/twips.h"
@@ -100,10 +101,9 @@ QWidget* createPanel(const QString& caption, QWidget* container) {
     return panel;
 }
 
-// Where Arial itself is not installed, Qt looks for what stands in for it with a fontconfig
-// search of its own for each style, some 2.6 M instructions each. The banner names the family
-// the window's Arial was found as: the same face, without a second search before the first
-// frame.
+// Where Arial itself is not installed, Qt looks for what stands in for it with a costly
+// fontconfig search of its own for each style. The banner names the family the window's
+// Arial was found as: the same face, without a second search before the first frame.
 QFont bannerFont(const QWidget& container) {
     QFont font = arial(kBannerPoints, true, true);
     font.setFamily(QFontInfo(container.font()).family());
@@ -145,6 +145,11 @@ QWidget* createWidget(const ControlSpec& row, QWidget* container) {
         return new QLabel(caption, container);
     case ControlKind::GroupBox:
         return new QGroupBox(caption, container);
+    case ControlKind::Group: {
+        auto* group = new QWidget(container);
+        markAsGroup(*group);
+        return group;
+    }
     case ControlKind::Button:
         return new QPushButton(caption, container);
     case ControlKind::PictureButton:

@@ -8,7 +8,7 @@ namespace scribel {
 
 // Choosing one of the named distributions puts away the other mode's field.
 void Principale::hideOtherDistributionWhenChosen(Field option) {
-    if (wholeForm().isOn(option)) {
+    if (m_form->isOn(option)) {
         setShown(Field::SaisieDiffuAutre, false);
         empty(Field::SaisieDiffuAutre);
     }
@@ -31,7 +31,7 @@ void Principale::Assimile_Click() {
 }
 
 void Principale::OptionAutre_Click() {
-    if (wholeForm().isOn(Field::OptionAutre)) {
+    if (m_form->isOn(Field::OptionAutre)) {
         setShown(Field::SaisieDiffuAutre, true);
         empty(Field::SaisieDiffuAutre);
         giveFocus(Field::SaisieDiffuAutre);
@@ -39,7 +39,7 @@ void Principale::OptionAutre_Click() {
 }
 
 void Principale::LimitationsOui_Click() {
-    if (wholeForm().isOn(Field::LimitationsOui)) {
+    if (m_form->isOn(Field::LimitationsOui)) {
         empty(Field::Limitations);
         setShown(Field::Limitations, true);
         giveFocus(Field::Limitations);
@@ -47,14 +47,14 @@ void Principale::LimitationsOui_Click() {
 }
 
 void Principale::LimitationsNon_Click() {
-    if (wholeForm().isOn(Field::LimitationsNon)) {
+    if (m_form->isOn(Field::LimitationsNon)) {
         empty(Field::Limitations);
         setShown(Field::Limitations, false);
     }
 }
 
 void Principale::LicenceAutres_Click() {
-    const bool ticked = wholeForm().isOn(Field::LicenceAutres);
+    const bool ticked = m_form->isOn(Field::LicenceAutres);
     control(u"TitreAutresServices")->setVisible(ticked);
     setShown(Field::AutresServices, ticked);
     empty(Field::AutresServices);
@@ -64,7 +64,7 @@ void Principale::LicenceAutres_Click() {
 }
 
 void Principale::MembreAutre_Click() {
-    const bool ticked = wholeForm().isOn(Field::MembreAutre);
+    const bool ticked = m_form->isOn(Field::MembreAutre);
     setShown(Field::SaisieAutre, ticked);
     if (ticked) {
         giveFocus(Field::SaisieAutre);

@@ -7,7 +7,6 @@
 #include "app/fields/categories.h"
 #include "app/fields/sheetlineedit.h"
 #include "app/window/controlfactory.h"
-#include "app/window/firstframe.h"
 #include "app/window/lazypicture.h"
 #include "app/window/stylefit.h"
 #include "app/window/wholerepaint.h"
@@ -44,7 +43,7 @@ constexpr double kTitlePoints = 18;
 
 } // namespace
 
-Principale::Principale(const Services& services, HiddenTabs hiddenTabs, QWidget* parent)
+Principale::Principale(const Services& services, QWidget* parent)
     : QWidget(parent), m_services(services), m_fileActions(*this, m_services),
       m_printAction(*this, m_services), m_linkOpener(*this, m_services) {
     registerPictures();
@@ -58,30 +57,11 @@ Principale::Principale(const Services& services, HiddenTabs hiddenTabs, QWidget*
                    Qt::WindowCloseButtonHint);
     new WholeRepaintOnExpose(*this);
     buildControls();
+    m_form = std::make_unique<WidgetForm>(*this);
     connectHandlers();
     m_keys = new WindowKeys(*this, *m_onglet);
     Form_Load();
     m_drop = new SheetDrop(this, [this](const QStringList& paths) { openGivenFiles(paths); });
-    if (hiddenTabs == HiddenTabs::BuiltWithWindow) {
-        buildHiddenTabs();
-    } else {
-        whenFirstFrameShown(*this, [this] { buildHiddenTabs(); });
-    }
-}
-
-void Principale::buildHiddenTabs() {
-    if (m_form != nullptr) {
-        return;
-    }
-    m_controls->buildHiddenTabs();
-    for (int tab = 1; tab < m_onglet->count(); ++tab) {
-        fitButtonsToStyle(*m_onglet->widget(tab), *m_onglet);
-        m_keys->coverButtonsIn(*m_onglet->widget(tab));
-        m_drop->watchChildrenOf(*m_onglet->widget(tab));
-    }
-    m_form = std::make_unique<WidgetForm>(*this);
-    connectSheetHandlers();
-    loadHiddenTabs();
 }
 
 void Principale::openGivenFiles(const QStringList& paths) {
@@ -92,36 +72,22 @@ void Principale::openGivenFiles(const QStringList& paths) {
 Principale::~Principale() = default;
 
 Form& Principale::form() {
-    return wholeForm();
+    return *m_form;
 }
 const Form& Principale::form() const {
-    return wholeForm();
+    return *m_form;
 }
 
 void Principale::setMagazine(Magazine magazine) {
     m_choixMagazine = magazine;
 }
 
-WidgetForm& Principale::wholeForm() {
-    buildHiddenTabs();
-    return *m_form;
-}
-
-const WidgetForm& Principale::wholeForm() const {
-    // Making the controls still to come changes nothing the sheet holds.
-    return const_cast<Principale*>(this)->wholeForm();
-}
-
 QWidget* Principale::control(QStringView name) const {
-    if (QWidget* made = m_controls->find(name)) {
-        return made;
-    }
-    wholeForm();
     return m_controls->control(name);
 }
 
 QWidget* Principale::field(Field which) const {
-    return wholeForm().widget(which);
+    return m_form->widget(which);
 }
 
 void Principale::buildControls() {
@@ -133,7 +99,9 @@ void Principale::buildControls() {
     m_messageWidth = static_cast<int>(messagePlace.width());
     m_messageBoxWidth = static_cast<int>(twipsGeometry(*m_message->parentWidget()).width());
     fitToStyle(*this, *m_onglet); // room for a desktop style's larger parts
-    fitButtonsToStyle(*m_onglet->widget(0), *m_onglet);
+    for (int tab = 0; tab < m_onglet->count(); ++tab) {
+        fitButtonsToStyle(*m_onglet->widget(tab), *m_onglet);
+    }
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(kBannerIntervalMs);
@@ -143,10 +111,8 @@ void Principale::connectHandlers() {
     const auto onClick = [this](QStringView name, void (Principale::*handler)()) {
         connect(qobject_cast<QPushButton*>(control(name)), &QPushButton::clicked, this, handler);
     };
-    for (const MagazineProfile& magazine : kMagazineProfiles) {
-        connect(qobject_cast<QPushButton*>(control(magazine.name)), &QPushButton::clicked, this,
-                [this, &magazine] { chooseMagazine(magazine); });
-    }
+    onClick(u"Pixelor", &Principale::Pixelor_Click);
+    onClick(u"Zorvane", &Principale::Zorvane_Click);
     onClick(u"RAZ", &Principale::RAZ_Click);
     onClick(u"Quitter", &Principale::Quitter_Click);
     onClick(u"Sauvegarder", &Principale::Sauvegarder_Click);
@@ -155,9 +121,6 @@ void Principale::connectHandlers() {
 
     connect(m_onglet, &QTabWidget::currentChanged, this, &Principale::Onglet_Click);
     connect(m_timer1, &QTimer::timeout, this, &Principale::Timer1_Timer);
-}
-
-void Principale::connectSheetHandlers() {
     for (std::size_t i = 0; i < kLinks.size(); ++i) {
         connect(qobject_cast<QPushButton*>(control(kLinks[i].button)), &QPushButton::clicked, this,
                 [this, i] { OuvrirDocument(static_cast<int>(i)); });
@@ -204,16 +167,13 @@ void Principale::Form_Load() {
 
     m_choixMagazine = Magazine::None;
     m_versionProgramme = versionText();
-    setWindowTitle(QStringLiteral("La Scribel ") + m_versionProgramme);
-
-    m_timer1->start();
-}
-
-void Principale::loadHiddenTabs() {
     auto* titre = qobject_cast<QLabel*>(control(u"Titre"));
     titre->setFont(arial(kTitlePoints, true, true));
     titre->setText(QStringLiteral("Scribel   Version ") + m_versionProgramme);
+    setWindowTitle(QStringLiteral("La Scribel ") + m_versionProgramme);
     fillCategories();
+
+    m_timer1->start();
 }
 
 void Principale::fillCategories() {
@@ -259,7 +219,7 @@ void Principale::RemiseAZero() {
             empty(which);
         }
         for (const Field which : row.unchosen) {
-            wholeForm().setOn(which, false);
+            m_form->setOn(which, false);
         }
         for (const QStringView name : row.hidden) {
             control(name)->hide();
@@ -286,7 +246,6 @@ void Principale::RAZ_Click() {
 }
 
 void Principale::Onglet_Click() {
-    buildHiddenTabs(); // before the page it shows is drawn
     const int tab = m_onglet->currentIndex();
     if (tab < 0 || tab >= static_cast<int>(kTabArrivals.size())) {
         return;
@@ -310,6 +269,9 @@ void Principale::Sauvegarder_Click() {
 }
 
 void Principale::Charger_Click() {
+    // Pressed by its letter, the button has not taken the focus: the dialog and the message
+    // hand the focus back to it, as to Sauvegarder.
+    control(u"Charger")->setFocus(Qt::OtherFocusReason);
     m_fileActions.load();
 }
 
@@ -318,7 +280,7 @@ void Principale::Imprimer_Click() {
 }
 
 void Principale::ListeCategorie_Click() {
-    const QString category = wholeForm().text(Field::ListeCategorie);
+    const QString category = m_form->text(Field::ListeCategorie);
     if (category.isEmpty()) {
         return;
     }
@@ -343,7 +305,7 @@ void Principale::Saisie_KeyPress(const KeyRule& rule, QChar& code) {
         field(rule.next)->setFocus(Qt::TabFocusReason);
         return;
     }
-    code = applyCaseRule(rule.caseRule, code, wholeForm().text(rule.field));
+    code = applyCaseRule(rule.caseRule, code, m_form->text(rule.field));
 }
 
 void Principale::setShown(Field which, bool shown) {
@@ -351,13 +313,13 @@ void Principale::setShown(Field which, bool shown) {
 }
 
 void Principale::empty(Field which) {
-    wholeForm().setText(which, QString());
+    m_form->setText(which, QString());
 }
 
 void Principale::giveFocus(Field which) {
     QWidget* target = field(which);
     const bool onShownTab = m_onglet->currentWidget()->isAncestorOf(target);
-    if (wholeForm().isSettingValues() && !onShownTab) {
+    if (m_form->isSettingValues() && !onShownTab) {
         return; // a value set by program must not switch or steal the tab
     }
     target->setFocus(Qt::OtherFocusReason);

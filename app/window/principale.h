@@ -23,18 +23,12 @@ class WidgetForm;
 class WindowControls;
 class WindowKeys;
 
-// When the controls of the six tabs behind the start tab are made: with the window, or
-// just after its first frame (sooner if anything asks for them), for a quicker opening.
-enum class HiddenTabs { BuiltWithWindow, BuiltAfterFirstFrame };
-
 // The one window of the program. The field controls hold the sheet; the window holds
 // the magazine choice and runs every handler of the sheet.
 class Principale final : public QWidget, public SheetWindow {
     Q_OBJECT
 public:
-    explicit Principale(const Services& services,
-                        HiddenTabs hiddenTabs = HiddenTabs::BuiltWithWindow,
-                        QWidget* parent = nullptr);
+    explicit Principale(const Services& services, QWidget* parent = nullptr);
     ~Principale() override;
 
     // SheetWindow
@@ -44,8 +38,6 @@ public:
     Magazine magazine() const override { return m_choixMagazine; }
     void setMagazine(Magazine magazine) override;
     void RemiseAZero() override;
-
-    QString versionProgramme() const { return m_versionProgramme; }
 
     // Does what the magazine's button does; nothing for Magazine::None.
     void chooseMagazine(Magazine magazine);
@@ -77,23 +69,14 @@ public:
     // Files handed over from outside (the command line, a drop), opened as Charger would.
     void openGivenFiles(const QStringList& paths);
 
-    // Makes the controls of the tabs behind the start tab now, if they are still to come.
-    void buildHiddenTabs();
-
 private:
     void buildControls();
     void connectHandlers();
-    void connectSheetHandlers();
     void Form_Load();
-    // Form_Load's steps on the tabs behind the start tab, as soon as their controls exist.
-    void loadHiddenTabs();
     void chooseMagazine(const MagazineProfile& magazine);
     void fillCategories();
     void Saisie_KeyPress(const KeyRule& rule, QChar& code);
 
-    // The form over every control, those of the hidden tabs made first if need be.
-    WidgetForm& wholeForm();
-    const WidgetForm& wholeForm() const;
     QWidget* control(QStringView name) const;
     QWidget* field(Field which) const;
     void setShown(Field which, bool shown);
@@ -104,7 +87,7 @@ private:
 
     Services m_services;
     std::unique_ptr<WindowControls> m_controls;
-    std::unique_ptr<WidgetForm> m_form; // once every control exists
+    std::unique_ptr<WidgetForm> m_form;
     WindowKeys* m_keys = nullptr;
     SheetDrop* m_drop = nullptr;
     TwipsTabWidget* m_onglet = nullptr;

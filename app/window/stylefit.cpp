@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -59,10 +58,9 @@ int captionShortfall(const QAbstractButton& button) {
 
 // The right edge a control may grow to: its container's, or the next control on its row.
 int rightmostEdge(const QWidget& control, const TwipsTabWidget& tabs) {
-    const QWidget& container = *control.parentWidget();
-    int limit = qobject_cast<const QGroupBox*>(&container) != nullptr
-                    ? container.contentsRect().right() + 1
-                    : tabs.pageArea().width();
+    QWidget& container = *control.parentWidget();
+    int limit = tabs.indexOf(&container) < 0 ? container.contentsRect().right() + 1
+                                             : tabs.pageArea().width();
     const QRect area = control.geometry();
     const QList<QWidget*> siblings =
         container.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);

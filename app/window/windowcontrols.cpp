@@ -30,19 +30,13 @@ void nameBuddy(QLabel& label, QWidget& buddy) {
     label.setAlignment(Qt::AlignVCenter | (above ? Qt::AlignLeft : Qt::AlignRight));
 }
 
-// The start tab, the tab control and the window's own controls are what the opening
-// window shows.
-bool standsOnHiddenTab(const ControlSpec& row) {
-    return row.container.tab > 0;
-}
-
 } // namespace
 
 WindowControls::WindowControls(QWidget& window) : m_window(window) {
     const double dpi = window.logicalDpiX();
     window.setFixedSize(twipsToPixels(kWindowWidthTwips, dpi),
                         twipsToPixels(kWindowHeightTwips, dpi));
-    build(false);
+    build();
 
     QWidget* distribution = m_tabs != nullptr ? m_tabs->widget(kDistributionTab) : nullptr;
     if (distribution == nullptr) {
@@ -53,20 +47,8 @@ WindowControls::WindowControls(QWidget& window) : m_window(window) {
     joinControls();
 }
 
-void WindowControls::buildHiddenTabs() {
-    if (m_hiddenTabsBuilt) {
-        return;
-    }
-    m_hiddenTabsBuilt = true;
-    build(true);
-    joinControls();
-}
-
-void WindowControls::build(bool hiddenTabs) {
+void WindowControls::build() {
     for (const ControlSpec& row : controlCatalogue()) {
-        if (standsOnHiddenTab(row) != hiddenTabs) {
-            continue;
-        }
         QWidget* container = &m_window;
         if (!row.container.box.isEmpty()) {
             container = control(row.container.box);
@@ -93,30 +75,21 @@ void WindowControls::build(bool hiddenTabs) {
 void WindowControls::joinControls() const {
     for (const ControlSpec& row : controlCatalogue()) {
         if (row.kind == ControlKind::Label && !row.buddy.isEmpty()) {
-            QWidget* label = find(row.name);
-            QWidget* buddy = find(row.buddy);
-            if (label != nullptr && buddy != nullptr) {
-                nameBuddy(*qobject_cast<QLabel*>(label), *buddy);
-            }
+            nameBuddy(*qobject_cast<QLabel*>(control(row.name)), *control(row.buddy));
         }
     }
     for (const AccessibleText& text : kAccessibleTexts) {
-        QWidget* described = find(text.control);
-        QWidget* describer = text.descriptionFrom.isEmpty() ? nullptr : find(text.descriptionFrom);
-        if (described == nullptr || (!text.descriptionFrom.isEmpty() && describer == nullptr)) {
-            continue;
-        }
+        QWidget* described = control(text.control);
         if (!text.name.isEmpty()) {
             described->setAccessibleName(text.name.toString());
         }
-        if (describer != nullptr) {
-            described->setAccessibleDescription(qobject_cast<QLabel*>(describer)->text());
+        if (!text.descriptionFrom.isEmpty()) {
+            described->setAccessibleDescription(
+                qobject_cast<QLabel*>(control(text.descriptionFrom))->text());
         }
     }
     for (const Link& link : kLinks) {
-        if (auto* button = qobject_cast<QPushButton*>(find(link.button))) {
-            button->setText(linkCaption(link));
-        }
+        qobject_cast<QPushButton*>(control(link.button))->setText(linkCaption(link));
     }
 }
 

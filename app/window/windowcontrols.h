@@ -12,21 +12,13 @@ namespace scribel {
 struct MagazineProfile;
 class TwipsTabWidget;
 
-// Every control of the window, made from the catalogue and reached by its name. The
-// controls the opening window shows (its own, the tab control and the start tab's) are
-// made first; those of the six other tabs may follow later, in one go.
+// Every control of the window, made from the catalogue and reached by its name.
 class WindowControls final {
 public:
-    // Sizes the window and makes the controls it opens with, each inside its container.
+    // Sizes the window and makes every control, each inside its container; labels name
+    // their fields and the link buttons get their captions.
     explicit WindowControls(QWidget& window);
 
-    // Makes the controls of the tabs after the start tab, once; labels name their fields
-    // and the link buttons get their captions.
-    void buildHiddenTabs();
-    bool hiddenTabsBuilt() const { return m_hiddenTabsBuilt; }
-
-    // The control of that name, or none while its tab's controls are still to be made.
-    QWidget* find(QStringView name) const { return m_controls.value(name.toString()); }
     // Stops the program on a name the catalogue does not hold, in every build.
     QWidget* control(QStringView name) const;
     TwipsTabWidget* tabs() const { return m_tabs; }
@@ -46,13 +38,12 @@ public:
     void bringWindowButtonsToFront(bool front) const;
 
 private:
-    void build(bool hiddenTabs);
-    // Names and captions that join two controls, or a control and a table, once both exist.
+    void build();
+    // Names and captions that join two controls, or a control and a table.
     void joinControls() const;
 
     QWidget& m_window;
     QHash<QString, QWidget*> m_controls;
-    bool m_hiddenTabsBuilt = false;
     TwipsTabWidget* m_tabs = nullptr;
     QLabel* m_banner = nullptr;
 };

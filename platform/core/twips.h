@@ -9,8 +9,4 @@ inline int twipsToPixels(double twips, double logicalDpi) {
     return qRound(twips * logicalDpi / 1440.0);
 }
 
-inline double pixelsToTwips(int pixels, double logicalDpi) {
-    return pixels * 1440.0 / logicalDpi;
-}
-
 } // namespace scribel

@@ -86,26 +86,39 @@ private Q_SLOTS:
         QCOMPARE(QAccessible::queryAccessibleInterface(&other)->childCount(), 2);
     }
 
-    void distributionOptionsFormANamedGroup() {
+    // Options or check boxes that stand on one row with no box drawn are told as one group,
+    // named by the caption beside them.
+    void rowsFormNamedGroups_data() {
+        QTest::addColumn<QList<Field>>("members");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("distribution")
+            << QList<Field>{Field::Shareware, Field::Freeware, Field::OptionAutre}
+            << u"Mode de diffusion"_s;
+        QTest::newRow("membership")
+            << QList<Field>{Field::Qora, Field::ZOLK, Field::MembreAutre} << u"Membre"_s;
+    }
+    void rowsFormNamedGroups() {
+        QFETCH(QList<Field>, members);
+        QFETCH(QString, name);
         WindowFixture f(u"Pixelor");
-        for (const Field option : {Field::Shareware, Field::Freeware, Field::OptionAutre}) {
-            QAccessibleInterface* group =
-                QAccessible::queryAccessibleInterface(f.get(option))->parent();
-            QCOMPARE(group->role(), QAccessible::Grouping);
-            QCOMPARE(group->text(QAccessible::Name), u"Mode de diffusion"_s);
+        QAccessibleInterface* group =
+            QAccessible::queryAccessibleInterface(f.get(members.front()))->parent();
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), name);
+        for (const Field member : members) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(f.get(member))->parent()->object(),
+                     group->object());
         }
         // No other plain container, a tab's page for one, is told as a group.
-        const QObject* distribution =
-            QAccessible::queryAccessibleInterface(f.get(Field::Shareware))->parent()->object();
         const QList<QWidget*> containers = f.window->findChildren<QWidget*>();
+        int groups = 0;
         for (QWidget* container : containers) {
             if (container->metaObject() == &QWidget::staticMetaObject &&
-                container != distribution) {
-                QVERIFY2(QAccessible::queryAccessibleInterface(container)->role() !=
-                             QAccessible::Grouping,
-                         qPrintable(container->objectName()));
+                QAccessible::queryAccessibleInterface(container)->role() == QAccessible::Grouping) {
+                ++groups;
             }
         }
+        QCOMPARE(groups, 2);
     }
 
     // Behind the other tabs, the window's own buttons are neither shown to a screen reader

@@ -2,10 +2,11 @@
 #include "app/window/controlcatalogue.h"
 #include "platform/widgets/frenchtranslation.h"
 #include "platform/widgets/twipsgeometry.h"
+#include "sheet/magazineprofile.h"
 #include "support/windowfixture.h"
 
-#include <QAccessible>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -14,8 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
-#include <functional>
-#include <optional>
+#include <QTemporaryDir>
 
 using namespace scribel;
 using namespace scribel::test;
@@ -105,81 +105,6 @@ QList<double> distributionTops(const WindowFixture& f) {
 
 QPoint positionIn(const WindowFixture& f, QStringView name, QWidget* reference) {
     return f.get(name)->mapTo(reference, QPoint(0, 0));
-}
-
-// What the author and a screen reader meet in the window: every control with its kind,
-// place, state, texts, font and style, in the order Qt keeps them; the Tab key's order;
-// and the accessible tree.
-QString accessibleTree(QAccessibleInterface* node, int depth) {
-    if (node == nullptr || depth > 12) {
-        return {};
-    }
-    QString tree = QString(depth, u' ') +
-                   u"%1 \"%2\" \"%3\" %4\n"_s.arg(int(node->role()))
-                       .arg(node->text(QAccessible::Name), node->text(QAccessible::Description))
-                       .arg(node->state().invisible ? u"invisible"_s : u"visible"_s);
-    for (int i = 0; i < node->childCount(); ++i) {
-        tree += accessibleTree(node->child(i), depth + 1);
-    }
-    return tree;
-}
-
-QString describe(QWidget& window) {
-    QString text;
-    const QList<QWidget*> widgets = window.findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
-        QString caption;
-        if (const auto* label = qobject_cast<QLabel*>(widget)) {
-            caption = label->text() + u" buddy:"_s +
-                      (label->buddy() != nullptr ? label->buddy()->objectName() : QString());
-        } else if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            caption = button->text();
-        }
-        // The banner moves on with the time each window has been open.
-        const QPoint at = widget->objectName() == u"Message"_s ? QPoint() : widget->pos();
-        text +=
-            u"%1 %2 %3,%4 %5x%6 %7%8 [%9] [%10] %11 %12 %13 %14\n"_s
-                .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName())
-                .arg(at.x())
-                .arg(at.y())
-                .arg(widget->width())
-                .arg(widget->height())
-                .arg(widget->isHidden() ? u"hidden "_s : QString(),
-                     widget->isEnabled() ? u"enabled"_s : u"disabled"_s, widget->accessibleName(),
-                     widget->accessibleDescription(), caption, widget->font().toString(),
-                     QString::fromLatin1(widget->style()->metaObject()->className()),
-                     widget->palette().color(QPalette::Window).name());
-    }
-    text += u"Tab order:"_s;
-    for (QWidget* next = window.nextInFocusChain(); next != &window;
-         next = next->nextInFocusChain()) {
-        if (next->focusPolicy() & Qt::TabFocus) {
-            text += u' ' + QString::fromLatin1(next->metaObject()->className()) + u':' +
-                    next->objectName();
-        }
-    }
-    return text + u'\n' + accessibleTree(QAccessible::queryAccessibleInterface(&window), 0);
-}
-
-// Notes whether the sheet's fields stood in the window when it was first painted.
-class FirstPaintWatch final : public QObject {
-public:
-    explicit FirstPaintWatch(QWidget& window) { window.installEventFilter(this); }
-    std::optional<bool> fieldsAtFirstPaint;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !fieldsAtFirstPaint) {
-            fieldsAtFirstPaint =
-                watched->findChild<QWidget*>(fieldName(Field::SaisieNom).toString()) != nullptr;
-        }
-        return false;
-    }
-};
-
-void showAndWait(QWidget& window) {
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
 }
 
 } // namespace
@@ -272,8 +197,16 @@ private Q_SLOTS:
             const auto row =
                 std::find_if(catalogue.begin(), catalogue.end(),
                              [&](const ControlSpec& control) { return control.name == part[0]; });
-            const QRectF expected(part[1].toDouble(), part[2].toDouble(), part[3].toDouble(),
-                                  part[4].toDouble());
+            QRectF expected(part[1].toDouble(), part[2].toDouble(), part[3].toDouble(),
+                            part[4].toDouble());
+            // A row of controls grouped with no box drawn stands where the sheet puts it.
+            const auto group = std::find_if(catalogue.begin(), catalogue.end(), [&](const auto& c) {
+                return row != catalogue.end() && c.kind == ControlKind::Group &&
+                       c.name == row->container.box;
+            });
+            if (group != catalogue.end()) {
+                expected.translate(-group->left, -group->top);
+            }
             if (row == catalogue.end()) {
                 faults << part[0] + QStringLiteral(" is missing");
             } else if (QRectF(row->left, row->top, row->width, row->height) != expected) {
@@ -316,53 +249,57 @@ private Q_SLOTS:
         QCOMPARE(f.get(Field::SaisieIndice)->accessibleName(), QStringLiteral("Indice du numéro"));
     }
 
-    void pixelorOffersItsFields() {
-        const WindowFixture f(u"Pixelor");
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Pixelor"));
-        QCOMPARE(f.window->magazine(), Magazine::Pixelor);
+    // Each magazine chosen after the other: its title, its distribution rows, its licence.
+    void aMagazineOffersItsFields_data() {
+        QTest::addColumn<QString>("magazine");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<Magazine>("choice");
+        QTest::addColumn<bool>("licence");
+        QTest::addColumn<QString>("inedit");
+        QTest::addColumn<QList<double>>("tops"); // twips, Shareware down to SaisieDiffuAutre
+        QTest::addColumn<QList<int>>("pixels");  // DomainePublic, OptionAutre, SaisieDiffuAutre
+        QTest::newRow("Pixelor") << u"Pixelor"_s << u"Zorvane"_s << Magazine::Pixelor << true
+                                 << u"Inédit Pixelor"_s
+                                 << QList<double>{1200, 1680, 2160, 2160, 2640, 2640}
+                                 << QList<int>{144, 176, 176};
+        QTest::newRow("Zorvane") << u"Zorvane"_s << u"Pixelor"_s << Magazine::Zorvane << false
+                                 << u"Inédit Zorvane"_s
+                                 << QList<double>{1200, 1680, 2160, 2640, 3120, 3120}
+                                 << QList<int>{176, 208, 208};
+    }
+    void aMagazineOffersItsFields() {
+        QFETCH(QString, magazine);
+        QFETCH(QString, other);
+        QFETCH(Magazine, choice);
+        QFETCH(bool, licence);
+        QFETCH(QString, inedit);
+        QFETCH(QList<double>, tops);
+        QFETCH(QList<int>, pixels);
+        const WindowFixture f(other);
+        f.click(magazine);
+        QCOMPARE(f.window->windowTitle(), u"La Scribel 2.0 "_s + magazine);
+        QCOMPARE(f.window->magazine(), choice);
         QVERIFY(f.tabs()->isEnabled());
         for (const QStringView button : {u"Imprimer", u"Sauvegarder", u"Charger", u"RAZ"}) {
             QVERIFY(f.get(button)->isEnabled());
         }
-        QVERIFY(f.isShown(u"TitrePixelor"));
-        QVERIFY(!f.isShown(u"TitreZorvane"));
+        QVERIFY(f.isShown(u"Titre"_s + magazine));
+        QVERIFY(!f.isShown(u"Titre"_s + other));
         QVERIFY(!f.isShown(u"SupportMessage"));
-        QVERIFY(f.isShown(Field::Shareware));
-        QVERIFY(!f.isShown(Field::Assimile));
+        QCOMPARE(f.isShown(Field::Shareware), licence);
+        QCOMPARE(f.isShown(Field::Assimile), !licence);
         for (const Field offered : {Field::Freeware, Field::DomainePublic, Field::OptionAutre}) {
             QVERIFY(f.isShown(offered));
         }
         for (const QStringView name : {u"Frame6", u"Label21", u"Label22", u"SaisieRetribution"}) {
-            QVERIFY(f.isShown(name));
+            QCOMPARE(f.isShown(name), licence);
         }
-        QCOMPARE(f.get<QRadioButton>(Field::DiffuInedit)->text(), QStringLiteral("Inédit Pixelor"));
+        QCOMPARE(f.get<QRadioButton>(Field::DiffuInedit)->text(), inedit);
         f.tabs()->setCurrentIndex(3);
-        QCOMPARE(positionIn(f, u"DomainePublic", f.tabs()).y(), 144);
-        QCOMPARE(positionIn(f, u"OptionAutre", f.tabs()).y(), 176);
-        QCOMPARE(distributionTops(f), QList<double>({1200, 1680, 2160, 2160, 2640, 2640}));
-    }
-
-    void zorvaneMovesTheDistributionRowsDownAndHidesTheLicence() {
-        const WindowFixture f(u"Pixelor");
-        f.click(u"Zorvane");
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Zorvane"));
-        QCOMPARE(f.window->magazine(), Magazine::Zorvane);
-        QVERIFY(!f.isShown(u"TitrePixelor"));
-        QVERIFY(f.isShown(u"TitreZorvane"));
-        QVERIFY(!f.isShown(Field::Shareware));
-        QVERIFY(f.isShown(Field::Assimile));
-        for (const Field offered : {Field::Freeware, Field::DomainePublic, Field::OptionAutre}) {
-            QVERIFY(f.isShown(offered));
-        }
-        for (const QStringView name : {u"Frame6", u"Label21", u"Label22", u"SaisieRetribution"}) {
-            QVERIFY(!f.isShown(name));
-        }
-        QCOMPARE(f.get<QRadioButton>(Field::DiffuInedit)->text(), QStringLiteral("Inédit Zorvane"));
-        f.tabs()->setCurrentIndex(3);
-        QCOMPARE(positionIn(f, u"DomainePublic", f.tabs()).y(), 176);
-        QCOMPARE(positionIn(f, u"OptionAutre", f.tabs()).y(), 208);
-        QCOMPARE(positionIn(f, u"SaisieDiffuAutre", f.tabs()).y(), 208);
-        QCOMPARE(distributionTops(f), QList<double>({1200, 1680, 2160, 2640, 3120, 3120}));
+        QCOMPARE(positionIn(f, u"DomainePublic", f.tabs()).y(), pixels[0]);
+        QCOMPARE(positionIn(f, u"OptionAutre", f.tabs()).y(), pixels[1]);
+        QCOMPARE(positionIn(f, u"SaisieDiffuAutre", f.tabs()).y(), pixels[2]);
+        QCOMPARE(distributionTops(f), tops);
     }
 
     void choosingAMagazineAgainClearsEverything() {
@@ -422,45 +359,59 @@ private Q_SLOTS:
         QVERIFY(f.isOn(Field::CDoui));
         QVERIFY(f.isOn(Field::LimitationsOui));
     }
-    // The tabs behind the start tab may be made after the first frame, or sooner when
-    // something reaches for them: either way the window is the one made all at once.
-    void hiddenTabsMadeLaterMatchTheWindowMadeAtOnce_data() {
-        QTest::addColumn<std::function<void(Principale&)>>("reach");
-        QTest::newRow("after the first frame") << std::function<void(Principale&)>();
-        QTest::newRow("a magazine chosen") << std::function<void(Principale&)>(
-            [](Principale& w) { w.findChild<QAbstractButton*>(u"Zorvane"_s)->click(); });
-        QTest::newRow("the sheet read, as saving and printing do")
-            << std::function<void(Principale&)>(
-                   [](Principale& w) { QCOMPARE(w.form().text(Field::SaisieNom), QString()); });
-        QTest::newRow("a tab shown") << std::function<void(Principale&)>(
-            [](Principale& w) { w.findChild<QTabWidget*>(u"Onglet"_s)->setCurrentIndex(4); });
-    }
-    void hiddenTabsMadeLaterMatchTheWindowMadeAtOnce() {
-        QFETCH(std::function<void(Principale&)>, reach);
-        TestServices doubles;
-        Principale atOnce(doubles.services(), HiddenTabs::BuiltWithWindow);
-        Principale later(doubles.services(), HiddenTabs::BuiltAfterFirstFrame);
-        QVERIFY(later.findChild<QWidget*>(fieldName(Field::SaisieNom).toString()) == nullptr);
-        if (reach) {
-            reach(atOnce);
-            reach(later);
-            QVERIFY(later.findChild<QWidget*>(fieldName(Field::SaisieNom).toString()) != nullptr);
+    // From the first shown option of each group, the arrow keys reach every other one.
+    void arrowsReachEveryShownOption_data() {
+        QTest::addColumn<QString>("magazine");
+        for (const MagazineProfile& magazine : kMagazineProfiles) {
+            QTest::newRow(qPrintable(magazine.name.toString())) << magazine.name.toString();
         }
-        FirstPaintWatch watch(later);
-        showAndWait(atOnce);
-        showAndWait(later);
-        QTRY_VERIFY(watch.fieldsAtFirstPaint.has_value());
-        QCOMPARE(*watch.fieldsAtFirstPaint, bool(reach)); // left alone, they wait for the frame
-        QTRY_VERIFY(later.findChild<QWidget*>(u"Internet"_s) != nullptr);
-        QCOMPARE(describe(later).split(u'\n'), describe(atOnce).split(u'\n'));
+    }
+    void arrowsReachEveryShownOption() {
+        QFETCH(QString, magazine);
+        const WindowFixture f(magazine);
+        const QList<QButtonGroup*> groups = f.window->findChildren<QButtonGroup*>();
+        QCOMPARE(groups.size(), 7);
+        for (const QButtonGroup* group : groups) {
+            f.showTabOf(group->buttons().front());
+            QList<QAbstractButton*> shown = group->buttons();
+            shown.removeIf([](const QAbstractButton* option) { return !option->isVisible(); });
+            QList<QAbstractButton*> reached = {shown.front()};
+            for (qsizetype i = 0; i < reached.size(); ++i) {
+                for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
+                    reached[i]->setFocus(Qt::TabFocusReason);
+                    QTest::keyClick(reached[i], key);
+                    auto* next = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+                    if (next != nullptr && !reached.contains(next)) {
+                        reached.append(next);
+                    }
+                }
+            }
+            QVERIFY2(reached.size() == shown.size(), qPrintable(shown.back()->objectName()));
+        }
+    }
 
-        // Enter presses a button of a tab made later, as on every other.
-        later.Pixelor_Click(); // its button is out of reach once a tab other than the first shows
-        later.findChild<QTabWidget*>(u"Onglet"_s)->setCurrentIndex(6);
-        auto* link = later.findChild<QAbstractButton*>(u"Internet"_s);
-        link->setFocus();
-        QTest::keyClick(link, Qt::Key_Return);
-        QTRY_COMPARE(doubles.openAction.opened.size(), std::size_t(1));
+    // Charger reached by its letter, from the tab strip where choosing the magazine left
+    // the focus: the focus is on Charger once the sheet is loaded or the file refused.
+    void focusReturnsToChargerAfterALoad_data() {
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("loaded") << true;
+        QTest::newRow("refused") << false;
+    }
+    void focusReturnsToChargerAfterALoad() {
+        QFETCH(bool, confirmed);
+        WindowFixture f(u"Pixelor");
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"fiche.pxr"_s);
+        if (confirmed) {
+            f.doubles.fileDialogs.nextAnswers.push_back(path);
+            f.window->Sauvegarder_Click();
+        }
+        f.doubles.fileDialogs.nextAnswers.push_back(path);
+        QVERIFY(f.tabs()->tabBar()->hasFocus());
+        QTest::keyClick(f.window.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(f.doubles.fileDialogs.openRequests.size(), std::size_t(1));
+        QCOMPARE(f.doubles.messages.shown.empty(), confirmed);
+        QVERIFY(f.get(u"Charger")->hasFocus());
     }
 };
 
