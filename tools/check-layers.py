@@ -15,13 +15,11 @@ ALLOWED = {
     "platform/widgets": BELOW_WINGS,
     "sheetfile": BELOW_WINGS,
     "print": BELOW_WINGS,
-    "about": BELOW_WINGS,
     "app/fields": WIDGETS,
-    "app/about": WIDGETS + ["about"],
-    "app/actions": WIDGETS + ["sheetfile", "print", "about", "app/fields"],
-    "app/window": WIDGETS + ["sheetfile", "print", "about", "app/fields", "app/about",
-                             "app/actions"],
-    "app": WIDGETS + ["sheetfile", "print", "about", "app/fields", "app/about", "app/actions",
+    "app/about": WIDGETS,
+    "app/actions": WIDGETS + ["sheetfile", "print", "app/fields", "app/about"],
+    "app/window": WIDGETS + ["sheetfile", "print", "app/fields", "app/about", "app/actions"],
+    "app": WIDGETS + ["sheetfile", "print", "app/fields", "app/about", "app/actions",
                       "app/window"],
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)

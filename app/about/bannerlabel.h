@@ -3,25 +3,38 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
-#include <memory>
+#include <QStringView>
 
 namespace scribel {
+
+inline constexpr QStringView kBannerInvitation = u"Faites le choix de votre magazine !!";
+inline constexpr QStringView kBannerSeparator = u"   ";
+inline constexpr int kBannerCopies = 11;
+
+// The banner's text: the invitation eleven times, three spaces between copies.
+QString bannerText();
+
+// The banner's left edge after one step, in twips: it moves 60 to the left, and once
+// the whole text has passed out on the left it first re-enters at the box's right edge.
+inline constexpr int kBannerStepTwips = 60;
+inline constexpr int kBannerStartTwips = 4200;
+
+constexpr int nextBannerLeft(int left, int textWidth, int boxWidth) {
+    if (left <= -textWidth) {
+        left = boxWidth;
+    }
+    return left - kBannerStepTwips;
+}
 
 // The moving banner: its text is the invitation repeated, far wider than the box that
 // shows it. It paints its own background, so that a step of the banner moves the pixels
 // already shown and paints only the strip that comes into view; one copy of the
 // invitation is drawn once into a picture, and each paint places that picture.
-//
-// On an X11 display the box's pixels come straight from the X server: the whole banner
-// is handed to it once as a picture, and each step has it copy the box's part of that
-// picture into the window, without a repaint, a shared-memory wait or an answer awaited.
-// Qt then leaves the banner's moves alone (it paints the banner only when it repaints
-// the box for another reason, at the same place).
+// Where the display server can move the pixels itself, it does (bannerservercopy.h).
 class BannerLabel final : public QLabel {
     Q_OBJECT
 public:
     explicit BannerLabel(QWidget* parent);
-    ~BannerLabel() override;
 
     // Paints the banner's `area`, in its own coordinates.
     void paintBanner(QPainter& painter, const QRect& area);
@@ -32,13 +45,10 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    class ServerCopy;
-
     QColor background() const;
     const QPixmap& copyPicture();
 
     QPixmap m_copy; // one invitation and the spaces after it, on the background
-    std::unique_ptr<ServerCopy> m_serverCopy; // on X11, once the banner has moved
     bool m_serverCopyTried = false;
 };
 

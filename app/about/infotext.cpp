@@ -1,6 +1,9 @@
 #include "infotext.h"
 
+#include "links.h"
+
 #include <QGuiApplication>
+#include <QStringList>
 
 namespace scribel {
 
@@ -10,10 +13,28 @@ constexpr int kMargin = 3; // between the frame and the text
 
 } // namespace
 
+QString informationText() {
+    const QStringList lines = {
+        QStringLiteral("Ce logiciel va vous permettre d'imprimer la Scribel et de sauver vos "
+                       "données dans un fichier, ce qui "),
+        QStringLiteral("vous permettra d'archiver et de réutiliser ces données."),
+        QStringLiteral("Pensez à sauvegarder avant de quitter car il n'y a pas de sauvegarde "
+                       "automatique."),
+        QString(),
+        QStringLiteral("Luc Ferrand"),
+        QStringLiteral("12, rue des Tilleuls"),
+        QStringLiteral("21000 Dijon"),
+        QStringLiteral("Tél : 03 80 00 00 00"),
+        QStringLiteral("e-mail : ") + kAuthorMail.toString(),
+        QStringLiteral("url : ") + kAuthorWebPage.toString(),
+    };
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
 // As Qt makes an edit box, it lays out a document of its own, empty and soon replaced, in the
-// application's font: a font engine of a size nothing shows, some 2 M instructions through
-// fontconfig at each start. The container's font stands in as the application's meanwhile,
-// so that this layout takes the engine the window already has.
+// application's font: a font engine of a size nothing shows, found through fontconfig at each
+// start. The container's font stands in as the application's meanwhile, so that this layout
+// takes the engine the window already has.
 InfoText* InfoText::create(const QString& text, QWidget* parent) {
     const QFont applicationFont = QGuiApplication::font();
     QGuiApplication::setFont(parent->font());

@@ -1,7 +1,6 @@
 #include "app/actions/linkopener.h"
 
-#include "about/documents.h"
-#include "about/links.h"
+#include "app/about/links.h"
 #include "version.h"
 
 #include <QCoreApplication>

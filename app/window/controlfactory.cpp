@@ -1,6 +1,5 @@
 #include "app/window/controlfactory.h"
 
-#include "about/information.h"
 #include "app/about/bannerlabel.h"
 #include "app/about/infotext.h"
 #include "app/fields/sheetlineedit.h"

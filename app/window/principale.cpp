@@ -1,7 +1,7 @@
 #include "principale.h"
 
-#include "about/banner.h"
-#include "about/links.h"
+#include "app/about/bannerlabel.h"
+#include "app/about/links.h"
 #include "app/actions/givenfile.h"
 #include "app/actions/sheetdrop.h"
 #include "app/fields/categories.h"

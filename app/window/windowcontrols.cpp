@@ -1,6 +1,6 @@
 #include "app/window/windowcontrols.h"
 
-#include "about/links.h"
+#include "app/about/links.h"
 #include "app/window/accessiblecontrols.h"
 #include "app/window/controlcatalogue.h"
 #include "app/window/controlfactory.h"

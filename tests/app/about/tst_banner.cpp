@@ -17,15 +17,24 @@ class BannerTest : public QObject {
 private Q_SLOTS:
     void stepsShowWhatAFreshPaintShows_data() {
         QTest::addColumn<int>("steps");
-        QTest::newRow("entering") << 20;
-        QTest::newRow("one copy past the left edge") << 150;
+        QTest::addColumn<bool>("recoloured"); // after the first step
+        QTest::newRow("entering") << 20 << false;
+        QTest::newRow("one copy past the left edge") << 150 << false;
+        QTest::newRow("in a new colour") << 20 << true;
     }
     void stepsShowWhatAFreshPaintShows() {
         QFETCH(int, steps);
+        QFETCH(bool, recoloured);
         WindowFixture f;
         f.window->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
         QWidget* box = f.get(u"SupportMessage");
         for (int step = 0; step < steps; ++step) {
+            if (recoloured && step == 1) {
+                auto* banner = box->findChild<QLabel*>();
+                QPalette palette = banner->palette();
+                palette.setColor(QPalette::WindowText, Qt::red);
+                banner->setPalette(palette);
+            }
             f.window->Timer1_Timer();
             QCoreApplication::processEvents(); // each step painted and shown before the next
         }

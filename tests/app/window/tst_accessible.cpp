@@ -1,7 +1,7 @@
 // What a screen reader gets from the window, through Qt's accessibility interfaces.
 
-#include "about/information.h"
-#include "about/links.h"
+#include "app/about/infotext.h"
+#include "app/about/links.h"
 #include "support/windowfixture.h"
 
 #include <QAbstractItemView>

@@ -1,5 +1,5 @@
-#include "about/banner.h"
-#include "about/information.h"
+#include "app/about/bannerlabel.h"
+#include "app/about/infotext.h"
 #include "app/window/controlfactory.h"
 #include "platform/core/twips.h"
 #include "platform/widgets/qtopenaction.h"

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
+#include <optional>
 
 namespace scribel {
 
@@ -33,5 +35,8 @@ inline constexpr std::array<Link, 7> kLinks = {{
 
 // The button's caption: documents show their fixed text, addresses are appended.
 QString linkCaption(const Link& link);
+
+// The first of the folders, in order, that holds a document of that bare name.
+std::optional<QString> findDocument(QStringView name, const QStringList& folders);
 
 } // namespace scribel

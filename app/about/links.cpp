@@ -1,9 +1,16 @@
-#include "documents.h"
+#include "links.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace scribel {
+
+QString linkCaption(const Link& link) {
+    if (link.kind == LinkKind::Document) {
+        return link.captionStart.toString();
+    }
+    return link.captionStart.toString() + link.target.toString();
+}
 
 std::optional<QString> findDocument(QStringView name, const QStringList& folders) {
     for (const QString& folder : folders) {
