@@ -1,7 +1,7 @@
 #include "sameframe.h"
 
-#include "about/banner.h"
-#include "about/information.h"
+#include "app/about/bannerlabel.h"
+#include "app/about/infotext.h"
 #include "app/fields/categories.h"
 #include "app/window/controlcatalogue.h"
 
