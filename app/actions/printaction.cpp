@@ -3,15 +3,14 @@
 #include "print/pagelayout.h"
 #include "version.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLocale>
 #include <QPointer>
-#include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <variant>
 
 namespace scribel {
@@ -20,7 +19,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// No answer from the print service within this time is no answer at all.
+// No answer from the print service within this time is no answer at all; the printer
+// itself gives up a moment later.
 constexpr int kServicePatienceMs = 5000;
 
 // How a wait for another thread ended.
@@ -77,14 +77,6 @@ FileDialogRequest pdfSaveRequest() {
 PrintAction::PrintAction(SheetWindow& window, const Services& services)
     : m_window(window), m_services(services) {}
 
-PrintAction::~PrintAction() {
-    // A request given up on uses the printer, which must outlive it; it ends by its own
-    // deadline.
-    if (m_leftRunning) {
-        QThreadPool::globalInstance()->waitForDone();
-    }
-}
-
 void PrintAction::print() {
     if (m_busy) {
         return; // a print is already waiting on the service
@@ -103,72 +95,48 @@ void PrintAction::print() {
     }
     m_busy = true;
     BusyWindow busy(m_window.dialogParent());
-    const std::optional<PrintQueues> answer = askTheService();
+    PagePrinter& printer = m_services.printer;
+    const auto answer = offThread<PrintQueues>([&printer] { return printer.queues(); });
     busy.restore(m_window.magazine() != Magazine::None);
-    if (answer) {
-        follow(advisePrint(*answer), *answer, page);
+    if (!m_quitting) {
+        const PrintQueues service = answer.value_or(PrintQueues{}); // silent: not answering
+        follow(advisePrint(service), service, page);
     }
     m_busy = false;
 }
 
-std::optional<PrintQueues> PrintAction::askTheService() {
-    PagePrinter& printer = m_services.printer;
-    std::optional<std::optional<PrintQueues>> answer = offThread<std::optional<PrintQueues>>(
-        [&printer] { return std::optional<PrintQueues>(printer.queues()); }, kServicePatienceMs);
-    if (!answer) {
-        return std::nullopt; // the program is quitting
-    }
-    if (!*answer) {
-        m_leftRunning = true;
-        return PrintQueues{}; // silent: not answering
-    }
-    return **answer;
-}
-
 template <typename Result>
-std::optional<Result> PrintAction::offThread(std::function<Result()> work, int patienceMs) {
-    // Shared with the other thread, which may outlive this wait.
+std::optional<Result> PrintAction::offThread(std::function<Result()> work) {
+    // Shared with the other thread, which may outlive this wait: it is never waited for,
+    // so that quitting meanwhile ends the program at once.
     struct Shared {
         std::mutex lock;
         std::optional<Result> result;
-        QPointer<QEventLoop> waiting; // read and cleared on the window's thread only
+        QEventLoop* waiting = nullptr;
     };
     const auto shared = std::make_shared<Shared>();
     QEventLoop loop;
     shared->waiting = &loop;
-    QThreadPool::globalInstance()->start([shared, work = std::move(work)] {
+    std::thread([shared, work = std::move(work)] {
         Result result = work();
-        {
-            const std::lock_guard<std::mutex> lock(shared->lock);
-            shared->result = std::move(result);
+        const std::lock_guard<std::mutex> lock(shared->lock);
+        shared->result = std::move(result);
+        if (shared->waiting != nullptr) {
+            QMetaObject::invokeMethod(
+                shared->waiting, [loop = shared->waiting] { loop->exit(Answered); },
+                Qt::QueuedConnection);
         }
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [shared] {
-                if (shared->waiting) {
-                    shared->waiting->exit(Answered);
-                }
-            },
-            Qt::QueuedConnection);
-    });
+    }).detach();
     QTimer patience;
-    if (patienceMs > 0) {
-        patience.setSingleShot(true);
-        patience.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&patience, &QTimer::timeout, &loop, [&loop] { loop.exit(OutOfPatience); });
-        patience.start(patienceMs);
-    }
+    patience.setSingleShot(true);
+    patience.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&patience, &QTimer::timeout, &loop, [&loop] { loop.exit(OutOfPatience); });
+    patience.start(kServicePatienceMs);
     const int end = loop.exec();
-    shared->waiting = nullptr;
-    if (end == OutOfPatience) {
-        return std::optional<Result>(Result{});
-    }
-    if (end != Answered) {
-        m_leftRunning = true;
-        return std::nullopt;
-    }
     const std::lock_guard<std::mutex> lock(shared->lock);
-    return std::move(shared->result);
+    shared->waiting = nullptr;
+    m_quitting = end != Answered && end != OutOfPatience;
+    return end == Answered ? std::move(shared->result) : std::nullopt;
 }
 
 void PrintAction::follow(const PrintAdvice& advice, const PrintQueues& service, const Page& page) {
@@ -199,14 +167,18 @@ void PrintAction::follow(const PrintAdvice& advice, const PrintQueues& service, 
 void PrintAction::printOn(const QString& queue, const Page& page) {
     BusyWindow busy(m_window.dialogParent());
     PagePrinter& printer = m_services.printer;
-    // The printer gives up by its own deadline: the job may still be accepted until then.
     const auto done = offThread<std::optional<QString>>(
-        [&printer, queue, page] { return printer.printOn(queue, page); }, 0);
+        [&printer, queue, page] { return printer.printOn(queue, page); });
     busy.restore(m_window.magazine() != Magazine::None);
-    if (!done) {
-        return; // the program is quitting
+    if (m_quitting) {
+        return;
     }
-    if (const auto& failure = *done) {
+    if (!done) {
+        // The job may have reached the queue all the same.
+        if (ask(unansweredJobOffer(queue))) {
+            saveAsPdf(page);
+        }
+    } else if (const auto& failure = *done) {
         tellNotPrinted(*failure);
     }
 }

@@ -23,7 +23,6 @@ namespace scribel {
 class PrintAction final {
 public:
     PrintAction(SheetWindow& window, const Services& services);
-    ~PrintAction();
     PrintAction(const PrintAction&) = delete;
     PrintAction& operator=(const PrintAction&) = delete;
 
@@ -44,18 +43,14 @@ private:
     void writePdf(const Page& page, const QString& path);
     bool ask(const QString& text);
 
-    // The print service's answer; none when it kept silent for too long or the program
-    // is quitting.
-    std::optional<PrintQueues> askTheService();
     // Runs `work` off the window's thread, the window going on meanwhile; nothing when the
-    // program quit or `patienceMs` (when positive) ran out first.
-    template <typename Result>
-    std::optional<Result> offThread(std::function<Result()> work, int patienceMs);
+    // service's patience ran out first, or the program is quitting (m_quitting).
+    template <typename Result> std::optional<Result> offThread(std::function<Result()> work);
 
     SheetWindow& m_window;
     Services m_services;
     bool m_busy = false;
-    bool m_leftRunning = false; // a request given up on may still be running
+    bool m_quitting = false; // the program quit while a request waited
 };
 
 } // namespace scribel

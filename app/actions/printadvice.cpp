@@ -70,6 +70,13 @@ PrintAdvice advisePrint(const PrintQueues& service) {
         u"Non : la fiche sera enregistrée dans un fichier PDF."_s.arg(quotedNames(service.queues))};
 }
 
+QString unansweredJobOffer(const QString& queue) {
+    return u"Le service d'impression (CUPS) ne répond pas\u00A0: il a peut-être reçu la fiche, "
+           u"et l'imprimante «\u00A0%1\u00A0» l'imprimera peut-être quand même.\n\n"
+           u"Voulez-vous aussi l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs si "
+           u"elle ne sort pas\u00A0?"_s.arg(queue);
+}
+
 PrintAdvice adviseQueue(const PrintQueues& service, const QString& queue) {
     if (const PrintQueue* known = service.find(queue)) {
         return adviseReadyOrNot(*known);

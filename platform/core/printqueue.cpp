@@ -4,7 +4,10 @@
 
 #include <QLibrary>
 #include <QUrl>
+#include <condition_variable>
 #include <cups/cups.h>
+#include <sys/socket.h>
+#include <thread>
 #include <type_traits>
 
 namespace scribel {
@@ -15,8 +18,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// How often a waiting request looks at its deadline.
-constexpr double kDeadlineCheckSeconds = 0.05;
+// How soon a request past its deadline is shut again.
+constexpr std::chrono::milliseconds kShutAgain{50};
 
 // What the program needs of libcups, resolved by hand from the library loaded at run time.
 struct CupsFunctions {
@@ -26,7 +29,7 @@ struct CupsFunctions {
     decltype(&::cupsEncryption) cupsEncryption = nullptr;
     decltype(&::cupsUser) cupsUser = nullptr;
     decltype(&::httpConnect2) httpConnect2 = nullptr;
-    decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
+    decltype(&::httpGetFd) httpGetFd = nullptr;
     decltype(&::httpClose) httpClose = nullptr;
     decltype(&::cupsLastError) cupsLastError = nullptr;
     decltype(&::ippNewRequest) ippNewRequest = nullptr;
@@ -56,7 +59,7 @@ struct CupsFunctions {
         return one(cupsSetServer, "cupsSetServer") && one(cupsServer, "cupsServer") &&
                one(ippPort, "ippPort") && one(cupsEncryption, "cupsEncryption") &&
                one(cupsUser, "cupsUser") && one(httpConnect2, "httpConnect2") &&
-               one(httpSetTimeout, "httpSetTimeout") && one(httpClose, "httpClose") &&
+               one(httpGetFd, "httpGetFd") && one(httpClose, "httpClose") &&
                one(cupsLastError, "cupsLastError") && one(ippNewRequest, "ippNewRequest") &&
                one(ippAddString, "ippAddString") && one(ippAddStrings, "ippAddStrings") &&
                one(ippDelete, "ippDelete") && one(cupsSendRequest, "cupsSendRequest") &&
@@ -72,41 +75,34 @@ struct CupsFunctions {
     }
 };
 
-// The end of a request, checked by libcups whenever it has waited a moment for the service.
-struct Deadline {
-    Clock::time_point end;
-    bool passed = false;
-
-    static int stillWaiting(http_t*, void* self) {
-        auto* deadline = static_cast<Deadline*>(self);
-        deadline->passed = Clock::now() >= deadline->end;
-        return deadline->passed ? 0 : 1;
-    }
-    int remainingMs() const {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
-        return std::max(1, static_cast<int>(left.count()));
-    }
-};
-
-// One connection to the service, closed at the end of its request.
+// One connection to the service, closed at the end of its request. Its deadline holds for
+// the whole exchange: libcups gives up only when the service stays silent for a while, never
+// while it trickles bytes, so at the deadline the connection is shut under it.
 class Connection final {
 public:
     Connection(const CupsFunctions& cups, std::chrono::milliseconds deadline)
-        : m_cups(cups), m_deadline{Clock::now() + deadline} {
+        : m_cups(cups), m_end(Clock::now() + deadline) {
         // Read afresh for each request: libcups keeps it per thread, and the environment
         // may have changed since this thread last asked.
         m_cups.cupsSetServer(nullptr);
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(m_end - Clock::now());
         int cancelled = 0;
-        m_http =
-            m_cups.httpConnect2(m_cups.cupsServer(), m_cups.ippPort(), nullptr, AF_UNSPEC,
-                                m_cups.cupsEncryption(), 1, m_deadline.remainingMs(), &cancelled);
+        m_http = m_cups.httpConnect2(m_cups.cupsServer(), m_cups.ippPort(), nullptr, AF_UNSPEC,
+                                     m_cups.cupsEncryption(), 1,
+                                     std::max(1, static_cast<int>(left.count())), &cancelled);
         if (m_http != nullptr) {
-            m_cups.httpSetTimeout(m_http, kDeadlineCheckSeconds, &Deadline::stillWaiting,
-                                  &m_deadline);
+            m_watchdog = std::thread([this] { shutAtDeadline(); });
         }
     }
     ~Connection() {
         if (m_http != nullptr) {
+            {
+                const std::lock_guard<std::mutex> lock(m_lock);
+                m_done = true;
+            }
+            m_wake.notify_one();
+            m_watchdog.join();
             m_cups.httpClose(m_http);
         }
     }
@@ -114,12 +110,32 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     http_t* http() const { return m_http; }
-    bool timedOut() const { return m_deadline.passed; }
+    bool timedOut() const {
+        const std::lock_guard<std::mutex> lock(m_lock);
+        return m_timedOut;
+    }
 
 private:
+    void shutAtDeadline() {
+        std::unique_lock<std::mutex> lock(m_lock);
+        if (m_wake.wait_until(lock, m_end, [this] { return m_done; })) {
+            return;
+        }
+        m_timedOut = true;
+        // Again until the request ends: libcups may have connected afresh meanwhile.
+        do {
+            ::shutdown(m_cups.httpGetFd(m_http), SHUT_RDWR);
+        } while (!m_wake.wait_for(lock, kShutAgain, [this] { return m_done; }));
+    }
+
     const CupsFunctions& m_cups;
-    Deadline m_deadline;
+    const Clock::time_point m_end;
     http_t* m_http = nullptr;
+    mutable std::mutex m_lock;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    bool m_timedOut = false;
+    std::thread m_watchdog;
 };
 
 // The answer to a request, deleted with it.

@@ -18,9 +18,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int kPdfDotsPerInch = 1200;
-// The window stops waiting for the queues after 5 s; a job, larger, is given longer.
-constexpr std::chrono::milliseconds kQueuesDeadline{5000};
-constexpr std::chrono::milliseconds kJobDeadline{20000};
+// A moment past the window's patience (5 s), so that the window tells of a silent service.
+constexpr std::chrono::milliseconds kDeadline{6000};
 
 QString documentName() {
     return u"La Scribel"_s;
@@ -47,7 +46,7 @@ QtPagePrinter::QtPagePrinter(const QString& libraryFile, int libraryVersion)
     : m_service(libraryFile, libraryVersion) {}
 
 PrintQueues QtPagePrinter::queues() const {
-    PrintQueues answer = m_service.readQueues(kQueuesDeadline);
+    PrintQueues answer = m_service.readQueues(kDeadline);
     const std::lock_guard<std::mutex> lock(m_answerLock);
     m_papers.clear();
     for (auto paper = answer.papers.cbegin(); paper != answer.papers.cend(); ++paper) {
@@ -102,7 +101,7 @@ std::optional<QString> QtPagePrinter::printOn(const QString& queue, const Page& 
         return u"le document pour l'imprimante «\u00A0%1\u00A0» n'a pas pu être préparé"_s.arg(
             queue);
     }
-    return m_service.submitPdf(queue, pdf.data(), documentName(), kJobDeadline);
+    return m_service.submitPdf(queue, pdf.data(), documentName(), kDeadline);
 }
 
 std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString& path) {

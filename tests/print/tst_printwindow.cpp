@@ -7,13 +7,42 @@
 #include "support/unprivileged.h"
 #include "support/windowfixture.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace scribel::test {
+
+namespace {
+
+// Generous: a request ends by its deadline, some 6 s.
+constexpr int kRequestEndsMs = 30000;
+
+// A queue ready at once, and the page sent to it by Qt's printer.
+class ReadyQueuePrinter final : public PagePrinter {
+public:
+    PrintQueues queues() const override {
+        PrintQueues service = oneReadyQueue();
+        service.queues.front().name = service.defaultQueue = u"Scribel"_s;
+        return service;
+    }
+    std::optional<PrinterChoice> choosePrinter(QWidget*) override { return std::nullopt; }
+    std::optional<QString> printOn(const QString& queue, const Page& page) override {
+        return m_qt.printOn(queue, page);
+    }
+    std::optional<QString> printToPdf(const Page& page, const QString& path) override {
+        return m_qt.printToPdf(page, path);
+    }
+
+private:
+    QtPagePrinter m_qt;
+};
+
+} // namespace
 
 class PrintWindowTest : public QObject {
     Q_OBJECT
@@ -51,18 +80,21 @@ private Q_SLOTS:
     void unreachableServiceOffersThePdf_data() {
         QTest::addColumn<QString>("library");
         QTest::addColumn<bool>("hung");
+        QTest::addColumn<bool>("trickles");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("service hung")
-            << u"cups"_s << true << u"Le service d'impression (CUPS) ne répond pas"_s;
+        const QString silent = u"Le service d'impression (CUPS) ne répond pas"_s;
+        QTest::newRow("service hung") << u"cups"_s << true << false << silent;
+        QTest::newRow("service trickling") << u"cups"_s << true << true << silent;
         QTest::newRow("no client library")
-            << u"scribel-absent-cups"_s << false
+            << u"scribel-absent-cups"_s << false << false
             << u"La bibliothèque d'impression libcups2 est introuvable"_s;
     }
     void unreachableServiceOffersThePdf() {
         QFETCH(QString, library);
         QFETCH(bool, hung);
+        QFETCH(bool, trickles);
         QFETCH(QString, reason);
-        HungPrintService service;
+        HungPrintService service(trickles);
         QVERIFY(service.listens());
         const QByteArray usualServer = qgetenv("CUPS_SERVER");
         qputenv("CUPS_SERVER", service.socket().toLocal8Bit());
@@ -96,8 +128,91 @@ private Q_SLOTS:
         QCOMPARE(service.connectionsTaken(), hung ? 1 : 0);
         if (hung) {
             QVERIFY2(ticksWhileAsking > 0, "the window stood still while the service was asked");
+            // The request itself ends by its deadline too.
+            QTRY_COMPARE_WITH_TIMEOUT(service.connectionsOpen(), 0, kRequestEndsMs);
         }
         QVERIFY(window.findChild<QAbstractButton*>(u"Imprimer"_s)->isEnabled());
+    }
+
+    // A job the service takes and never answers to the end: the page may still come out,
+    // and the PDF is offered as well.
+    void unansweredJobOffersThePdfToo() {
+        HungPrintService service(true);
+        qputenv("CUPS_SERVER", service.socket().toLocal8Bit());
+        ReadyQueuePrinter printer;
+        TestServices doubles;
+        Principale window(Services{doubles.fileDialogs, doubles.messages, printer,
+                                   doubles.openAction, doubles.clock});
+        window.Pixelor_Click();
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(u"fiche.pdf"_s);
+        doubles.messages.nextAnswers = {true};
+        doubles.fileDialogs.nextAnswers = {pdf};
+        window.findChild<QAbstractButton*>(u"Imprimer"_s)->click();
+
+        QCOMPARE(service.connectionsTaken(), 1);
+        QCOMPARE(doubles.messages.asked.size(), 1u);
+        QCOMPARE(doubles.messages.asked.front().text,
+                 u"Le service d'impression (CUPS) ne répond pas\u00A0: il a peut-être reçu la "
+                 u"fiche, et l'imprimante «\u00A0Scribel\u00A0» l'imprimera peut-être quand "
+                 u"même.\n\nVoulez-vous aussi l'enregistrer dans un fichier PDF, pour l'imprimer "
+                 u"ailleurs si elle ne sort pas\u00A0?"_s);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QVERIFY(doubles.messages.shown.empty());
+        QTRY_COMPARE_WITH_TIMEOUT(service.connectionsOpen(), 0, kRequestEndsMs);
+    }
+
+    // Quitter while the queues' request or the job waits on a service that trickles: the
+    // program goes at once, leaving the request behind. Run in a process of its own, which
+    // quits through the event loop as main() does.
+    void quitterLeavesAWaitingRequest_data() {
+        QTest::addColumn<bool>("job");
+        QTest::newRow("queues") << false;
+        QTest::newRow("job") << true;
+    }
+    void quitterLeavesAWaitingRequest() {
+        QFETCH(bool, job);
+        if (!qEnvironmentVariableIsSet("SCRIBEL_QUITTING")) {
+            QProcess child;
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(u"SCRIBEL_QUITTING"_s, u"1"_s);
+            child.setProcessEnvironment(environment);
+            child.start(
+                QCoreApplication::applicationFilePath(),
+                {u"quitterLeavesAWaitingRequest:"_s + QString::fromUtf8(QTest::currentDataTag())});
+            QVERIFY(child.waitForFinished(kRequestEndsMs));
+            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+            return;
+        }
+        m_f.reset();
+        HungPrintService service(true);
+        qputenv("CUPS_SERVER", service.socket().toLocal8Bit());
+        ReadyQueuePrinter ready;
+        QtPagePrinter qt;
+        TestServices doubles;
+        auto window = std::make_unique<Principale>(Services{
+            doubles.fileDialogs, doubles.messages, job ? static_cast<PagePrinter&>(ready) : qt,
+            doubles.openAction, doubles.clock});
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->Pixelor_Click();
+        QTimer::singleShot(0, window.get(), [&window] {
+            window->findChild<QAbstractButton*>(u"Imprimer"_s)->click();
+        });
+        QTimer waiting;
+        connect(&waiting, &QTimer::timeout, window.get(), [&] {
+            if (service.connectionsTaken() > 0) {
+                waiting.stop();
+                window->findChild<QAbstractButton*>(u"Quitter"_s)->click();
+            }
+        });
+        waiting.start(10);
+        QCOMPARE(QApplication::exec(), 0);
+        window.reset(); // as main() ends
+        QCOMPARE(service.connectionsOpen(), 1);
+        QVERIFY(doubles.messages.asked.empty());
+        QVERIFY(doubles.messages.shown.empty());
     }
 
     // The program's printer comes from its print module, loaded when first needed; one
