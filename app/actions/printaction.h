@@ -27,6 +27,8 @@ public:
     PrintAction& operator=(const PrintAction&) = delete;
 
     void print(); // Imprimer_Click
+    // A print is waiting on the service: "Imprimer" must stay disabled until it ends.
+    bool waiting() const { return m_busy; }
 
 private:
     // Names the field and what it expects; nothing is printed.

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSemaphore>
 #include <QTest>
 #include <QTimer>
 
@@ -40,6 +41,24 @@ public:
 
 private:
     QtPagePrinter m_qt;
+};
+
+// A ready queue whose answer waits until the test lets it go.
+class HeldAnswerPrinter final : public PagePrinter {
+public:
+    mutable QSemaphore answer;
+    std::vector<QString> printedOn;
+
+    PrintQueues queues() const override {
+        answer.acquire();
+        return oneReadyQueue();
+    }
+    std::optional<PrinterChoice> choosePrinter(QWidget*) override { return std::nullopt; }
+    std::optional<QString> printOn(const QString& queue, const Page&) override {
+        printedOn.push_back(queue);
+        return std::nullopt;
+    }
+    std::optional<QString> printToPdf(const Page&, const QString&) override { return {}; }
 };
 
 } // namespace
@@ -132,6 +151,35 @@ private Q_SLOTS:
             QTRY_COMPARE_WITH_TIMEOUT(service.connectionsOpen(), 0, kRequestEndsMs);
         }
         QVERIFY(window.findChild<QAbstractButton*>(u"Imprimer"_s)->isEnabled());
+    }
+
+    // Whatever the author does while a print waits, "Imprimer" stays disabled until it ends.
+    void imprimerStaysOffWhileAPrintWaits_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::newRow("Zorvane") << QStringList{u"Zorvane"_s};
+        QTest::newRow("RAZ, Pixelor") << QStringList{u"RAZ"_s, u"Pixelor"_s};
+    }
+    void imprimerStaysOffWhileAPrintWaits() {
+        QFETCH(QStringList, clicks);
+        HeldAnswerPrinter printer;
+        TestServices doubles;
+        Principale window(Services{doubles.fileDialogs, doubles.messages, printer,
+                                   doubles.openAction, doubles.clock});
+        window.Pixelor_Click();
+        auto* imprimer = window.findChild<QAbstractButton*>(u"Imprimer"_s);
+        bool offWhileWaiting = false;
+        QTimer::singleShot(0, &window, [&] {
+            for (const QString& name : clicks) {
+                window.findChild<QAbstractButton*>(name)->click();
+            }
+            offWhileWaiting = !imprimer->isEnabled();
+            printer.answer.release();
+        });
+        imprimer->click();
+
+        QVERIFY(offWhileWaiting);
+        QCOMPARE(printer.printedOn, std::vector<QString>{u"Bureau"_s});
+        QVERIFY(imprimer->isEnabled());
     }
 
     // A job the service takes and never answers to the end: the page may still come out,
