@@ -42,10 +42,6 @@ QString quotedNames(const std::vector<PrintQueue>& queues) {
 } // namespace
 
 PrintAdvice advisePrint(const PrintQueues& service) {
-    if (!service.missingLibrary.isEmpty()) {
-        return offerPdf(
-            u"La bibliothèque d'impression %1 est introuvable"_s.arg(service.missingLibrary));
-    }
     if (!service.serviceAnswers) {
         return offerPdf(u"Le service d'impression (CUPS) ne répond pas"_s);
     }

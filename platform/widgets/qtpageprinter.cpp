@@ -42,11 +42,8 @@ bool writePdf(QIODevice& device, const QPageLayout& layout, const Page& page) {
 
 } // namespace
 
-QtPagePrinter::QtPagePrinter(const QString& libraryFile, int libraryVersion)
-    : m_service(libraryFile, libraryVersion) {}
-
 PrintQueues QtPagePrinter::queues() const {
-    PrintQueues answer = m_service.readQueues(kDeadline);
+    PrintQueues answer = readQueues(kDeadline);
     const std::lock_guard<std::mutex> lock(m_answerLock);
     m_papers.clear();
     for (auto paper = answer.papers.cbegin(); paper != answer.papers.cend(); ++paper) {
@@ -101,7 +98,7 @@ std::optional<QString> QtPagePrinter::printOn(const QString& queue, const Page& 
         return u"le document pour l'imprimante «\u00A0%1\u00A0» n'a pas pu être préparé"_s.arg(
             queue);
     }
-    return m_service.submitPdf(queue, pdf.data(), documentName(), kDeadline);
+    return submitPdf(queue, pdf.data(), documentName(), kDeadline);
 }
 
 std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString& path) {

@@ -12,10 +12,6 @@ namespace scribel {
 // printer would lay it out. Only the print dialog asks the service on the caller's thread.
 class QtPagePrinter final : public PagePrinter {
 public:
-    // The print service's client library, as PrintService takes it.
-    QtPagePrinter() = default;
-    QtPagePrinter(const QString& libraryFile, int libraryVersion);
-
     PrintQueues queues() const override;
     std::optional<PrinterChoice> choosePrinter(QWidget* parent) override;
     std::optional<QString> printOn(const QString& queue, const Page& page) override;
@@ -28,7 +24,6 @@ private:
     // The paper of a queue, as the service last told it.
     std::optional<Paper> paperOf(const QString& queue) const;
 
-    PrintService m_service;
     mutable std::mutex m_answerLock;
     mutable QHash<QString, Paper> m_papers;
     mutable QString m_targetQueue; // where a print would have gone at the last answer
