@@ -99,8 +99,8 @@ void PrintAction::print() {
     const auto answer = offThread<PrintQueues>([&printer] { return printer.queues(); });
     busy.restore(m_window.magazine() != Magazine::None);
     if (!m_quitting) {
-        const PrintQueues service = answer.value_or(PrintQueues{}); // silent: not answering
-        follow(advisePrint(service), service, page);
+        m_service = answer.value_or(PrintQueues{}); // silent: not answering
+        follow(advisePrint(m_service), page);
     }
     m_busy = false;
 }
@@ -139,7 +139,7 @@ std::optional<Result> PrintAction::offThread(std::function<Result()> work) {
     return end == Answered ? std::move(shared->result) : std::nullopt;
 }
 
-void PrintAction::follow(const PrintAdvice& advice, const PrintQueues& service, const Page& page) {
+void PrintAction::follow(const PrintAdvice& advice, const Page& page) {
     switch (advice.next) {
     case PrintAdvice::Next::Print:
         printOn(advice.queue, page);
@@ -151,7 +151,7 @@ void PrintAction::follow(const PrintAdvice& advice, const PrintQueues& service, 
         return;
     case PrintAdvice::Next::AskToChoosePrinter:
         if (ask(advice.text)) {
-            choosePrinter(service, page);
+            choosePrinter(page);
         } else {
             saveAsPdf(page);
         }
@@ -168,7 +168,9 @@ void PrintAction::printOn(const QString& queue, const Page& page) {
     BusyWindow busy(m_window.dialogParent());
     PagePrinter& printer = m_services.printer;
     const auto done = offThread<std::optional<QString>>(
-        [&printer, queue, page] { return printer.printOn(queue, page); });
+        [&printer, queue, paper = m_service.paperOf(m_service.find(queue)), page] {
+            return printer.printOn(queue, paper, page);
+        });
     busy.restore(m_window.magazine() != Magazine::None);
     if (m_quitting) {
         return;
@@ -188,7 +190,7 @@ void PrintAction::tellNotPrinted(const QString& reason) {
                              u"La fiche n'a pas été imprimée : %1."_s.arg(reason));
 }
 
-void PrintAction::choosePrinter(const PrintQueues& service, const Page& page) {
+void PrintAction::choosePrinter(const Page& page) {
     const auto choice = m_services.printer.choosePrinter(m_window.dialogParent());
     if (!choice) {
         return;
@@ -197,7 +199,7 @@ void PrintAction::choosePrinter(const PrintQueues& service, const Page& page) {
         writePdf(page, choice->pdfPath);
         return;
     }
-    follow(adviseQueue(service, choice->queue), service, page);
+    follow(adviseQueue(m_service, choice->queue), page);
 }
 
 bool PrintAction::ask(const QString& text) {
@@ -223,7 +225,8 @@ void PrintAction::saveAsPdf(const Page& page) {
 }
 
 void PrintAction::writePdf(const Page& page, const QString& path) {
-    if (const auto failure = m_services.printer.printToPdf(page, path)) {
+    if (const auto failure =
+            m_services.printer.printToPdf(page, m_service.paperOf(m_service.target()), path)) {
         m_services.messages.show(
             m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
             u"Le fichier « %1 » n'a pas pu être enregistré : %2."_s.arg(path, *failure));

@@ -35,12 +35,12 @@ private:
     void refusePrice(const print::PriceNotANumber& refusal, const QLocale& locale);
     // Tells the author what the print service's state means for the page, and goes on
     // as answered.
-    void follow(const PrintAdvice& advice, const PrintQueues& service, const Page& page);
+    void follow(const PrintAdvice& advice, const Page& page);
     void printOn(const QString& queue, const Page& page);
     // The message of a print that did not happen, with its reason.
     void tellNotPrinted(const QString& reason);
     // No default queue: the print dialog picks one, or the page goes into a PDF file.
-    void choosePrinter(const PrintQueues& service, const Page& page);
+    void choosePrinter(const Page& page);
     void saveAsPdf(const Page& page);
     void writePdf(const Page& page, const QString& path);
     bool ask(const QString& text);
@@ -51,6 +51,7 @@ private:
 
     SheetWindow& m_window;
     Services m_services;
+    PrintQueues m_service; // the print service's answer for the print under way
     bool m_busy = false;
     bool m_quitting = false; // the program quit while a request waited
 };

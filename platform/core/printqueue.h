@@ -46,6 +46,11 @@ struct PrintQueues {
         }
         return nullptr;
     }
+    // A queue's paper, when the service told it.
+    std::optional<Paper> paperOf(const PrintQueue* queue) const {
+        const auto paper = queue != nullptr ? papers.constFind(queue->name) : papers.cend();
+        return paper != papers.cend() ? std::optional<Paper>(*paper) : std::nullopt;
+    }
     // The queue a print goes to: the one the environment names, else the default one.
     const PrintQueue* target() const {
         return find(requestedQueue.isEmpty() ? defaultQueue : requestedQueue);

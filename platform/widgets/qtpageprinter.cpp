@@ -43,24 +43,7 @@ bool writePdf(QIODevice& device, const QPageLayout& layout, const Page& page) {
 } // namespace
 
 PrintQueues QtPagePrinter::queues() const {
-    PrintQueues answer = readQueues(kDeadline);
-    const std::lock_guard<std::mutex> lock(m_answerLock);
-    m_papers.clear();
-    for (auto paper = answer.papers.cbegin(); paper != answer.papers.cend(); ++paper) {
-        m_papers.insert(paper.key().toCaseFolded(), paper.value());
-    }
-    const PrintQueue* target = answer.target();
-    m_targetQueue = target != nullptr ? target->name : QString();
-    return answer;
-}
-
-std::optional<Paper> QtPagePrinter::paperOf(const QString& queue) const {
-    const std::lock_guard<std::mutex> lock(m_answerLock);
-    const auto found = m_papers.constFind(queue.toCaseFolded());
-    if (found == m_papers.cend()) {
-        return std::nullopt;
-    }
-    return *found;
+    return readQueues(kDeadline);
 }
 
 QPageLayout QtPagePrinter::pageLayout(const std::optional<Paper>& paper) {
@@ -89,30 +72,28 @@ std::optional<PrinterChoice> QtPagePrinter::choosePrinter(QWidget* parent) {
     return PrinterChoice{printer.printerName(), {}};
 }
 
-std::optional<QString> QtPagePrinter::printOn(const QString& queue, const Page& page) {
+std::optional<QString> QtPagePrinter::printOn(const QString& queue,
+                                              const std::optional<Paper>& paper, const Page& page) {
     // The page goes to the queue as PDF through libcups itself: Qt's own print engine
     // drops the print service's answer, and a refused job would pass for printed.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    if (!writePdf(pdf, pageLayout(paperOf(queue)), page)) {
+    if (!writePdf(pdf, pageLayout(paper), page)) {
         return u"le document pour l'imprimante «\u00A0%1\u00A0» n'a pas pu être préparé"_s.arg(
             queue);
     }
     return submitPdf(queue, pdf.data(), documentName(), kDeadline);
 }
 
-std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString& path) {
+std::optional<QString> QtPagePrinter::printToPdf(const Page& page,
+                                                 const std::optional<Paper>& paper,
+                                                 const QString& path) {
     // Written aside and put in place whole, so a failure leaves no half-written file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return u"il ne peut pas être créé (%1)"_s.arg(systemErrorText(errno));
     }
-    QString target;
-    {
-        const std::lock_guard<std::mutex> lock(m_answerLock);
-        target = m_targetQueue;
-    }
-    if (!writePdf(file, pageLayout(paperOf(target)), page)) {
+    if (!writePdf(file, pageLayout(paper), page)) {
         file.cancelWriting();
         return u"le document PDF n'a pas pu être écrit"_s;
     }

@@ -105,10 +105,10 @@ private Q_SLOTS:
     // The print command with the very PDF the click sends, to the same default queue.
     void lpOfTheSamePdf() {
         const QString pdf = m_home.filePath(u"fiche.pdf"_s);
-        m_printer.queues(); // the queue's paper, as for the click
         const Page page = std::get<Page>(print::layOutPage(
             m_window->form(), m_window->magazine(), QLocale::system(), m_doubles.clock.today()));
-        QCOMPARE(m_printer.printToPdf(page, pdf), std::nullopt);
+        const PrintQueues service = m_printer.queues(); // the queue's paper, as for the click
+        QCOMPARE(m_printer.printToPdf(page, service.paperOf(service.target()), pdf), std::nullopt);
         const double cpuBefore = ownAndChildrenCpu() + processCpu(m_cupsdPid);
         int runs = 0;
         QBENCHMARK {

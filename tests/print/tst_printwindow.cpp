@@ -32,11 +32,13 @@ public:
         return service;
     }
     std::optional<PrinterChoice> choosePrinter(QWidget*) override { return std::nullopt; }
-    std::optional<QString> printOn(const QString& queue, const Page& page) override {
-        return m_qt.printOn(queue, page);
+    std::optional<QString> printOn(const QString& queue, const std::optional<Paper>& paper,
+                                   const Page& page) override {
+        return m_qt.printOn(queue, paper, page);
     }
-    std::optional<QString> printToPdf(const Page& page, const QString& path) override {
-        return m_qt.printToPdf(page, path);
+    std::optional<QString> printToPdf(const Page& page, const std::optional<Paper>& paper,
+                                      const QString& path) override {
+        return m_qt.printToPdf(page, paper, path);
     }
 
 private:
@@ -54,11 +56,15 @@ public:
         return oneReadyQueue();
     }
     std::optional<PrinterChoice> choosePrinter(QWidget*) override { return std::nullopt; }
-    std::optional<QString> printOn(const QString& queue, const Page&) override {
+    std::optional<QString> printOn(const QString& queue, const std::optional<Paper>&,
+                                   const Page&) override {
         printedOn.push_back(queue);
         return std::nullopt;
     }
-    std::optional<QString> printToPdf(const Page&, const QString&) override { return {}; }
+    std::optional<QString> printToPdf(const Page&, const std::optional<Paper>&,
+                                      const QString&) override {
+        return {};
+    }
 };
 
 } // namespace
