@@ -58,11 +58,13 @@ public:
         return none;
     }
     std::optional<PrinterChoice> choosePrinter(QWidget*) override { return std::nullopt; }
-    std::optional<QString> printOn(const QString&, const Page&) override {
+    std::optional<QString> printOn(const QString&, const std::optional<Paper>&,
+                                   const Page&) override {
         return u"pas d'impression sur papier pendant la mesure"_s;
     }
-    std::optional<QString> printToPdf(const Page& page, const QString& path) override {
-        return m_qt.printToPdf(page, path);
+    std::optional<QString> printToPdf(const Page& page, const std::optional<Paper>& paper,
+                                      const QString& path) override {
+        return m_qt.printToPdf(page, paper, path);
     }
 
 private:

@@ -18,8 +18,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries come from dpkg-shlibdeps; the rest is what the program reaches at run time:
 # the sheet's Arial metrics, Qt's own texts in French, the desktop's open action.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libcups2 is loaded at the first print, where shlibdeps cannot see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, xdg-utils, libcups2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, xdg-utils")
 # Qt's Wayland platform: without it, on a Wayland desktop, the window goes through
 # XWayland and, at a scale of 1.5 or 2, is drawn at 1 and enlarged, blurred.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

@@ -3,15 +3,14 @@
 #include "print/pagelayout.h"
 #include "version.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLocale>
 #include <QPointer>
-#include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <variant>
 
 namespace scribel {
@@ -20,7 +19,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// No answer from the print service within this time is no answer at all.
+// No answer from the print service within this time is no answer at all; the printer
+// itself gives up a moment later.
 constexpr int kServicePatienceMs = 5000;
 
 // How a wait for another thread ended.
@@ -77,14 +77,6 @@ FileDialogRequest pdfSaveRequest() {
 PrintAction::PrintAction(SheetWindow& window, const Services& services)
     : m_window(window), m_services(services) {}
 
-PrintAction::~PrintAction() {
-    // A request given up on uses the printer, which must outlive it; it ends by its own
-    // deadline.
-    if (m_leftRunning) {
-        QThreadPool::globalInstance()->waitForDone();
-    }
-}
-
 void PrintAction::print() {
     if (m_busy) {
         return; // a print is already waiting on the service
@@ -103,75 +95,51 @@ void PrintAction::print() {
     }
     m_busy = true;
     BusyWindow busy(m_window.dialogParent());
-    const std::optional<PrintQueues> answer = askTheService();
+    PagePrinter& printer = m_services.printer;
+    const auto answer = offThread<PrintQueues>([&printer] { return printer.queues(); });
     busy.restore(m_window.magazine() != Magazine::None);
-    if (answer) {
-        follow(advisePrint(*answer), *answer, page);
+    if (!m_quitting) {
+        m_service = answer.value_or(PrintQueues{}); // silent: not answering
+        follow(advisePrint(m_service), page);
     }
     m_busy = false;
 }
 
-std::optional<PrintQueues> PrintAction::askTheService() {
-    PagePrinter& printer = m_services.printer;
-    std::optional<std::optional<PrintQueues>> answer = offThread<std::optional<PrintQueues>>(
-        [&printer] { return std::optional<PrintQueues>(printer.queues()); }, kServicePatienceMs);
-    if (!answer) {
-        return std::nullopt; // the program is quitting
-    }
-    if (!*answer) {
-        m_leftRunning = true;
-        return PrintQueues{}; // silent: not answering
-    }
-    return **answer;
-}
-
 template <typename Result>
-std::optional<Result> PrintAction::offThread(std::function<Result()> work, int patienceMs) {
-    // Shared with the other thread, which may outlive this wait.
+std::optional<Result> PrintAction::offThread(std::function<Result()> work) {
+    // Shared with the other thread, which may outlive this wait: it is never waited for,
+    // so that quitting meanwhile ends the program at once.
     struct Shared {
         std::mutex lock;
         std::optional<Result> result;
-        QPointer<QEventLoop> waiting; // read and cleared on the window's thread only
+        QEventLoop* waiting = nullptr;
     };
     const auto shared = std::make_shared<Shared>();
     QEventLoop loop;
     shared->waiting = &loop;
-    QThreadPool::globalInstance()->start([shared, work = std::move(work)] {
+    std::thread([shared, work = std::move(work)] {
         Result result = work();
-        {
-            const std::lock_guard<std::mutex> lock(shared->lock);
-            shared->result = std::move(result);
+        const std::lock_guard<std::mutex> lock(shared->lock);
+        shared->result = std::move(result);
+        if (shared->waiting != nullptr) {
+            QMetaObject::invokeMethod(
+                shared->waiting, [loop = shared->waiting] { loop->exit(Answered); },
+                Qt::QueuedConnection);
         }
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [shared] {
-                if (shared->waiting) {
-                    shared->waiting->exit(Answered);
-                }
-            },
-            Qt::QueuedConnection);
-    });
+    }).detach();
     QTimer patience;
-    if (patienceMs > 0) {
-        patience.setSingleShot(true);
-        patience.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&patience, &QTimer::timeout, &loop, [&loop] { loop.exit(OutOfPatience); });
-        patience.start(patienceMs);
-    }
+    patience.setSingleShot(true);
+    patience.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&patience, &QTimer::timeout, &loop, [&loop] { loop.exit(OutOfPatience); });
+    patience.start(kServicePatienceMs);
     const int end = loop.exec();
-    shared->waiting = nullptr;
-    if (end == OutOfPatience) {
-        return std::optional<Result>(Result{});
-    }
-    if (end != Answered) {
-        m_leftRunning = true;
-        return std::nullopt;
-    }
     const std::lock_guard<std::mutex> lock(shared->lock);
-    return std::move(shared->result);
+    shared->waiting = nullptr;
+    m_quitting = end != Answered && end != OutOfPatience;
+    return end == Answered ? std::move(shared->result) : std::nullopt;
 }
 
-void PrintAction::follow(const PrintAdvice& advice, const PrintQueues& service, const Page& page) {
+void PrintAction::follow(const PrintAdvice& advice, const Page& page) {
     switch (advice.next) {
     case PrintAdvice::Next::Print:
         printOn(advice.queue, page);
@@ -183,7 +151,7 @@ void PrintAction::follow(const PrintAdvice& advice, const PrintQueues& service, 
         return;
     case PrintAdvice::Next::AskToChoosePrinter:
         if (ask(advice.text)) {
-            choosePrinter(service, page);
+            choosePrinter(page);
         } else {
             saveAsPdf(page);
         }
@@ -199,14 +167,20 @@ void PrintAction::follow(const PrintAdvice& advice, const PrintQueues& service, 
 void PrintAction::printOn(const QString& queue, const Page& page) {
     BusyWindow busy(m_window.dialogParent());
     PagePrinter& printer = m_services.printer;
-    // The printer gives up by its own deadline: the job may still be accepted until then.
     const auto done = offThread<std::optional<QString>>(
-        [&printer, queue, page] { return printer.printOn(queue, page); }, 0);
+        [&printer, queue, paper = m_service.paperOf(m_service.find(queue)), page] {
+            return printer.printOn(queue, paper, page);
+        });
     busy.restore(m_window.magazine() != Magazine::None);
-    if (!done) {
-        return; // the program is quitting
+    if (m_quitting) {
+        return;
     }
-    if (const auto& failure = *done) {
+    if (!done) {
+        // The job may have reached the queue all the same.
+        if (ask(unansweredJobOffer(queue))) {
+            saveAsPdf(page);
+        }
+    } else if (const auto& failure = *done) {
         tellNotPrinted(*failure);
     }
 }
@@ -216,7 +190,7 @@ void PrintAction::tellNotPrinted(const QString& reason) {
                              u"La fiche n'a pas été imprimée : %1."_s.arg(reason));
 }
 
-void PrintAction::choosePrinter(const PrintQueues& service, const Page& page) {
+void PrintAction::choosePrinter(const Page& page) {
     const auto choice = m_services.printer.choosePrinter(m_window.dialogParent());
     if (!choice) {
         return;
@@ -225,7 +199,7 @@ void PrintAction::choosePrinter(const PrintQueues& service, const Page& page) {
         writePdf(page, choice->pdfPath);
         return;
     }
-    follow(adviseQueue(service, choice->queue), service, page);
+    follow(adviseQueue(m_service, choice->queue), page);
 }
 
 bool PrintAction::ask(const QString& text) {
@@ -251,7 +225,8 @@ void PrintAction::saveAsPdf(const Page& page) {
 }
 
 void PrintAction::writePdf(const Page& page, const QString& path) {
-    if (const auto failure = m_services.printer.printToPdf(page, path)) {
+    if (const auto failure =
+            m_services.printer.printToPdf(page, m_service.paperOf(m_service.target()), path)) {
         m_services.messages.show(
             m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
             u"Le fichier « %1 » n'a pas pu être enregistré : %2."_s.arg(path, *failure));

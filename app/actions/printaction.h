@@ -23,39 +23,37 @@ namespace scribel {
 class PrintAction final {
 public:
     PrintAction(SheetWindow& window, const Services& services);
-    ~PrintAction();
     PrintAction(const PrintAction&) = delete;
     PrintAction& operator=(const PrintAction&) = delete;
 
     void print(); // Imprimer_Click
+    // A print is waiting on the service: "Imprimer" must stay disabled until it ends.
+    bool waiting() const { return m_busy; }
 
 private:
     // Names the field and what it expects; nothing is printed.
     void refusePrice(const print::PriceNotANumber& refusal, const QLocale& locale);
     // Tells the author what the print service's state means for the page, and goes on
     // as answered.
-    void follow(const PrintAdvice& advice, const PrintQueues& service, const Page& page);
+    void follow(const PrintAdvice& advice, const Page& page);
     void printOn(const QString& queue, const Page& page);
     // The message of a print that did not happen, with its reason.
     void tellNotPrinted(const QString& reason);
     // No default queue: the print dialog picks one, or the page goes into a PDF file.
-    void choosePrinter(const PrintQueues& service, const Page& page);
+    void choosePrinter(const Page& page);
     void saveAsPdf(const Page& page);
     void writePdf(const Page& page, const QString& path);
     bool ask(const QString& text);
 
-    // The print service's answer; none when it kept silent for too long or the program
-    // is quitting.
-    std::optional<PrintQueues> askTheService();
     // Runs `work` off the window's thread, the window going on meanwhile; nothing when the
-    // program quit or `patienceMs` (when positive) ran out first.
-    template <typename Result>
-    std::optional<Result> offThread(std::function<Result()> work, int patienceMs);
+    // service's patience ran out first, or the program is quitting (m_quitting).
+    template <typename Result> std::optional<Result> offThread(std::function<Result()> work);
 
     SheetWindow& m_window;
     Services m_services;
+    PrintQueues m_service; // the print service's answer for the print under way
     bool m_busy = false;
-    bool m_leftRunning = false; // a request given up on may still be running
+    bool m_quitting = false; // the program quit while a request waited
 };
 
 } // namespace scribel

@@ -42,10 +42,6 @@ QString quotedNames(const std::vector<PrintQueue>& queues) {
 } // namespace
 
 PrintAdvice advisePrint(const PrintQueues& service) {
-    if (!service.missingLibrary.isEmpty()) {
-        return offerPdf(
-            u"La bibliothèque d'impression %1 est introuvable"_s.arg(service.missingLibrary));
-    }
     if (!service.serviceAnswers) {
         return offerPdf(u"Le service d'impression (CUPS) ne répond pas"_s);
     }
@@ -68,6 +64,13 @@ PrintAdvice advisePrint(const PrintQueues& service) {
         u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
         u"(%1).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
         u"Non : la fiche sera enregistrée dans un fichier PDF."_s.arg(quotedNames(service.queues))};
+}
+
+QString unansweredJobOffer(const QString& queue) {
+    return u"Le service d'impression (CUPS) ne répond pas\u00A0: il a peut-être reçu la fiche, "
+           u"et l'imprimante «\u00A0%1\u00A0» l'imprimera peut-être quand même.\n\n"
+           u"Voulez-vous aussi l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs si "
+           u"elle ne sort pas\u00A0?"_s.arg(queue);
 }
 
 PrintAdvice adviseQueue(const PrintQueues& service, const QString& queue) {

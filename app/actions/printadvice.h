@@ -23,5 +23,7 @@ struct PrintAdvice {
 PrintAdvice advisePrint(const PrintQueues& service);
 // For a queue the author picked in the print dialog.
 PrintAdvice adviseQueue(const PrintQueues& service, const QString& queue);
+// A job handed to `queue` that the service did not answer in time: a PDF file as well?
+QString unansweredJobOffer(const QString& queue);
 
 } // namespace scribel

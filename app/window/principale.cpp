@@ -193,7 +193,7 @@ void Principale::chooseMagazine(const MagazineProfile& magazine) {
     RemiseAZero();
     m_onglet->setEnabled(true);
     for (const QStringView name : kStartTabButtons) {
-        control(name)->setEnabled(true);
+        control(name)->setEnabled(name != u"Imprimer" || !m_printAction.waiting());
     }
     m_timer1->stop();
     control(u"SupportMessage")->hide();

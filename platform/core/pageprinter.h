@@ -31,12 +31,15 @@ public:
     virtual PrintQueues queues() const = 0;
     // The print dialog; nothing when the author cancels it.
     virtual std::optional<PrinterChoice> choosePrinter(QWidget* parent) = 0;
-    // Prints one page on a queue. Returns nothing once the queue has accepted the job,
-    // else the reason; a document not wholly received leaves no job.
-    virtual std::optional<QString> printOn(const QString& queue, const Page& page) = 0;
-    // Writes the very page the default printer would receive into a PDF file, without
+    // Prints one page on a queue, laid out on its paper (A4 when unknown). Returns nothing
+    // once the queue has accepted the job, else the reason; a document not wholly received
+    // leaves no job.
+    virtual std::optional<QString> printOn(const QString& queue, const std::optional<Paper>& paper,
+                                           const Page& page) = 0;
+    // Writes the page into a PDF file as a printer with that paper would receive it, without
     // asking the print service.
-    virtual std::optional<QString> printToPdf(const Page& page, const QString& path) = 0;
+    virtual std::optional<QString> printToPdf(const Page& page, const std::optional<Paper>& paper,
+                                              const QString& path) = 0;
 };
 
 } // namespace scribel

@@ -6,8 +6,6 @@
 #include <QSizeF>
 #include <QString>
 #include <chrono>
-#include <memory>
-#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -34,50 +32,42 @@ struct PrintQueue {
 // queue the environment (LPDEST, then PRINTER) asks for instead.
 struct PrintQueues {
     bool serviceAnswers = false;
-    QString missingLibrary; // the package to install when the client library cannot be loaded
     std::vector<PrintQueue> queues;
     QString defaultQueue;         // empty when none is the default
     QString requestedBy;          // "LPDEST" or "PRINTER" when one of them names a queue
     QString requestedQueue;       // the queue it names, which may not exist
     QHash<QString, Paper> papers; // each queue's default paper, when the service tells it
 
-    const PrintQueue* find(const QString& name) const;
+    const PrintQueue* find(const QString& name) const {
+        for (const PrintQueue& queue : queues) {
+            if (queue.name.compare(name, Qt::CaseInsensitive) == 0) {
+                return &queue;
+            }
+        }
+        return nullptr;
+    }
+    // A queue's paper, when the service told it.
+    std::optional<Paper> paperOf(const PrintQueue* queue) const {
+        const auto paper = queue != nullptr ? papers.constFind(queue->name) : papers.cend();
+        return paper != papers.cend() ? std::optional<Paper>(*paper) : std::nullopt;
+    }
     // The queue a print goes to: the one the environment names, else the default one.
-    const PrintQueue* target() const;
+    const PrintQueue* target() const {
+        return find(requestedQueue.isEmpty() ? defaultQueue : requestedQueue);
+    }
 };
 
-// The print service (CUPS_SERVER, else the machine's) through its client library, which is
-// loaded at the first request: linked in, it would cost every start of the program a few
-// milliseconds. Every request ends by its deadline, answered or not, so that it may also
-// run where nothing waits on it. Requests may run on any thread, one at a time.
-class PrintService final {
-public:
-    // The library's file name and major version, and the package that brings it.
-    explicit PrintService(QString libraryFile = QStringLiteral("cups"), int libraryVersion = 2,
-                          QString package = QStringLiteral("libcups2"));
-    ~PrintService();
-    PrintService(const PrintService&) = delete;
-    PrintService& operator=(const PrintService&) = delete;
+// Requests to the print service (CUPS_SERVER, else the machine's) through libcups, which
+// only the print module links: linked into the program, it would cost every start. Each
+// request ends by its deadline, answered or not, so that it may also run where nothing
+// waits on it. They may run on any thread.
 
-    // The queues, their state and paper, and the default one, in one request.
-    PrintQueues readQueues(std::chrono::milliseconds deadline) const;
+// The queues, their state and paper, and the default one, in one request.
+PrintQueues readQueues(std::chrono::milliseconds deadline);
 
-    // Hands a PDF document to a queue in one request. Returns nothing once the queue has
-    // accepted the job, else the reason, in French.
-    std::optional<QString> submitPdf(const QString& queue, const QByteArray& pdf,
-                                     const QString& title,
-                                     std::chrono::milliseconds deadline) const;
-
-private:
-    struct Library;
-    // Loads the library at the first call, and tries again after a failure.
-    const Library* library() const;
-
-    QString m_libraryFile;
-    int m_libraryVersion;
-    QString m_package;
-    mutable std::mutex m_loading;
-    mutable std::unique_ptr<Library> m_library;
-};
+// Hands a PDF document to a queue in one request. Returns nothing once the queue has
+// accepted the job, else the reason, in French.
+std::optional<QString> submitPdf(const QString& queue, const QByteArray& pdf, const QString& title,
+                                 std::chrono::milliseconds deadline);
 
 } // namespace scribel

@@ -75,16 +75,20 @@ std::optional<PrinterChoice> LoadedPagePrinter::choosePrinter(QWidget* parent) {
     return std::nullopt;
 }
 
-std::optional<QString> LoadedPagePrinter::printOn(const QString& queue, const Page& page) {
+std::optional<QString> LoadedPagePrinter::printOn(const QString& queue,
+                                                  const std::optional<Paper>& paper,
+                                                  const Page& page) {
     if (PagePrinter* printer = loaded()) {
-        return printer->printOn(queue, page);
+        return printer->printOn(queue, paper, page);
     }
     return unusableReason();
 }
 
-std::optional<QString> LoadedPagePrinter::printToPdf(const Page& page, const QString& path) {
+std::optional<QString> LoadedPagePrinter::printToPdf(const Page& page,
+                                                     const std::optional<Paper>& paper,
+                                                     const QString& path) {
     if (PagePrinter* printer = loaded()) {
-        return printer->printToPdf(page, path);
+        return printer->printToPdf(page, paper, path);
     }
     return unusableReason();
 }

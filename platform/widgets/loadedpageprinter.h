@@ -30,8 +30,10 @@ public:
     std::optional<QString> unusableReason() override;
     PrintQueues queues() const override;
     std::optional<PrinterChoice> choosePrinter(QWidget* parent) override;
-    std::optional<QString> printOn(const QString& queue, const Page& page) override;
-    std::optional<QString> printToPdf(const Page& page, const QString& path) override;
+    std::optional<QString> printOn(const QString& queue, const std::optional<Paper>& paper,
+                                   const Page& page) override;
+    std::optional<QString> printToPdf(const Page& page, const std::optional<Paper>& paper,
+                                      const QString& path) override;
 
 private:
     // The module's printer, loaded at the first need and again after a failure; nothing,

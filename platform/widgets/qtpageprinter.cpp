@@ -18,9 +18,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int kPdfDotsPerInch = 1200;
-// The window stops waiting for the queues after 5 s; a job, larger, is given longer.
-constexpr std::chrono::milliseconds kQueuesDeadline{5000};
-constexpr std::chrono::milliseconds kJobDeadline{20000};
+// A moment past the window's patience (5 s), so that the window tells of a silent service.
+constexpr std::chrono::milliseconds kDeadline{6000};
 
 QString documentName() {
     return u"La Scribel"_s;
@@ -43,28 +42,8 @@ bool writePdf(QIODevice& device, const QPageLayout& layout, const Page& page) {
 
 } // namespace
 
-QtPagePrinter::QtPagePrinter(const QString& libraryFile, int libraryVersion)
-    : m_service(libraryFile, libraryVersion) {}
-
 PrintQueues QtPagePrinter::queues() const {
-    PrintQueues answer = m_service.readQueues(kQueuesDeadline);
-    const std::lock_guard<std::mutex> lock(m_answerLock);
-    m_papers.clear();
-    for (auto paper = answer.papers.cbegin(); paper != answer.papers.cend(); ++paper) {
-        m_papers.insert(paper.key().toCaseFolded(), paper.value());
-    }
-    const PrintQueue* target = answer.target();
-    m_targetQueue = target != nullptr ? target->name : QString();
-    return answer;
-}
-
-std::optional<Paper> QtPagePrinter::paperOf(const QString& queue) const {
-    const std::lock_guard<std::mutex> lock(m_answerLock);
-    const auto found = m_papers.constFind(queue.toCaseFolded());
-    if (found == m_papers.cend()) {
-        return std::nullopt;
-    }
-    return *found;
+    return readQueues(kDeadline);
 }
 
 QPageLayout QtPagePrinter::pageLayout(const std::optional<Paper>& paper) {
@@ -93,30 +72,28 @@ std::optional<PrinterChoice> QtPagePrinter::choosePrinter(QWidget* parent) {
     return PrinterChoice{printer.printerName(), {}};
 }
 
-std::optional<QString> QtPagePrinter::printOn(const QString& queue, const Page& page) {
+std::optional<QString> QtPagePrinter::printOn(const QString& queue,
+                                              const std::optional<Paper>& paper, const Page& page) {
     // The page goes to the queue as PDF through libcups itself: Qt's own print engine
     // drops the print service's answer, and a refused job would pass for printed.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    if (!writePdf(pdf, pageLayout(paperOf(queue)), page)) {
+    if (!writePdf(pdf, pageLayout(paper), page)) {
         return u"le document pour l'imprimante «\u00A0%1\u00A0» n'a pas pu être préparé"_s.arg(
             queue);
     }
-    return m_service.submitPdf(queue, pdf.data(), documentName(), kJobDeadline);
+    return submitPdf(queue, pdf.data(), documentName(), kDeadline);
 }
 
-std::optional<QString> QtPagePrinter::printToPdf(const Page& page, const QString& path) {
+std::optional<QString> QtPagePrinter::printToPdf(const Page& page,
+                                                 const std::optional<Paper>& paper,
+                                                 const QString& path) {
     // Written aside and put in place whole, so a failure leaves no half-written file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return u"il ne peut pas être créé (%1)"_s.arg(systemErrorText(errno));
     }
-    QString target;
-    {
-        const std::lock_guard<std::mutex> lock(m_answerLock);
-        target = m_targetQueue;
-    }
-    if (!writePdf(file, pageLayout(paperOf(target)), page)) {
+    if (!writePdf(file, pageLayout(paper), page)) {
         file.cancelWriting();
         return u"le document PDF n'a pas pu être écrit"_s;
     }

@@ -2,9 +2,7 @@
 
 #include "platform/core/pageprinter.h"
 
-#include <QHash>
 #include <QPageLayout>
-#include <mutex>
 
 namespace scribel {
 
@@ -12,26 +10,15 @@ namespace scribel {
 // printer would lay it out. Only the print dialog asks the service on the caller's thread.
 class QtPagePrinter final : public PagePrinter {
 public:
-    // The print service's client library, as PrintService takes it.
-    QtPagePrinter() = default;
-    QtPagePrinter(const QString& libraryFile, int libraryVersion);
-
     PrintQueues queues() const override;
     std::optional<PrinterChoice> choosePrinter(QWidget* parent) override;
-    std::optional<QString> printOn(const QString& queue, const Page& page) override;
-    std::optional<QString> printToPdf(const Page& page, const QString& path) override;
+    std::optional<QString> printOn(const QString& queue, const std::optional<Paper>& paper,
+                                   const Page& page) override;
+    std::optional<QString> printToPdf(const Page& page, const std::optional<Paper>& paper,
+                                      const QString& path) override;
 
     // A paper and its printable area; without one, A4 as Qt lays out a PDF.
     static QPageLayout pageLayout(const std::optional<Paper>& paper = std::nullopt);
-
-private:
-    // The paper of a queue, as the service last told it.
-    std::optional<Paper> paperOf(const QString& queue) const;
-
-    PrintService m_service;
-    mutable std::mutex m_answerLock;
-    mutable QHash<QString, Paper> m_papers;
-    mutable QString m_targetQueue; // where a print would have gone at the last answer
 };
 
 } // namespace scribel

@@ -33,7 +33,7 @@ check() { # description, command...
 
 # The control fields.
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in fonts-liberation qt6-translations-l10n xdg-utils libqt6widgets6 libqt6printsupport6 libc6; do
+for needed in fonts-liberation qt6-translations-l10n xdg-utils libqt6widgets6 libqt6printsupport6 libcups2 libc6; do
     [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
 check "Qt's Wayland platform recommended" \

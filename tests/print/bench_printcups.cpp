@@ -105,10 +105,10 @@ private Q_SLOTS:
     // The print command with the very PDF the click sends, to the same default queue.
     void lpOfTheSamePdf() {
         const QString pdf = m_home.filePath(u"fiche.pdf"_s);
-        m_printer.queues(); // the queue's paper, as for the click
         const Page page = std::get<Page>(print::layOutPage(
             m_window->form(), m_window->magazine(), QLocale::system(), m_doubles.clock.today()));
-        QCOMPARE(m_printer.printToPdf(page, pdf), std::nullopt);
+        const PrintQueues service = m_printer.queues(); // the queue's paper, as for the click
+        QCOMPARE(m_printer.printToPdf(page, service.paperOf(service.target()), pdf), std::nullopt);
         const double cpuBefore = ownAndChildrenCpu() + processCpu(m_cupsdPid);
         int runs = 0;
         QBENCHMARK {
@@ -116,6 +116,30 @@ private Q_SLOTS:
             ++runs;
         }
         m_lpCpuMs = (ownAndChildrenCpu() + processCpu(m_cupsdPid) - cpuBefore) * 1000 / runs;
+    }
+
+    // Many prints in a row, as on a loaded machine (run it beside a compile): every one is
+    // accepted. SCRIBEL_PRINTS sets how many (500).
+    void manyPrintsAllAccepted() {
+        const int prints = qEnvironmentVariableIntValue("SCRIBEL_PRINTS") > 0
+                               ? qEnvironmentVariableIntValue("SCRIBEL_PRINTS")
+                               : 500;
+        auto* imprimer = m_window->findChild<QAbstractButton*>(u"Imprimer"_s);
+        QStringList refusals;
+        for (int print = 1; print <= prints; ++print) {
+            if (print % 100 == 0) { // the queue holds every job: keep under the service's limit
+                QVERIFY(m_service.command(u"cancel"_s, {u"-a"_s, u"Scribel"_s}));
+            }
+            QTest::mouseClick(imprimer, Qt::LeftButton);
+            for (const ShownMessage& message : m_doubles.messages.shown) {
+                refusals.append(message.text);
+            }
+            m_doubles.messages.shown.clear();
+        }
+        qInfo("%d prints, %lld refused%s%s", prints, refusals.size(),
+              refusals.isEmpty() ? "" : ": ", qPrintable(refusals.join(u"; "_s)));
+        QVERIFY(refusals.isEmpty());
+        QVERIFY(m_doubles.messages.asked.empty());
     }
 
     // A service that takes the connection and never answers.

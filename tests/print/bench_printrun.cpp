@@ -22,7 +22,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const auto layout = print::layOutPage(fullPixelorSheet(), Magazine::Pixelor,
                                               QLocale::system(), QDate::currentDate());
-        QCOMPARE(QtPagePrinter().printToPdf(std::get<Page>(layout), dir.filePath(u"fiche.pdf"_s)),
+        QCOMPARE(QtPagePrinter().printToPdf(std::get<Page>(layout), std::nullopt,
+                                            dir.filePath(u"fiche.pdf"_s)),
                  std::nullopt);
     }
 
@@ -39,7 +40,7 @@ private Q_SLOTS:
         QBENCHMARK {
             const auto layout =
                 print::layOutPage(form, Magazine::Pixelor, QLocale::system(), QDate::currentDate());
-            QCOMPARE(printer.printToPdf(std::get<Page>(layout), path), std::nullopt);
+            QCOMPARE(printer.printToPdf(std::get<Page>(layout), std::nullopt, path), std::nullopt);
         }
     }
 };

@@ -33,7 +33,7 @@ private Q_SLOTS:
         const Page page = std::get<Page>(print::layOutPage(
             fullPixelorSheet(), Magazine::Pixelor, QLocale(QLocale::French), QDate(2026, 12, 7)));
         const QString pdf = m_dir.filePath(u"fiche.pdf"_s);
-        QCOMPARE(QtPagePrinter().printToPdf(page, pdf), std::nullopt);
+        QCOMPARE(QtPagePrinter().printToPdf(page, std::nullopt, pdf), std::nullopt);
         m_words = readPdfWords(pdf);
         QVERIFY(!m_words.empty());
         m_printableArea = QtPagePrinter::pageLayout().paintRect(QPageLayout::Millimeter);
@@ -144,7 +144,9 @@ private Q_SLOTS:
 
     void unwritablePdfIsAReason() {
         const QString path = m_dir.filePath(u"missing-folder/fiche.pdf"_s);
-        QVERIFY(QtPagePrinter().printToPdf({{0, 0, PrintStyle::Body, u"x"_s}}, path).has_value());
+        QVERIFY(QtPagePrinter()
+                    .printToPdf({{0, 0, PrintStyle::Body, u"x"_s}}, std::nullopt, path)
+                    .has_value());
         QVERIFY(!QFile::exists(path));
     }
 
@@ -152,7 +154,8 @@ private Q_SLOTS:
     void unansweredPrintServicePrintsNothing() {
         QtPagePrinter printer;
         QVERIFY(!printer.queues().serviceAnswers);
-        const auto failure = printer.printOn(u"Bureau"_s, {{0, 0, PrintStyle::Body, u"x"_s}});
+        const auto failure =
+            printer.printOn(u"Bureau"_s, std::nullopt, {{0, 0, PrintStyle::Body, u"x"_s}});
         QVERIFY(failure && failure->contains(u"ne répond pas"_s));
     }
 

@@ -36,9 +36,6 @@ PrintQueues service(const QString& situation) {
     };
     if (situation == u"no answer") {
         result = {};
-    } else if (situation == u"no library") {
-        result = {};
-        result.missingLibrary = u"libcups2"_s;
     } else if (situation == u"no queue") {
         result.queues.clear();
         result.defaultQueue.clear();
@@ -168,8 +165,6 @@ private Q_SLOTS:
         row("ready", Next::Print, u"Bureau"_s, {});
         row("no answer", Next::OfferPdf, {},
             u"Le service d'impression (CUPS) ne répond pas"_s + pdf);
-        row("no library", Next::OfferPdf, {},
-            u"La bibliothèque d'impression libcups2 est introuvable"_s + pdf);
         row("no queue", Next::OfferPdf, {}, u"Aucune imprimante n'est installée"_s + pdf);
         row("refusing", Next::OfferPdf, {},
             u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf);

@@ -334,7 +334,8 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         QVERIFY(m_printer.queues().find(u"Scribel"_s) != nullptr);
         QVERIFY2(enter(state), qPrintable(m_service.error));
-        const auto failure = m_printer.printOn(u"Scribel"_s, {{0, 0, PrintStyle::Body, u"x"_s}});
+        const auto failure =
+            m_printer.printOn(u"Scribel"_s, std::nullopt, {{0, 0, PrintStyle::Body, u"x"_s}});
         QVERIFY2(leave(state), qPrintable(m_service.error));
         QCOMPARE(failure.value_or(QString()), reason);
     }

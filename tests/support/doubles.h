@@ -104,7 +104,8 @@ public:
         ++dialogsShown;
         return dialogAnswer;
     }
-    std::optional<QString> printOn(const QString& queue, const Page& page) override {
+    std::optional<QString> printOn(const QString& queue, const std::optional<Paper>&,
+                                   const Page& page) override {
         if (failure) {
             return failure;
         }
@@ -112,7 +113,8 @@ public:
         printedOn.push_back(queue);
         return std::nullopt;
     }
-    std::optional<QString> printToPdf(const Page& page, const QString& path) override {
+    std::optional<QString> printToPdf(const Page& page, const std::optional<Paper>&,
+                                      const QString& path) override {
         pdfs.emplace_back(page, path);
         return std::nullopt;
     }

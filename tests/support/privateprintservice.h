@@ -12,7 +12,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <memory>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -99,10 +102,11 @@ private:
 };
 
 // A print service that has hung: it takes every connection on its socket and never
-// answers, as a scheduler stuck on a printer or a server gone silent does.
+// answers, as a scheduler stuck on a printer or a server gone silent does; or, trickling,
+// it begins an answer and sends one byte of it every 20 ms, never to its end.
 class HungPrintService final {
 public:
-    HungPrintService() {
+    explicit HungPrintService(bool trickles = false) {
         const QByteArray path = socket().toLocal8Bit();
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
@@ -118,6 +122,10 @@ public:
         m_accepting = std::make_unique<QSocketNotifier>(m_listening, QSocketNotifier::Read);
         QObject::connect(m_accepting.get(), &QSocketNotifier::activated, m_accepting.get(),
                          [this] { takeWaiting(); });
+        if (trickles) {
+            QObject::connect(&m_trickle, &QTimer::timeout, &m_trickle, [this] { trickle(); });
+            m_trickle.start(20);
+        }
     }
     ~HungPrintService() {
         m_accepting.reset();
@@ -136,6 +144,14 @@ public:
         takeWaiting();
         return static_cast<int>(m_taken.size());
     }
+    // The connections the client has not closed yet.
+    int connectionsOpen() {
+        takeWaiting();
+        return static_cast<int>(std::count_if(m_taken.begin(), m_taken.end(), [](int connection) {
+            pollfd peer{connection, POLLRDHUP, 0};
+            return ::poll(&peer, 1, 0) == 0;
+        }));
+    }
 
 private:
     void takeWaiting() {
@@ -145,7 +161,37 @@ private:
         }
     }
 
+    // Reads each request to its end, then answers it a byte at a time.
+    void trickle() {
+        static const QByteArray answer = "HTTP/1.1 200 OK\r\n";
+        static const QByteArray endless = "X-Scribel: attendez\r\n";
+        takeWaiting();
+        m_trickled.resize(m_taken.size());
+        for (std::size_t i = 0; i < m_taken.size(); ++i) {
+            Trickled& to = m_trickled[i];
+            char bytes[4096];
+            for (ssize_t got = 0;
+                 (got = ::recv(m_taken[i], bytes, sizeof bytes, MSG_DONTWAIT)) > 0;) {
+                to.request = (to.request + QByteArray(bytes, got)).right(5);
+            }
+            if (to.request != "0\r\n\r\n") {
+                continue; // the request's last chunk is still to come
+            }
+            const char byte = to.sent < answer.size()
+                                  ? answer.at(to.sent)
+                                  : endless.at((to.sent - answer.size()) % endless.size());
+            ::send(m_taken[i], &byte, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+            ++to.sent;
+        }
+    }
+
+    struct Trickled {
+        QByteArray request; // its last bytes
+        qsizetype sent = 0;
+    };
     QTemporaryDir m_dir;
+    QTimer m_trickle;
+    std::vector<Trickled> m_trickled;
     int m_listening = -1;
     std::unique_ptr<QSocketNotifier> m_accepting;
     std::vector<int> m_taken;
