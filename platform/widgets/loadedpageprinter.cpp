@@ -42,8 +42,8 @@ PagePrinter* LoadedPagePrinter::loaded() const {
             u"est endommagé, ou une bibliothèque dont il a besoin n'est pas installée"_s.arg(file);
         return nullptr;
     }
-    const auto make = reinterpret_cast<decltype(&scribel_make_page_printer)>(
-        m_module.resolve(kPagePrinterFactory));
+    const auto make =
+        reinterpret_cast<decltype(&SCRIBEL_PRINTER_FACTORY)>(m_module.resolve(kPagePrinterFactory));
     if (make == nullptr) {
         m_failure =
             u"le module d'impression «\u00A0%1\u00A0» ne convient pas à ce programme"_s.arg(file);

@@ -23,10 +23,6 @@ public:
 
     static QString moduleBesideProgram();
 
-    // Loads the module at once rather than at the first call: once the window is up, so
-    // that an upgrade of the package meanwhile cannot hand this program another build's.
-    void loadNow() const { loaded(); }
-
     std::optional<QString> unusableReason() override;
     PrintQueues queues() const override;
     std::optional<PrinterChoice> choosePrinter(QWidget* parent) override;

@@ -4,6 +4,6 @@
 
 #include "qtpageprinter.h"
 
-extern "C" Q_DECL_EXPORT scribel::PagePrinter* scribel_make_page_printer() {
+extern "C" Q_DECL_EXPORT scribel::PagePrinter* SCRIBEL_PRINTER_FACTORY() {
     return new scribel::QtPagePrinter();
 }

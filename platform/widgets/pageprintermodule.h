@@ -4,11 +4,15 @@
 // program's folder, and the function that makes its printer (the caller owns it). A folder
 // of its own: a shared object right in <libdir>/scribel/ would have the package run ldconfig.
 
+#include "version.h"
+
+#include <QtGlobal>
+
 namespace scribel {
 class PagePrinter;
 
 inline constexpr char kPagePrinterModuleFile[] = "modules/scribel-printer.so";
-inline constexpr char kPagePrinterFactory[] = "scribel_make_page_printer";
+inline constexpr char kPagePrinterFactory[] = QT_STRINGIFY(SCRIBEL_PRINTER_FACTORY);
 } // namespace scribel
 
-extern "C" scribel::PagePrinter* scribel_make_page_printer();
+extern "C" scribel::PagePrinter* SCRIBEL_PRINTER_FACTORY();

@@ -1,6 +1,7 @@
 // "Imprimer" on the real window: what the author typed and chose reaches the page.
 
 #include "platform/widgets/loadedpageprinter.h"
+#include "platform/widgets/pageprintermodule.h"
 #include "platform/widgets/qtpageprinter.h"
 #include "support/helpers.h"
 #include "support/privateprintservice.h"
@@ -275,6 +276,16 @@ private Q_SLOTS:
             << withoutCups
             << u"n'a pas pu être chargé\u00A0: il est endommagé, ou une bibliothèque dont il a "
                u"besoin n'est pas installée"_s;
+        // The module another version leaves in the folder, as an upgrade does.
+        QByteArray otherVersion = QByteArray(withoutCups).replace("libcupz.so.2", "libcups.so.2");
+        const QByteArray factory(kPagePrinterFactory);
+        const QByteArray otherFactory = "scribel_make_page_printer_" +
+                                        QByteArray::number(kVersionMajor + 1) + '_' +
+                                        QByteArray::number(kVersionMinor);
+        QCOMPARE(otherFactory.size(), factory.size());
+        QVERIFY(otherVersion.contains(factory));
+        QTest::newRow("another version")
+            << otherVersion.replace(factory, otherFactory) << u"ne convient pas à ce programme"_s;
         QTest::newRow("damaged") << QByteArray("\x7f"
                                                "ELF, cut short")
                                  << u"n'a pas pu être chargé\u00A0: il est endommagé, ou une "
