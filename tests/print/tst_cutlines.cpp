@@ -46,15 +46,18 @@ private Q_SLOTS:
         form.setText(field, text);
         const Page page = layOut(form, Magazine::Pixelor);
 
-        const QString label = field == Field::SaisieDescription ? u"Description : "_s
-                              : field == Field::Limitations     ? u"Lesquelles ? : "_s
-                                                                : u"Autres : "_s;
-        const PageItem first = itemStartingWith(page, label);
+        // The first line's label and where it stands, in millimetres.
+        const PageItem first = field == Field::SaisieDescription
+                                   ? PageItem{0, 76, PrintStyle::Body, u"Description : "_s}
+                               : field == Field::Limitations
+                                   ? PageItem{0, 132, PrintStyle::Body, u"Lesquelles ? : "_s}
+                                   : PageItem{97, 36, PrintStyle::Body, u"Autres : "_s};
         QString printed;
         for (int line = 0; line < 4; ++line) {
             QString lineText = textAt(page, first.xMm, first.yMm + 4 * line);
             if (line == 0) {
-                lineText.remove(0, label.size());
+                QVERIFY(lineText.startsWith(first.text));
+                lineText.remove(0, first.text.size());
             }
             QCOMPARE(lineText.size(), lineLengths[line]);
             printed += lineText;
