@@ -166,9 +166,10 @@ private Q_SLOTS:
         f.window->form().setOn(Field::LicenceAutres, true);
         QWidget* widget = f.shown(field);
         typeKeys(widget, QString(limit + 3, u'7'));
-        // Nor does a line break go in, from either Enter key.
+        // Nor does a line break go in, from either Enter key, Shift held or not.
         QTest::keyClick(widget, Qt::Key_Return);
         QTest::keyClick(widget, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(widget, Qt::Key_Return, Qt::ShiftModifier);
         QCOMPARE(f.text(field), QString(limit, u'7'));
     }
     void aLineBreakCountsAsOneCharacter() {
