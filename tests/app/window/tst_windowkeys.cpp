@@ -226,6 +226,8 @@ private Q_SLOTS:
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
         QTest::newRow("Space, as Qt does") << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
         QTest::newRow("Shift+Enter") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << false;
+        QTest::newRow("Ctrl+keypad Enter")
+            << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier) << false;
     }
     void enterPressesTheFocusedButton() {
         QFETCH(int, key);
