@@ -66,11 +66,22 @@ private Q_SLOTS:
         QCOMPARE(itemStartingWith(page, u"Catégorie"_s).yMm, 92.0);
     }
     // A text is read up to its 1000th printing character; soft hyphens and marks are kept
-    // without being counted.
-    void startThatCanShowCountsPrintingCharacters() {
+    // without being counted, however many there are.
+    void startThatCanShowCountsPrintingCharacters_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
         const QString uncounted = QString(30, u'\u00AD') + QString(30, u'\u0301');
-        QCOMPARE(print::startThatCanShow(uncounted + QString(1500, u'a')),
-                 uncounted + QString(1000, u'a'));
+        QTest::newRow("1500 printing")
+            << uncounted + QString(1500, u'a') << uncounted + QString(1000, u'a');
+        QTest::newRow("1000 printing") << QString(1000, u'a') << QString(1000, u'a');
+        QTest::newRow("1200 soft hyphens, then words")
+            << QString(1200, u'\u00AD') + u"abc"_s << QString(1200, u'\u00AD') + u"abc"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void startThatCanShowCountsPrintingCharacters() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(print::startThatCanShow(text), shown);
     }
     // A line break counts as one character and prints as one space.
     void lineBreaksPrintAsSpaces() {
