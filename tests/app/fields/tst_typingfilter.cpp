@@ -200,21 +200,6 @@ private Q_SLOTS:
         QCOMPARE(pasted.size(), 228);
         QVERIFY(pasted.startsWith(u"un\ndeux z"_s));
     }
-    void unencodableKeysAreRefused() {
-        const WindowFixture f(u"Pixelor");
-        auto* nom = f.shown<QLineEdit>(Field::SaisieNom);
-        typeKeys(nom, u"a"_s);
-        QKeyEvent greek(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"λ"_s);
-        QApplication::sendEvent(nom, &greek);
-        QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"€"_s);
-        QApplication::sendEvent(nom, &euro);
-        QCOMPARE(nom->text(), u"A€"_s);
-        auto* limitations = f.get<QPlainTextEdit>(Field::Limitations);
-        f.window->form().setOn(Field::LimitationsOui, true);
-        QApplication::sendEvent(limitations, &greek);
-        QApplication::sendEvent(limitations, &euro);
-        QCOMPARE(f.text(Field::Limitations), u"€"_s);
-    }
     void textSetByTheProgramIsNeverCut() {
         const WindowFixture f(u"Pixelor");
         const QString longName(40, u'N');
@@ -259,6 +244,12 @@ private Q_SLOTS:
             QTest::addRow("limitations, full-width letters, %s", how)
                 << "Limitations" << e << QStringList{u"\uFF21\uFF42c"_s} << "Abc";
         }
+        // A key whose character has no code types nothing.
+        const QStringList greekAndEuro = {u"λ"_s, u"€"_s};
+        QTest::newRow("nom, λ and € keys") << "SaisieNom" << static_cast<int>(Entry::Keys)
+                                           << QStringList{u"a"_s} + greekAndEuro << "A€";
+        QTest::newRow("limitations, λ and € keys")
+            << "Limitations" << static_cast<int>(Entry::Keys) << greekAndEuro << "€";
         QTest::newRow("prénom, the case rule on each committed character")
             << "SaisiePrenom" << static_cast<int>(Entry::InputMethod)
             << QStringList{u"jean pierre"_s} << "Jean Pierre";
