@@ -58,22 +58,12 @@ private Q_SLOTS:
         const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(1);
         QTRY_VERIFY(f.get(Field::SaisieNom)->hasFocus());
-        const QList<Field> order = {Field::SaisiePrenom,
-                                    Field::SaisieNumero,
-                                    Field::SaisieIndice,
-                                    Field::SaisieRue,
-                                    Field::SaisieCodePostal,
-                                    Field::SaisieVille,
-                                    Field::SaisieTelDom,
-                                    Field::SaisieTelBur,
-                                    Field::SaisieTelPortable,
-                                    Field::SaisieEmail,
-                                    Field::SaisieWeb,
-                                    Field::SaisieNaissance,
-                                    Field::SaisieActivite,
-                                    Field::Qora,
-                                    Field::ZOLK,
-                                    Field::MembreAutre};
+        using F = Field;
+        const QList<Field> order = {
+            F::SaisiePrenom,      F::SaisieNumero, F::SaisieIndice, F::SaisieRue,
+            F::SaisieCodePostal,  F::SaisieVille,  F::SaisieTelDom, F::SaisieTelBur,
+            F::SaisieTelPortable, F::SaisieEmail,  F::SaisieWeb,    F::SaisieNaissance,
+            F::SaisieActivite,    F::Qora,         F::ZOLK,         F::MembreAutre};
         for (const Field next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY2(f.get(next)->hasFocus(), qPrintable(fieldName(next).toString()));
