@@ -96,17 +96,14 @@ inline QString overlongText(qsizetype length) {
 inline MemoryForm overlongPixelorSheet(qsizetype length = sheetfile::kMaxLineLength,
                                        const QString& lead = {}) {
     MemoryForm form = fullPixelorSheet();
-    for (Field field : {Field::SaisieNom,       Field::SaisiePrenom,
-                        Field::SaisieNumero,    Field::SaisieIndice,
-                        Field::SaisieRue,       Field::SaisieCodePostal,
-                        Field::SaisieVille,     Field::SaisieTelDom,
-                        Field::SaisieTelBur,    Field::SaisieTelPortable,
-                        Field::SaisieEmail,     Field::SaisieWeb,
-                        Field::SaisieNaissance, Field::SaisieActivite,
-                        Field::SaisieLogiciel,  Field::SaisieDescription,
-                        Field::SaisieVersion,   Field::SaisieDateCreation,
-                        Field::SaisieLangage,   Field::SaisieVersionLangage,
-                        Field::Limitations,     Field::AutresServices}) {
+    using F = Field;
+    for (Field field :
+         {F::SaisieNom,       F::SaisiePrenom,       F::SaisieNumero,   F::SaisieIndice,
+          F::SaisieRue,       F::SaisieCodePostal,   F::SaisieVille,    F::SaisieTelDom,
+          F::SaisieTelBur,    F::SaisieTelPortable,  F::SaisieEmail,    F::SaisieWeb,
+          F::SaisieNaissance, F::SaisieActivite,     F::SaisieLogiciel, F::SaisieDescription,
+          F::SaisieVersion,   F::SaisieDateCreation, F::SaisieLangage,  F::SaisieVersionLangage,
+          F::Limitations,     F::AutresServices}) {
         form.setText(field, lead + overlongText(length - lead.size()));
     }
     return form;

@@ -46,15 +46,18 @@ private Q_SLOTS:
         form.setText(field, text);
         const Page page = layOut(form, Magazine::Pixelor);
 
-        const QString label = field == Field::SaisieDescription ? u"Description : "_s
-                              : field == Field::Limitations     ? u"Lesquelles ? : "_s
-                                                                : u"Autres : "_s;
-        const PageItem first = itemStartingWith(page, label);
+        // The first line's label and where it stands, in millimetres.
+        const PageItem first = field == Field::SaisieDescription
+                                   ? PageItem{0, 76, PrintStyle::Body, u"Description : "_s}
+                               : field == Field::Limitations
+                                   ? PageItem{0, 132, PrintStyle::Body, u"Lesquelles ? : "_s}
+                                   : PageItem{97, 36, PrintStyle::Body, u"Autres : "_s};
         QString printed;
         for (int line = 0; line < 4; ++line) {
             QString lineText = textAt(page, first.xMm, first.yMm + 4 * line);
             if (line == 0) {
-                lineText.remove(0, label.size());
+                QVERIFY(lineText.startsWith(first.text));
+                lineText.remove(0, first.text.size());
             }
             QCOMPARE(lineText.size(), lineLengths[line]);
             printed += lineText;
@@ -63,11 +66,22 @@ private Q_SLOTS:
         QCOMPARE(itemStartingWith(page, u"Catégorie"_s).yMm, 92.0);
     }
     // A text is read up to its 1000th printing character; soft hyphens and marks are kept
-    // without being counted.
-    void startThatCanShowCountsPrintingCharacters() {
+    // without being counted, however many there are.
+    void startThatCanShowCountsPrintingCharacters_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
         const QString uncounted = QString(30, u'\u00AD') + QString(30, u'\u0301');
-        QCOMPARE(print::startThatCanShow(uncounted + QString(1500, u'a')),
-                 uncounted + QString(1000, u'a'));
+        QTest::newRow("1500 printing")
+            << uncounted + QString(1500, u'a') << uncounted + QString(1000, u'a');
+        QTest::newRow("1000 printing") << QString(1000, u'a') << QString(1000, u'a');
+        QTest::newRow("1200 soft hyphens, then words")
+            << QString(1200, u'\u00AD') + u"abc"_s << QString(1200, u'\u00AD') + u"abc"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void startThatCanShowCountsPrintingCharacters() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(print::startThatCanShow(text), shown);
     }
     // A line break counts as one character and prints as one space.
     void lineBreaksPrintAsSpaces() {

@@ -22,6 +22,9 @@ namespace scribel::test {
 
 // Far more characters than a line of the page can show.
 constexpr qsizetype kWiderThanPaper = 600;
+// The page is A4 with a margin of 10 points on every side.
+constexpr double kMarginMm = 10 * kMmPerPoint;
+constexpr double kPaperWidthMm = 210;
 
 class PdfPageTest : public QObject {
     Q_OBJECT
@@ -30,22 +33,18 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) {
             QSKIP("pdftotext (poppler-utils) is not installed");
         }
-        const Page page = std::get<Page>(print::layOutPage(
-            fullPixelorSheet(), Magazine::Pixelor, QLocale(QLocale::French), QDate(2026, 12, 7)));
-        const QString pdf = m_dir.filePath(u"fiche.pdf"_s);
-        QCOMPARE(QtPagePrinter().printToPdf(page, std::nullopt, pdf), std::nullopt);
-        m_words = readPdfWords(pdf);
+        m_pdf = m_dir.filePath(u"fiche.pdf"_s);
+        QCOMPARE(QtPagePrinter().printToPdf(layOut(fullPixelorSheet(), Magazine::Pixelor),
+                                            std::nullopt, m_pdf),
+                 std::nullopt);
+        m_words = readPdfWords(m_pdf);
         QVERIFY(!m_words.empty());
-        m_printableArea = QtPagePrinter::pageLayout().paintRect(QPageLayout::Millimeter);
-        m_pdf = pdf;
     }
 
     // Each item is found by its first word, which must stand at the item's corner.
     void itemLandsAtItsPosition_data() {
         QTest::addColumn<PageItem>("item");
-        const Page page = std::get<Page>(print::layOutPage(
-            fullPixelorSheet(), Magazine::Pixelor, QLocale(QLocale::French), QDate(2026, 12, 7)));
-        for (const PageItem& item : page) {
+        for (const PageItem& item : layOut(fullPixelorSheet(), Magazine::Pixelor)) {
             if (!item.text.trimmed().isEmpty()) {
                 QTest::addRow("%s", qPrintable(item.text)) << item;
             }
@@ -53,8 +52,7 @@ private Q_SLOTS:
     }
     void itemLandsAtItsPosition() {
         QFETCH(PageItem, item);
-        const PdfWord* found =
-            findItemWord(m_words, item, m_printableArea.left(), m_printableArea.top());
+        const PdfWord* found = findItemWord(m_words, item, kMarginMm, kMarginMm);
         QVERIFY2(found != nullptr, "no such word within 0.3 mm of the item's corner");
         const double points = wordPoints(*found);
         QVERIFY2(std::abs(points - expectedPoints(item.style)) < 0.25,
@@ -78,12 +76,8 @@ private Q_SLOTS:
     void overlongTextsShowAsWhenDrawnWhole() {
         QFETCH(MemoryForm, sheet);
         QFETCH(MemoryForm, drawnWhole);
-        const auto pageOf = [](const MemoryForm& form) {
-            return std::get<Page>(print::layOutPage(form, Magazine::Pixelor,
-                                                    QLocale(QLocale::French), QDate(2026, 12, 7)));
-        };
-        const Page page = pageOf(sheet);
-        const Page whole = pageOf(drawnWhole);
+        const Page page = layOut(sheet, Magazine::Pixelor);
+        const Page whole = layOut(drawnWhole, Magazine::Pixelor);
         const QString drawn = m_dir.filePath(u"coupee.pdf"_s);
         const QString plain = m_dir.filePath(u"entiere.pdf"_s);
         QVERIFY(writeTestPdf(drawn, [&page](QPainter& painter) { drawPage(painter, page); }));
@@ -110,14 +104,11 @@ private Q_SLOTS:
 
         // No word of the texts is longer than this.
         constexpr double kLongestWordMm = 10;
-        const double paperWidth =
-            QtPagePrinter::pageLayout().fullRect(QPageLayout::Millimeter).width();
         for (const PageItem& item : page) {
             if (item.text.size() < kWiderThanPaper) {
                 continue;
             }
-            const PdfWord* first =
-                findItemWord(drawnWords, item, m_printableArea.left(), m_printableArea.top());
+            const PdfWord* first = findItemWord(drawnWords, item, kMarginMm, kMarginMm);
             QVERIFY(first != nullptr);
             double lastStart = 0;
             for (const PdfWord& word : drawnWords) {
@@ -125,7 +116,7 @@ private Q_SLOTS:
                     lastStart = std::max(lastStart, word.xMm);
                 }
             }
-            QVERIFY2(lastStart > paperWidth - kLongestWordMm, qPrintable(item.text.left(40)));
+            QVERIFY2(lastStart > kPaperWidthMm - kLongestWordMm, qPrintable(item.text.left(40)));
         }
     }
 
@@ -175,7 +166,6 @@ private:
     QTemporaryDir m_dir;
     QString m_pdf;
     std::vector<PdfWord> m_words;
-    QRectF m_printableArea;
 };
 
 } // namespace scribel::test

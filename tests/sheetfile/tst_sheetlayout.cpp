@@ -48,6 +48,11 @@ constexpr TextLine kEarlierTextLines[] = {
     {28, "Limitations"},        {31, "SaisieRetribution"},
 };
 
+// The licence's services, each on a line of its own which holds its number when ticked.
+constexpr const char* kServices[] = {"LicenceSources", "LicenceVersionGratos", "LicenceManuel",
+                                     "LicenceReduc",   "LicenceCourrier",      "LicenceTel",
+                                     "LicenceBBS"};
+
 QStringList fileWithLine(int count, int line, const QString& text) {
     QStringList lines(count);
     if (line > 0) {
@@ -87,51 +92,41 @@ private Q_SLOTS:
                 "1 Club Œuvre");
         written("18 other association, no name", {"MembreAutre:on"}, 18, "1 ");
         written("18 unticked keeps no name", {"SaisieAutre=Club"}, 18, "0");
-        written("21 LogFrancais", {"LogFrancais:on"}, 21, "1");
-        written("21 LogAnglais", {"LogAnglais:on"}, 21, "2");
-        written("21 LogAuChoix", {"LogAuChoix:on"}, 21, "3");
-        written("22 DocFrancais", {"DocFrancais:on"}, 22, "1");
-        written("22 DocAnglais", {"DocAnglais:on"}, 22, "2");
-        written("22 DocAuChoix", {"DocAuChoix:on"}, 22, "3");
-        written("23 DiffuInedit", {"DiffuInedit:on"}, 23, "1");
-        written("23 DiffuNouveaute", {"DiffuNouveaute:on"}, 23, "2");
-        written("23 DiffuMiseAjour", {"DiffuMiseAjour:on"}, 23, "3");
-        written("23 DiffuBeta", {"DiffuBeta:on"}, 23, "4");
-        written("28 LimitationsOui", {"LimitationsOui:on"}, 28, "1");
-        written("28 LimitationsNon", {"LimitationsNon:on"}, 28, "2");
-        written("30 CDoui", {"CDoui:on"}, 30, "1");
-        written("30 CDnon", {"CDnon:on"}, 30, "2");
+        // An option group's line holds the chosen option's place in the group, from 1.
+        const auto options = [](int line, std::initializer_list<const char*> group) {
+            int number = 0;
+            for (const char* option : group) {
+                QTest::addRow("%d %s", line, option)
+                    << QStringList{utf8(option) + u":on"_s} << Magazine::Pixelor << line
+                    << QString::number(++number);
+            }
+        };
+        options(21, {"LogFrancais", "LogAnglais", "LogAuChoix"});
+        options(22, {"DocFrancais", "DocAnglais", "DocAuChoix"});
+        options(23, {"DiffuInedit", "DiffuNouveaute", "DiffuMiseAjour", "DiffuBeta"});
+        options(28, {"LimitationsOui", "LimitationsNon"});
+        options(30, {"CDoui", "CDnon"});
         written("31 category", {"ListeCategorie=Jeux"}, 31, "Jeux");
         written("32 sub-category", {"ListeSousCategorie=Réflexion"}, 32, "Réflexion");
-        written("33 Shareware", {"Shareware:on"}, 33, "1");
-        written("33 Freeware", {"Freeware:on"}, 33, "2");
-        written("33 DomainePublic", {"DomainePublic:on"}, 33, "3");
+        options(33, {"Shareware", "Freeware", "DomainePublic"});
         written("33 Assimile", {"Assimile:on"}, 33, "Assimilé", Magazine::Zorvane);
         written("33 other mode", {"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"}, 33,
                 "Partagiciel");
         written("33 other mode, no name", {"OptionAutre:on"}, 33, "");
         written("33 none chosen, name left over", {"SaisieDiffuAutre=Partagiciel"}, 33, "");
-        const char* const services[] = {"LicenceSources", "LicenceVersionGratos", "LicenceManuel",
-                                        "LicenceReduc",   "LicenceCourrier",      "LicenceTel",
-                                        "LicenceBBS"};
         for (int i = 0; i < 7; ++i) {
-            QTest::addRow("%d %s", 35 + i, services[i])
-                << QStringList{utf8(services[i]) + u":on"_s} << Magazine::Pixelor << 35 + i
+            QTest::addRow("%d %s", 35 + i, kServices[i])
+                << QStringList{utf8(kServices[i]) + u":on"_s} << Magazine::Pixelor << 35 + i
                 << QString::number(i + 1);
-            QTest::addRow("%d %s unticked", 35 + i, services[i])
+            QTest::addRow("%d %s unticked", 35 + i, kServices[i])
                 << utf8List({"LicenceAutres:on"}) << Magazine::Pixelor << 35 + i << "";
         }
         written("42 other services", {"LicenceAutres:on", "AutresServices=Hotline\ngratuite"}, 42,
                 "Hotline\ngratuite");
         written("42 ticked, no text", {"LicenceAutres:on"}, 42, "");
         written("42 unticked, text left over", {"AutresServices=Hotline"}, 42, "");
-        written("43 DOS", {"DOS:on"}, 43, "1");
-        written("43 Windows3xEtPlus", {"Windows3xEtPlus:on"}, 43, "3");
-        written("43 Windows95", {"Windows95:on"}, 43, "4");
-        written("43 Windows9xEtPlus", {"Windows9xEtPlus:on"}, 43, "7");
-        written("43 WindowsNT351", {"WindowsNT351:on"}, 43, "8");
-        written("43 WindowsNT40", {"WindowsNT40:on"}, 43, "9");
-        written("43 Linux", {"Linux:on"}, 43, "10");
+        options(43, {"DOS", "Windows3x", "Windows3xEtPlus", "Windows95", "Windows98", "Windows9x",
+                     "Windows9xEtPlus", "WindowsNT351", "WindowsNT40", "Linux"});
         written("44 Pixelor", {}, 44, " 1 ");
         written("44 Zorvane", {}, 44, " 2 ", Magazine::Zorvane);
     }
@@ -217,14 +212,16 @@ private Q_SLOTS:
             {"OptionAutre:on", "SaisieDiffuAutre=Partagiciel"});
         add("33 as text only", {}, 33, " 1 ", {"OptionAutre:on", "SaisieDiffuAutre= 1 "});
         add("33 case counts", {}, 33, "assimilé", {"OptionAutre:on", "SaisieDiffuAutre=assimilé"});
-        add("35 1", {}, 35, "1", {"LicenceSources:on"});
+        const auto services = [&layout](int firstLine) {
+            for (int i = 0; i < 7; ++i) {
+                QTest::addRow("%s%d %d", layout == Layout::Earlier ? "earlier, " : "",
+                              firstLine + i, i + 1)
+                    << layout << QStringList() << firstLine + i << QString::number(i + 1)
+                    << QStringList{utf8(kServices[i]) + u":on"_s};
+            }
+        };
+        services(35);
         add("35 another number", {}, 35, "2", {});
-        add("36 2", {}, 36, "2", {"LicenceVersionGratos:on"});
-        add("37 3", {}, 37, "3", {"LicenceManuel:on"});
-        add("38 4", {}, 38, "4", {"LicenceReduc:on"});
-        add("39 5", {}, 39, "5", {"LicenceCourrier:on"});
-        add("40 6", {}, 40, "6", {"LicenceTel:on"});
-        add("41 7", {}, 41, "7", {"LicenceBBS:on"});
         add("41 as text only", {}, 41, " 7", {});
         add("42 text, box first", {}, 42, "Hotline",
             {"LicenceAutres:on", "AutresServices=Hotline"});
@@ -271,13 +268,7 @@ private Q_SLOTS:
         add("30 other text", {}, 30, "Libre", {"OptionAutre:on", "SaisieDiffuAutre=Libre"});
         add("30 Assimilé is another text", {}, 30, "Assimilé",
             {"OptionAutre:on", "SaisieDiffuAutre=Assimilé"});
-        add("32 1", {}, 32, "1", {"LicenceSources:on"});
-        add("33 2", {}, 33, "2", {"LicenceVersionGratos:on"});
-        add("34 3", {}, 34, "3", {"LicenceManuel:on"});
-        add("35 4", {}, 35, "4", {"LicenceReduc:on"});
-        add("36 5", {}, 36, "5", {"LicenceCourrier:on"});
-        add("37 6", {}, 37, "6", {"LicenceTel:on"});
-        add("38 7", {}, 38, "7", {"LicenceBBS:on"});
+        services(32);
         add("38 another number", {}, 38, "1", {});
         add("39 other services", {}, 39, "Hotline", {"LicenceAutres:on", "AutresServices=Hotline"});
         for (int line = 40; line <= 49; ++line) {

@@ -156,39 +156,17 @@ private Q_SLOTS:
     // its value when it takes one, and the file after it is the one opened.
     void passesOverEveryToolkitOption_data() {
         QTest::addColumn<QStringList>("option");
-        for (const char* name : {"platform",
-                                 "platformpluginpath",
-                                 "platformtheme",
-                                 "plugin",
-                                 "qwindowgeometry",
-                                 "qwindowicon",
-                                 "qwindowtitle",
-                                 "geometry",
-                                 "display",
-                                 "style",
-                                 "stylesheet",
-                                 "session",
-                                 "qmljsdebugger",
-                                 "name",
-                                 "title",
-                                 "icon",
-                                 "visual",
-                                 "fn",
-                                 "font",
-                                 "bg",
-                                 "background",
-                                 "fg",
-                                 "foreground",
-                                 "btn",
-                                 "button",
-                                 "ncols",
-                                 "im",
-                                 "inputstyle"}) {
-            QTest::newRow(name) << QStringList{u'-' + QString::fromLatin1(name), u"valeur"_s};
+        const QString withValue = u"platform platformpluginpath platformtheme plugin "
+                                  u"qwindowgeometry qwindowicon qwindowtitle geometry display "
+                                  u"style stylesheet session qmljsdebugger name title icon visual "
+                                  u"fn font bg background fg foreground btn button ncols im "
+                                  u"inputstyle"_s;
+        for (const QString& name : withValue.split(u' ')) {
+            QTest::newRow(qPrintable(name)) << QStringList{u'-' + name, u"valeur"_s};
         }
-        for (const char* name :
-             {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap", "testability"}) {
-            QTest::newRow(name) << QStringList{u'-' + QString::fromLatin1(name)};
+        for (const QString& name :
+             u"reverse widgetcount nograb dograb sync cmap testability"_s.split(u' ')) {
+            QTest::newRow(qPrintable(name)) << QStringList{u'-' + name};
         }
     }
     void passesOverEveryToolkitOption() {

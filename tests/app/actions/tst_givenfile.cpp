@@ -32,11 +32,15 @@ QList<QUrl> localUrls(const QStringList& paths) {
     return urls;
 }
 
-// Drags `data` onto `target` and, when the drag is taken, drops it: the action taken at
-// the entry and at the drop, or IgnoreAction. A file manager offers a move with Shift held.
-std::pair<Qt::DropAction, Qt::DropAction> dragAndDrop(QWidget* target, const QMimeData& data,
+// Drags `data` onto the middle of `on` and, when the drag is taken, drops it: the action
+// taken at the entry and at the drop, or IgnoreAction. A file manager offers a move with
+// Shift held. As on a desktop, the events reach the deepest widget there (a multi-line
+// field's viewport), which Qt passes them up from.
+std::pair<Qt::DropAction, Qt::DropAction> dragAndDrop(QWidget* on, const QMimeData& data,
                                                       Qt::KeyboardModifiers keys = {}) {
-    const QPoint middle = target->rect().center();
+    QWidget* under = on->childAt(on->rect().center());
+    QWidget* target = under != nullptr ? under : on;
+    const QPoint middle = target->mapFrom(on, on->rect().center());
     const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(middle, offered, &data, Qt::LeftButton, keys);
     QCoreApplication::sendEvent(target, &enter);

@@ -77,22 +77,14 @@ enum class Entry { Keys, InputMethod, Paste, Drop };
 // Inserts each piece as the author would: one key press, one input method commit, one
 // paste or one drop.
 inline void enter(QWidget* widget, Entry entry, const QStringList& pieces) {
+    using Insertion = void (*)(QWidget*, const QString&);
+    const Insertion insert[] = {pressKeyWithText, commitFromInputMethod, pasteInto,
+                                [](QWidget* target, const QString& text) {
+                                    dropInto(target, text);
+                                }};
     widget->setFocus();
     for (const QString& piece : pieces) {
-        switch (entry) {
-        case Entry::Keys:
-            pressKeyWithText(widget, piece);
-            break;
-        case Entry::InputMethod:
-            commitFromInputMethod(widget, piece);
-            break;
-        case Entry::Paste:
-            pasteInto(widget, piece);
-            break;
-        case Entry::Drop:
-            dropInto(widget, piece);
-            break;
-        }
+        insert[static_cast<int>(entry)](widget, piece);
     }
 }
 

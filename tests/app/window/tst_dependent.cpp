@@ -63,20 +63,48 @@ private Q_SLOTS:
         QVERIFY(!f.get<QComboBox>(Field::ListeSousCategorie)->isEditable());
     }
 
-    void otherDistributionIsShownEmptiedAndFocused() {
+    // Chosen, a choice shows its field and gives it the focus; left, it hides the field and
+    // empties it, except the association's name, kept for when it is chosen again.
+    void aChoiceShowsItsFieldFocused_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<Field>("choice");
+        QTest::addColumn<Field>("field");
+        QTest::addColumn<Field>("leave"); // what the author clicks to leave the choice
+        QTest::addColumn<bool>("keeps");
+        QTest::newRow("other distribution")
+            << 3 << Field::OptionAutre << Field::SaisieDiffuAutre << Field::Freeware << false;
+        QTest::newRow("limitations")
+            << 2 << Field::LimitationsOui << Field::Limitations << Field::LimitationsNon << false;
+        QTest::newRow("other services")
+            << 4 << Field::LicenceAutres << Field::AutresServices << Field::LicenceAutres << false;
+        QTest::newRow("other association")
+            << 1 << Field::MembreAutre << Field::SaisieAutre << Field::MembreAutre << true;
+    }
+    void aChoiceShowsItsFieldFocused() {
+        QFETCH(int, tab);
+        QFETCH(Field, choice);
+        QFETCH(Field, field);
+        QFETCH(Field, leave);
+        QFETCH(bool, keeps);
         const WindowFixture f(u"Pixelor");
-        f.tabs()->setCurrentIndex(3);
-        f.click(Field::OptionAutre);
-        QVERIFY(f.isShown(Field::SaisieDiffuAutre));
-        QTRY_VERIFY(f.get(Field::SaisieDiffuAutre)->hasFocus());
-        typeKeys(f.get(Field::SaisieDiffuAutre), QStringLiteral("Cartes postales"));
-        f.click(Field::Freeware);
-        QVERIFY(!f.isShown(Field::SaisieDiffuAutre));
-        QVERIFY(f.text(Field::SaisieDiffuAutre).isEmpty());
-        f.window->form().setText(Field::SaisieDiffuAutre, QStringLiteral("reste"));
-        f.click(Field::OptionAutre);
-        QVERIFY(f.text(Field::SaisieDiffuAutre).isEmpty());
-        QTRY_VERIFY(f.get(Field::SaisieDiffuAutre)->hasFocus());
+        const bool services = field == Field::AutresServices; // which has a caption of its own
+        f.tabs()->setCurrentIndex(tab);
+        f.click(choice);
+        QVERIFY(f.isShown(field));
+        QCOMPARE(f.isShown(u"TitreAutresServices"), services);
+        QTRY_VERIFY(f.get(field)->hasFocus());
+        typeKeys(f.get(field), u"Club"_s);
+        f.click(leave);
+        QVERIFY(!f.isShown(field));
+        QVERIFY(!f.isShown(u"TitreAutresServices"));
+        QCOMPARE(f.text(field), keeps ? u"Club"_s : QString());
+        if (!keeps) { // nor does a text set while hidden come back with it
+            f.window->form().setText(field, u"reste"_s);
+        }
+        f.click(choice);
+        QVERIFY(f.isShown(field));
+        QCOMPARE(f.text(field), keeps ? u"Club"_s : QString());
+        QTRY_VERIFY(f.get(field)->hasFocus());
     }
 
     void everySisterOptionHidesTheOtherDistribution_data() {
@@ -101,46 +129,11 @@ private Q_SLOTS:
         QVERIFY(!f.isOn(Field::OptionAutre));
     }
 
-    void limitationsAreEmptiedWhenetherTheAnswerChanges() {
-        const WindowFixture f(u"Pixelor");
-        f.tabs()->setCurrentIndex(2);
-        f.click(Field::LimitationsOui);
-        QVERIFY(f.isShown(Field::Limitations));
-        QTRY_VERIFY(f.get(Field::Limitations)->hasFocus());
-        typeKeys(f.get(Field::Limitations), QStringLiteral("30 jours"));
-        f.click(Field::LimitationsNon);
-        QVERIFY(!f.isShown(Field::Limitations));
-        QVERIFY(f.text(Field::Limitations).isEmpty());
-        f.click(Field::LimitationsOui);
-        QVERIFY(f.isShown(Field::Limitations));
-        QVERIFY(f.text(Field::Limitations).isEmpty());
-    }
-
-    void otherServicesComeAndGoWithTheirLabel() {
-        const WindowFixture f(u"Pixelor");
-        f.tabs()->setCurrentIndex(4);
-        f.click(Field::LicenceAutres);
-        QVERIFY(f.isShown(u"TitreAutresServices"));
-        QVERIFY(f.isShown(Field::AutresServices));
-        QTRY_VERIFY(f.get(Field::AutresServices)->hasFocus());
-        typeKeys(f.get(Field::AutresServices), QStringLiteral("hotline"));
-        f.click(Field::LicenceAutres);
-        QVERIFY(!f.isShown(u"TitreAutresServices"));
-        QVERIFY(!f.isShown(Field::AutresServices));
-        QVERIFY(f.text(Field::AutresServices).isEmpty());
-    }
-
-    void otherAssociationKeepsItsTextWhileHidden() {
+    // Ticking another association keeps the other one's name shown.
+    void otherAssociationStaysBesideTheOthers() {
         const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(1);
         f.click(Field::MembreAutre);
-        QVERIFY(f.isShown(Field::SaisieAutre));
-        QTRY_VERIFY(f.get(Field::SaisieAutre)->hasFocus());
-        typeKeys(f.get(Field::SaisieAutre), QStringLiteral("Club"));
-        f.click(Field::MembreAutre);
-        QVERIFY(!f.isShown(Field::SaisieAutre));
-        f.click(Field::MembreAutre);
-        QCOMPARE(f.text(Field::SaisieAutre), QStringLiteral("Club"));
         f.click(Field::ZOLK);
         f.click(Field::Qora);
         QVERIFY(f.isShown(Field::SaisieAutre));

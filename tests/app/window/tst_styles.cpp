@@ -40,23 +40,19 @@ QString withoutMnemonic(QString text) {
 // The room a control's style gives its caption, or an empty rectangle when it has none.
 QRect captionRoom(QWidget& widget) {
     QStyle* style = widget.style();
-    if (auto* check = qobject_cast<QCheckBox*>(&widget)) {
-        QStyleOptionButton option;
-        option.initFrom(check);
-        option.text = check->text();
-        return style->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
-    }
-    if (auto* radio = qobject_cast<QRadioButton*>(&widget)) {
-        QStyleOptionButton option;
-        option.initFrom(radio);
-        option.text = radio->text();
-        return style->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
-    }
-    if (auto* button = qobject_cast<QPushButton*>(&widget); button && !button->text().isEmpty()) {
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        const bool check = qobject_cast<QCheckBox*>(button) != nullptr;
+        const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+        if (!check && !radio && button->text().isEmpty()) {
+            return {};
+        }
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        return style->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return style->subElementRect(check   ? QStyle::SE_CheckBoxContents
+                                     : radio ? QStyle::SE_RadioButtonContents
+                                             : QStyle::SE_PushButtonContents,
+                                     &option, button);
     }
     if (auto* box = qobject_cast<QGroupBox*>(&widget)) {
         QStyleOptionGroupBox option;
