@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QUrl>
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace scribel {
@@ -15,47 +17,40 @@ namespace {
 // The toolkit's own options, taken from the command line by QApplication and its display
 // plugins (and the older X11 ones, which it now ignores): accepted here, whether with a
 // space or an equals sign before the value, and left out of the help.
-struct ToolkitOption {
-    const char16_t* name;
-    bool takesValue;
-};
-constexpr ToolkitOption kToolkitOptions[] = {
-    {u"platform", true},
-    {u"platformpluginpath", true},
-    {u"platformtheme", true},
-    {u"plugin", true},
-    {u"qwindowgeometry", true},
-    {u"qwindowicon", true},
-    {u"qwindowtitle", true},
-    {u"geometry", true},
-    {u"display", true},
-    {u"style", true},
-    {u"stylesheet", true},
-    {u"session", true},
-    {u"qmljsdebugger", true},
-    {u"name", true},
-    {u"title", true},
-    {u"icon", true},
-    {u"visual", true},
-    {u"fn", true},
-    {u"font", true},
-    {u"bg", true},
-    {u"background", true},
-    {u"fg", true},
-    {u"foreground", true},
-    {u"btn", true},
-    {u"button", true},
-    {u"ncols", true},
-    {u"im", true},
-    {u"inputstyle", true},
-    {u"reverse", false},
-    {u"widgetcount", false},
-    {u"nograb", false},
-    {u"dograb", false},
-    {u"sync", false},
-    {u"cmap", false},
-    {u"testability", false},
-};
+constexpr QStringView kToolkitOptionsWithValue[] = {u"platform",
+                                                    u"platformpluginpath",
+                                                    u"platformtheme",
+                                                    u"plugin",
+                                                    u"qwindowgeometry",
+                                                    u"qwindowicon",
+                                                    u"qwindowtitle",
+                                                    u"geometry",
+                                                    u"display",
+                                                    u"style",
+                                                    u"stylesheet",
+                                                    u"session",
+                                                    u"qmljsdebugger",
+                                                    u"name",
+                                                    u"title",
+                                                    u"icon",
+                                                    u"visual",
+                                                    u"fn",
+                                                    u"font",
+                                                    u"bg",
+                                                    u"background",
+                                                    u"fg",
+                                                    u"foreground",
+                                                    u"btn",
+                                                    u"button",
+                                                    u"ncols",
+                                                    u"im",
+                                                    u"inputstyle"};
+constexpr QStringView kToolkitFlags[] = {u"reverse", u"widgetcount", u"nograb",     u"dograb",
+                                         u"sync",    u"cmap",        u"testability"};
+
+template <std::size_t N> bool contains(const QStringView (&names)[N], QStringView name) {
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
 
 QString helpText() {
     const QString names = listForEachMagazine(
@@ -80,15 +75,6 @@ QString helpText() {
 
 QString refusal(const QString& reason) {
     return QStringLiteral("scribel : %1\nPour en savoir plus : scribel --help\n").arg(reason);
-}
-
-const ToolkitOption* toolkitOption(QStringView name) {
-    for (const ToolkitOption& option : kToolkitOptions) {
-        if (name == QStringView(option.name)) {
-            return &option;
-        }
-    }
-    return nullptr;
 }
 
 // The options as typed, read in one pass: `--` ends them, and an option that takes a value
@@ -121,15 +107,15 @@ ReadOptions readOptions(const QStringList& arguments) {
         const bool hasValue = argument.contains(u'=');
         const bool isHelp = name == QStringLiteral("h") || name == QStringLiteral("help");
         const bool isVersion = name == QStringLiteral("v") || name == QStringLiteral("version");
-        const ToolkitOption* toolkit = toolkitOption(name);
-        if (!isHelp && !isVersion && !toolkit) {
+        const bool takesValue = contains(kToolkitOptionsWithValue, name);
+        if (!isHelp && !isVersion && !takesValue && !contains(kToolkitFlags, name)) {
             if (read.unknown.isEmpty()) {
                 read.unknown = typed;
             }
             continue;
         }
         QString value = argument.section(u'=', 1);
-        if (toolkit && toolkit->takesValue && !hasValue) {
+        if (takesValue && !hasValue) {
             if (i + 1 == arguments.size()) {
                 if (read.misuse.isEmpty()) {
                     read.misuse = QStringLiteral("l'option « %1 » attend une valeur").arg(typed);
@@ -137,7 +123,7 @@ ReadOptions readOptions(const QStringList& arguments) {
                 break;
             }
             value = arguments[++i];
-        } else if (!(toolkit && toolkit->takesValue) && hasValue) {
+        } else if (!takesValue && hasValue) {
             if (read.misuse.isEmpty()) {
                 read.misuse = QStringLiteral("l'option « %1 » ne prend pas de valeur").arg(typed);
             }
