@@ -69,7 +69,7 @@ test)
     # 1. Every include points down; the whole suite on the release build that the package
     #    is made of; clang-tidy over the program's sources.
     step "include check" tools/check-layers.py
-    tools/package.sh --configure build/release -DSCRIBEL_TESTS=ON
+    tools/package.sh --configure build/release -DSCRIBEL_TESTS=ON -DSCRIBEL_BENCHMARKS=OFF
     cmake --build build/release -j "$(nproc)"
     step "optimised suite" suite build/release optimised
     step clang-tidy tools/tidy.py build/release

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 

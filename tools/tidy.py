@@ -35,11 +35,12 @@ def file_hash(path):
 
 
 def dependencies(entry):
-    """The files the build read to compile the entry, from its dependency file."""
+    """The files the build read to compile the entry, from the dependency file the
+    compiler wrote beside the object."""
     arguments = shlex.split(entry["command"])
-    if "-MF" not in arguments:
+    if "-o" not in arguments:
         return None
-    depfile = Path(entry["directory"]) / arguments[arguments.index("-MF") + 1]
+    depfile = Path(entry["directory"]) / (arguments[arguments.index("-o") + 1] + ".d")
     try:
         text = depfile.read_text().replace("\\\n", " ")
     except OSError:
@@ -90,7 +91,7 @@ def main():
                     (CACHE / keys[name]).touch()
             else:
                 failed.append(name)
-                print(re.sub(r"\x1b\[[0-9;]*m", "", output), end="")
+                print(re.sub(r"\x1b\[[0-9;]*m", "", output), end="", flush=True)
     if failed:
         print("clang-tidy found problems in " + ", ".join(failed))
         return 1
