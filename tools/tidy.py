@@ -55,7 +55,8 @@ def cache_key(entry, common):
         return None
     digest = hashlib.sha256(common)
     digest.update(entry["command"].replace(str(ROOT), "").encode())
-    for name in files:
+    # The machine's headers first, then the checkout's, whatever the checkout's path.
+    for name in sorted(files, key=lambda name: (name.startswith(str(ROOT)), name)):
         digest.update(f"{name.replace(str(ROOT), '')} {file_hash(name)}\n".encode())
     return digest.hexdigest()
 
