@@ -52,6 +52,9 @@ start)
     exec build/release/app/scribel
     ;;
 test)
+    # The display tests' X server, compositor and clients share memory through /dev/shm,
+    # which a bare chroot lacks.
+    [[ -w /dev/shm ]] || { echo "/dev/shm is missing or read-only: mount a tmpfs there" >&2; exit 1; }
     results=build/test-results
     rm -rf "$results"
     mkdir -p "$results"
