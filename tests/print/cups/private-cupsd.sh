@@ -9,6 +9,8 @@
 # nothing is mounted and nothing needs root, so it runs alike as a user, as root and in a
 # chroot.
 set -euo pipefail
+# The print service's administration commands live in sbin, which a user's PATH may lack.
+PATH=$PATH:/usr/sbin:/sbin
 
 action=${1:?usage: private-cupsd.sh start|stop DIR}
 dir=$(realpath -m "${2:?usage: private-cupsd.sh start|stop DIR}")
