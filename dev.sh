@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-    cmake g++ make pkg-config python3 ccache # python3: the include check and the mutation run; ccache: that run
+    cmake g++ make pkg-config python3 ccache # python3: the include, clang-tidy and summary scripts
     qt6-base-dev qt6-translations-l10n
     fonts-liberation poppler-utils xdg-utils
     xvfb xauth x11-utils xdotool imagemagick libxcb1-dev # libxcb1-dev: the banner's X11 calls
@@ -41,55 +41,68 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-configure() { # build-dir, extra cmake arguments...
-    local dir=$1
-    shift
-    # Warnings are errors in the project's own builds (a plain cmake leaves them warnings).
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIBEL_WERROR=ON "$@"
-}
-
-build() { # build-dir, extra cmake arguments...
-    configure "$@"
-    cmake --build "$1" -j "$(nproc)"
-}
+# Every build goes through ccache, which serves any checkout of the project alike.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 
 install_missing
 case "${1:-start}" in
 start)
-    configure build/release
+    tools/package.sh --configure build/release
     cmake --build build/release --target scribel -j "$(nproc)"
     exec build/release/app/scribel
     ;;
 test)
-    # 1. Every include points down; the whole suite on the optimised build, then
-    #    clang-tidy over the same sources.
-    tools/check-layers.py
-    build build/release
-    ctest --test-dir build/release --output-on-failure -j "$(nproc)"
-    tools/tidy.sh build/release
+    # The display tests' X server, compositor and clients share memory through /dev/shm,
+    # which a bare chroot lacks.
+    [[ -w /dev/shm ]] || { echo "/dev/shm is missing or read-only: mount a tmpfs there" >&2; exit 1; }
+    results=build/test-results
+    rm -rf "$results"
+    mkdir -p "$results"
+    failed=()
+    step() { # name, command...: run to its end, a failure noted for the summary
+        local name=$1
+        shift
+        "$@" || failed+=("$name")
+    }
+    suite() { # build-dir, name: the whole suite, ctest's results kept for the summary
+        ctest --test-dir "$1" --output-on-failure -j "$(nproc)" --output-junit "$PWD/$results/$2.xml" \
+            --test-output-size-passed 1000000 --test-output-size-failed 1000000
+    }
+
+    # 1. Every include points down; the whole suite on the release build that the package
+    #    is made of; clang-tidy over the program's sources.
+    step "include check" tools/check-layers.py
+    tools/package.sh --configure build/release -DSCRIBEL_TESTS=ON -DSCRIBEL_BENCHMARKS=OFF
+    cmake --build build/release -j "$(nproc)"
+    step "optimised suite" suite build/release optimised
+    step clang-tidy tools/tidy.py build/release
 
     # 2. The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
     #    any report fails the run.
-    build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DSCRIBEL_SANITIZE=ON -DSCRIBEL_BENCHMARKS=OFF
+    cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DSCRIBEL_SANITIZE=ON -DSCRIBEL_WERROR=ON \
+        -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+    cmake --build build/sanitize -j "$(nproc)"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-        LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp:print_suppressions=0 \
+        LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)"
+        step "sanitized suite" suite build/sanitize sanitized
 
     # 3. Short, bounded runs of the fuzzers on their kept corpora: the sheet reader, then
     #    what every field kind takes in.
-    tools/fuzz.sh build/fuzz "${SCRIBEL_FUZZ_SECONDS:-60}" "${SCRIBEL_INSERTION_FUZZ_SECONDS:-30}"
+    step fuzzers tools/fuzz.sh build/fuzz "${SCRIBEL_FUZZ_SECONDS:-60}" "${SCRIBEL_INSERTION_FUZZ_SECONDS:-30}"
 
-    # 4. The Debian package, from a Release build, checked unpacked without installing it.
-    tests/package/check-package.sh build/package
+    # 4. The Debian package, from the release build above, checked unpacked without
+    #    installing it.
+    step "package checks" tests/package/check-package.sh build/release
 
-    total=$(($(ctest --test-dir build/release -N | awk '/Total Tests:/ {print $3}') +
-        $(ctest --test-dir build/sanitize -N | awk '/Total Tests:/ {print $3}')))
-    echo "All test runs (optimised and sanitized), clang-tidy, the fuzzer and the package checks ended without a fault."
-    echo "scribel: $total passed, 0 failed"
+    # What else failed; then what ctest itself recorded, every skip by name.
+    if ((${#failed[@]} > 0)); then
+        echo "Failed: ${failed[*]}"
+    fi
+    tools/test-summary.py "$results"/optimised.xml "$results"/sanitized.xml && ((${#failed[@]} == 0))
     ;;
 package)
-    tools/package.sh build/package
+    tools/package.sh build/release
     ;;
 mutate)
     shift

@@ -13,17 +13,18 @@ seconds=${2:-60}
 insertion_seconds=${3:-30}
 seed=${4:-20261207}
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DSCRIBEL_FUZZ=ON -DSCRIBEL_BENCHMARKS=OFF -DSCRIBEL_WERROR=ON >/dev/null
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DSCRIBEL_FUZZ=ON -DSCRIBEL_TESTS=OFF \
+    -DSCRIBEL_WERROR=ON >/dev/null
 cmake --build "$build" --target fuzz_sheetfile fuzz_insertion -j "$(nproc)"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/sheetfile" "$scratch/insertion"
-"$build/tests/sheetfile/fuzz/fuzz_sheetfile" -max_total_time="$seconds" -seed="$seed" \
+"$build/fuzz/fuzz_sheetfile" -max_total_time="$seconds" -seed="$seed" \
     -print_final_stats=1 \
-    -dict="$root/tests/fuzz/sheetfile.dict" \
-    "$scratch/sheetfile" "$root/tests/fuzz/corpus" "$root/tests/data/sheetfile"
+    -dict="$root/fuzz/sheetfile.dict" \
+    "$scratch/sheetfile" "$root/fuzz/corpus" "$root/tests/data/sheetfile"
 # The fields are real widgets: fonts and Qt's caches live as long as the process.
 QT_QPA_PLATFORM=offscreen \
-    LSAN_OPTIONS=suppressions=$root/tests/fuzz/lsan.supp:print_suppressions=0 \
-    "$build/tests/sheetfile/fuzz/fuzz_insertion" -max_total_time="$insertion_seconds" -seed="$seed" \
-    -print_final_stats=1 "$scratch/insertion" "$root/tests/fuzz/insertion-corpus"
+    LSAN_OPTIONS=suppressions=$root/fuzz/lsan.supp:print_suppressions=0 \
+    "$build/fuzz/fuzz_insertion" -max_total_time="$insertion_seconds" -seed="$seed" \
+    -print_final_stats=1 "$scratch/insertion" "$root/fuzz/insertion-corpus"

@@ -2,10 +2,10 @@
 # Builds the Debian package (tools/package.sh) and checks it without installing it: its
 # control fields and contents, the desktop files' validators, lintian, the MIME
 # association in an unpacked copy, the unpacked program, and CMake's install manifest.
-#   tests/package/check-package.sh [build-dir]
+#   tests/package/check-package.sh [build-dir]   (build/release by default)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${1:-$root/build/package}"
+build="${1:-$root/build/release}"
 
 deb=$("$root/tools/package.sh" "$build" | tail -n 1)
 work=$(mktemp -d)

@@ -24,32 +24,11 @@ public:
     // file: what may happen on the disk in between (a pipe swapped in, for one).
     std::function<void(const QString&)> afterClosing;
 
-    std::optional<QString> askSaveFile(QWidget*, const FileDialogRequest& request) override {
-        saveRequests.push_back(request);
-        return next();
-    }
-    std::optional<QString> askOpenFile(QWidget*, const FileDialogRequest& request) override {
-        openRequests.push_back(request);
-        return next();
-    }
+    std::optional<QString> askSaveFile(QWidget*, const FileDialogRequest& request) override;
+    std::optional<QString> askOpenFile(QWidget*, const FileDialogRequest& request) override;
 
 private:
-    std::optional<QString> next() {
-        if (nextAnswers.empty()) {
-            return std::nullopt;
-        }
-        // Copied out as a plain string first: GCC 12 wrongly warns on copying the optional.
-        const bool answered = nextAnswers.front().has_value();
-        QString path = nextAnswers.front().value_or(QString());
-        nextAnswers.pop_front();
-        if (!answered) {
-            return std::nullopt;
-        }
-        if (afterClosing) {
-            afterClosing(path);
-        }
-        return path;
-    }
+    std::optional<QString> next();
 };
 
 struct ShownMessage {
@@ -65,29 +44,13 @@ public:
     std::vector<ShownMessage> asked;
     std::deque<bool> nextAnswers; // nothing queued means "Non"
 
-    void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override {
-        shown.push_back({icon, title, text});
-    }
+    void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override;
     bool ask(QWidget*, const QString& title, const QString& text,
-             DefaultAnswer defaultAnswer) override {
-        asked.push_back({MessageIcon::Question, title, text, defaultAnswer});
-        if (nextAnswers.empty()) {
-            return false;
-        }
-        const bool answer = nextAnswers.front();
-        nextAnswers.pop_front();
-        return answer;
-    }
+             DefaultAnswer defaultAnswer) override;
 };
 
 // One queue, "Bureau", ready and the default, unless a test says otherwise.
-inline PrintQueues oneReadyQueue() {
-    PrintQueues service;
-    service.serviceAnswers = true;
-    service.queues = {{QStringLiteral("Bureau"), true, false}};
-    service.defaultQueue = QStringLiteral("Bureau");
-    return service;
-}
+PrintQueues oneReadyQueue();
 
 class RecordingPagePrinter final : public PagePrinter {
 public:
@@ -125,12 +88,7 @@ public:
     std::vector<QUrl> opened;
     bool succeeds = true;
 
-    void open(const QUrl& target, QObject*, std::function<void()> failed) override {
-        opened.push_back(target);
-        if (!succeeds) {
-            failed();
-        }
-    }
+    void open(const QUrl& target, QObject*, std::function<void()> failed) override;
 };
 
 class FixedClock final : public Clock {

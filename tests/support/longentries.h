@@ -19,29 +19,11 @@ inline const QList<int> kLinesWithText = {2,  3,  4,  5,  6,  7,  8,  9,  10, 11
 // A 44-line current sheet file (CR LF) whose given lines hold `length` characters: one
 // word without a space, which line breaking likes least, after what makes the line a
 // text ("1 " ticks MembreAutre on line 18).
-inline QByteArray sheetWithLongLines(const QList<int>& lineNumbers, qsizetype length) {
-    QList<QByteArray> lines(44);
-    lines[0] = "V2";
-    lines[43] = " 1 ";
-    for (const int number : lineNumbers) {
-        const QByteArray lead = number == 18 ? QByteArray("1 ") : QByteArray();
-        lines[number - 1] = lead + QByteArray(length - lead.size(), 'm');
-    }
-    QByteArray file;
-    for (const QByteArray& line : lines) {
-        file += line + "\r\n";
-    }
-    return file;
-}
+QByteArray sheetWithLongLines(const QList<int>& lineNumbers, qsizetype length);
 
 // The largest sheet loading accepts: every line with a text as long as a line may be.
-inline QByteArray longestAcceptedSheet() {
-    return sheetWithLongLines(kLinesWithText, sheetfile::kMaxLineLength);
-}
+QByteArray longestAcceptedSheet();
 
-inline bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+bool writeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace scribel::test

@@ -12,21 +12,8 @@ namespace scribel::test {
 
 class TinyFileSystem {
 public:
-    explicit TinyFileSystem(int kibibytes) {
-        m_mounted =
-            QProcess::execute(QStringLiteral("mount"),
-                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                               QStringLiteral("size=%1k").arg(kibibytes), QStringLiteral("tmpfs"),
-                               m_folder.path()}) == 0;
-    }
-    ~TinyFileSystem() {
-        if (QDir::current().canonicalPath() == QDir(m_folder.path()).canonicalPath()) {
-            QDir::setCurrent(QDir::tempPath()); // a confirmed dialog may have left us there
-        }
-        if (m_mounted) {
-            QProcess::execute(QStringLiteral("umount"), {m_folder.path()});
-        }
-    }
+    explicit TinyFileSystem(int kibibytes);
+    ~TinyFileSystem();
     TinyFileSystem(const TinyFileSystem&) = delete;
     TinyFileSystem& operator=(const TinyFileSystem&) = delete;
 
@@ -36,22 +23,10 @@ public:
         return QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     }
 
-    bool makeReadOnly() {
-        return QProcess::execute(
-                   QStringLiteral("mount"),
-                   {QStringLiteral("-o"), QStringLiteral("remount,ro"), m_folder.path()}) == 0;
-    }
+    bool makeReadOnly();
 
     // Writes a filler file until the file system has no byte left.
-    void fill() const {
-        QFile filler(path(QStringLiteral("remplissage")));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            return;
-        }
-        const QByteArray block(512, 'x');
-        while (filler.write(block) == block.size()) {
-        }
-    }
+    void fill() const;
 
 private:
     QTemporaryDir m_folder;

@@ -4,13 +4,13 @@
 #                                default queue "Scribel"
 #   private-cupsd.sh queue DIR   makes the queue "Scribel" again, as the default
 #   private-cupsd.sh stop DIR    stops it
-# Clients reach it with CUPS_SERVER=DIR/cups.sock. "start" prints the kind of queue made:
-#   cups-pdf  the PDF printer driver, writing into DIR/pdf, its configuration laid over the
-#             machine's one in a mount namespace of the daemon alone (the driver needs root,
-#             and its configuration file has a fixed place)
-#   null      otherwise, or with PRIVATE_CUPSD_QUEUE=null, a raw queue that throws its
-#             jobs away: the queue's states can be tested, not the printed page
+# Clients reach it with CUPS_SERVER=DIR/cups.sock. The queue takes the PDF printer
+# driver's description, and a device of its own turns each job into DIR/pdf/job-N.pdf:
+# nothing is mounted and nothing needs root, so it runs alike as a user, as root and in a
+# chroot.
 set -euo pipefail
+# The print service's administration commands live in sbin, which a user's PATH may lack.
+PATH=$PATH:/usr/sbin:/sbin
 
 action=${1:?usage: private-cupsd.sh start|stop DIR}
 dir=$(realpath -m "${2:?usage: private-cupsd.sh start|stop DIR}")
@@ -31,15 +31,11 @@ stop() {
 
 export CUPS_SERVER=$socket
 
-# The queue on A4, whatever the machine's own paper. The driver takes PostScript: made by
+# The queue on A4, whatever the machine's own paper. The device takes PostScript: made by
 # pdftocairo, the fonts keep their text, which the test reads back.
 add_queue() {
-    if [[ $(cat "$dir/kind") == cups-pdf ]]; then
-        lpadmin -p Scribel -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
-            -o PageSize=A4 -o pdftops-renderer-default=pdftocairo 2>>"$dir/log/lpadmin.log"
-    else
-        lpadmin -p Scribel -E -v file:///dev/null 2>>"$dir/log/lpadmin.log"
-    fi
+    lpadmin -p Scribel -E -v "scribel-pdf:$dir/pdf" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+        -o PageSize=A4 -o pdftops-renderer-default=pdftocairo 2>>"$dir/log/lpadmin.log"
     lpadmin -d Scribel
 }
 
@@ -63,9 +59,9 @@ cupsd=$(command -v cupsd || echo /usr/sbin/cupsd)
 [[ -x $cupsd ]] || { echo "cupsd is not installed (cups-daemon)" >&2; exit 3; }
 command -v lpadmin >/dev/null || { echo "lpadmin is not installed (cups-client)" >&2; exit 3; }
 
-mkdir -p "$dir"/{etc,spool/tmp,cache,state,log,pdf,cups-pdf-spool}
+mkdir -p "$dir"/{etc,spool/tmp,cache,state,log,pdf}
 # Filters run as an unprivileged user: they must reach the spool and the output.
-chmod 0777 "$dir/pdf" "$dir/spool/tmp" "$dir/cups-pdf-spool"
+chmod 0777 "$dir/pdf" "$dir/spool/tmp"
 chmod 0755 "$dir"
 
 user=$(id -un)
@@ -75,8 +71,26 @@ if [[ $(id -u) -eq 0 ]]; then
     group=lp
 fi
 
+# The machine's filters, and the queue's device: Ghostscript writes the job's PDF aside,
+# then names it, so that a PDF in the folder is whole.
+if [[ ! -d $dir/bin ]]; then
+    mkdir -p "$dir/bin/backend"
+    for part in /usr/lib/cups/*; do
+        [[ $part == */backend ]] || ln -s "$part" "$dir/bin/"
+    done
+fi
+cat >"$dir/bin/backend/scribel-pdf" <<'DEVICE'
+#!/bin/sh
+[ $# -ge 5 ] || { echo 'file scribel-pdf "Unknown" "PDF files"'; exit 0; }
+out=${DEVICE_URI#scribel-pdf:}
+gs -q -dBATCH -dNOPAUSE -dSAFER -sDEVICE=pdfwrite -sOutputFile="$out/.job-$1" "${6:--}" &&
+    mv "$out/.job-$1" "$out/job-$1.pdf"
+DEVICE
+chmod 0755 "$dir/bin/backend/scribel-pdf"
+
 cat >"$dir/etc/cups-files.conf" <<CONF
 ServerRoot $dir/etc
+ServerBin $dir/bin
 RequestRoot $dir/spool
 TempDir $dir/spool/tmp
 CacheDir $dir/cache
@@ -107,30 +121,7 @@ DefaultAuthType None
 </Policy>
 CONF
 
-cat >"$dir/cups-pdf.conf" <<CONF
-Out $dir/pdf
-AnonDirName $dir/pdf
-Spool $dir/cups-pdf-spool
-Log $dir/log
-Grp $(id -gn)
-UserUMask 0000
-CONF
-
-kind=null
-if [[ ${PRIVATE_CUPSD_QUEUE:-} != null && $(id -u) -eq 0 && -x /usr/lib/cups/backend/cups-pdf && -f /etc/cups/cups-pdf.conf ]] &&
-    unshare --mount --propagation private true 2>/dev/null; then
-    kind=cups-pdf
-fi
-
-echo "$kind" >"$dir/kind"
-if [[ $kind == cups-pdf ]]; then
-    unshare --mount --propagation private -- sh -c \
-        'mount --bind "$1" /etc/cups/cups-pdf.conf && exec "$2" -f -c "$3" -s "$4"' \
-        sh "$dir/cups-pdf.conf" "$cupsd" "$dir/etc/cupsd.conf" "$dir/etc/cups-files.conf" \
-        >"$dir/log/cupsd.out" 2>&1 &
-else
-    "$cupsd" -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
-fi
+"$cupsd" -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
 echo $! >"$dir/cupsd.pid"
 
 answers() {
@@ -151,4 +142,3 @@ done
 answers || { stop; echo "cupsd does not answer on $socket" >&2; exit 4; }
 
 add_queue
-echo "$kind"

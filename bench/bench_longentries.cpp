@@ -1,8 +1,7 @@
 // A benchmark, not a test: loading the largest sheet loading accepts (every text line
 // 32,767 characters without a space, multi-line fields included) and painting each of
-// the seven tabs, the time the window does not answer. Built beside the tests, never
-// run by CTest:
-//   QT_QPA_PLATFORM=offscreen build/dev/tests/app/bench_longentries
+// the seven tabs, the time the window does not answer. Never run by CTest:
+//   bench/run.sh bench_longentries
 
 #include "support/longentries.h"
 #include "support/windowfixture.h"

@@ -1,6 +1,6 @@
 // Benchmarks, not tests: saving and loading a full sheet, alone and through the window
-// with its widgets and change handlers. Built beside the tests, never run by CTest:
-//   QT_QPA_PLATFORM=offscreen bench_sheetfile
+// with its widgets and change handlers. Never run by CTest:
+//   bench/run.sh bench_sheetfile
 
 #include "app/window/principale.h"
 #include "sheetfile/sheetcodec.h"

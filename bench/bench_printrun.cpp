@@ -1,7 +1,7 @@
 // One whole print run into a PDF file: the layout of a sheet, then the rendering; a full
 // ordinary sheet, and the largest printable one (every text as long as a file's line may
 // be), which should cost about the same. Not a test: run it by hand, e.g.
-// bench_printrun -iterations 50.
+// bench/run.sh bench_printrun -iterations 50.
 
 #include "platform/widgets/qtpageprinter.h"
 #include "print/pagelayout.h"

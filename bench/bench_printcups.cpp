@@ -3,7 +3,7 @@
 // same queue. The queue holds every job, so that no conversion runs beside the measure.
 // Then a hung service: the time from the click to the message, and the longest moment the
 // window did not answer meanwhile. Not a test: run it by hand, e.g.
-//   build/release/tests/print/bench_printcups -iterations 20
+//   bench/run.sh bench_printcups -iterations 20
 
 #include "app/window/principale.h"
 #include "platform/widgets/qtpageprinter.h"
@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
