@@ -1,5 +1,6 @@
 #include "app/actions/commandline.h"
 #include "app/actions/displaycheck.h"
+#include "app/actions/printaction.h"
 #include "app/window/controlfactory.h"
 #include "app/window/principale.h"
 #include "platform/core/systemclock.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -96,5 +98,11 @@ int main(int argc, char* argv[]) {
     if (!commandLine.file.isEmpty()) {
         window.openGivenFiles({commandLine.file});
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (scribel::PrintAction::requestsUnderWay()) {
+        // A print the author left waiting: end here rather than take Qt down under it.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -22,6 +23,9 @@ namespace {
 // No answer from the print service within this time is no answer at all; the printer
 // itself gives up a moment later.
 constexpr int kServicePatienceMs = 5000;
+
+// The threads of requests still under way, waited for or not.
+std::atomic<int> g_requestsUnderWay{0};
 
 // How a wait for another thread ended.
 enum WaitEnd : int { Answered = 0x5C01, OutOfPatience = 0x5C02 };
@@ -117,8 +121,10 @@ std::optional<Result> PrintAction::offThread(std::function<Result()> work) {
     const auto shared = std::make_shared<Shared>();
     QEventLoop loop;
     shared->waiting = &loop;
+    ++g_requestsUnderWay;
     std::thread([shared, work = std::move(work)] {
         Result result = work();
+        --g_requestsUnderWay;
         const std::lock_guard<std::mutex> lock(shared->lock);
         shared->result = std::move(result);
         if (shared->waiting != nullptr) {
@@ -137,6 +143,10 @@ std::optional<Result> PrintAction::offThread(std::function<Result()> work) {
     shared->waiting = nullptr;
     m_quitting = end != Answered && end != OutOfPatience;
     return end == Answered ? std::move(shared->result) : std::nullopt;
+}
+
+bool PrintAction::requestsUnderWay() {
+    return g_requestsUnderWay > 0;
 }
 
 void PrintAction::follow(const PrintAdvice& advice, const Page& page) {

@@ -29,6 +29,8 @@ public:
     void print(); // Imprimer_Click
     // A print is waiting on the service: "Imprimer" must stay disabled until it ends.
     bool waiting() const { return m_busy; }
+    // A request to the print service still runs, though nothing waits for it any more.
+    static bool requestsUnderWay();
 
 private:
     // Names the field and what it expects; nothing is printed.
