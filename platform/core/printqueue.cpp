@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <condition_variable>
 #include <cups/cups.h>
+#include <memory>
 #include <sys/socket.h>
 #include <thread>
 
@@ -80,22 +81,7 @@ private:
 };
 
 // The answer to a request, deleted with it.
-class Response final {
-public:
-    explicit Response(ipp_t* response) : m_ipp(response) {}
-    ~Response() {
-        if (m_ipp != nullptr) {
-            ippDelete(m_ipp);
-        }
-    }
-    Response(const Response&) = delete;
-    Response& operator=(const Response&) = delete;
-
-    ipp_t* get() const { return m_ipp; }
-
-private:
-    ipp_t* m_ipp;
-};
+using Response = std::unique_ptr<ipp_t, decltype(&ippDelete)>;
 
 // Sends a request (deleting it), then the document if any, and reads the answer.
 ipp_t* exchange(http_t* http, ipp_t* request, const char* resource,
@@ -224,7 +210,7 @@ PrintQueues readQueues(std::chrono::milliseconds deadline) {
     ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                   std::size(wanted), nullptr, wanted);
-    const Response response(exchange(connection.http(), request, "/"));
+    const Response response(exchange(connection.http(), request, "/"), ippDelete);
     if (response.get() == nullptr || connection.timedOut()) {
         return result;
     }
@@ -261,7 +247,8 @@ std::optional<QString> submitPdf(const QString& queue, const QByteArray& pdf, co
                  title.toUtf8().constData());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
                  CUPS_FORMAT_PDF);
-    const Response response(exchange(connection.http(), request, resource.constData(), pdf));
+    const Response response(exchange(connection.http(), request, resource.constData(), pdf),
+                            ippDelete);
     if (connection.timedOut()) {
         return u"le service d'impression n'a pas répondu à temps\u00A0: l'imprimante "
                u"«\u00A0%1\u00A0» imprimera peut-être le document quand même"_s.arg(queue);
