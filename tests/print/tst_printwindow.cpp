@@ -266,26 +266,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("built") << QByteArray() << QString();
         QTest::newRow("missing") << QByteArray("-") << u"est introuvable"_s;
-        // The module of this build, with the name of the libcups it needs changed.
+        // The module of this build, with the name of the libcups it needs changed (or, in a
+        // build of shared libraries, of the print service's library that needs it).
         QFile built(QStringLiteral(SCRIBEL_PRINTER_MODULE));
         QVERIFY(built.open(QIODevice::ReadOnly));
-        QByteArray withoutCups = built.readAll();
-        QVERIFY(withoutCups.contains("libcups.so.2"));
-        withoutCups.replace("libcups.so.2", "libcupz.so.2");
+        const QByteArray module = built.readAll();
+        const QByteArray needed =
+            module.contains("libcups.so.2") ? "libcups.so.2" : "libscribel_printservice.so";
+        QVERIFY(module.contains(needed));
         QTest::newRow("libcups missing")
-            << withoutCups
+            << QByteArray(module).replace(needed, QByteArray(needed).replace("lib", "liz"))
             << u"n'a pas pu être chargé\u00A0: il est endommagé, ou une bibliothèque dont il a "
                u"besoin n'est pas installée"_s;
         // The module another version leaves in the folder, as an upgrade does.
-        QByteArray otherVersion = QByteArray(withoutCups).replace("libcupz.so.2", "libcups.so.2");
         const QByteArray factory(kPagePrinterFactory);
         const QByteArray otherFactory = "scribel_make_page_printer_" +
                                         QByteArray::number(kVersionMajor + 1) + '_' +
                                         QByteArray::number(kVersionMinor);
         QCOMPARE(otherFactory.size(), factory.size());
-        QVERIFY(otherVersion.contains(factory));
-        QTest::newRow("another version")
-            << otherVersion.replace(factory, otherFactory) << u"ne convient pas à ce programme"_s;
+        QVERIFY(module.contains(factory));
+        QTest::newRow("another version") << QByteArray(module).replace(factory, otherFactory)
+                                         << u"ne convient pas à ce programme"_s;
         QTest::newRow("damaged") << QByteArray("\x7f"
                                                "ELF, cut short")
                                  << u"n'a pas pu être chargé\u00A0: il est endommagé, ou une "
