@@ -267,12 +267,12 @@ private Q_SLOTS:
         QTest::newRow("built") << QByteArray() << QString();
         QTest::newRow("missing") << QByteArray("-") << u"est introuvable"_s;
         // The module of this build, with the name of the libcups it needs changed (or, in a
-        // build of shared libraries, of the print service's library that needs it).
+        // build of shared libraries, of the printer's library that brings it).
         QFile built(QStringLiteral(SCRIBEL_PRINTER_MODULE));
         QVERIFY(built.open(QIODevice::ReadOnly));
         const QByteArray module = built.readAll();
         const QByteArray needed =
-            module.contains("libcups.so.2") ? "libcups.so.2" : "libscribel_printservice.so";
+            module.contains("libcups.so.2") ? "libcups.so.2" : "libscribel_qtpageprinter.so";
         QVERIFY(module.contains(needed));
         QTest::newRow("libcups missing")
             << QByteArray(module).replace(needed, QByteArray(needed).replace("lib", "liz"))
