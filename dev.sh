@@ -14,7 +14,7 @@ packages=(
     fonts-liberation poppler-utils xdg-utils
     xvfb xauth x11-utils xdotool imagemagick libxcb1-dev # libxcb1-dev: the banner's X11 calls
     clang clang-tidy libclang-rt-14-dev
-    cups-daemon cups-client printer-driver-cups-pdf libcups2-dev # printing; a private print service in the tests
+    cups-daemon cups-client printer-driver-cups-pdf ghostscript libcups2-dev # printing; a private print service in the tests, whose queue writes PDFs with gs
     # The Debian package and its checks: shlibdeps, lintian, the desktop files' validators,
     # the MIME database and the generic xdg-mime's lookup, the icons' renderer.
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl librsvg2-bin

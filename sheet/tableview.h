@@ -5,8 +5,7 @@
 namespace scribel {
 
 // A read-only view of one of the sheet's constant tables, handed over as the array it is.
-template <typename Row>
-class TableView {
+template <typename Row> class TableView {
 public:
     constexpr TableView() = default;
     template <std::size_t N>
