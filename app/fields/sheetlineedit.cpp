@@ -10,15 +10,15 @@
 #include <QMimeData>
 #include <QValidator>
 #include <algorithm>
+#include <utility>
 
 namespace scribel {
 
 namespace {
 
-// The last guard: an edit that would put into the field a character the code page lacks,
-// or grow it past its limit, is undone whole. The field's own ways in filter what they
-// insert beforehand; this catches whatever reaches Qt by another way. The text before the
-// edit is remembered from the field's last change, so the inserted part is known exactly.
+// The last guard, for whatever reaches Qt past the field's own filtering: an edit that would
+// put a character the code page lacks into the field, or grow it past its limit, is undone
+// whole. The text before the edit is kept from the field's last change.
 class StorableInsertion final : public QValidator {
 public:
     StorableInsertion(int limit, QLineEdit* edit) : QValidator(edit), m_limit(limit) {
@@ -135,8 +135,7 @@ void SheetLineEdit::typeKey(QKeyEvent* event) {
     if (admission.replacesPrevious) {
         setSelection(from - 1, selectionLength() + 1);
     }
-    // One character at a time, so that the key hook sees the text each one is typed
-    // after, as it would for keys typed one by one.
+    // One character at a time, so that the key hook sees the text each one follows.
     for (QChar code : admission.text) {
         if (m_keyHook) {
             m_keyHook(code);
@@ -148,62 +147,37 @@ void SheetLineEdit::typeKey(QKeyEvent* event) {
 }
 
 void SheetLineEdit::commitFromInputMethod(QInputMethodEvent* event) {
-    // Qt removes the selection first; the replacement is counted from there.
-    const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
-    const QString kept = QString(text()).remove(caret, selectionLength());
-    Replacement replaced = keptWithinText({event->replacementStart(), event->replacementLength()},
-                                          caret, static_cast<int>(kept.size()));
-    QInputMethodEvent composing(event->preeditString(), event->attributes());
-    if (event->commitString().isEmpty()) {
-        composing.setCommitString(QString(), replaced.start, replaced.length);
-        QLineEdit::inputMethodEvent(&composing);
-        return;
-    }
-    const int from = caret + replaced.start;
-    const Admission admission =
-        admitInsertion(event->commitString(), from > 0 ? kept[from - 1] : QChar(),
-                       kept.size() - replaced.length, text().size(), m_limit, false);
-    if (admission.text.isEmpty()) {
-        QLineEdit::inputMethodEvent(&composing); // refused: what it would replace stays
-        return;
-    }
-    if (admission.replacesPrevious) {
-        --replaced.start;
-        ++replaced.length;
-    }
-    if (!m_keyHook) {
-        composing.setCommitString(admission.text, replaced.start, replaced.length);
-        QLineEdit::inputMethodEvent(&composing);
-        return;
-    }
-    // The committed text goes in as typed keys do, one character at a time through the
-    // key hook; the first replaces what the input method asked to replace. The new
-    // composition follows.
-    for (qsizetype i = 0; i < admission.text.size(); ++i) {
-        QChar code = admission.text[i];
-        m_keyHook(code);
-        QInputMethodEvent one;
-        if (i == 0) {
-            one.setCommitString(QString(code), replaced.start, replaced.length);
-        } else {
-            one.setCommitString(QString(code));
+    const QString current = text();
+    auto commit = admitCommit(
+        *event, hasSelectedText() ? selectionStart() : cursorPosition(), selectionLength(),
+        static_cast<int>(current.size()), [&current](int at) { return current[at]; }, m_limit,
+        false);
+    if (commit && m_keyHook) {
+        // The committed text goes in as typed keys do, one character at a time through the
+        // key hook; the first replaces what the input method asked to replace.
+        for (QChar code : std::exchange(commit->admission.text, {})) {
+            m_keyHook(code);
+            QInputMethodEvent one;
+            one.setCommitString(QString(code), commit->replaced.start, commit->replaced.length);
+            QLineEdit::inputMethodEvent(&one);
+            commit->replaced = {0, 0};
         }
-        QLineEdit::inputMethodEvent(&one);
+    }
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    if (commit) {
+        composing.setCommitString(commit->admission.text, commit->replaced.start,
+                                  commit->replaced.length);
     }
     QLineEdit::inputMethodEvent(&composing);
 }
 
 void SheetLineEdit::keyPressEvent(QKeyEvent* event) {
     keepCaretWithinText(); // Qt's own editing keys read the text at the caret
-    const QString before = text();
-    typeKey(event);
-    keepWithinLimit(before);
+    keepWithinLimit([this, event] { typeKey(event); });
 }
 
 void SheetLineEdit::inputMethodEvent(QInputMethodEvent* event) {
-    const QString before = text();
-    commitFromInputMethod(event);
-    keepWithinLimit(before);
+    keepWithinLimit([this, event] { commitFromInputMethod(event); });
 }
 
 // Qt places a drag's caret by the text as shown, an input method's composition
@@ -228,8 +202,7 @@ void SheetLineEdit::dropEvent(QDropEvent* event) {
         event->ignore();
         return;
     }
-    // A move the field cannot take whole becomes a copy: the dragged text stays where
-    // it was.
+    // A move the field cannot take whole becomes a copy: the dragged text stays.
     event->setDropAction(admission.whole ? event->proposedAction() : Qt::CopyAction);
     event->accept();
     if (event->source() == this) {
@@ -250,9 +223,8 @@ void SheetLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
-// The standard menu, its Paste going through the rule, without the submenu of invisible
-// Unicode control characters (offered with right-to-left keyboards): the code page holds
-// none of them.
+// The standard menu, its Paste going through the rule, without the submenu of Unicode
+// control characters (offered with right-to-left keyboards): the code page has none.
 void SheetLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -277,10 +249,11 @@ void SheetLineEdit::keepCaretWithinText() {
     }
 }
 
-// Qt undoes an edit the last guard refuses, but when an input method's composition has
-// left Qt's caret past the end of the text, the spaces Qt padded the text with to reach
-// it stay behind. The field then returns to its text before the edit.
-void SheetLineEdit::keepWithinLimit(const QString& before) {
+// Qt undoes an edit the last guard refuses, but not the spaces it padded the text with to
+// reach a caret an input method's composition left past the end: the edit is undone here.
+void SheetLineEdit::keepWithinLimit(const std::function<void()>& edit) {
+    const QString before = text();
+    edit();
     if (text().size() > std::max<qsizetype>(m_limit, before.size())) {
         setText(before);
     }

@@ -8,13 +8,10 @@ namespace scribel {
 
 struct Admission;
 
-// A single-line field of the sheet. Whatever the author inserts (typed keys, an input
-// method's text, paste, drop) goes in under the insertion rule (typingfilter.h), within
-// the field's length limit; what the rule refuses changes nothing, not even the undo
-// history. A typed character, input method text included, first goes through the
-// field's key hook, which may change it, or move the focus on Enter (code 13). Each
-// paste and drop is one undo step, as in Qt's own fields. Text set by the program is
-// taken whole.
+// A single-line field of the sheet. Whatever the author inserts goes in under the
+// insertion rule (typingfilter.h) within the field's limit; what it refuses changes nothing,
+// not even the undo history. A typed character first goes through the key hook, which may
+// change it, or move the focus on Enter (code 13). Text set by the program is taken whole.
 class SheetLineEdit final : public QLineEdit {
     Q_OBJECT
 public:
@@ -36,14 +33,13 @@ protected:
 private:
     void typeKey(QKeyEvent* event);
     void commitFromInputMethod(QInputMethodEvent* event);
-    // Where an insertion goes: the selection's start, or the caret.
-    int insertionStart() const;
+    int insertionStart() const; // the selection's start, or the caret
     // What the field takes in place of `length` characters from `from`.
     Admission admit(QStringView inserted, int from, int length) const;
-    // Inserts in place of the selection, or at the caret, as an undo step of its own.
+    // The same, inserted as an undo step of its own.
     Admission insertAsOneStep(QStringView inserted, int from, int length);
     void pasteFrom(QClipboard::Mode mode);
-    void keepWithinLimit(const QString& before);
+    void keepWithinLimit(const std::function<void()>& edit);
     void keepCaretWithinText();
 
     int m_limit;

@@ -39,21 +39,17 @@ SheetTextEdit::SheetTextEdit(int limit, QWidget* parent) : QPlainTextEdit(parent
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int, int, int) { fitWrapModeToText(); });
-}
-
-// Breaking at word boundaries makes Qt look for the end of the word at every line it
-// lays out: on a long run without spaces (a loaded text, never a typed one) that grows
-// with the square of the run's length and freezes the window for seconds. Such a text
-// is broken anywhere instead, in linear time.
-void SheetTextEdit::fitWrapModeToText() {
-    const QTextOption::WrapMode wanted = hasUnbrokenRunLongerThan(*document(), kLongestWord)
-                                             ? QTextOption::WrapAnywhere
-                                             : QTextOption::WrapAtWordBoundaryOrAnywhere;
-    if (wordWrapMode() != wanted) {
-        setWordWrapMode(wanted);
-    }
+    // Breaking at word boundaries makes Qt look for the end of the word at every line it
+    // lays out, which on a long run without spaces (a loaded text) freezes the window:
+    // such a text is broken anywhere instead.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int, int) {
+        const QTextOption::WrapMode wanted = hasUnbrokenRunLongerThan(*document(), kLongestWord)
+                                                 ? QTextOption::WrapAnywhere
+                                                 : QTextOption::WrapAtWordBoundaryOrAnywhere;
+        if (wordWrapMode() != wanted) {
+            setWordWrapMode(wanted);
+        }
+    });
 }
 
 Admission SheetTextEdit::admit(QStringView inserted, const QTextCursor& cursor) const {
@@ -64,20 +60,25 @@ Admission SheetTextEdit::admit(QStringView inserted, const QTextCursor& cursor) 
                           m_limit, true);
 }
 
+Admission SheetTextEdit::admitIntoSelection(QStringView inserted) {
+    QTextCursor cursor = textCursor();
+    Admission admission = admit(inserted, cursor);
+    if (admission.replacesPrevious) {
+        const int end = cursor.selectionEnd();
+        cursor.setPosition(cursor.selectionStart() - 1);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+    }
+    return admission;
+}
+
 void SheetTextEdit::keyPressEvent(QKeyEvent* event) {
     // Whatever text Qt would insert goes through the rule first, Enter's included.
     if (insertsText(event->text(), event->modifiers(), true)) {
-        QTextCursor cursor = textCursor();
-        const Admission admission = admit(event->text(), cursor);
+        const Admission admission = admitIntoSelection(event->text());
         if (admission.text.isEmpty()) {
             event->accept(); // refused: the field is full or nothing typed has a code
             return;
-        }
-        if (admission.replacesPrevious) {
-            const int end = cursor.selectionEnd();
-            cursor.setPosition(cursor.selectionStart() - 1);
-            cursor.setPosition(end, QTextCursor::KeepAnchor);
-            setTextCursor(cursor);
         }
         const bool ownStep = std::exchange(m_typingStartsAStep, false);
         QTextCursor step = textCursor();
@@ -107,31 +108,14 @@ void SheetTextEdit::inputMethodEvent(QInputMethodEvent* event) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
-    // Qt removes the selection first; the replacement is counted from there.
     const QTextCursor cursor = textCursor();
-    const int caret = cursor.selectionStart();
-    const int selected = cursor.selectionEnd() - caret;
-    const int length = document()->characterCount() - 1;
-    Replacement replaced = keptWithinText({event->replacementStart(), event->replacementLength()},
-                                          caret, length - selected);
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    if (!event->commitString().isEmpty()) {
-        const int from = caret + replaced.start;
-        const int beforeAt = from - 1 < caret ? from - 1 : from - 1 + selected;
-        const Admission admission = admitInsertion(
-            event->commitString(), from > 0 ? document()->characterAt(beforeAt) : QChar(),
-            length - selected - replaced.length, length, m_limit, true);
-        if (admission.text.isEmpty()) {
-            QPlainTextEdit::inputMethodEvent(&filtered); // refused: what it would replace stays
-            return;
-        }
-        if (admission.replacesPrevious) {
-            --replaced.start;
-            ++replaced.length;
-        }
-        filtered.setCommitString(admission.text, replaced.start, replaced.length);
-    } else {
-        filtered.setCommitString(QString(), replaced.start, replaced.length);
+    if (const auto commit = admitCommit(
+            *event, cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(),
+            document()->characterCount() - 1,
+            [this](int at) { return document()->characterAt(at); }, m_limit, true)) {
+        filtered.setCommitString(commit->admission.text, commit->replaced.start,
+                                 commit->replaced.length);
     }
     QPlainTextEdit::inputMethodEvent(&filtered);
 }
@@ -140,16 +124,9 @@ void SheetTextEdit::insertFromMimeData(const QMimeData* source) {
     if (source == nullptr || !source->hasText()) {
         return;
     }
-    QTextCursor cursor = textCursor();
-    m_lastInsertion = admit(source->text(), cursor);
+    m_lastInsertion = admitIntoSelection(source->text());
     if (m_lastInsertion.text.isEmpty()) {
         return;
-    }
-    if (m_lastInsertion.replacesPrevious) {
-        const int end = cursor.selectionEnd();
-        cursor.setPosition(cursor.selectionStart() - 1);
-        cursor.setPosition(end, QTextCursor::KeepAnchor);
-        setTextCursor(cursor);
     }
     // Qt's own insertion, so that the paste or drop is one undo step as in any field.
     QMimeData admitted;
@@ -176,8 +153,7 @@ void SheetTextEdit::dropEvent(QDropEvent* event) {
     }
 }
 
-// The standard menu, without its submenu of invisible Unicode control characters
-// (offered with right-to-left keyboards): the code page holds none of them.
+// The standard menu without its submenu of Unicode control characters, which the code page lacks.
 void SheetTextEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu(event->pos());
     menu->setAttribute(Qt::WA_DeleteOnClose);

@@ -6,11 +6,8 @@
 
 namespace scribel {
 
-// A multi-line field of the sheet: Enter starts a new line (one character), Tab
-// moves on. Whatever the author inserts (typed keys, an input method's text, paste,
-// drop) goes in under the insertion rule (typingfilter.h), within the field's length
-// limit; what the rule refuses changes nothing, not even the undo history. Each paste,
-// drop and run of typing is one undo step. Text set by the program is taken whole.
+// A multi-line field of the sheet, as SheetLineEdit but with no key hook: Enter starts a
+// new line, Tab moves on. Each paste, drop and run of typing is one undo step.
 class SheetTextEdit final : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -28,13 +25,12 @@ protected:
 private:
     // What the field takes in place of the selection of `cursor`.
     Admission admit(QStringView inserted, const QTextCursor& cursor) const;
-    void fitWrapModeToText();
+    // The same for the field's selection, widened over the character the text replaces.
+    Admission admitIntoSelection(QStringView inserted);
 
     int m_limit;
-    // What the last paste or drop took.
-    Admission m_lastInsertion;
-    // Set once a paste, drop or composed character has ended: Qt would count the next
-    // typed key into that step.
+    Admission m_lastInsertion; // what the last paste or drop took
+    // Set once a paste or drop has ended: Qt would count the next typed key into its step.
     bool m_typingStartsAStep = false;
 };
 

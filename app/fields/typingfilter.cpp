@@ -10,14 +10,11 @@ namespace scribel {
 namespace {
 
 bool isAdmitted(QChar ch, bool multiLine) {
-    if (ch == u'\n') {
+    const char16_t code = ch.unicode();
+    if (code == u'\n') {
         return multiLine;
     }
-    const char16_t code = ch.unicode();
-    if (code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0x9F)) {
-        return false;
-    }
-    return cp1252::isEncodable(ch);
+    return code >= 0x20 && code != 0x7F && (code < 0x80 || code > 0x9F) && cp1252::isEncodable(ch);
 }
 
 // One character, a surrogate pair being one: its length at the start of the text.
@@ -25,8 +22,7 @@ qsizetype characterLength(QStringView text) {
     return text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate() ? 2 : 1;
 }
 
-// The form in which the code page holds one character: itself, its compatibility form,
-// or nothing.
+// How the code page holds one character: itself, its compatibility form, or not at all.
 QString storableForm(QStringView character, bool multiLine) {
     if (character.size() == 1 && isAdmitted(character.front(), multiLine)) {
         return character.toString();
@@ -35,9 +31,8 @@ QString storableForm(QStringView character, bool multiLine) {
     return isStorable(compatible, multiLine) ? compatible : QString();
 }
 
-// Every line break and tab as the field holds it: on several lines a break is '\n' and a
-// tab a space; on one line each run of them is one space, so the words on either side
-// stay apart.
+// Every line break and tab as the field holds it: on several lines a break is '\n' and a tab
+// a space; on one line each run of them is one space, keeping the words apart.
 QString withSeparatorsOf(QStringView inserted, bool multiLine) {
     QString text = normaliseLineBreaks(inserted);
     qsizetype kept = 0;
@@ -55,9 +50,7 @@ QString withSeparatorsOf(QStringView inserted, bool multiLine) {
     return text;
 }
 
-// A combining mark joins the character before it when the code page holds the result;
-// otherwise the mark alone is refused. `before`, joined, takes the place of the one
-// before the insertion.
+// Joins each combining mark to the character before it, `before` included, or refuses it.
 QString withMarksJoined(QStringView text, QChar before, bool multiLine, Admission& admission) {
     QString joined = before.isNull() ? QString() : QString(before);
     joined.reserve(joined.size() + text.size());
@@ -136,6 +129,31 @@ Replacement keptWithinText(Replacement asked, int caret, int textLength) {
     const int from = std::clamp(caret + asked.start, 0, textLength);
     const int length = std::clamp(asked.length, 0, textLength - from);
     return {from - caret, length};
+}
+
+std::optional<Commit> admitCommit(const QInputMethodEvent& event, int caret, int selected,
+                                  int length, const std::function<QChar(int)>& characterAt,
+                                  int limit, bool multiLine) {
+    Commit commit{{},
+                  keptWithinText({event.replacementStart(), event.replacementLength()}, caret,
+                                 length - selected)};
+    if (event.commitString().isEmpty()) {
+        return commit;
+    }
+    const int from = caret + commit.replaced.start; // once the selection is removed
+    const QChar before =
+        from > 0 ? characterAt(from - 1 < caret ? from - 1 : from - 1 + selected) : QChar();
+    commit.admission =
+        admitInsertion(event.commitString(), before, length - selected - commit.replaced.length,
+                       length, limit, multiLine);
+    if (commit.admission.text.isEmpty()) {
+        return std::nullopt;
+    }
+    if (commit.admission.replacesPrevious) {
+        --commit.replaced.start;
+        ++commit.replaced.length;
+    }
+    return commit;
 }
 
 } // namespace scribel

@@ -1,23 +1,22 @@
 #pragma once
 
+#include <QInputMethodEvent>
 #include <QString>
 #include <QStringView>
 #include <Qt>
+#include <functional>
+#include <optional>
 
 namespace scribel {
 
-// What a field takes of a typed, pasted, dropped or composed text: the characters the
-// code page can hold, in the form it holds them. A combining mark joins the character
-// before it, the one before the insertion included, when the code page holds the result
-// (a decomposed "é" becomes one character); otherwise the mark alone is refused. A
-// character the code page lacks takes its compatibility form when the code page holds all
-// of that form (the ligature "ﬁ" becomes "fi", a narrow no-break space a space, a
-// full-width letter the plain one); anything else is refused: invisible format characters,
-// emoji, letters of other scripts, control characters. A multi-line field takes each line
-// break (CR LF, CR, LF, NEL, VT, FF, the line and paragraph separators) as one character
-// and a tab as a space; a single-line field takes each run of line breaks and tabs as one
-// space. Characters go in whole, in order, while the field has room: one whose form does
-// not fit whole ends the insertion.
+// What a field takes of a typed, pasted, dropped or composed text: the characters the code
+// page can hold, in the form it holds them. A combining mark joins the character before it
+// (the one before the insertion included) when the code page holds the result, else it is
+// refused. A character the code page lacks takes its compatibility form when the code page
+// holds all of it ("ﬁ" becomes "fi"); anything else is refused (format characters, emoji,
+// other scripts, control characters). A multi-line field takes each line break as one
+// character and a tab as a space; a single-line field takes each run of them as one space.
+// Characters go in whole, in order, while the field has room.
 struct Admission {
     QString text;
     // The first character of `text` takes the place of the one before the insertion.
@@ -36,20 +35,27 @@ Admission admitInsertion(QStringView inserted, QChar before, qsizetype keptLengt
 // Whether a field may hold this text at all: every character storable as it is.
 bool isStorable(QStringView text, bool multiLine);
 
-// Whether a key with this text and these modifiers inserts its text into a field, as
-// Qt's own fields decide: not editing keys and control codes, nor Ctrl shortcuts; but
-// format characters, which some keyboards type with Ctrl+Shift, and in a multi-line
-// field a text that starts with a tab (from any key but Tab itself).
+// Whether a key inserts its text into a field, as Qt's own fields decide, but also format
+// characters (some keyboards type them with Ctrl+Shift) and, on several lines, a tab.
 bool insertsText(QStringView keyText, Qt::KeyboardModifiers modifiers, bool multiLine);
 
-// The part of the text an input method asks to replace, as a start relative to the caret
-// and a length, kept within the text: Qt would pad the text with spaces nobody typed to
-// reach a place past its end. caret and textLength as they are once the selection is
-// removed, which Qt does first.
+// The part an input method asks to replace, from the caret, kept within the text (once the
+// selection is removed, which Qt does first): Qt would pad the text with spaces to reach it.
 struct Replacement {
     int start;
     int length;
 };
 Replacement keptWithinText(Replacement asked, int caret, int textLength);
+
+// An input method's commit as a field takes it in place of its `selected` characters from
+// `caret`, in a text of `length` characters that `characterAt` reads: the admitted text and
+// the part it replaces. Nothing when the rule refuses it all: what it would replace stays.
+struct Commit {
+    Admission admission;
+    Replacement replaced;
+};
+std::optional<Commit> admitCommit(const QInputMethodEvent& event, int caret, int selected,
+                                  int length, const std::function<QChar(int)>& characterAt,
+                                  int limit, bool multiLine);
 
 } // namespace scribel
