@@ -5,20 +5,9 @@
 namespace scribel {
 
 QChar applyCaseRule(CaseRule rule, QChar typed, QStringView currentText) {
-    bool upper = false;
-    switch (rule) {
-    case CaseRule::Always:
-        upper = true;
-        break;
-    case CaseRule::FirstCharacter:
-        upper = currentText.isEmpty();
-        break;
-    case CaseRule::WordStarts:
-        upper = currentText.isEmpty() || currentText.back() == u' ';
-        break;
-    case CaseRule::None:
-        break;
-    }
+    const bool upper = rule == CaseRule::Always ||
+                       (rule != CaseRule::None && currentText.isEmpty()) ||
+                       (rule == CaseRule::WordStarts && currentText.endsWith(u' '));
     return upper ? cp1252::toUpper(typed) : typed;
 }
 

@@ -5,7 +5,6 @@
 #include <QChar>
 #include <QStringView>
 #include <array>
-#include <optional>
 
 namespace scribel {
 
@@ -48,8 +47,7 @@ inline constexpr std::array<KeyRule, 18> kKeyRules = {{
 
 inline constexpr char16_t kEnterCode = 13;
 
-// The character the field inserts for a typed one, given the field's current text.
-// Only the end of the text counts, never the caret's place.
+// The character a field inserts for a typed one, given its text (never the caret's place).
 QChar applyCaseRule(CaseRule rule, QChar typed, QStringView currentText);
 
 } // namespace scribel
