@@ -1,7 +1,6 @@
 #include "app/actions/linkopener.h"
 
 #include "app/about/links.h"
-#include "version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,9 +8,6 @@
 #include <QWidget>
 
 namespace scribel {
-
-LinkOpener::LinkOpener(SheetWindow& window, const Services& services)
-    : m_window(window), m_services(services) {}
 
 void LinkOpener::open(const Link& link) {
     const QString target = link.target.toString();
@@ -44,10 +40,6 @@ void LinkOpener::open(const Link& link) {
                             "du bureau n'a pu s'en charger.")
                  .arg(shown));
     });
-}
-
-void LinkOpener::tell(const QString& text) {
-    m_services.messages.show(m_window.dialogParent(), MessageIcon::Warning, messageTitle(), text);
 }
 
 } // namespace scribel

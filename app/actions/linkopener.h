@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/actions/services.h"
-#include "app/actions/sheetwindow.h"
 
 namespace scribel {
 
@@ -9,17 +8,11 @@ struct Link;
 
 // One press of a link button of the about tab: finds the document or makes the address,
 // hands it to the desktop, and tells the author when that could not be done.
-class LinkOpener final {
+class LinkOpener final : public WindowAction {
 public:
-    LinkOpener(SheetWindow& window, const Services& services);
+    using WindowAction::WindowAction;
 
     void open(const Link& link); // OuvrirDocument
-
-private:
-    void tell(const QString& text);
-
-    SheetWindow& m_window;
-    Services m_services;
 };
 
 } // namespace scribel

@@ -53,8 +53,7 @@ public:
     BusyWindow(const BusyWindow&) = delete;
     BusyWindow& operator=(const BusyWindow&) = delete;
 
-    // "Imprimer" as the window would have it now: a magazine may have been chosen or
-    // dropped meanwhile.
+    // "Imprimer" as the window would have it now: the magazine may have changed meanwhile.
     void restore(bool magazineChosen) {
         if (!m_imprimer) {
             return;
@@ -71,15 +70,7 @@ private:
     bool m_hadFocus = false;
 };
 
-FileDialogRequest pdfSaveRequest() {
-    return {u"Enregistrer la fiche en PDF"_s, u"Document PDF (*.pdf)"_s, u"Scribel.pdf"_s,
-            u"pdf"_s};
-}
-
 } // namespace
-
-PrintAction::PrintAction(SheetWindow& window, const Services& services)
-    : m_window(window), m_services(services) {}
 
 void PrintAction::print() {
     if (m_busy) {
@@ -89,7 +80,9 @@ void PrintAction::print() {
     const print::PageLayout layout =
         print::layOutPage(m_window.form(), m_window.magazine(), locale, m_services.clock.today());
     if (const auto* refusal = std::get_if<print::PriceNotANumber>(&layout)) {
-        refusePrice(*refusal, locale);
+        tell(u"Le champ « Rétribution (port compris) » doit contenir un nombre de francs, par "
+             u"exemple 100 ou %1 ; « %2 » n'en est pas un.\n\nLa fiche n'a pas été imprimée."_s.arg(
+                 locale.toString(99.5, 'f', 2), refusal->text));
         return;
     }
     const Page& page = std::get<Page>(layout);
@@ -150,26 +143,22 @@ bool PrintAction::requestsUnderWay() {
 }
 
 void PrintAction::follow(const PrintAdvice& advice, const Page& page) {
+    if (advice.next != PrintAdvice::Next::Print && !ask(advice.text)) {
+        if (advice.next == PrintAdvice::Next::AskToChoosePrinter) {
+            saveAsPdf(page);
+        }
+        return;
+    }
     switch (advice.next) {
     case PrintAdvice::Next::Print:
+    case PrintAdvice::Next::AskToSend:
         printOn(advice.queue, page);
         return;
-    case PrintAdvice::Next::AskToSend:
-        if (ask(advice.text)) {
-            printOn(advice.queue, page);
-        }
-        return;
     case PrintAdvice::Next::AskToChoosePrinter:
-        if (ask(advice.text)) {
-            choosePrinter(page);
-        } else {
-            saveAsPdf(page);
-        }
+        choosePrinter(page);
         return;
     case PrintAdvice::Next::OfferPdf:
-        if (ask(advice.text)) {
-            saveAsPdf(page);
-        }
+        saveAsPdf(page);
         return;
     }
 }
@@ -196,8 +185,7 @@ void PrintAction::printOn(const QString& queue, const Page& page) {
 }
 
 void PrintAction::tellNotPrinted(const QString& reason) {
-    m_services.messages.show(m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
-                             u"La fiche n'a pas été imprimée : %1."_s.arg(reason));
+    tell(u"La fiche n'a pas été imprimée : %1."_s.arg(reason));
 }
 
 void PrintAction::choosePrinter(const Page& page) {
@@ -217,19 +205,10 @@ bool PrintAction::ask(const QString& text) {
                                    DefaultAnswer::Yes);
 }
 
-void PrintAction::refusePrice(const print::PriceNotANumber& refusal, const QLocale& locale) {
-    const QString example = locale.toString(99.5, 'f', 2);
-    m_services.messages.show(
-        m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
-        u"Le champ « Rétribution (port compris) » doit contenir un nombre de francs, par exemple "
-        u"100 ou %1 ; « %2 » n'en est pas un.\n\nLa fiche n'a pas été imprimée."_s.arg(
-            example, refusal.text));
-}
-
 void PrintAction::saveAsPdf(const Page& page) {
-    const std::optional<QString> path =
-        m_services.fileDialogs.askSaveFile(m_window.dialogParent(), pdfSaveRequest());
-    if (path) {
+    const FileDialogRequest request = {u"Enregistrer la fiche en PDF"_s, u"Document PDF (*.pdf)"_s,
+                                       u"Scribel.pdf"_s, u"pdf"_s};
+    if (const auto path = m_services.fileDialogs.askSaveFile(m_window.dialogParent(), request)) {
         writePdf(page, *path);
     }
 }
@@ -237,9 +216,7 @@ void PrintAction::saveAsPdf(const Page& page) {
 void PrintAction::writePdf(const Page& page, const QString& path) {
     if (const auto failure =
             m_services.printer.printToPdf(page, m_service.paperOf(m_service.target()), path)) {
-        m_services.messages.show(
-            m_window.dialogParent(), MessageIcon::Warning, messageTitle(),
-            u"Le fichier « %1 » n'a pas pu être enregistré : %2."_s.arg(path, *failure));
+        tell(u"Le fichier « %1 » n'a pas pu être enregistré : %2."_s.arg(path, *failure));
     }
 }
 

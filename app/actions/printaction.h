@@ -2,27 +2,19 @@
 
 #include "app/actions/printadvice.h"
 #include "app/actions/services.h"
-#include "app/actions/sheetwindow.h"
 #include "sheet/pageitem.h"
 
 #include <functional>
 #include <optional>
 
-class QLocale;
-
-namespace scribel::print {
-struct PriceNotANumber;
-}
-
 namespace scribel {
 
 // One press of "Imprimer": lays out the page, prints it, and tells the author when it could not
-// or when the printer will not print it at once. What waits on the print service runs off the
-// window's thread: meanwhile the window paints and answers, "Imprimer" is disabled and the
-// page already laid out is the one printed.
-class PrintAction final {
+// or the printer will not print it at once. What waits on the print service runs off the
+// window's thread, which goes on meanwhile, "Imprimer" disabled.
+class PrintAction final : public WindowAction {
 public:
-    PrintAction(SheetWindow& window, const Services& services);
+    using WindowAction::WindowAction;
     PrintAction(const PrintAction&) = delete;
     PrintAction& operator=(const PrintAction&) = delete;
 
@@ -33,14 +25,11 @@ public:
     static bool requestsUnderWay();
 
 private:
-    // Names the field and what it expects; nothing is printed.
-    void refusePrice(const print::PriceNotANumber& refusal, const QLocale& locale);
-    // Tells the author what the print service's state means for the page, and goes on
-    // as answered.
+    // Tells the author what the service's state means for the page; goes on as answered.
     void follow(const PrintAdvice& advice, const Page& page);
     void printOn(const QString& queue, const Page& page);
-    // The message of a print that did not happen, with its reason.
     void tellNotPrinted(const QString& reason);
+
     // No default queue: the print dialog picks one, or the page goes into a PDF file.
     void choosePrinter(const Page& page);
     void saveAsPdf(const Page& page);
@@ -51,8 +40,6 @@ private:
     // service's patience ran out first, or the program is quitting (m_quitting).
     template <typename Result> std::optional<Result> offThread(std::function<Result()> work);
 
-    SheetWindow& m_window;
-    Services m_services;
     PrintQueues m_service; // the print service's answer for the print under way
     bool m_busy = false;
     bool m_quitting = false; // the program quit while a request waited

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/actions/sheetwindow.h"
 #include "platform/core/clock.h"
 #include "platform/core/filedialogs.h"
 #include "platform/core/messageboxes.h"
 #include "platform/core/openaction.h"
 #include "platform/core/pageprinter.h"
+#include "version.h"
 
 namespace scribel {
 
@@ -16,6 +18,21 @@ struct Services {
     PagePrinter& printer;
     OpenAction& openAction;
     Clock& clock;
+};
+
+// What an action of the window works with, and how it tells the author.
+class WindowAction {
+public:
+    WindowAction(SheetWindow& window, const Services& services)
+        : m_window(window), m_services(services) {}
+
+protected:
+    void tell(const QString& text, MessageIcon icon = MessageIcon::Warning) {
+        m_services.messages.show(m_window.dialogParent(), icon, messageTitle(), text);
+    }
+
+    SheetWindow& m_window;
+    Services m_services;
 };
 
 } // namespace scribel

@@ -6,7 +6,6 @@
 #include "sheetfile/earlierlayout.h"
 #include "sheetfile/sheetcodec.h"
 #include "sheetfile/sheetlayout.h"
-#include "version.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,72 +16,50 @@ namespace scribel {
 namespace {
 
 QString earlierVersionWarning() {
-    return QStringList{
-        QStringLiteral("Ce fichier a été créé avec une version antérieure de SCRIBEL"),
-        QStringLiteral("L'import va être réalisé mais certains nouveaux champs ne seront pas"),
-        QStringLiteral("complets."),
-        QStringLiteral("Vérifiez bien tous les champs avant de sauvegarder ou d'imprimer."),
-    }
-        .join(u'\n');
+    return QStringLiteral("Ce fichier a été créé avec une version antérieure de SCRIBEL\n"
+                          "L'import va être réalisé mais certains nouveaux champs ne seront pas\n"
+                          "complets.\n"
+                          "Vérifiez bien tous les champs avant de sauvegarder ou d'imprimer.");
 }
 
-QString problemText(FileProblem problem) {
-    switch (problem) {
-    case FileProblem::Missing:
-        return QStringLiteral("il n'existe pas");
-    case FileProblem::NotAFile:
-        return QStringLiteral("ce n'est pas un fichier");
-    case FileProblem::CannotOpen:
-        return QStringLiteral("il ne peut pas être ouvert en lecture");
-    case FileProblem::CannotRead:
-        return QStringLiteral("sa lecture a échoué");
-    case FileProblem::TooLarge:
-        return QStringLiteral("il est bien trop gros pour être une Scribel");
-    case FileProblem::ReadOnlyTarget:
-        return QStringLiteral("il est en lecture seule");
-    case FileProblem::CannotCreate:
-        return QStringLiteral("il ne peut pas être écrit dans ce dossier");
-    case FileProblem::WriteFailed:
-        return QStringLiteral("l'écriture n'a pas abouti");
-    case FileProblem::CannotReplace:
-        return QStringLiteral("il n'a pas pu remplacer l'ancien fichier");
-    case FileProblem::AccessDenied:
-        return QStringLiteral("vous n'avez pas le droit de l'ouvrir");
-    case FileProblem::FolderNotEnterable:
-        return QStringLiteral("vous n'avez pas le droit d'entrer dans son dossier");
-    case FileProblem::NameTooLong:
-        return QStringLiteral("son nom dépasse 255 octets");
-    case FileProblem::PathTooLong:
-        return QStringLiteral("son chemin complet dépasse 4 096 octets");
-    case FileProblem::InvalidName:
-        return QStringLiteral("son nom contient des caractères non valides");
-    }
-    return {};
-}
+// Each problem in words that follow the file's name, and whether the system's reason may add
+// something to it.
+struct ProblemText {
+    FileProblem problem;
+    QStringView text;
+    bool systemReason;
+};
+constexpr ProblemText kProblemTexts[] = {
+    {FileProblem::Missing, u"il n'existe pas", false},
+    {FileProblem::NotAFile, u"ce n'est pas un fichier", false},
+    {FileProblem::CannotOpen, u"il ne peut pas être ouvert en lecture", true},
+    {FileProblem::CannotRead, u"sa lecture a échoué", true},
+    {FileProblem::TooLarge, u"il est bien trop gros pour être une Scribel", false},
+    {FileProblem::ReadOnlyTarget, u"il est en lecture seule", false},
+    {FileProblem::CannotCreate, u"il ne peut pas être écrit dans ce dossier", true},
+    {FileProblem::WriteFailed, u"l'écriture n'a pas abouti", true},
+    {FileProblem::CannotReplace, u"il n'a pas pu remplacer l'ancien fichier", true},
+    {FileProblem::AccessDenied, u"vous n'avez pas le droit de l'ouvrir", false},
+    {FileProblem::FolderNotEnterable, u"vous n'avez pas le droit d'entrer dans son dossier", false},
+    {FileProblem::NameTooLong, u"son nom dépasse 255 octets", false},
+    {FileProblem::PathTooLong, u"son chemin complet dépasse 4 096 octets", false},
+    {FileProblem::InvalidName, u"son nom contient des caractères non valides", false},
+};
 
-// The problem, and the system's reason in French when it adds something to it.
 QString reasonText(const FileError& error) {
-    QString reason = problemText(error.problem);
-    switch (error.problem) {
-    case FileProblem::CannotOpen:
-    case FileProblem::CannotRead:
-    case FileProblem::CannotCreate:
-    case FileProblem::WriteFailed:
-    case FileProblem::CannotReplace:
-        if (error.systemError != 0) {
+    QString reason;
+    for (const ProblemText& row : kProblemTexts) {
+        if (row.problem != error.problem) {
+            continue;
+        }
+        reason = row.text.toString();
+        if (row.systemReason && error.systemError != 0) {
             reason += QStringLiteral(" (") + systemErrorText(error.systemError) + u')';
-        } else if (error.problem == FileProblem::WriteFailed) {
+        } else if (row.problem == FileProblem::WriteFailed) {
             reason += QStringLiteral(", le disque est peut-être plein");
         }
-        break;
-    default:
-        break;
     }
     return reason;
-}
-
-QString tooManyLinesReason() {
-    return QStringLiteral("il compte plus de %1 lignes").arg(sheetfile::kMaxLines);
 }
 
 QString overlongLineReason(const sheetfile::OverlongLine& line) {
@@ -99,12 +76,6 @@ QString loadRefusalText(const QString& path, const QString& reason) {
         .arg(QFileInfo(path).fileName(), reason);
 }
 
-QString saveFailureText(const QString& path, const QString& reason) {
-    return QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.\n"
-                          "Aucun fichier n'a été modifié.")
-        .arg(QFileInfo(path).fileName(), reason);
-}
-
 // A confirmed dialog leaves the process in the chosen file's folder, where the
 // association's documents are looked up later.
 void enterFolderOf(const QString& path) {
@@ -112,9 +83,6 @@ void enterFolderOf(const QString& path) {
 }
 
 } // namespace
-
-SheetFileActions::SheetFileActions(SheetWindow& window, const Services& services)
-    : m_window(window), m_services(services) {}
 
 void SheetFileActions::save() {
     const Magazine magazine = m_window.magazine();
@@ -129,7 +97,10 @@ void SheetFileActions::save() {
     enterFolderOf(*path);
     const QByteArray bytes = sheetfile::encodeSheetFile(m_window.form(), magazine);
     if (const auto error = writeFileAtomically(*path, bytes)) {
-        tell(MessageIcon::Critical, saveFailureText(*path, reasonText(*error)));
+        tell(QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.\n"
+                            "Aucun fichier n'a été modifié.")
+                 .arg(QFileInfo(*path).fileName(), reasonText(*error)),
+             MessageIcon::Critical);
     }
 }
 
@@ -138,8 +109,7 @@ void SheetFileActions::load() {
     if (!request) {
         return;
     }
-    const auto path = m_services.fileDialogs.askOpenFile(m_window.dialogParent(), *request);
-    if (path) {
+    if (const auto path = m_services.fileDialogs.askOpenFile(m_window.dialogParent(), *request)) {
         loadFile(*path);
     }
 }
@@ -150,16 +120,17 @@ void SheetFileActions::loadFile(const QString& path, const std::function<void()>
     // Read and check before clearing: a file that will not be applied leaves the sheet.
     const FileBytes file = readFileBytes(path, sheetfile::kMaxFileBytes);
     if (file.error) {
-        tell(MessageIcon::Warning, loadRefusalText(path, reasonText(*file.error)));
+        tell(loadRefusalText(path, reasonText(*file.error)));
         return;
     }
     const auto sheet = sheetfile::readSheetFile(file.bytes);
     if (!sheet) {
-        tell(MessageIcon::Warning, loadRefusalText(path, tooManyLinesReason()));
+        tell(loadRefusalText(
+            path, QStringLiteral("il compte plus de %1 lignes").arg(sheetfile::kMaxLines)));
         return;
     }
     if (const auto overlong = sheetfile::firstOverlongLine(sheet->lines)) {
-        tell(MessageIcon::Warning, loadRefusalText(path, overlongLineReason(*overlong)));
+        tell(loadRefusalText(path, overlongLineReason(*overlong)));
         return;
     }
 
@@ -168,7 +139,7 @@ void SheetFileActions::loadFile(const QString& path, const std::function<void()>
     }
     m_window.RemiseAZero();
     if (sheet->layout == sheetfile::Layout::Earlier) {
-        tell(MessageIcon::Warning, earlierVersionWarning());
+        tell(earlierVersionWarning());
         AncienneVersion(sheet->lines);
         return;
     }
@@ -184,10 +155,6 @@ void SheetFileActions::takeMagazine(std::optional<Magazine> magazine) {
     if (magazine) {
         m_window.setMagazine(*magazine);
     }
-}
-
-void SheetFileActions::tell(MessageIcon icon, const QString& text) {
-    m_services.messages.show(m_window.dialogParent(), icon, messageTitle(), text);
 }
 
 } // namespace scribel
