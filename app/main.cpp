@@ -50,27 +50,18 @@ int print(std::FILE* stream, const QString& text, int status) {
     return status;
 }
 
-int noDisplay(const QString& reason) {
-    return print(stderr, QStringLiteral("scribel : %1\n").arg(reason), kNoDisplay);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     const scribel::CommandLine commandLine = scribel::parseCommandLine(argumentsOf(argc, argv));
-    switch (commandLine.action) {
-    case scribel::CommandLine::Action::ShowHelp:
-    case scribel::CommandLine::Action::ShowVersion:
-        return print(stdout, commandLine.text, 0);
-    case scribel::CommandLine::Action::Refuse:
-        return print(stderr, commandLine.text, kRefused);
-    case scribel::CommandLine::Action::Run:
-        break;
+    if (commandLine.action != scribel::CommandLine::Action::Run) {
+        const bool refused = commandLine.action == scribel::CommandLine::Action::Refuse;
+        return print(refused ? stderr : stdout, commandLine.text, refused ? kRefused : 0);
     }
 
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (const std::optional<QString> missing = scribel::missingDisplay(commandLine, environment)) {
-        return noDisplay(*missing);
+        return print(stderr, QStringLiteral("scribel : %1\n").arg(*missing), kNoDisplay);
     }
     auto guard = std::make_unique<scribel::ToolkitStartGuard>(
         QStringLiteral("scribel : %1\n").arg(scribel::unopenedDisplay(commandLine, environment)),

@@ -6,50 +6,23 @@
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QUrl>
-#include <algorithm>
-#include <iterator>
-#include <optional>
 
 namespace scribel {
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
-// The toolkit's own options, taken from the command line by QApplication and its display
-// plugins (and the older X11 ones, which it now ignores): accepted here, whether with a
-// space or an equals sign before the value, and left out of the help.
-constexpr QStringView kToolkitOptionsWithValue[] = {u"platform",
-                                                    u"platformpluginpath",
-                                                    u"platformtheme",
-                                                    u"plugin",
-                                                    u"qwindowgeometry",
-                                                    u"qwindowicon",
-                                                    u"qwindowtitle",
-                                                    u"geometry",
-                                                    u"display",
-                                                    u"style",
-                                                    u"stylesheet",
-                                                    u"session",
-                                                    u"qmljsdebugger",
-                                                    u"name",
-                                                    u"title",
-                                                    u"icon",
-                                                    u"visual",
-                                                    u"fn",
-                                                    u"font",
-                                                    u"bg",
-                                                    u"background",
-                                                    u"fg",
-                                                    u"foreground",
-                                                    u"btn",
-                                                    u"button",
-                                                    u"ncols",
-                                                    u"im",
-                                                    u"inputstyle"};
-constexpr QStringView kToolkitFlags[] = {u"reverse", u"widgetcount", u"nograb",     u"dograb",
-                                         u"sync",    u"cmap",        u"testability"};
+// The toolkit's own options (QApplication's, its display plugins', the older X11 ones): accepted
+// with a space or an equals sign before the value, and left out of the help.
+constexpr QStringView kToolkitOptionsWithValue =
+    u"platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
+    u"geometry display style stylesheet session qmljsdebugger name title icon visual fn font bg "
+    u"background fg foreground btn button ncols im inputstyle";
+constexpr QStringView kToolkitFlags = u"reverse widgetcount nograb dograb sync cmap testability";
 
-template <std::size_t N> bool contains(const QStringView (&names)[N], QStringView name) {
-    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+bool isOneOf(QStringView names, QStringView name) {
+    return names.split(u' ').contains(name);
 }
 
 QString helpText() {
@@ -73,10 +46,6 @@ QString helpText() {
            messageTitle() + u'\n';
 }
 
-QString refusal(const QString& reason) {
-    return QStringLiteral("scribel : %1\nPour en savoir plus : scribel --help\n").arg(reason);
-}
-
 // The options as typed, read in one pass: `--` ends them, and an option that takes a value
 // without an equals sign takes the next argument, whatever it looks like.
 struct ReadOptions {
@@ -90,6 +59,12 @@ struct ReadOptions {
 };
 
 ReadOptions readOptions(const QStringList& arguments) {
+    // Only the first unknown or misused option is told.
+    const auto keepFirst = [](QString& told, const QString& text) {
+        if (told.isEmpty()) {
+            told = text;
+        }
+    };
     ReadOptions read;
     bool optionsEnded = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -105,30 +80,21 @@ ReadOptions readOptions(const QStringList& arguments) {
         const QString typed = argument.section(u'=', 0, 0);
         const QString name = typed.mid(typed.startsWith(QStringLiteral("--")) ? 2 : 1);
         const bool hasValue = argument.contains(u'=');
-        const bool isHelp = name == QStringLiteral("h") || name == QStringLiteral("help");
-        const bool isVersion = name == QStringLiteral("v") || name == QStringLiteral("version");
-        const bool takesValue = contains(kToolkitOptionsWithValue, name);
-        if (!isHelp && !isVersion && !takesValue && !contains(kToolkitFlags, name)) {
-            if (read.unknown.isEmpty()) {
-                read.unknown = typed;
-            }
+        const bool isHelp = isOneOf(u"h help", name);
+        const bool isVersion = isOneOf(u"v version", name);
+        const bool takesValue = isOneOf(kToolkitOptionsWithValue, name);
+        if (!isHelp && !isVersion && !takesValue && !isOneOf(kToolkitFlags, name)) {
+            keepFirst(read.unknown, typed);
             continue;
         }
-        QString value = argument.section(u'=', 1);
-        if (takesValue && !hasValue) {
-            if (i + 1 == arguments.size()) {
-                if (read.misuse.isEmpty()) {
-                    read.misuse = QStringLiteral("l'option « %1 » attend une valeur").arg(typed);
-                }
-                break;
-            }
-            value = arguments[++i];
-        } else if (!takesValue && hasValue) {
-            if (read.misuse.isEmpty()) {
-                read.misuse = QStringLiteral("l'option « %1 » ne prend pas de valeur").arg(typed);
-            }
+        const bool lacksValue = takesValue && !hasValue && i + 1 == arguments.size();
+        if (lacksValue || (!takesValue && hasValue)) {
+            keepFirst(read.misuse, (lacksValue ? u"l'option « %1 » attend une valeur"_s
+                                               : u"l'option « %1 » ne prend pas de valeur"_s)
+                                       .arg(typed));
             continue;
         }
+        const QString value = takesValue && !hasValue ? arguments[++i] : argument.section(u'=', 1);
         read.help = read.help || isHelp;
         read.version = read.version || isVersion;
         if (name == QStringLiteral("platform")) {
@@ -140,41 +106,35 @@ ReadOptions readOptions(const QStringList& arguments) {
     return read;
 }
 
-// A file manager may hand the sheet over as a file:// address.
-struct FileAddress {
+// A file manager may hand the sheet over as a file:// address: the local path it names, or
+// why it names none.
+struct LocalFile {
     QString path;
     QString fault;
 };
 
-std::optional<FileAddress> fileAddress(const QString& argument) {
+LocalFile localFile(const QString& argument) {
     static const QRegularExpression addressStart(QStringLiteral("^(file:|[a-z][a-z0-9+.-]*://)"),
                                                  QRegularExpression::CaseInsensitiveOption);
     if (!addressStart.match(argument).hasMatch()) {
-        return std::nullopt;
+        return {argument, {}};
     }
     const QUrl url(argument, QUrl::StrictMode);
     if (!url.isValid() || url.path().isEmpty()) {
-        return FileAddress{{}, QStringLiteral("l'adresse « %1 » est mal formée").arg(argument)};
+        return {{}, QStringLiteral("l'adresse « %1 » est mal formée").arg(argument)};
     }
     const QString host = url.host();
     if (url.scheme().compare(QStringLiteral("file"), Qt::CaseInsensitive) != 0 ||
         !(host.isEmpty() || host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0 ||
           host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0)) {
-        return FileAddress{{},
-                           QStringLiteral("l'adresse « %1 » ne désigne pas un fichier de cet "
-                                          "ordinateur : enregistrez-le d'abord sur le disque")
-                               .arg(argument)};
+        return {{},
+                QStringLiteral("l'adresse « %1 » ne désigne pas un fichier de cet "
+                               "ordinateur : enregistrez-le d'abord sur le disque")
+                    .arg(argument)};
     }
     QUrl local = url; // this computer's own name stands for no name
     local.setHost(QString());
-    return FileAddress{local.toLocalFile(), {}};
-}
-
-CommandLine refused(const QString& reason) {
-    CommandLine line;
-    line.action = CommandLine::Action::Refuse;
-    line.text = refusal(reason);
-    return line;
+    return {local.toLocalFile(), {}};
 }
 
 CommandLine shown(CommandLine::Action action, const QString& text) {
@@ -182,6 +142,12 @@ CommandLine shown(CommandLine::Action action, const QString& text) {
     line.action = action;
     line.text = text;
     return line;
+}
+
+CommandLine refused(const QString& reason) {
+    return shown(
+        CommandLine::Action::Refuse,
+        QStringLiteral("scribel : %1\nPour en savoir plus : scribel --help\n").arg(reason));
 }
 
 } // namespace
@@ -204,14 +170,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return refused(QStringLiteral("une seule Scribel à la fois, %1 fichiers sont nommés")
                            .arg(read.files.size()));
     }
-    CommandLine line;
-    line.file = read.files.value(0);
-    if (const std::optional<FileAddress> address = fileAddress(line.file)) {
-        if (!address->fault.isEmpty()) {
-            return refused(address->fault);
-        }
-        line.file = address->path;
+    const LocalFile file = localFile(read.files.value(0));
+    if (!file.fault.isEmpty()) {
+        return refused(file.fault);
     }
+    CommandLine line;
+    line.file = file.path;
     line.platform = read.platform;
     line.display = read.display;
     return line;

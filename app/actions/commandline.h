@@ -16,8 +16,7 @@ struct CommandLine {
     Action action = Action::Run;
     QString file; // a local path, also when it was given as a file:// address
     QString text;
-    // The toolkit's -platform and -display values, when given: they decide which display
-    // the window needs.
+    // The toolkit's -platform and -display values, which decide the display the window needs.
     QString platform;
     QString display;
 };

@@ -10,11 +10,6 @@ namespace {
 
 ToolkitStartGuard* g_guard = nullptr;
 
-QString chosenPlatform(const CommandLine& commandLine, const QProcessEnvironment& environment) {
-    return commandLine.platform.isEmpty() ? environment.value(QStringLiteral("QT_QPA_PLATFORM"))
-                                          : commandLine.platform;
-}
-
 QString x11Display(const CommandLine& commandLine, const QProcessEnvironment& environment) {
     return commandLine.display.isEmpty() ? environment.value(QStringLiteral("DISPLAY"))
                                          : commandLine.display;
@@ -24,7 +19,9 @@ QString x11Display(const CommandLine& commandLine, const QProcessEnvironment& en
 
 std::optional<QString> missingDisplay(const CommandLine& commandLine,
                                       const QProcessEnvironment& environment) {
-    const QString platform = chosenPlatform(commandLine, environment);
+    const QString platform = commandLine.platform.isEmpty()
+                                 ? environment.value(QStringLiteral("QT_QPA_PLATFORM"))
+                                 : commandLine.platform;
     const bool x11 = !x11Display(commandLine, environment).isEmpty();
     const bool wayland = !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
     if (platform.isEmpty() && !x11 && !wayland) {

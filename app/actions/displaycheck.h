@@ -9,18 +9,17 @@
 
 namespace scribel {
 
-// Why no window can open, told before the toolkit tries: with no display at all it
-// aborts with English words. Nothing when a display is named, or when the chosen platform
-// needs none (offscreen, a virtual screen).
+// Why no window can open, told before the toolkit tries (it would abort in English); nothing
+// when a display is named, or the chosen platform needs none (offscreen, a virtual screen).
 std::optional<QString> missingDisplay(const CommandLine& commandLine,
                                       const QProcessEnvironment& environment);
 
 // Why the displays named could not be opened, for when the toolkit fails on them.
 QString unopenedDisplay(const CommandLine& commandLine, const QProcessEnvironment& environment);
 
-// While it lives, the toolkit's messages are held back. When the toolkit aborts (the
-// display named cannot be opened), `whenFatal` is written on standard error instead and the
-// program ends at once with `status`. Once it is gone, the held messages go out as usual.
+// Holds the toolkit's messages back while it lives, and lets them out when it goes. Should the
+// toolkit abort (no display opens), `whenFatal` goes to standard error and the program ends
+// at once with `status`.
 class ToolkitStartGuard final {
 public:
     ToolkitStartGuard(QString whenFatal, int status);

@@ -10,19 +10,6 @@
 
 namespace scribel {
 
-namespace {
-
-// Each magazine's sheet file ending and its name: ".ext (Name) ou .ext (Name)".
-QString sheetFileEndings() {
-    return listForEachMagazine(
-        [](const MagazineProfile& magazine) {
-            return QStringLiteral(".%1 (%2)").arg(magazine.extension, magazine.name);
-        },
-        u" ou ");
-}
-
-} // namespace
-
 Magazine magazineOfFileName(const QString& path) {
     const MagazineProfile* profile = profileWithExtension(QFileInfo(path).suffix());
     return profile != nullptr ? profile->magazine : Magazine::None;
@@ -46,10 +33,15 @@ void openGivenFiles(SheetWindow& window, SheetFileActions& fileActions, MessageB
     const Magazine magazine = magazineOfFileName(path);
     if (magazine == Magazine::None) {
         // A picture or a text would clear the sheet and pass for an earlier-version sheet.
+        const QString endings = listForEachMagazine(
+            [](const MagazineProfile& profile) {
+                return QStringLiteral(".%1 (%2)").arg(profile.extension, profile.name);
+            },
+            u" ou ");
         tell(QStringLiteral("Le fichier «\u00A0%1\u00A0» n'a pas été chargé\u00A0: seule une "
                             "fiche dont le nom finit par %2 s'ouvre ainsi.\nUne fiche de la "
                             "version précédente se charge par le bouton «\u00A0Charger\u00A0».")
-                 .arg(QFileInfo(path).fileName(), sheetFileEndings()));
+                 .arg(QFileInfo(path).fileName(), endings));
         return;
     }
     if (window.magazine() != Magazine::None) {

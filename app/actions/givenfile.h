@@ -16,11 +16,9 @@ class SheetWindow;
 // stands for none.
 Magazine magazineOfFileName(const QString& path);
 
-// Opens the files the author hands the program from outside its dialogs (the command line,
-// a drop): one sheet file only, named with a magazine's extension, loaded exactly as Charger loads
-// the file its dialog returns. With no magazine chosen yet, the extension first presses the
-// magazine (through `choose`), once the file has proved loadable. Any other file is refused with a
-// message, and the sheet stays as it was.
+// Opens the files handed over from outside the dialogs (command line, drop): one sheet file named
+// with a magazine's extension, loaded as Charger loads it, its magazine first pressed through
+// `choose` when none is chosen yet; anything else is refused with a message.
 void openGivenFiles(SheetWindow& window, SheetFileActions& fileActions, MessageBoxes& messages,
                     const QStringList& paths, const std::function<void(Magazine)>& choose);
 

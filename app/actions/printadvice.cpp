@@ -8,13 +8,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString pdfOffer(const QString& why) {
-    return why + u" : la fiche ne peut pas être imprimée.\n\n"
-                 u"Voulez-vous l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s;
-}
-
 PrintAdvice offerPdf(const QString& why) {
-    return {PrintAdvice::Next::OfferPdf, {}, pdfOffer(why)};
+    return {PrintAdvice::Next::OfferPdf,
+            {},
+            why + u" : la fiche ne peut pas être imprimée.\n\n"
+                  u"Voulez-vous l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s};
 }
 
 PrintAdvice adviseReadyOrNot(const PrintQueue& queue) {

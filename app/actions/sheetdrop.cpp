@@ -43,33 +43,23 @@ void SheetDrop::watchChildrenOf(const QWidget& part) {
 }
 
 bool SheetDrop::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (localFiles(drag->mimeData()).isEmpty()) {
-            return false;
-        }
-        drag->setDropAction(Qt::CopyAction);
-        drag->accept();
-        return true;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+        return QObject::eventFilter(watched, event);
     }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        const QStringList paths = localFiles(drop->mimeData());
-        if (paths.isEmpty()) {
-            return false;
-        }
-        drop->setDropAction(Qt::CopyAction);
-        drop->accept();
+    auto* drop = static_cast<QDropEvent*>(event); // the drag events derive from it
+    const QStringList paths = localFiles(drop->mimeData());
+    if (paths.isEmpty()) {
+        return false;
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (type == QEvent::Drop) {
         // Opened once the drop has ended, so that no message box holds the other program.
         QMetaObject::invokeMethod(
             this, [this, paths] { m_openFiles(paths); }, Qt::QueuedConnection);
-        return true;
     }
-    default:
-        return QObject::eventFilter(watched, event);
-    }
+    return true;
 }
 
 } // namespace scribel

@@ -8,9 +8,8 @@ class QWidget;
 
 namespace scribel {
 
-// Lets the author drop sheet files anywhere on the window, its fields included: local
-// files are taken and handed over by path; anything else (text into a field, a web
-// address) goes where it went before.
+// Lets the author drop local sheet files anywhere on the window, its fields included, handing
+// them over by path; anything else (text into a field, a web address) goes as before.
 class SheetDrop final : public QObject {
     Q_OBJECT
 public:
