@@ -182,11 +182,11 @@ inline void checkUndoAndRedo() {
     const WindowFixture f(u"Pixelor");
     QWidget* widget = f.shown(field);
     widget->setFocus();
-    const auto insert = [&](const QString& text) {
-        if (entry < 0) {
+    const auto insert = [widget, how = entry](const QString& text) {
+        if (how < 0) {
             pasteFromMenu(widget, text);
         } else {
-            enter(widget, static_cast<Entry>(entry), {text});
+            enter(widget, static_cast<Entry>(how), {text});
         }
     };
     typeKeys(widget, u"ab"_s);

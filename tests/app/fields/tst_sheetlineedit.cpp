@@ -56,9 +56,9 @@ private Q_SLOTS:
         const auto [field, commit] = Columns<QString, QString>::fetch();
         const WindowFixture f(u"Pixelor");
         QWidget* edit = f.shown(field);
-        const auto caretAfter = [edit, &commit](const QString& composition) {
+        const auto caretAfter = [edit, &committed = commit](const QString& composition) {
             QInputMethodEvent event(composition, {});
-            event.setCommitString(commit);
+            event.setCommitString(committed);
             QApplication::sendEvent(edit, &event);
             return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
         };

@@ -191,11 +191,12 @@ private Q_SLOTS:
         QtFileDialogs dialogs(messages);
 
         const std::optional<QString> path =
-            typeAndConfirm(dialogs, save, folder.path(), typed, [&](QFileDialog& dialog) {
-                if (typed.isEmpty()) {
-                    selectInList(dialog, folder.filePath(files.front()));
-                }
-            });
+            typeAndConfirm(dialogs, save, folder.path(), typed,
+                           [&, &name = typed, &made = files](QFileDialog& dialog) {
+                               if (name.isEmpty()) {
+                                   selectInList(dialog, folder.filePath(made.front()));
+                               }
+                           });
 
         QCOMPARE(path.value_or(QString()), chosen.isEmpty() ? QString() : folder.filePath(chosen));
         QCOMPARE(messages.asked.size(), question.isEmpty() ? 0u : 1u);
@@ -249,9 +250,9 @@ private Q_SLOTS:
         QtFileDialogs dialogs(messages);
         QString seen;
 
-        const std::optional<QString> path =
-            typeAndConfirm(dialogs, save, folder.path(), typed,
-                           [&](QFileDialog& dialog) { answerTheBox(dialog, answer, seen); });
+        const std::optional<QString> path = typeAndConfirm(
+            dialogs, save, folder.path(), typed,
+            [&, &given = answer](QFileDialog& dialog) { answerTheBox(dialog, given, seen); });
 
         QCOMPARE(seen, box);
         QCOMPARE(path.has_value(), chosen);
