@@ -34,18 +34,18 @@ class LongEntriesTest : public QObject {
 private Q_SLOTS:
     void refusesALineLongerThanAFieldHolds_data() {
         Columns<QByteArray, QString>::add();
+        const auto overTheLimit = [](const QString& line) -> QString {
+            return line + u" caractères, plus que les 32\u202F767 qu'une entrée de la fiche "
+                          u"peut contenir"_s;
+        };
         QTest::newRow("nom, 40,000 characters")
-            << sheetWithLongLines({2}, 40'000)
-            << QStringLiteral("sa ligne 2 compte 40\u202F000 caractères, plus que les "
-                              "32\u202F767 qu'une entrée de la fiche peut contenir");
+            << sheetWithLongLines({2}, 40'000) << overTheLimit(u"sa ligne 2 compte 40\u202F000"_s);
         QTest::newRow("description, 400,000 characters")
             << sheetWithLongLines({20}, 400'000)
-            << QStringLiteral("sa ligne 20 compte 400\u202F000 caractères, plus que les "
-                              "32\u202F767 qu'une entrée de la fiche peut contenir");
+            << overTheLimit(u"sa ligne 20 compte 400\u202F000"_s);
         QTest::newRow("one more than a line may hold, in a file of the earlier version")
             << QByteArray(32'768, 'x') + "\r\n"
-            << QStringLiteral("sa ligne 1 compte 32\u202F768 caractères, plus que les "
-                              "32\u202F767 qu'une entrée de la fiche peut contenir");
+            << overTheLimit(u"sa ligne 1 compte 32\u202F768"_s);
     }
     void refusesALineLongerThanAFieldHolds() {
         const auto [file, reason] = Columns<QByteArray, QString>::fetch();

@@ -77,10 +77,8 @@ void verifyStartState(const WindowFixture& f) {
             QVERIFY2(!f.isOn(field), qPrintable(name));
         }
     }
-    for (const QStringView hidden :
-         {fieldName(Field::SaisieAutre), fieldName(Field::Limitations),
-          fieldName(Field::SaisieDiffuAutre), fieldName(Field::AutresServices),
-          QStringView(u"TitreAutresServices")}) {
+    for (const QStringView hidden : {u"SaisieAutre", u"Limitations", u"SaisieDiffuAutre",
+                                     u"AutresServices", u"TitreAutresServices"}) {
         QVERIFY2(!f.isShown(hidden), qPrintable(hidden.toString()));
     }
     auto* categories = f.get<QComboBox>(Field::ListeCategorie);
