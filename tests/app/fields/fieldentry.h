@@ -207,3 +207,5 @@ inline void checkUndoAndRedo() {
 }
 
 } // namespace scribel::test
+
+Q_DECLARE_METATYPE(scribel::test::Entry)

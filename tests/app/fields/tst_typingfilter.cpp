@@ -191,74 +191,72 @@ private Q_SLOTS:
         QCOMPARE(nom->text().size(), 39);
     }
     void typedTextKeepsOnlyWhatTheFileCanHold_data() {
-        Columns<QString, int, QStringList, QString>::add();
+        Columns<QString, Entry, QStringList, QString>::add();
         const QStringList invisible = utf8List({"a", "\u200C", "b\u200E", "\u200F", "c\u200Bd",
                                                 "\U0001F600", "e\U0001F44D\U0001F3FD"});
         for (const Entry entry : {Entry::Keys, Entry::InputMethod}) {
             const char* how = entry == Entry::Keys ? "keys" : "input method";
-            const int e = static_cast<int>(entry);
             QTest::addRow("description, format characters and emoji, %s", how)
-                << "SaisieDescription" << e << invisible << "abcde";
+                << "SaisieDescription" << entry << invisible << "abcde";
             QTest::addRow("nom, format characters and emoji, %s", how)
-                << "SaisieNom" << e << invisible << "ABCDE";
+                << "SaisieNom" << entry << invisible << "ABCDE";
             QTest::addRow("activité, format characters and emoji, %s", how)
-                << "SaisieActivite" << e << invisible << "abcde";
+                << "SaisieActivite" << entry << invisible << "abcde";
             QTest::addRow("nom, a ligature takes its letters and the case rule, %s", how)
-                << "SaisieNom" << e << QStringList{u"\uFB01n"_s} << "FIN";
+                << "SaisieNom" << entry << QStringList{u"\uFB01n"_s} << "FIN";
             QTest::addRow("ville, a decomposed accent, %s", how)
-                << "SaisieVille" << e << QStringList{u"e\u0301vry"_s} << "ÉVRY";
+                << "SaisieVille" << entry << QStringList{u"e\u0301vry"_s} << "ÉVRY";
             QTest::addRow("limitations, full-width letters, %s", how)
-                << "Limitations" << e << QStringList{u"\uFF21\uFF42c"_s} << "Abc";
+                << "Limitations" << entry << QStringList{u"\uFF21\uFF42c"_s} << "Abc";
         }
         // A key whose character has no code types nothing.
         const QStringList greekAndEuro = {u"λ"_s, u"€"_s};
-        QTest::newRow("nom, λ and € keys") << "SaisieNom" << static_cast<int>(Entry::Keys)
-                                           << QStringList{u"a"_s} + greekAndEuro << "A€";
+        QTest::newRow("nom, λ and € keys")
+            << "SaisieNom" << Entry::Keys << QStringList{u"a"_s} + greekAndEuro << "A€";
         QTest::newRow("limitations, λ and € keys")
-            << "Limitations" << static_cast<int>(Entry::Keys) << greekAndEuro << "€";
+            << "Limitations" << Entry::Keys << greekAndEuro << "€";
         QTest::newRow("prénom, the case rule on each committed character")
-            << "SaisiePrenom" << static_cast<int>(Entry::InputMethod)
-            << QStringList{u"jean pierre"_s} << "Jean Pierre";
+            << "SaisiePrenom" << Entry::InputMethod << QStringList{u"jean pierre"_s}
+            << "Jean Pierre";
         // Pasted and dropped text is composed.
         for (const char* field : {"SaisieActivite", "SaisieDescription"}) {
             for (const Entry entry : {Entry::Paste, Entry::Drop}) {
                 const char* how = entry == Entry::Drop ? "dropped" : "pasted";
-                const int e = static_cast<int>(entry);
                 QTest::addRow("%s, decomposed accents, %s", field, how)
-                    << field << e << QStringList{u"He\u0301le\u0300ne Noe\u0308l"_s}
+                    << field << entry << QStringList{u"He\u0301le\u0300ne Noe\u0308l"_s}
                     << "Hélène Noël";
                 QTest::addRow("%s, a ligature, %s", field, how)
-                    << field << e << QStringList{u"\uFB01chier"_s} << "fichier";
+                    << field << entry << QStringList{u"\uFB01chier"_s} << "fichier";
                 QTest::addRow("%s, a narrow no-break space, %s", field, how)
-                    << field << e << QStringList{u"Quoi\u202F?"_s} << "Quoi ?";
+                    << field << entry << QStringList{u"Quoi\u202F?"_s} << "Quoi ?";
             }
         }
         QTest::newRow("numéro, the limit counts composed characters")
-            << "SaisieNumero" << static_cast<int>(Entry::Paste)
-            << QStringList{u"e\u0301e\u0301e\u0301e\u0301"_s} << "ééé";
+            << "SaisieNumero" << Entry::Paste << QStringList{u"e\u0301e\u0301e\u0301e\u0301"_s}
+            << "ééé";
     }
     void typedTextKeepsOnlyWhatTheFileCanHold() {
         const auto [field, entry, pieces, shown] =
-            Columns<QString, int, QStringList, QString>::fetch();
+            Columns<QString, Entry, QStringList, QString>::fetch();
         const WindowFixture f(u"Pixelor");
         f.window->form().setOn(Field::LimitationsOui, true);
         QWidget* widget = f.shown(field);
-        enter(widget, static_cast<Entry>(entry), pieces);
+        enter(widget, entry, pieces);
         QCOMPARE(f.text(field), shown);
     }
     // Refused characters take no room: the limit counts what the field keeps.
     void refusedCharactersDoNotCountTowardsTheLimit_data() {
-        QTest::addColumn<int>("entry");
-        QTest::newRow("keys") << static_cast<int>(Entry::Keys);
-        QTest::newRow("input method") << static_cast<int>(Entry::InputMethod);
+        QTest::addColumn<Entry>("entry");
+        QTest::newRow("keys") << Entry::Keys;
+        QTest::newRow("input method") << Entry::InputMethod;
     }
     void refusedCharactersDoNotCountTowardsTheLimit() {
-        QFETCH(int, entry);
+        QFETCH(Entry, entry);
         const WindowFixture f(u"Pixelor");
         QWidget* description = f.shown(Field::SaisieDescription);
         const QStringList pieces = {u"x"_s, u"\u200C"_s, u"\U0001F600"_s};
         for (int i = 0; i < 300; ++i) {
-            enter(description, static_cast<Entry>(entry), pieces);
+            enter(description, entry, pieces);
         }
         QCOMPARE(f.text(Field::SaisieDescription), QString(228, u'x'));
     }
@@ -266,11 +264,11 @@ private Q_SLOTS:
     // combining mark composed with the letter before it or refused; on one line, a run of
     // line breaks is one space. `before` is set by the program, the caret after it.
     void anInsertionGoesInWholeOrNotAtAll_data() {
-        Columns<QString, QString, int, QString, QString>::add();
+        Columns<QString, QString, Entry, QString, QString>::add();
         const auto row = [](const char* name, const char* field, QStringView before, Entry entry,
                             QStringView inserted, QStringView shown) {
-            QTest::newRow(name) << field << before.toString() << static_cast<int>(entry)
-                                << inserted.toString() << shown.toString();
+            QTest::newRow(name) << field << before.toString() << entry << inserted.toString()
+                                << shown.toString();
         };
         const QString nearlyFull(227, u'd');
         row("numéro, ff typed, one place left", "SaisieNumero", u"ab", Entry::Keys, u"\uFB00",
@@ -327,13 +325,13 @@ private Q_SLOTS:
     }
     void anInsertionGoesInWholeOrNotAtAll() {
         const auto [field, before, entry, inserted, shown] =
-            Columns<QString, QString, int, QString, QString>::fetch();
+            Columns<QString, QString, Entry, QString, QString>::fetch();
         const WindowFixture f(u"Pixelor");
         QWidget* widget = f.shown(field);
         f.window->form().setText(fieldNamed(field), before);
         widget->setFocus();
         QTest::keyClick(widget, Qt::Key_End, Qt::ControlModifier);
-        enter(widget, static_cast<Entry>(entry), {inserted});
+        enter(widget, entry, {inserted});
         QCOMPARE(f.text(field), shown);
     }
 };
