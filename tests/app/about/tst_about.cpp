@@ -3,6 +3,7 @@
 #include "app/window/controlfactory.h"
 #include "platform/core/twips.h"
 #include "platform/widgets/qtopenaction.h"
+#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
@@ -66,27 +67,24 @@ private Q_SLOTS:
         f.click(u"SSCommand5");
         f.click(u"EMail");
         f.click(u"Internet");
-        const std::vector<QUrl> expected = {
-            QUrl(QStringLiteral("http://www.zolk.example/")),
-            QUrl(QStringLiteral("mailto:luc.ferrand@scribel.example")),
-            QUrl(QStringLiteral("http://www.scribel.example/"))};
+        const std::vector<QUrl> expected = {QUrl(u"http://www.zolk.example/"_s),
+                                            QUrl(u"mailto:luc.ferrand@scribel.example"_s),
+                                            QUrl(u"http://www.scribel.example/"_s)};
         QCOMPARE(f.doubles.openAction.opened, expected);
         QVERIFY(f.doubles.messages.shown.empty());
         QCOMPARE(f.get<QPushButton>(u"EMail")->text(),
-                 QStringLiteral("M'envoyer un E-Mail : luc.ferrand@scribel.example"));
+                 u"M'envoyer un E-Mail : luc.ferrand@scribel.example"_s);
     }
 
     void documentsAreLookedUpInTheCurrentFolderFirst_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("document");
+        Columns<QString, QString>::add();
         QTest::newRow("txt") << u"SSCommand1"_s << u"Le_Zolk_.txt"_s;
         QTest::newRow("adhésion, without its accent") << u"SSCommand2"_s << u"Adhesion.txt"_s;
         QTest::newRow("hlp") << u"SSCommand3"_s << u"Le_Zolk_.hlp"_s;
         QTest::newRow("htm") << u"SSCommand4"_s << u"Le_Zolk_.htm"_s;
     }
     void documentsAreLookedUpInTheCurrentFolderFirst() {
-        QFETCH(QString, button);
-        QFETCH(QString, document);
+        const auto [button, document] = Columns<QString, QString>::fetch();
         QTemporaryDir folder;
         writeFile(folder.filePath(document));
         QDir::setCurrent(folder.path()); // as a confirmed file dialog leaves it
@@ -102,7 +100,7 @@ private Q_SLOTS:
         QTemporaryDir elsewhere;
         QDir::setCurrent(elsewhere.path());
         const QString beside =
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Le_Zolk_.htm"));
+            QDir(QCoreApplication::applicationDirPath()).filePath(u"Le_Zolk_.htm"_s);
         writeFile(beside);
         const WindowFixture f;
         openAboutTab(f);
@@ -133,25 +131,23 @@ private Q_SLOTS:
         f.click(u"EMail");
         QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
         QVERIFY(f.doubles.messages.shown.front().text.contains(
-            QStringLiteral("mailto:luc.ferrand@scribel.example")));
+            u"mailto:luc.ferrand@scribel.example"_s));
     }
 
     // The real open action, with a stand-in xdg-open first on this process's PATH.
     void theDesktopsOpenerIsHeardWithoutWaiting_data() {
-        QTest::addColumn<QByteArray>("opener"); // its script; none on the PATH when empty
-        QTest::addColumn<bool>("told");
+        Columns<QByteArray, bool>::add(); // opener: its script; none on the PATH when empty
         QTest::newRow("no program for mail addresses") << QByteArray("exit 3") << true;
         QTest::newRow("the program found failed") << QByteArray("exit 4") << true;
         QTest::newRow("a program took it") << QByteArray("exit 0") << false;
         QTest::newRow("no xdg-open") << QByteArray() << true;
     }
     void theDesktopsOpenerIsHeardWithoutWaiting() {
-        QFETCH(QByteArray, opener);
-        QFETCH(bool, told);
+        const auto [opener, told] = Columns<QByteArray, bool>::fetch();
         QTemporaryDir bin;
-        const QString asked = bin.filePath(QStringLiteral("asked"));
+        const QString asked = bin.filePath(u"asked"_s);
         if (!opener.isEmpty()) {
-            QFile script(bin.filePath(QStringLiteral("xdg-open")));
+            QFile script(bin.filePath(u"xdg-open"_s));
             QVERIFY(script.open(QIODevice::WriteOnly));
             script.write("#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/asked\"\n" + opener +
                          '\n');
@@ -164,8 +160,8 @@ private Q_SLOTS:
         QtOpenAction openAction;
         Principale window(
             {doubles.fileDialogs, doubles.messages, doubles.printer, openAction, doubles.clock});
-        window.findChild<QPushButton*>(QStringLiteral("Pixelor"))->click();
-        window.findChild<QPushButton*>(QStringLiteral("EMail"))->click();
+        window.findChild<QPushButton*>(u"Pixelor"_s)->click();
+        window.findChild<QPushButton*>(u"EMail"_s)->click();
         QVERIFY(doubles.messages.shown.empty()); // the window went on without waiting
         if (told) {
             QTRY_COMPARE(doubles.messages.shown.size(), std::size_t(1));
@@ -195,7 +191,7 @@ private Q_SLOTS:
     void bannerRunsUntilAMagazineIsChosenAndResumesAfterReset() {
         // Never shown: no event is handled, so no tick comes before the timer is stopped.
         const WindowFixture f(Showing::Unshown);
-        auto* timer = f.window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        auto* timer = f.window->findChild<QTimer*>(u"Timer1"_s);
         QVERIFY(timer->isActive());
         timer->stop(); // step by hand
         const int start = bannerLeft(f);

@@ -2,6 +2,7 @@
 // that comes into view: after many steps, what the window shows of the box must be what a
 // fresh painting of the box gives.
 
+#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QImage>
@@ -16,15 +17,13 @@ class BannerTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void stepsShowWhatAFreshPaintShows_data() {
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<bool>("recoloured"); // after the first step
+        Columns<int, bool>::add(); // recoloured: after the first step
         QTest::newRow("entering") << 20 << false;
         QTest::newRow("one copy past the left edge") << 150 << false;
         QTest::newRow("in a new colour") << 20 << true;
     }
     void stepsShowWhatAFreshPaintShows() {
-        QFETCH(int, steps);
-        QFETCH(bool, recoloured);
+        const auto [steps, recoloured] = Columns<int, bool>::fetch();
         WindowFixture f;
         f.window->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
         QWidget* box = f.get(u"SupportMessage");

@@ -1,5 +1,6 @@
 #include "app/actions/commandline.h"
 #include "app/actions/givenfile.h"
+#include "support/columns.h"
 #include "support/helpers.h"
 
 #include <QFile>
@@ -9,9 +10,8 @@
 #include <QTest>
 
 using namespace scribel;
+using namespace scribel::test;
 using namespace Qt::StringLiterals;
-using scribel::test::utf8;
-using scribel::test::utf8List;
 
 Q_DECLARE_METATYPE(CommandLine::Action)
 
@@ -20,10 +20,7 @@ class CommandLineTest : public QObject {
 
 private Q_SLOTS:
     void readsTheCommandLine_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<CommandLine::Action>("action");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("textHolds");
+        Columns<QStringList, CommandLine::Action, QString, QString>::add();
         const auto row = [](const char* name, std::initializer_list<const char*> arguments,
                             CommandLine::Action action, const char* file, const char* textHolds) {
             QTest::newRow(name) << utf8List(arguments) << action << utf8(file) << utf8(textHolds);
@@ -78,11 +75,9 @@ private Q_SLOTS:
     }
 
     void readsTheCommandLine() {
-        QFETCH(QStringList, arguments);
-        QFETCH(CommandLine::Action, action);
-        QFETCH(QString, file);
-        QFETCH(QString, textHolds);
-        arguments.prepend(QStringLiteral("/usr/bin/scribel"));
+        auto [arguments, action, file, textHolds] =
+            Columns<QStringList, CommandLine::Action, QString, QString>::fetch();
+        arguments.prepend(u"/usr/bin/scribel"_s);
         const CommandLine read = parseCommandLine(arguments);
         QCOMPARE(read.action, action);
         QCOMPARE(read.file, file);
@@ -100,11 +95,8 @@ private Q_SLOTS:
 
     // The built program itself, as a terminal or a script starts it.
     void theProgramEndsWithItsOwnStatus_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("environment"); // added to one without any display
-        QTest::addColumn<bool>("outputIsFull");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("errorHolds");
+        // environment: added to one without any display
+        Columns<QStringList, QStringList, bool, int, QString>::add();
         const auto row = [](const char* name, std::initializer_list<const char*> arguments,
                             std::initializer_list<const char*> environment, bool outputIsFull,
                             int status, const char* errorHolds) {
@@ -125,11 +117,8 @@ private Q_SLOTS:
     }
 
     void theProgramEndsWithItsOwnStatus() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, environment);
-        QFETCH(bool, outputIsFull);
-        QFETCH(int, status);
-        QFETCH(QString, errorHolds);
+        const auto [arguments, environment, outputIsFull, status, errorHolds] =
+            Columns<QStringList, QStringList, bool, int, QString>::fetch();
         QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
         for (const char* name :
              {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
@@ -141,7 +130,7 @@ private Q_SLOTS:
         QProcess program;
         program.setProcessEnvironment(variables);
         if (outputIsFull) {
-            program.setStandardOutputFile(QStringLiteral("/dev/full"));
+            program.setStandardOutputFile(u"/dev/full"_s);
         }
         program.start(QStringLiteral(SCRIBEL_PROGRAM), arguments);
         QVERIFY(program.waitForFinished());
@@ -149,7 +138,7 @@ private Q_SLOTS:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), status);
         QVERIFY2(error.startsWith(u"scribel") && error.contains(errorHolds), qPrintable(error));
-        QVERIFY2(!error.contains(QStringLiteral("qt.qpa")), qPrintable(error));
+        QVERIFY2(!error.contains(u"qt.qpa"_s), qPrintable(error));
     }
 
     // The toolkit's own options, as its documentation lists them: each is passed over with
@@ -180,14 +169,12 @@ private Q_SLOTS:
     // What the toolkit warns of while it starts is its own to tell, after the start: the
     // program goes on. So does a program whose Qt has no translations, and it says so.
     void aWarningAtStartIsPassedOn_data() {
-        QTest::addColumn<bool>("translations");
-        QTest::addColumn<QByteArray>("told");
+        Columns<bool, QByteArray>::add();
         QTest::newRow("from the toolkit") << true << QByteArray("XDG_RUNTIME_DIR");
         QTest::newRow("no translations") << false << QByteArray("translations are missing");
     }
     void aWarningAtStartIsPassedOn() {
-        QFETCH(bool, translations);
-        QFETCH(QByteArray, told);
+        const auto [translations, told] = Columns<bool, QByteArray>::fetch();
         QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
         variables.remove(u"XDG_RUNTIME_DIR"_s); // the toolkit warns and picks a folder itself
         variables.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
@@ -218,22 +205,20 @@ private Q_SLOTS:
     }
 
     void extensionChoosesTheMagazine_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<Magazine>("magazine");
-        QTest::newRow("pxr") << QStringLiteral("/tmp/fiche.pxr") << Magazine::Pixelor;
-        QTest::newRow("PXR") << QStringLiteral("FICHE.PXR") << Magazine::Pixelor;
-        QTest::newRow("zrv") << QStringLiteral("fiche.zrv") << Magazine::Zorvane;
-        QTest::newRow("Zrv") << QStringLiteral("Été 98.Zrv") << Magazine::Zorvane;
-        QTest::newRow("other") << QStringLiteral("fiche.txt") << Magazine::None;
-        QTest::newRow("no extension") << QStringLiteral("pxr") << Magazine::None;
-        QTest::newRow("backup") << QStringLiteral("fiche.pxr.bak") << Magazine::None;
-        QTest::newRow("several dots") << QStringLiteral("fiche.v2.pxr") << Magazine::Pixelor;
-        QTest::newRow("folder") << QStringLiteral("/tmp/fiches.zrv/fiche") << Magazine::None;
+        Columns<QString, Magazine>::add();
+        QTest::newRow("pxr") << u"/tmp/fiche.pxr"_s << Magazine::Pixelor;
+        QTest::newRow("PXR") << u"FICHE.PXR"_s << Magazine::Pixelor;
+        QTest::newRow("zrv") << u"fiche.zrv"_s << Magazine::Zorvane;
+        QTest::newRow("Zrv") << u"Été 98.Zrv"_s << Magazine::Zorvane;
+        QTest::newRow("other") << u"fiche.txt"_s << Magazine::None;
+        QTest::newRow("no extension") << u"pxr"_s << Magazine::None;
+        QTest::newRow("backup") << u"fiche.pxr.bak"_s << Magazine::None;
+        QTest::newRow("several dots") << u"fiche.v2.pxr"_s << Magazine::Pixelor;
+        QTest::newRow("folder") << u"/tmp/fiches.zrv/fiche"_s << Magazine::None;
     }
 
     void extensionChoosesTheMagazine() {
-        QFETCH(QString, path);
-        QFETCH(Magazine, magazine);
+        const auto [path, magazine] = Columns<QString, Magazine>::fetch();
         QCOMPARE(magazineOfFileName(path), magazine);
     }
 };

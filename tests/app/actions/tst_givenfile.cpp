@@ -1,6 +1,7 @@
 // Sheet files handed to the real window from outside its dialogs: named on the command
 // line, or dropped on the window.
 
+#include "support/columns.h"
 #include "support/helpers.h"
 #include "support/windowfixture.h"
 
@@ -14,6 +15,7 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -60,13 +62,13 @@ bool dragAndDrop(QWidget* target, const QList<QUrl>& urls) {
 // The message names the file between French quotation marks.
 bool namesFile(const QString& text, const QString& name) {
     const QRegularExpression quoted(
-        QStringLiteral("«[ \u00A0]%1[ \u00A0]»").arg(QRegularExpression::escape(name)));
+        u"«[ \u00A0]%1[ \u00A0]»"_s.arg(QRegularExpression::escape(name)));
     return text.contains(quoted);
 }
 
 void verifyNoMagazineState(const WindowFixture& f) {
     QCOMPARE(f.window->magazine(), Magazine::None);
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0"));
+    QCOMPARE(f.window->windowTitle(), u"La Scribel 2.0"_s);
     QVERIFY(!f.tabs()->isEnabled());
     QVERIFY(!f.get(u"Charger")->isEnabled());
     QVERIFY(f.isShown(u"SupportMessage"));
@@ -83,25 +85,16 @@ class GivenFileTest : public QObject {
 
 private Q_SLOTS:
     void fileGivenAtStartChoosesItsMagazine_data() {
-        QTest::addColumn<QString>("fixture");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<Magazine>("magazine");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("nom");
-        QTest::newRow("pxr") << QStringLiteral("complet.pxr") << QStringLiteral("Fiche 1.PXR")
-                             << Magazine::Pixelor << QStringLiteral("La Scribel 2.0 Pixelor")
-                             << QStringLiteral("DUPONT");
-        QTest::newRow("zrv") << QStringLiteral("zorvane.zrv") << QStringLiteral("fiche.zrv")
-                             << Magazine::Zorvane << QStringLiteral("La Scribel 2.0 Zorvane")
-                             << QStringLiteral("MARTIN");
+        Columns<QString, QString, Magazine, QString, QString>::add();
+        QTest::newRow("pxr") << u"complet.pxr"_s << u"Fiche 1.PXR"_s << Magazine::Pixelor
+                             << u"La Scribel 2.0 Pixelor"_s << u"DUPONT"_s;
+        QTest::newRow("zrv") << u"zorvane.zrv"_s << u"fiche.zrv"_s << Magazine::Zorvane
+                             << u"La Scribel 2.0 Zorvane"_s << u"MARTIN"_s;
     }
 
     void fileGivenAtStartChoosesItsMagazine() {
-        QFETCH(QString, fixture);
-        QFETCH(QString, name);
-        QFETCH(Magazine, magazine);
-        QFETCH(QString, title);
-        QFETCH(QString, nom);
+        const auto [fixture, name, magazine, title, nom] =
+            Columns<QString, QString, Magazine, QString, QString>::fetch();
         const WindowFixture f;
         f.window->openGivenFiles({copyOfFixture(m_folder, fixture, name)});
         QCOMPARE(f.window->magazine(), magazine);
@@ -115,23 +108,17 @@ private Q_SLOTS:
     }
 
     void refusedFileKeepsTheStartState_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("exists");
-        QTest::addColumn<QString>("textHolds");
+        Columns<QString, bool, QString>::add();
         QTest::newRow("not a sheet's name")
-            << QStringLiteral("fiche.txt") << true << QStringLiteral(".pxr (Pixelor) ou .zrv");
-        QTest::newRow("missing") << QStringLiteral("absente.pxr") << false
-                                 << QStringLiteral("il n'existe pas");
-        QTest::newRow("a folder") << QStringLiteral("dossier.zrv") << false
-                                  << QStringLiteral("ce n'est pas un fichier");
+            << u"fiche.txt"_s << true << u".pxr (Pixelor) ou .zrv"_s;
+        QTest::newRow("missing") << u"absente.pxr"_s << false << u"il n'existe pas"_s;
+        QTest::newRow("a folder") << u"dossier.zrv"_s << false << u"ce n'est pas un fichier"_s;
     }
 
     void refusedFileKeepsTheStartState() {
-        QFETCH(QString, name);
-        QFETCH(bool, exists);
-        QFETCH(QString, textHolds);
-        const QString path = exists ? copyOfFixture(m_folder, QStringLiteral("complet.pxr"), name)
-                                    : m_folder.filePath(name);
+        const auto [name, exists, textHolds] = Columns<QString, bool, QString>::fetch();
+        const QString path =
+            exists ? copyOfFixture(m_folder, u"complet.pxr"_s, name) : m_folder.filePath(name);
         if (name.startsWith(u"dossier")) {
             QVERIFY(QDir().mkpath(path));
         }
@@ -142,27 +129,26 @@ private Q_SLOTS:
         const QString text = f.doubles.messages.shown.front().text;
         QVERIFY2(namesFile(text, name), qPrintable(text));
         QVERIFY2(text.contains(textHolds), qPrintable(text));
-        QCOMPARE(f.doubles.messages.shown.front().title, QStringLiteral("La Scribel 2.0"));
+        QCOMPARE(f.doubles.messages.shown.front().title, u"La Scribel 2.0"_s);
     }
 
     // Dropped on the window or on a field, the file loads into the sheet of the magazine
     // chosen, which stays chosen.
     void droppedFileLoadsIntoTheChosenMagazine_data() {
         QTest::addColumn<QString>("target");
-        QTest::newRow("on the window") << QStringLiteral("Principale");
-        QTest::newRow("on a field") << QStringLiteral("SaisieNom");
+        QTest::newRow("on the window") << u"Principale"_s;
+        QTest::newRow("on a field") << u"SaisieNom"_s;
     }
 
     void droppedFileLoadsIntoTheChosenMagazine() {
         QFETCH(QString, target);
         const WindowFixture f(u"Pixelor");
-        const QString path =
-            copyOfFixture(m_folder, QStringLiteral("zorvane.zrv"), QStringLiteral("posee.zrv"));
+        const QString path = copyOfFixture(m_folder, u"zorvane.zrv"_s, u"posee.zrv"_s);
         QWidget* on = target == f.window->objectName() ? f.window.get() : f.get(target);
         QVERIFY(dragAndDrop(on, localUrls({path})));
-        QTRY_COMPARE(f.text(Field::SaisieNom), QStringLiteral("MARTIN"));
+        QTRY_COMPARE(f.text(Field::SaisieNom), u"MARTIN"_s);
         QCOMPARE(f.window->magazine(), Magazine::Pixelor);
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0 Pixelor"));
+        QCOMPARE(f.window->windowTitle(), u"La Scribel 2.0 Pixelor"_s);
         QVERIFY(f.isShown(u"TitrePixelor"));
         QVERIFY(f.doubles.messages.shown.empty());
     }
@@ -170,45 +156,39 @@ private Q_SLOTS:
     // Only a sheet file is loaded from a drop: anything else would clear the sheet and be
     // taken for an earlier-version sheet.
     void droppedOtherFileLeavesTheSheetAsItWas_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("content");
+        Columns<QString, QString, QByteArray>::add();
         QTest::newRow("a picture on the window")
-            << QStringLiteral("Principale") << QStringLiteral("photo.png")
+            << u"Principale"_s << u"photo.png"_s
             << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01", 20);
         QFile sheet(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/zorvane.zrv"));
         QVERIFY(sheet.open(QIODevice::ReadOnly));
         QTest::newRow("a sheet's lines in a text file, on a field")
-            << QStringLiteral("SaisieNom") << QStringLiteral("notes.txt") << sheet.readAll();
+            << u"SaisieNom"_s << u"notes.txt"_s << sheet.readAll();
     }
 
     void droppedOtherFileLeavesTheSheetAsItWas() {
-        QFETCH(QString, target);
-        QFETCH(QString, name);
-        QFETCH(QByteArray, content);
+        const auto [target, name, content] = Columns<QString, QString, QByteArray>::fetch();
         QFile file(m_folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();
         const WindowFixture f(u"Pixelor");
-        f.type(Field::SaisieNom, QStringLiteral("dupont"));
+        f.type(Field::SaisieNom, u"dupont"_s);
         QWidget* on = target == f.window->objectName() ? f.window.get() : f.get(target);
         QVERIFY(dragAndDrop(on, localUrls({file.fileName()})));
         QTRY_COMPARE(f.doubles.messages.shown.size(), std::size_t(1));
         const QString text = f.doubles.messages.shown.front().text;
         QVERIFY2(namesFile(text, name), qPrintable(text));
-        QCOMPARE(f.text(Field::SaisieNom), QStringLiteral("DUPONT"));
+        QCOMPARE(f.text(Field::SaisieNom), u"DUPONT"_s);
         QCOMPARE(f.window->magazine(), Magazine::Pixelor);
     }
 
     void droppingTwoFilesOpensNeither() {
         const WindowFixture f;
-        const QStringList paths = {
-            copyOfFixture(m_folder, QStringLiteral("complet.pxr"), QStringLiteral("une.pxr")),
-            copyOfFixture(m_folder, QStringLiteral("zorvane.zrv"), QStringLiteral("deux.zrv"))};
+        const QStringList paths = {copyOfFixture(m_folder, u"complet.pxr"_s, u"une.pxr"_s),
+                                   copyOfFixture(m_folder, u"zorvane.zrv"_s, u"deux.zrv"_s)};
         QVERIFY(dragAndDrop(f.window.get(), localUrls(paths)));
         QTRY_COMPARE(f.doubles.messages.shown.size(), std::size_t(1));
-        QVERIFY(
-            f.doubles.messages.shown.front().text.contains(QStringLiteral("une fiche à la fois")));
+        QVERIFY(f.doubles.messages.shown.front().text.contains(u"une fiche à la fois"_s));
         verifyNoMagazineState(f);
     }
 
@@ -217,29 +197,28 @@ private Q_SLOTS:
     void aDroppedFileIsCopiedAndDroppedTextReachesTheField() {
         const WindowFixture f;
         QMimeData file;
-        file.setUrls({QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("fiche.pxr")))});
+        file.setUrls({QUrl::fromLocalFile(m_folder.filePath(u"fiche.pxr"_s))});
         QCOMPARE(dragAndDrop(f.window.get(), file, Qt::ShiftModifier),
                  std::make_pair(Qt::CopyAction, Qt::CopyAction));
         f.click(u"Pixelor");
         // A file manager gives the path as text too: dropped on a field, it is still a sheet.
-        const QString path =
-            copyOfFixture(m_folder, QStringLiteral("zorvane.zrv"), QStringLiteral("posee.zrv"));
+        const QString path = copyOfFixture(m_folder, u"zorvane.zrv"_s, u"posee.zrv"_s);
         QMimeData sheet;
         sheet.setUrls({QUrl::fromLocalFile(path)});
         sheet.setText(path);
         QCOMPARE(dragAndDrop(f.get(u"SaisieDescription"), sheet).second, Qt::CopyAction);
-        QTRY_COMPARE(f.text(Field::SaisieNom), QStringLiteral("MARTIN"));
+        QTRY_COMPARE(f.text(Field::SaisieNom), u"MARTIN"_s);
         f.click(u"Pixelor");
         QMimeData text;
-        text.setText(QStringLiteral("DURAND"));
+        text.setText(u"DURAND"_s);
         QVERIFY(dragAndDrop(f.get(u"SaisieNom"), text).second != Qt::IgnoreAction);
-        QCOMPARE(f.get<QLineEdit>(u"SaisieNom")->text(), QStringLiteral("DURAND"));
+        QCOMPARE(f.get<QLineEdit>(u"SaisieNom")->text(), u"DURAND"_s);
     }
 
     void onlyLocalFilesAreTaken() {
         const WindowFixture f;
-        const QUrl local = QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("fiche.pxr")));
-        const QUrl web(QStringLiteral("https://exemple.fr/fiche.pxr"));
+        const QUrl local = QUrl::fromLocalFile(m_folder.filePath(u"fiche.pxr"_s));
+        const QUrl web(u"https://exemple.fr/fiche.pxr"_s);
         QVERIFY(!dragAndDrop(f.window.get(), {web}));
         QVERIFY(!dragAndDrop(f.window.get(), {local, web}));
         QVERIFY(!dragAndDrop(f.get(u"SaisieNom"), {web}));

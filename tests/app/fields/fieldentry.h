@@ -3,6 +3,7 @@
 // The author's ways into a field, each as the field receives it: a key press carrying
 // text, an input method's commit, a paste, a drop, Paste from the field's own menu.
 
+#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QAbstractScrollArea>
@@ -94,11 +95,7 @@ inline void enter(QWidget* widget, Entry entry, const QStringList& pieces) {
 // Qt would pad the text with spaces to reach a replacement past its end; a commit the
 // rule refuses replaces nothing.
 inline void inputMethodReplacementRows(bool multiLine) {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("commit");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("shown");
+    Columns<QString, QString, int, int, QString>::add();
     const QString emoji = u"\U0001F600"_s;
     const std::vector<const char*> fields =
         multiLine ? std::vector<const char*>{"SaisieDescription"}
@@ -120,11 +117,8 @@ inline void inputMethodReplacementRows(bool multiLine) {
     }
 }
 inline void checkInputMethodReplacement() {
-    QFETCH(QString, field);
-    QFETCH(QString, commit);
-    QFETCH(int, start);
-    QFETCH(int, length);
-    QFETCH(QString, shown);
+    const auto [field, commit, start, length, shown] =
+        Columns<QString, QString, int, int, QString>::fetch();
     const WindowFixture f(u"Pixelor");
     QWidget* widget = f.shown(field);
     enter(widget, Entry::InputMethod, {u"abcdef"_s});
@@ -137,10 +131,7 @@ inline void checkInputMethodReplacement() {
 // Dragged with a move, what the field cannot take whole stays with the drag's source:
 // the drop answers a copy, or no drop at all when nothing goes in.
 inline void movedDropRows(bool multiLine) {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("dragged");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<Qt::DropAction>("answer");
+    Columns<QString, QString, QString, Qt::DropAction>::add();
     if (multiLine) {
         QTest::newRow("300 characters onto the description, 228")
             << "SaisieDescription" << QString(300, u'z') << QString(228, u'z') << Qt::CopyAction;
@@ -161,10 +152,8 @@ inline void movedDropRows(bool multiLine) {
         << "SaisieActivite" << u"\U0001F600"_s << "" << Qt::IgnoreAction;
 }
 inline void checkMovedDrop() {
-    QFETCH(QString, field);
-    QFETCH(QString, dragged);
-    QFETCH(QString, shown);
-    QFETCH(Qt::DropAction, answer);
+    const auto [field, dragged, shown, answer] =
+        Columns<QString, QString, QString, Qt::DropAction>::fetch();
     const WindowFixture f(u"Pixelor");
     QWidget* widget = f.shown(field);
     QCOMPARE(dropInto(widget, dragged, Qt::ShiftModifier), answer);
@@ -174,9 +163,7 @@ inline void checkMovedDrop() {
 // As in Qt's own line edit: a run of typing, a paste or a drop is one step, however
 // the rule changed what went in; a refused insertion leaves the history alone.
 inline void undoRows(bool multiLine) {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<int>("entry"); // -1: Paste from the field's menu
-    QTest::addColumn<QStringList>("steps");
+    Columns<QString, int, QStringList>::add(); // entry: -1: Paste from the field's menu
     const QStringList plain = utf8List({"ab", "abfi", "abficd", "abficdfi"});
     if (multiLine) {
         QTest::newRow("description, pasted") << "SaisieDescription" << int(Entry::Paste) << plain;
@@ -191,17 +178,15 @@ inline void undoRows(bool multiLine) {
     QTest::newRow("nom, from the menu") << "SaisieNom" << -1 << capitals;
 }
 inline void checkUndoAndRedo() {
-    QFETCH(QString, field);
-    QFETCH(int, entry);
-    QFETCH(QStringList, steps);
+    const auto [field, entry, steps] = Columns<QString, int, QStringList>::fetch();
     const WindowFixture f(u"Pixelor");
     QWidget* widget = f.shown(field);
     widget->setFocus();
-    const auto insert = [&](const QString& text) {
-        if (entry < 0) {
+    const auto insert = [widget, how = entry](const QString& text) {
+        if (how < 0) {
             pasteFromMenu(widget, text);
         } else {
-            enter(widget, static_cast<Entry>(entry), {text});
+            enter(widget, static_cast<Entry>(how), {text});
         }
     };
     typeKeys(widget, u"ab"_s);
@@ -222,3 +207,5 @@ inline void checkUndoAndRedo() {
 }
 
 } // namespace scribel::test
+
+Q_DECLARE_METATYPE(scribel::test::Entry)

@@ -1,11 +1,13 @@
 // The category table: each category in list order with its sub-categories.
 
 #include "app/fields/categories.h"
+#include "support/columns.h"
 #include "support/helpers.h"
 
 #include <QTest>
 
 using namespace scribel;
+using scribel::test::Columns;
 
 class TestCategories : public QObject {
     Q_OBJECT
@@ -13,9 +15,7 @@ class TestCategories : public QObject {
 private Q_SLOTS:
     // The category table in list order, as the author sees it, each with its sub-categories.
     void categoriesInListOrder_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("category");
-        QTest::addColumn<QStringList>("subCategories");
+        Columns<int, QString, QStringList>::add();
         int index = 0;
         const auto row = [&index](const char* category, std::initializer_list<const char*> subs) {
             QTest::newRow(category) << index++ << test::utf8(category) << test::utf8List(subs);
@@ -39,9 +39,7 @@ private Q_SLOTS:
         row("Système", {"Confirmé", "Débutant"});
     }
     void categoriesInListOrder() {
-        QFETCH(int, index);
-        QFETCH(QString, category);
-        QFETCH(QStringList, subCategories);
+        const auto [index, category, subCategories] = Columns<int, QString, QStringList>::fetch();
         QCOMPARE(categoryNames().size(), 12);
         QCOMPARE(categoryNames().at(index), category);
         const std::optional<QStringList> subs = subCategoriesOf(category);

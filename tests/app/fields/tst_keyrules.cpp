@@ -2,6 +2,7 @@
 // where Enter moves the focus.
 
 #include "app/fields/keyrules.h"
+#include "support/columns.h"
 #include "support/windowfixture.h"
 
 using namespace scribel;
@@ -47,10 +48,7 @@ class TestKeyRules : public QObject {
 
 private Q_SLOTS:
     void caseRules_data() {
-        QTest::addColumn<int>("rule");
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<QChar>("typed");
-        QTest::addColumn<QChar>("inserted");
+        Columns<int, QString, QChar, QChar>::add();
         const auto row = [](const char* name, CaseRule rule, const char* current, char16_t typed,
                             char16_t inserted) {
             QTest::newRow(name) << static_cast<int>(rule) << QString::fromUtf8(current)
@@ -67,17 +65,12 @@ private Q_SLOTS:
         row("none", CaseRule::None, "", u'x', u'x');
     }
     void caseRules() {
-        QFETCH(int, rule);
-        QFETCH(QString, current);
-        QFETCH(QChar, typed);
-        QFETCH(QChar, inserted);
+        const auto [rule, current, typed, inserted] = Columns<int, QString, QChar, QChar>::fetch();
         QCOMPARE(applyCaseRule(static_cast<CaseRule>(rule), typed, current), inserted);
     }
 
     void caseRulesApplyToEveryTypedCharacter_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
+        Columns<QString, QString, QString>::add();
         QTest::newRow("accents, always") << u"SaisieNom"_s << u"dupont é"_s << u"DUPONT É"_s;
         QTest::newRow("a hyphen is no word break")
             << u"SaisiePrenom"_s << u"jean-pierre"_s << u"Jean-pierre"_s;
@@ -90,29 +83,21 @@ private Q_SLOTS:
         QTest::newRow("activité, no rule") << u"SaisieActivite"_s << u"dév"_s << u"dév"_s;
     }
     void caseRulesApplyToEveryTypedCharacter() {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
+        const auto [field, typed, shown] = Columns<QString, QString, QString>::fetch();
         const WindowFixture f(u"Pixelor");
         auto* edit = f.shown<QLineEdit>(field);
         typeKeys(edit, typed);
         QCOMPARE(edit->text(), shown);
     }
     void everyChainedFieldKeepsItsCaseRuleAndEnterMove_data() {
-        QTest::addColumn<Field>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<Field>("next");
+        Columns<Field, QString, QString, Field>::add();
         for (const ChainedField& row : kChainedFields) {
             QTest::newRow(fieldName(row.field).toLatin1().constData())
                 << row.field << utf8(row.typed) << utf8(row.shown) << row.next;
         }
     }
     void everyChainedFieldKeepsItsCaseRuleAndEnterMove() {
-        QFETCH(Field, field);
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(Field, next);
+        const auto [field, typed, shown, next] = Columns<Field, QString, QString, Field>::fetch();
         const WindowFixture f(u"Pixelor");
         QWidget* edit = f.shown(field);
         edit->setFocus();

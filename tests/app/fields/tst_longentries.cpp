@@ -1,5 +1,6 @@
 // Loading lines as long as a field can hold, and longer, through the real window.
 
+#include "support/columns.h"
 #include "support/longentries.h"
 #include "support/windowfixture.h"
 
@@ -7,6 +8,7 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -16,7 +18,7 @@ struct LoadingWindow : WindowFixture {
     LoadingWindow() { click(u"Pixelor"); }
 
     void load(const QByteArray& bytes) {
-        const QString path = folder.filePath(QStringLiteral("longue.pxr"));
+        const QString path = folder.filePath(u"longue.pxr"_s);
         QVERIFY(writeFile(path, bytes));
         doubles.fileDialogs.nextAnswers.emplace_back(path);
         tabs()->setCurrentIndex(0);
@@ -31,31 +33,29 @@ class LongEntriesTest : public QObject {
 
 private Q_SLOTS:
     void refusesALineLongerThanAFieldHolds_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("reason");
+        Columns<QByteArray, QString>::add();
+        const auto overTheLimit = [](const QString& line) -> QString {
+            return line + u" caractères, plus que les 32\u202F767 qu'une entrée de la fiche "
+                          u"peut contenir"_s;
+        };
         QTest::newRow("nom, 40,000 characters")
-            << sheetWithLongLines({2}, 40'000)
-            << QStringLiteral("sa ligne 2 compte 40\u202F000 caractères, plus que les "
-                              "32\u202F767 qu'une entrée de la fiche peut contenir");
+            << sheetWithLongLines({2}, 40'000) << overTheLimit(u"sa ligne 2 compte 40\u202F000"_s);
         QTest::newRow("description, 400,000 characters")
             << sheetWithLongLines({20}, 400'000)
-            << QStringLiteral("sa ligne 20 compte 400\u202F000 caractères, plus que les "
-                              "32\u202F767 qu'une entrée de la fiche peut contenir");
+            << overTheLimit(u"sa ligne 20 compte 400\u202F000"_s);
         QTest::newRow("one more than a line may hold, in a file of the earlier version")
             << QByteArray(32'768, 'x') + "\r\n"
-            << QStringLiteral("sa ligne 1 compte 32\u202F768 caractères, plus que les "
-                              "32\u202F767 qu'une entrée de la fiche peut contenir");
+            << overTheLimit(u"sa ligne 1 compte 32\u202F768"_s);
     }
     void refusesALineLongerThanAFieldHolds() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, reason);
+        const auto [file, reason] = Columns<QByteArray, QString>::fetch();
         LoadingWindow f;
-        f.window->form().setText(Field::SaisieNom, QStringLiteral("GARDÉ"));
-        f.window->form().setText(Field::SaisieDescription, QStringLiteral("Reste\nlà"));
+        f.window->form().setText(Field::SaisieNom, u"GARDÉ"_s);
+        f.window->form().setText(Field::SaisieDescription, u"Reste\nlà"_s);
         f.load(file);
 
-        QCOMPARE(f.text(Field::SaisieNom), QStringLiteral("GARDÉ"));
-        QCOMPARE(f.text(Field::SaisieDescription), QStringLiteral("Reste\nlà"));
+        QCOMPARE(f.text(Field::SaisieNom), u"GARDÉ"_s);
+        QCOMPARE(f.text(Field::SaisieDescription), u"Reste\nlà"_s);
         QCOMPARE(f.doubles.messages.shown.size(), 1u);
         QCOMPARE(f.doubles.messages.shown.front().text,
                  QStringLiteral("Le fichier « longue.pxr » n'a pas été chargé : %1.\n"

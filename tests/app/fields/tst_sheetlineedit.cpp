@@ -3,6 +3,7 @@
 
 #include "app/fields/sheetlineedit.h"
 #include "fieldentry.h"
+#include "support/columns.h"
 
 using namespace scribel;
 using namespace scribel::test;
@@ -47,19 +48,17 @@ private Q_SLOTS:
     // A composition shows in the field, alone or after a commit, also in a field that
     // turns what is typed into capitals.
     void aCompositionIsShown_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("commit");
+        Columns<QString, QString>::add();
         QTest::newRow("alone") << u"SaisieActivite"_s << u""_s;
         QTest::newRow("after a commit, capitals") << u"SaisieNom"_s << u"x"_s;
     }
     void aCompositionIsShown() {
-        QFETCH(QString, field);
-        QFETCH(QString, commit);
+        const auto [field, commit] = Columns<QString, QString>::fetch();
         const WindowFixture f(u"Pixelor");
         QWidget* edit = f.shown(field);
-        const auto caretAfter = [edit, &commit](const QString& composition) {
+        const auto caretAfter = [edit, &committed = commit](const QString& composition) {
             QInputMethodEvent event(composition, {});
-            event.setCommitString(commit);
+            event.setCommitString(committed);
             QApplication::sendEvent(edit, &event);
             return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
         };

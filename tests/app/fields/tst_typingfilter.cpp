@@ -3,6 +3,7 @@
 
 #include "app/fields/typingfilter.h"
 #include "fieldentry.h"
+#include "support/columns.h"
 
 using namespace scribel;
 using namespace scribel::test;
@@ -13,14 +14,7 @@ class TestTypingFilter : public QObject {
 
 private Q_SLOTS:
     void insertionsAreFilteredAndCut_data() {
-        QTest::addColumn<QString>("inserted");
-        QTest::addColumn<int>("kept");
-        QTest::addColumn<int>("previous");
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<bool>("multiLine");
-        QTest::addColumn<QString>("admitted");
-        QTest::addColumn<bool>("whole");
-        QTest::addColumn<QChar>("before");
+        Columns<QString, int, int, int, bool, QString, bool, QChar>::add();
         // whole: nothing inserted was dropped; before: the character ahead of the caret.
         const auto row = [](const char* name, const QString& inserted, int kept, int previous,
                             int limit, bool multiLine, const QString& admitted, bool whole,
@@ -80,14 +74,8 @@ private Q_SLOTS:
     }
 
     void insertionsAreFilteredAndCut() {
-        QFETCH(QString, inserted);
-        QFETCH(int, kept);
-        QFETCH(int, previous);
-        QFETCH(int, limit);
-        QFETCH(bool, multiLine);
-        QFETCH(QString, admitted);
-        QFETCH(bool, whole);
-        QFETCH(QChar, before);
+        const auto [inserted, kept, previous, limit, multiLine, admitted, whole, before] =
+            Columns<QString, int, int, int, bool, QString, bool, QChar>::fetch();
         const Admission admission =
             admitInsertion(inserted, before, kept, previous, limit, multiLine);
         QCOMPARE(admission.text, admitted);
@@ -98,10 +86,7 @@ private Q_SLOTS:
 
     // Keys that type, as Qt's own fields decide.
     void keysThatInsertText_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("multiLine");
-        QTest::addColumn<bool>("inserts");
+        Columns<QString, int, bool, bool>::add();
         const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
         QTest::newRow("a letter") << u"a"_s << int(Qt::NoModifier) << false << true;
         QTest::newRow("Ctrl+Shift+A, a shortcut") << u"A"_s << ctrlShift << false << false;
@@ -113,19 +98,13 @@ private Q_SLOTS:
         QTest::newRow("a tab, one line") << u"\t"_s << int(Qt::NoModifier) << false << false;
     }
     void keysThatInsertText() {
-        QFETCH(QString, text);
-        QFETCH(int, modifiers);
-        QFETCH(bool, multiLine);
-        QFETCH(bool, inserts);
+        const auto [text, modifiers, multiLine, inserts] =
+            Columns<QString, int, bool, bool>::fetch();
         QCOMPARE(insertsText(text, Qt::KeyboardModifiers(modifiers), multiLine), inserts);
     }
     // An input method may ask to replace text before the start or past the end.
     void replacementsStayWithinTheText_data() {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<int>("keptStart");
-        QTest::addColumn<int>("keptLength");
+        Columns<int, int, int, int, int>::add();
         // In a text of five characters.
         QTest::newRow("within") << -2 << 1 << 3 << -2 << 1;
         QTest::newRow("past the end") << 3 << 2 << 4 << 1 << 0;
@@ -134,19 +113,15 @@ private Q_SLOTS:
         QTest::newRow("a negative length") << 0 << -2 << 1 << 0 << 0;
     }
     void replacementsStayWithinTheText() {
-        QFETCH(int, start);
-        QFETCH(int, length);
-        QFETCH(int, caret);
-        QFETCH(int, keptStart);
-        QFETCH(int, keptLength);
+        const auto [start, length, caret, keptStart, keptLength] =
+            Columns<int, int, int, int, int>::fetch();
         const Replacement kept = keptWithinText({start, length}, caret, 5);
         QCOMPARE(kept.start, keptStart);
         QCOMPARE(kept.length, keptLength);
     }
 
     void typingStopsAtTheLimit_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("limit");
+        Columns<QString, int>::add();
         QTest::newRow("numéro") << "SaisieNumero" << 3;
         QTest::newRow("code postal") << "SaisieCodePostal" << 5;
         QTest::newRow("naissance") << "SaisieNaissance" << 4;
@@ -159,8 +134,7 @@ private Q_SLOTS:
         QTest::newRow("autres services") << "AutresServices" << 171;
     }
     void typingStopsAtTheLimit() {
-        QFETCH(QString, field);
-        QFETCH(int, limit);
+        const auto [field, limit] = Columns<QString, int>::fetch();
         const WindowFixture f(u"Pixelor");
         f.window->form().setOn(Field::LimitationsOui, true);
         f.window->form().setOn(Field::LicenceAutres, true);
@@ -217,84 +191,72 @@ private Q_SLOTS:
         QCOMPARE(nom->text().size(), 39);
     }
     void typedTextKeepsOnlyWhatTheFileCanHold_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<QStringList>("pieces");
-        QTest::addColumn<QString>("shown");
-        const QStringList invisible = {u"a"_s,
-                                       u"\u200C"_s,
-                                       u"b\u200E"_s,
-                                       u"\u200F"_s,
-                                       u"c\u200Bd"_s,
-                                       u"\U0001F600"_s,
-                                       u"e\U0001F44D\U0001F3FD"_s};
+        Columns<QString, Entry, QStringList, QString>::add();
+        const QStringList invisible = utf8List({"a", "\u200C", "b\u200E", "\u200F", "c\u200Bd",
+                                                "\U0001F600", "e\U0001F44D\U0001F3FD"});
         for (const Entry entry : {Entry::Keys, Entry::InputMethod}) {
             const char* how = entry == Entry::Keys ? "keys" : "input method";
-            const int e = static_cast<int>(entry);
             QTest::addRow("description, format characters and emoji, %s", how)
-                << "SaisieDescription" << e << invisible << "abcde";
+                << "SaisieDescription" << entry << invisible << "abcde";
             QTest::addRow("nom, format characters and emoji, %s", how)
-                << "SaisieNom" << e << invisible << "ABCDE";
+                << "SaisieNom" << entry << invisible << "ABCDE";
             QTest::addRow("activité, format characters and emoji, %s", how)
-                << "SaisieActivite" << e << invisible << "abcde";
+                << "SaisieActivite" << entry << invisible << "abcde";
             QTest::addRow("nom, a ligature takes its letters and the case rule, %s", how)
-                << "SaisieNom" << e << QStringList{u"\uFB01n"_s} << "FIN";
+                << "SaisieNom" << entry << QStringList{u"\uFB01n"_s} << "FIN";
             QTest::addRow("ville, a decomposed accent, %s", how)
-                << "SaisieVille" << e << QStringList{u"e\u0301vry"_s} << "ÉVRY";
+                << "SaisieVille" << entry << QStringList{u"e\u0301vry"_s} << "ÉVRY";
             QTest::addRow("limitations, full-width letters, %s", how)
-                << "Limitations" << e << QStringList{u"\uFF21\uFF42c"_s} << "Abc";
+                << "Limitations" << entry << QStringList{u"\uFF21\uFF42c"_s} << "Abc";
         }
         // A key whose character has no code types nothing.
         const QStringList greekAndEuro = {u"λ"_s, u"€"_s};
-        QTest::newRow("nom, λ and € keys") << "SaisieNom" << static_cast<int>(Entry::Keys)
-                                           << QStringList{u"a"_s} + greekAndEuro << "A€";
+        QTest::newRow("nom, λ and € keys")
+            << "SaisieNom" << Entry::Keys << QStringList{u"a"_s} + greekAndEuro << "A€";
         QTest::newRow("limitations, λ and € keys")
-            << "Limitations" << static_cast<int>(Entry::Keys) << greekAndEuro << "€";
+            << "Limitations" << Entry::Keys << greekAndEuro << "€";
         QTest::newRow("prénom, the case rule on each committed character")
-            << "SaisiePrenom" << static_cast<int>(Entry::InputMethod)
-            << QStringList{u"jean pierre"_s} << "Jean Pierre";
+            << "SaisiePrenom" << Entry::InputMethod << QStringList{u"jean pierre"_s}
+            << "Jean Pierre";
         // Pasted and dropped text is composed.
         for (const char* field : {"SaisieActivite", "SaisieDescription"}) {
             for (const Entry entry : {Entry::Paste, Entry::Drop}) {
                 const char* how = entry == Entry::Drop ? "dropped" : "pasted";
-                const int e = static_cast<int>(entry);
                 QTest::addRow("%s, decomposed accents, %s", field, how)
-                    << field << e << QStringList{u"He\u0301le\u0300ne Noe\u0308l"_s}
+                    << field << entry << QStringList{u"He\u0301le\u0300ne Noe\u0308l"_s}
                     << "Hélène Noël";
                 QTest::addRow("%s, a ligature, %s", field, how)
-                    << field << e << QStringList{u"\uFB01chier"_s} << "fichier";
+                    << field << entry << QStringList{u"\uFB01chier"_s} << "fichier";
                 QTest::addRow("%s, a narrow no-break space, %s", field, how)
-                    << field << e << QStringList{u"Quoi\u202F?"_s} << "Quoi ?";
+                    << field << entry << QStringList{u"Quoi\u202F?"_s} << "Quoi ?";
             }
         }
         QTest::newRow("numéro, the limit counts composed characters")
-            << "SaisieNumero" << static_cast<int>(Entry::Paste)
-            << QStringList{u"e\u0301e\u0301e\u0301e\u0301"_s} << "ééé";
+            << "SaisieNumero" << Entry::Paste << QStringList{u"e\u0301e\u0301e\u0301e\u0301"_s}
+            << "ééé";
     }
     void typedTextKeepsOnlyWhatTheFileCanHold() {
-        QFETCH(QString, field);
-        QFETCH(int, entry);
-        QFETCH(QStringList, pieces);
-        QFETCH(QString, shown);
+        const auto [field, entry, pieces, shown] =
+            Columns<QString, Entry, QStringList, QString>::fetch();
         const WindowFixture f(u"Pixelor");
         f.window->form().setOn(Field::LimitationsOui, true);
         QWidget* widget = f.shown(field);
-        enter(widget, static_cast<Entry>(entry), pieces);
+        enter(widget, entry, pieces);
         QCOMPARE(f.text(field), shown);
     }
     // Refused characters take no room: the limit counts what the field keeps.
     void refusedCharactersDoNotCountTowardsTheLimit_data() {
-        QTest::addColumn<int>("entry");
-        QTest::newRow("keys") << static_cast<int>(Entry::Keys);
-        QTest::newRow("input method") << static_cast<int>(Entry::InputMethod);
+        QTest::addColumn<Entry>("entry");
+        QTest::newRow("keys") << Entry::Keys;
+        QTest::newRow("input method") << Entry::InputMethod;
     }
     void refusedCharactersDoNotCountTowardsTheLimit() {
-        QFETCH(int, entry);
+        QFETCH(Entry, entry);
         const WindowFixture f(u"Pixelor");
         QWidget* description = f.shown(Field::SaisieDescription);
         const QStringList pieces = {u"x"_s, u"\u200C"_s, u"\U0001F600"_s};
         for (int i = 0; i < 300; ++i) {
-            enter(description, static_cast<Entry>(entry), pieces);
+            enter(description, entry, pieces);
         }
         QCOMPARE(f.text(Field::SaisieDescription), QString(228, u'x'));
     }
@@ -302,15 +264,11 @@ private Q_SLOTS:
     // combining mark composed with the letter before it or refused; on one line, a run of
     // line breaks is one space. `before` is set by the program, the caret after it.
     void anInsertionGoesInWholeOrNotAtAll_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<QString>("inserted");
-        QTest::addColumn<QString>("shown");
+        Columns<QString, QString, Entry, QString, QString>::add();
         const auto row = [](const char* name, const char* field, QStringView before, Entry entry,
                             QStringView inserted, QStringView shown) {
-            QTest::newRow(name) << field << before.toString() << static_cast<int>(entry)
-                                << inserted.toString() << shown.toString();
+            QTest::newRow(name) << field << before.toString() << entry << inserted.toString()
+                                << shown.toString();
         };
         const QString nearlyFull(227, u'd');
         row("numéro, ff typed, one place left", "SaisieNumero", u"ab", Entry::Keys, u"\uFB00",
@@ -366,17 +324,14 @@ private Q_SLOTS:
             u"a b");
     }
     void anInsertionGoesInWholeOrNotAtAll() {
-        QFETCH(QString, field);
-        QFETCH(QString, before);
-        QFETCH(int, entry);
-        QFETCH(QString, inserted);
-        QFETCH(QString, shown);
+        const auto [field, before, entry, inserted, shown] =
+            Columns<QString, QString, Entry, QString, QString>::fetch();
         const WindowFixture f(u"Pixelor");
         QWidget* widget = f.shown(field);
         f.window->form().setText(fieldNamed(field), before);
         widget->setFocus();
         QTest::keyClick(widget, Qt::Key_End, Qt::ControlModifier);
-        enter(widget, static_cast<Entry>(entry), {inserted});
+        enter(widget, entry, {inserted});
         QCOMPARE(f.text(field), shown);
     }
 };

@@ -2,6 +2,7 @@
 
 #include "app/about/infotext.h"
 #include "app/about/links.h"
+#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QAbstractItemView>
@@ -20,9 +21,7 @@ class AccessibleTest : public QObject {
 private Q_SLOTS:
     // What a screen reader says of a control: its name, or its description.
     void texts_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QAccessible::Text>("kind");
-        QTest::addColumn<QString>("text");
+        Columns<QString, QAccessible::Text, QString>::add();
         const QAccessible::Text name = QAccessible::Name;
         // A check box is named by its own caption, not by the caption of the row it stands on.
         QTest::newRow("Qora") << u"Qora"_s << name << u"QORA"_s;
@@ -41,9 +40,7 @@ private Q_SLOTS:
         QTest::newRow("picture button's description") << u"Zorvane"_s << description << u""_s;
     }
     void texts() {
-        QFETCH(QString, control);
-        QFETCH(QAccessible::Text, kind);
-        QFETCH(QString, text);
+        const auto [control, kind, text] = Columns<QString, QAccessible::Text, QString>::fetch();
         WindowFixture f;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(f.get(control));
         QVERIFY(accessible != nullptr);
@@ -89,8 +86,7 @@ private Q_SLOTS:
     // Options or check boxes that stand on one row with no box drawn are told as one group,
     // named by the caption beside them.
     void rowsFormNamedGroups_data() {
-        QTest::addColumn<QList<Field>>("members");
-        QTest::addColumn<QString>("name");
+        Columns<QList<Field>, QString>::add();
         QTest::newRow("distribution")
             << QList<Field>{Field::Shareware, Field::Freeware, Field::OptionAutre}
             << u"Mode de diffusion"_s;
@@ -98,8 +94,7 @@ private Q_SLOTS:
             << QList<Field>{Field::Qora, Field::ZOLK, Field::MembreAutre} << u"Membre"_s;
     }
     void rowsFormNamedGroups() {
-        QFETCH(QList<Field>, members);
-        QFETCH(QString, name);
+        const auto [members, name] = Columns<QList<Field>, QString>::fetch();
         WindowFixture f(u"Pixelor");
         QAccessibleInterface* group =
             QAccessible::queryAccessibleInterface(f.get(members.front()))->parent();
@@ -146,7 +141,7 @@ private Q_SLOTS:
         QVERIFY(accessible != nullptr);
         QAccessibleTextInterface* text = accessible->textInterface();
         QVERIFY(text != nullptr);
-        QStringList lines = informationText().split(QStringLiteral("\r\n"));
+        QStringList lines = informationText().split(u"\r\n"_s);
         lines.removeLast(); // after the last line break
         QCOMPARE(text->text(0, text->characterCount()).split(u'\n'), lines);
         QVERIFY(accessible->state().readOnly);

@@ -1,3 +1,4 @@
+#include "support/columns.h"
 #include "support/windowfixture.h"
 
 using namespace scribel;
@@ -9,8 +10,7 @@ class DependentTest : public QObject {
 
 private Q_SLOTS:
     void choosingACategoryRefillsItsSubCategories_data() {
-        QTest::addColumn<QString>("category");
-        QTest::addColumn<QStringList>("subCategories");
+        Columns<QString, QStringList>::add();
         QTest::newRow("antivirus") << "AntiVirus" << utf8List({"AntiVirus"});
         QTest::newRow("gestion de fichiers") << "Gestion de fichiers" << utf8List({"Explorateur"});
         QTest::newRow("bureautique, the largest")
@@ -21,8 +21,7 @@ private Q_SLOTS:
         QTest::newRow("système") << "Système" << utf8List({"Confirmé", "Débutant"});
     }
     void choosingACategoryRefillsItsSubCategories() {
-        QFETCH(QString, category);
-        QFETCH(QStringList, subCategories);
+        const auto [category, subCategories] = Columns<QString, QStringList>::fetch();
         const WindowFixture f(u"Pixelor");
         auto* categories = f.get<QComboBox>(Field::ListeCategorie);
         auto* subs = f.get<QComboBox>(Field::ListeSousCategorie);
@@ -46,13 +45,13 @@ private Q_SLOTS:
 
     void settingTheCategoryByProgramActsLikeAPick() {
         const WindowFixture f(u"Zorvane");
-        f.window->form().setText(Field::ListeCategorie, QStringLiteral("Musique"));
+        f.window->form().setText(Field::ListeCategorie, u"Musique"_s);
         QCOMPARE(f.get<QComboBox>(Field::ListeSousCategorie)->count(), 8);
-        f.window->form().setText(Field::ListeSousCategorie, QStringLiteral("MP3"));
-        QCOMPARE(f.text(Field::ListeSousCategorie), QStringLiteral("MP3"));
-        f.window->form().setText(Field::ListeSousCategorie, QStringLiteral("mp3"));
+        f.window->form().setText(Field::ListeSousCategorie, u"MP3"_s);
+        QCOMPARE(f.text(Field::ListeSousCategorie), u"MP3"_s);
+        f.window->form().setText(Field::ListeSousCategorie, u"mp3"_s);
         QVERIFY(f.text(Field::ListeSousCategorie).isEmpty()); // case counts
-        f.window->form().setText(Field::ListeCategorie, QStringLiteral("Inconnue"));
+        f.window->form().setText(Field::ListeCategorie, u"Inconnue"_s);
         QVERIFY(f.text(Field::ListeCategorie).isEmpty());
         QCOMPARE(f.get<QComboBox>(Field::ListeSousCategorie)->count(), 8); // left unchanged
     }
@@ -66,11 +65,8 @@ private Q_SLOTS:
     // Chosen, a choice shows its field and gives it the focus; left, it hides the field and
     // empties it, except the association's name, kept for when it is chosen again.
     void aChoiceShowsItsFieldFocused_data() {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<Field>("choice");
-        QTest::addColumn<Field>("field");
-        QTest::addColumn<Field>("leave"); // what the author clicks to leave the choice
-        QTest::addColumn<bool>("keeps");
+        // leave: what the author clicks to leave the choice
+        Columns<int, Field, Field, Field, bool>::add();
         QTest::newRow("other distribution")
             << 3 << Field::OptionAutre << Field::SaisieDiffuAutre << Field::Freeware << false;
         QTest::newRow("limitations")
@@ -81,11 +77,8 @@ private Q_SLOTS:
             << 1 << Field::MembreAutre << Field::SaisieAutre << Field::MembreAutre << true;
     }
     void aChoiceShowsItsFieldFocused() {
-        QFETCH(int, tab);
-        QFETCH(Field, choice);
-        QFETCH(Field, field);
-        QFETCH(Field, leave);
-        QFETCH(bool, keeps);
+        const auto [tab, choice, field, leave, keeps] =
+            Columns<int, Field, Field, Field, bool>::fetch();
         const WindowFixture f(u"Pixelor");
         const bool services = field == Field::AutresServices; // which has a caption of its own
         f.tabs()->setCurrentIndex(tab);
@@ -108,21 +101,19 @@ private Q_SLOTS:
     }
 
     void everySisterOptionHidesTheOtherDistribution_data() {
-        QTest::addColumn<QString>("magazine");
-        QTest::addColumn<QString>("option");
+        Columns<QString, QString>::add();
         QTest::newRow("shareware") << u"Pixelor"_s << u"Shareware"_s;
         QTest::newRow("freeware") << u"Pixelor"_s << u"Freeware"_s;
         QTest::newRow("domaine public") << u"Zorvane"_s << u"DomainePublic"_s;
         QTest::newRow("assimilé") << u"Zorvane"_s << u"Assimile"_s;
     }
     void everySisterOptionHidesTheOtherDistribution() {
-        QFETCH(QString, magazine);
-        QFETCH(QString, option);
+        const auto [magazine, option] = Columns<QString, QString>::fetch();
         const WindowFixture f;
         f.click(magazine);
         f.tabs()->setCurrentIndex(3);
         f.click(Field::OptionAutre);
-        typeKeys(f.get(Field::SaisieDiffuAutre), QStringLiteral("texte"));
+        typeKeys(f.get(Field::SaisieDiffuAutre), u"texte"_s);
         f.click(option);
         QVERIFY(!f.isShown(Field::SaisieDiffuAutre));
         QVERIFY(f.text(Field::SaisieDiffuAutre).isEmpty());
@@ -144,12 +135,12 @@ private Q_SLOTS:
         f.tabs()->setCurrentIndex(0);
         Form& form = f.window->form();
         form.setOn(Field::OptionAutre, true);
-        form.setText(Field::SaisieDiffuAutre, QStringLiteral("Carte"));
+        form.setText(Field::SaisieDiffuAutre, u"Carte"_s);
         form.setOn(Field::LimitationsOui, true);
         form.setOn(Field::LicenceAutres, true);
         form.setOn(Field::MembreAutre, true);
         QVERIFY(f.isShown(Field::SaisieDiffuAutre));
-        QCOMPARE(f.text(Field::SaisieDiffuAutre), QStringLiteral("Carte"));
+        QCOMPARE(f.text(Field::SaisieDiffuAutre), u"Carte"_s);
         QVERIFY(f.isShown(Field::Limitations));
         QVERIFY(f.isShown(Field::AutresServices));
         QVERIFY(f.isShown(u"TitreAutresServices"));

@@ -26,15 +26,20 @@
 
 using namespace scribel;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
+bool isToggle(const ControlSpec& row) {
+    return row.kind == ControlKind::Option || row.kind == ControlKind::CheckBox;
+}
+
 QString rectText(const QRect& r) {
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    return u"%1,%2 %3x%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
 QString withoutMnemonic(QString text) {
-    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return text.remove(QRegularExpression(u"&(?!&)"_s));
 }
 
 // The room a control's style gives its caption, or an empty rectangle when it has none.
@@ -85,17 +90,9 @@ QRect indicatorArea(QWidget& widget) {
                                           &option, &widget);
 }
 
+// A group box's title, or any other control's text: a caption wherever captionRoom finds room.
 QString captionOf(const QWidget& widget) {
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
-        return button->text();
-    }
-    if (const auto* box = qobject_cast<const QGroupBox*>(&widget)) {
-        return box->title();
-    }
-    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-        return label->text();
-    }
-    return {};
+    return widget.property(qobject_cast<const QGroupBox*>(&widget) ? "title" : "text").toString();
 }
 
 QImage paintedTabLabel(QTabBar& bar, int index, bool selected, int width, const QString& text) {
@@ -151,9 +148,8 @@ QStringList runsIntoItsNeighbour(const QWidget& button) {
         if (sibling != &button && !sibling->isHidden() && other.left() > area.left() &&
             other.top() <= area.bottom() && other.bottom() >= area.top() &&
             other.left() < area.right()) {
-            faults << QStringLiteral("%1 %2 runs into %3 %4")
-                          .arg(button.objectName(), rectText(area), sibling->objectName(),
-                               rectText(other));
+            faults << u"%1 %2 runs into %3 %4"_s.arg(button.objectName(), rectText(area),
+                                                     sibling->objectName(), rectText(other));
         }
     }
     return faults;
@@ -171,20 +167,18 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
     QWidget* page = tabs.currentWidget();
     const QRect pageArea(page->mapTo(f.window.get(), QPoint()), page->size());
     if (!window.contains(pageArea)) {
-        faults << QStringLiteral("the page %1 leaves the window").arg(rectText(pageArea));
+        faults << u"the page %1 leaves the window"_s.arg(rectText(pageArea));
     }
     for (int i = 0; i < bar.count(); ++i) {
         const QRect tab = bar.tabRect(i).translated(strip.topLeft());
         if (!tabsRect.contains(tab) || !window.contains(tab)) {
-            faults << QStringLiteral("tab %1 %2 leaves the tab control %3")
-                          .arg(i)
-                          .arg(rectText(tab), rectText(tabsRect));
+            faults << u"tab %1 %2 leaves the tab control %3"_s.arg(i).arg(rectText(tab),
+                                                                          rectText(tabsRect));
         }
         for (const bool selected : {false, true}) {
             if (tabCaptionIsCut(bar, i, selected)) {
-                faults << QStringLiteral("tab caption '%1' is cut%2")
-                              .arg(bar.tabText(i),
-                                   selected ? QStringLiteral(" when chosen") : QString());
+                faults << u"tab caption '%1' is cut%2"_s.arg(
+                    bar.tabText(i), selected ? u" when chosen"_s : QString());
             }
         }
     }
@@ -200,7 +194,7 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
             const int left = twipsToPixels(twips.left(), dpi);
             if (widget.x() != left || (&widget == &tabs && widget.geometry().right() + 1 !=
                                                                twipsToPixels(twips.right(), dpi))) {
-                faults << QStringLiteral("%1 %2 has moved sideways from %3")
+                faults << u"%1 %2 has moved sideways from %3"_s
                               .arg(row.name.toString(), rectText(widget.geometry()))
                               .arg(left);
             }
@@ -214,8 +208,8 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
         const QString caption = withoutMnemonic(captionOf(widget));
         const QRect room = captionRoom(widget);
         if (area.intersects(strip)) {
-            faults << QStringLiteral("%1 %2 overlaps the tab strip %3")
-                          .arg(name, rectText(area), rectText(strip));
+            faults << u"%1 %2 overlaps the tab strip %3"_s.arg(name, rectText(area),
+                                                               rectText(strip));
         }
         // The banner's text is far wider than its box on purpose: the box clips it.
         const bool clippedByDesign = row.kind == ControlKind::BannerText;
@@ -230,18 +224,17 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
             shown = ink.translated(widget.pos());
         }
         if (!clippedByDesign && !holder.rect().contains(shown)) {
-            faults << QStringLiteral("%1 %2 leaves %3 %4")
-                          .arg(name, rectText(shown),
-                               onWindow ? QStringLiteral("the window") : QStringLiteral("its page"),
-                               rectText(holder.rect()));
+            faults << u"%1 %2 leaves %3 %4"_s.arg(name, rectText(shown),
+                                                  onWindow ? u"the window"_s : u"its page"_s,
+                                                  rectText(holder.rect()));
         }
-        if (row.kind == ControlKind::Option || row.kind == ControlKind::CheckBox) {
+        if (isToggle(row)) {
             faults << runsIntoItsNeighbour(widget);
         }
         if (const QRect indicator = indicatorArea(widget);
             !indicator.isNull() && !widget.rect().contains(indicator)) {
-            faults << QStringLiteral("%1's indicator %2 is cut by its row %3")
-                          .arg(name, rectText(indicator), rectText(widget.rect()));
+            faults << u"%1's indicator %2 is cut by its row %3"_s.arg(name, rectText(indicator),
+                                                                      rectText(widget.rect()));
         }
         if (caption.isEmpty() || room.isNull()) {
             continue;
@@ -250,8 +243,7 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
         const int needed = metrics.horizontalAdvance(caption);
         // A caption's line may reach a pixel into its control's edges, not more.
         if (needed > room.width() || metrics.height() > room.height() + 2) {
-            faults << QStringLiteral("%1 '%2' needs %3x%4 px, has %5x%6")
-                          .arg(name, caption)
+            faults << u"%1 '%2' needs %3x%4 px, has %5x%6"_s.arg(name, caption)
                           .arg(needed)
                           .arg(metrics.height())
                           .arg(room.width())
@@ -280,10 +272,10 @@ private Q_SLOTS:
                 QTabBar* bar = f.tabs()->tabBar();
                 QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
                 QCoreApplication::processEvents();
-                const QString where = QStringLiteral("%1, tab %2: ").arg(magazine).arg(tab);
+                const QString where = u"%1, tab %2: "_s.arg(magazine).arg(tab);
                 if (f.tabs()->currentIndex() != tab) {
-                    faults << where + QStringLiteral("a click on it shows tab %1 instead")
-                                          .arg(f.tabs()->currentIndex());
+                    faults << where + u"a click on it shows tab %1 instead"_s.arg(
+                                          f.tabs()->currentIndex());
                 }
                 for (const QString& fault : faultsOnShownTab(f)) {
                     faults << where + fault;
@@ -299,59 +291,64 @@ private Q_SLOTS:
     // Indicators far wider than the look's leave every caption short of room: each button
     // widens only as far as the next control on its row.
     void aWidenedCaptionStopsAtItsNeighbour() {
-        const QString look = QApplication::style()->name();
-        QApplication::setStyle(new LargerIndicatorStyle(60, 0));
-        QStringList faults;
-        {
-            WindowFixture f;
+        const QStringList faults = underLargerIndicators(60, 0, [](const WindowFixture& f) {
+            QStringList found;
             for (const ControlSpec& row : controlCatalogue()) {
-                if (row.kind == ControlKind::Option || row.kind == ControlKind::CheckBox) {
-                    faults << runsIntoItsNeighbour(*f.get(row.name));
+                if (isToggle(row)) {
+                    found << runsIntoItsNeighbour(*f.get(row.name));
                 }
             }
-        }
-        QApplication::setStyle(look);
+            return found;
+        });
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
     // Indicators larger than the rows are drawn fitted to them, each caption whole and
     // written beside its indicator.
     void aTallIndicatorIsFittedToItsRow() {
-        const QString look = QApplication::style()->name();
-        QApplication::setStyle(new LargerIndicatorStyle(10, 14));
-        QStringList faults;
-        {
-            WindowFixture f(u"Pixelor");
+        const QStringList faults = underLargerIndicators(10, 14, [](const WindowFixture& f) {
+            f.click(u"Pixelor");
+            QStringList found;
             for (int tab = 0; tab < f.tabs()->count(); ++tab) {
                 f.tabs()->setCurrentIndex(tab);
-                faults << faultsOnShownTab(f);
+                found << faultsOnShownTab(f);
             }
             const int spacing = QApplication::style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
             for (const ControlSpec& row : controlCatalogue()) {
-                if (row.kind != ControlKind::Option && row.kind != ControlKind::CheckBox) {
+                if (!isToggle(row)) {
                     continue;
                 }
                 QWidget& button = *f.get(row.name);
                 const int indicatorEnd = indicatorArea(button).right() + 1;
                 if (!hasInkRightOf(button, indicatorEnd - 1)) {
-                    faults << row.name.toString() + QStringLiteral("'s caption is not drawn");
+                    found << row.name.toString() + u"'s caption is not drawn"_s;
                 }
                 if (captionRoom(button).left() - indicatorEnd > spacing) {
-                    faults << row.name.toString() + QStringLiteral("'s caption stands apart");
+                    found << row.name.toString() + u"'s caption stands apart"_s;
                 }
             }
-        }
-        QApplication::setStyle(look);
+            return found;
+        });
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
 private:
+    // The faults `check` finds in a fresh window under Fusion with indicators made wider or
+    // taller by some pixels; the look is given back after.
+    template <typename Check>
+    static QStringList underLargerIndicators(int wider, int taller, const Check& check) {
+        const QString look = QApplication::style()->name();
+        QApplication::setStyle(new LargerIndicatorStyle(wider, taller));
+        QStringList faults = check(WindowFixture());
+        QApplication::setStyle(look);
+        return faults;
+    }
+
     // Fusion with its indicators made wider or taller by some pixels.
     class LargerIndicatorStyle : public QProxyStyle {
     public:
         LargerIndicatorStyle(int wider, int taller)
-            : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), m_wider(wider),
-              m_taller(taller) {}
+            : QProxyStyle(QStyleFactory::create(u"Fusion"_s)), m_wider(wider), m_taller(taller) {}
         int pixelMetric(PixelMetric metric, const QStyleOption* option,
                         const QWidget* widget) const override {
             const int value = QProxyStyle::pixelMetric(metric, option, widget);
@@ -397,8 +394,8 @@ private:
                               picture);
         }
         painter.end();
-        const QString look = qEnvironmentVariable("SCRIBEL_LOOK", QStringLiteral("default"));
-        const QString path = QDir::current().filePath(QStringLiteral("styles-%1.png").arg(look));
+        const QString look = qEnvironmentVariable("SCRIBEL_LOOK", u"default"_s);
+        const QString path = QDir::current().filePath(u"styles-%1.png"_s.arg(look));
         QVERIFY2(sheet.save(path), qPrintable(path));
         qInfo("pictures of every tab: %s", qPrintable(path));
     }
@@ -410,14 +407,13 @@ namespace {
 QString missingLook() {
     const QString style = qEnvironmentVariable("QT_STYLE_OVERRIDE");
     if (!style.isEmpty() && !QStyleFactory::keys().contains(style, Qt::CaseInsensitive)) {
-        return QStringLiteral("the style %1 is not installed").arg(style);
+        return u"the style %1 is not installed"_s.arg(style);
     }
     const QString theme = qEnvironmentVariable("QT_QPA_PLATFORMTHEME");
     if (!theme.isEmpty()) {
-        const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                           QStringLiteral("/platformthemes"));
-        if (plugins.entryList({QStringLiteral("*%1*").arg(theme)}, QDir::Files).isEmpty()) {
-            return QStringLiteral("the platform theme %1 is not installed").arg(theme);
+        const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + u"/platformthemes"_s);
+        if (plugins.entryList({u"*%1*"_s.arg(theme)}, QDir::Files).isEmpty()) {
+            return u"the platform theme %1 is not installed"_s.arg(theme);
         }
     }
     return {};
@@ -432,7 +428,7 @@ int main(int argc, char* argv[]) {
         return 77;
     }
     std::printf("style %s, scale %s\n", qPrintable(QApplication::style()->name()),
-                qPrintable(qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"))));
+                qPrintable(qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s)));
     StylesTest test;
     return QTest::qExec(&test, argc, argv);
 }

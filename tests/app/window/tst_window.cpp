@@ -3,6 +3,7 @@
 #include "platform/widgets/frenchtranslation.h"
 #include "platform/widgets/twipsgeometry.h"
 #include "sheet/magazineprofile.h"
+#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
@@ -53,19 +54,18 @@ void fillEverything(const WindowFixture& f) {
     f.click(Field::OptionAutre);
     f.click(Field::LimitationsOui);
     f.click(Field::DiffuBeta);
-    if (!f.isOn(Field::LicenceAutres)) {
-        f.click(Field::LicenceAutres);
-    }
-    if (!f.isOn(Field::MembreAutre)) {
-        f.click(Field::MembreAutre);
+    for (const Field box : {Field::LicenceAutres, Field::MembreAutre}) {
+        if (!f.isOn(box)) {
+            f.click(box);
+        }
     }
     for (const Field field : allFields()) {
         if (isTextField(f, field) && !f.get(field)->isHidden()) {
-            f.type(field, QStringLiteral("12"));
+            f.type(field, u"12"_s);
         }
     }
-    f.window->form().setText(Field::ListeCategorie, QStringLiteral("Jeux"));
-    f.window->form().setText(Field::ListeSousCategorie, QStringLiteral("Loto"));
+    f.window->form().setText(Field::ListeCategorie, u"Jeux"_s);
+    f.window->form().setText(Field::ListeSousCategorie, u"Loto"_s);
 }
 
 void verifyStartState(const WindowFixture& f) {
@@ -77,17 +77,15 @@ void verifyStartState(const WindowFixture& f) {
             QVERIFY2(!f.isOn(field), qPrintable(name));
         }
     }
-    for (const QStringView hidden :
-         {fieldName(Field::SaisieAutre), fieldName(Field::Limitations),
-          fieldName(Field::SaisieDiffuAutre), fieldName(Field::AutresServices),
-          QStringView(u"TitreAutresServices")}) {
+    for (const QStringView hidden : {u"SaisieAutre", u"Limitations", u"SaisieDiffuAutre",
+                                     u"AutresServices", u"TitreAutresServices"}) {
         QVERIFY2(!f.isShown(hidden), qPrintable(hidden.toString()));
     }
     auto* categories = f.get<QComboBox>(Field::ListeCategorie);
     QCOMPARE(categories->count(), 12);
     QCOMPARE(categories->currentIndex(), -1);
-    QCOMPARE(categories->itemText(0), QStringLiteral("AntiVirus"));
-    QCOMPARE(categories->itemText(11), QStringLiteral("Système"));
+    QCOMPARE(categories->itemText(0), u"AntiVirus"_s);
+    QCOMPARE(categories->itemText(11), u"Système"_s);
     QCOMPARE(f.get<QComboBox>(Field::ListeSousCategorie)->count(), 0);
     QVERIFY(f.text(Field::ListeSousCategorie).isEmpty());
 }
@@ -104,7 +102,6 @@ void verifyNoMagazineChosen(const WindowFixture& f) {
     QVERIFY(f.get(u"SupportMessage")->isVisible());
 }
 
-// A control's top-left corner relative to the tab control (or the window), in pixels.
 // The distribution rows' tops in twips, from Shareware down to the other mode's field.
 QList<double> distributionTops(const WindowFixture& f) {
     QList<double> tops;
@@ -115,6 +112,7 @@ QList<double> distributionTops(const WindowFixture& f) {
     return tops;
 }
 
+// A control's top-left corner relative to the tab control (or the window), in pixels.
 QPoint positionIn(const WindowFixture& f, QStringView name, QWidget* reference) {
     return f.get(name)->mapTo(reference, QPoint(0, 0));
 }
@@ -127,13 +125,13 @@ class WindowTest : public QObject {
 private Q_SLOTS:
     void opensInTheNoMagazineState() {
         const WindowFixture f;
-        QCOMPARE(f.window->objectName(), QStringLiteral("Principale"));
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel 2.0"));
+        QCOMPARE(f.window->objectName(), u"Principale"_s);
+        QCOMPARE(f.window->windowTitle(), u"La Scribel 2.0"_s);
         QCOMPARE(f.window->size(), QSize(549, 330));
         verifyNoMagazineChosen(f);
         QVERIFY(f.get(u"Pixelor")->isEnabled());
         QVERIFY(f.get(u"Quitter")->isVisible());
-        QCOMPARE(f.get<QLabel>(u"Titre")->text(), QStringLiteral("Scribel   Version 2.0"));
+        QCOMPARE(f.get<QLabel>(u"Titre")->text(), u"Scribel   Version 2.0"_s);
         QCOMPARE(f.get<QLabel>(u"Titre")->frameStyle(), QFrame::Panel | QFrame::Raised);
         QCOMPARE(f.get<QLabel>(u"Titre")->alignment(), Qt::AlignCenter);
         verifyStartState(f);
@@ -210,10 +208,9 @@ private Q_SLOTS:
                 expected.translate(-group->left, -group->top);
             }
             if (row == catalogue.end()) {
-                faults << part[0] + QStringLiteral(" is missing");
+                faults << part[0] + u" is missing"_s;
             } else if (QRectF(row->left, row->top, row->width, row->height) != expected) {
-                faults << QStringLiteral("%1 stands at %2, %3, %4, %5")
-                              .arg(part[0])
+                faults << u"%1 stands at %2, %3, %4, %5"_s.arg(part[0])
                               .arg(row->left)
                               .arg(row->top)
                               .arg(row->width)
@@ -236,7 +233,7 @@ private Q_SLOTS:
     void textFieldsUseArialNineAndArialIsLiberationSans() {
         const WindowFixture f;
         const QFontInfo info(f.get(Field::SaisieNom)->font());
-        QCOMPARE(info.family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(info.family(), u"Liberation Sans"_s);
         QCOMPARE(info.pointSizeF(), 9.0);
     }
 
@@ -247,19 +244,15 @@ private Q_SLOTS:
                          !f.get<QWidget>(field)->property("text").toString().isEmpty(),
                      qPrintable(fieldName(field).toString()));
         }
-        QCOMPARE(f.get(Field::SaisieNom)->accessibleName(), QStringLiteral("Nom"));
-        QCOMPARE(f.get(Field::SaisieIndice)->accessibleName(), QStringLiteral("Indice du numéro"));
+        QCOMPARE(f.get(Field::SaisieNom)->accessibleName(), u"Nom"_s);
+        QCOMPARE(f.get(Field::SaisieIndice)->accessibleName(), u"Indice du numéro"_s);
     }
 
     // Each magazine chosen after the other: its title, its distribution rows, its licence.
     void aMagazineOffersItsFields_data() {
-        QTest::addColumn<QString>("magazine");
-        QTest::addColumn<QString>("other");
-        QTest::addColumn<Magazine>("choice");
-        QTest::addColumn<bool>("licence");
-        QTest::addColumn<QString>("inedit");
-        QTest::addColumn<QList<double>>("tops"); // twips, Shareware down to SaisieDiffuAutre
-        QTest::addColumn<QList<int>>("pixels");  // DomainePublic, OptionAutre, SaisieDiffuAutre
+        // tops: twips, Shareware down to SaisieDiffuAutre
+        // pixels: DomainePublic, OptionAutre, SaisieDiffuAutre
+        Columns<QString, QString, Magazine, bool, QString, QList<double>, QList<int>>::add();
         QTest::newRow("Pixelor") << u"Pixelor"_s << u"Zorvane"_s << Magazine::Pixelor << true
                                  << u"Inédit Pixelor"_s
                                  << QList<double>{1200, 1680, 2160, 2160, 2640, 2640}
@@ -270,13 +263,8 @@ private Q_SLOTS:
                                  << QList<int>{176, 208, 208};
     }
     void aMagazineOffersItsFields() {
-        QFETCH(QString, magazine);
-        QFETCH(QString, other);
-        QFETCH(Magazine, choice);
-        QFETCH(bool, licence);
-        QFETCH(QString, inedit);
-        QFETCH(QList<double>, tops);
-        QFETCH(QList<int>, pixels);
+        const auto [magazine, other, choice, licence, inedit, tops, pixels] =
+            Columns<QString, QString, Magazine, bool, QString, QList<double>, QList<int>>::fetch();
         const WindowFixture f(other);
         f.click(magazine);
         QCOMPARE(f.window->windowTitle(), u"La Scribel 2.0 "_s + magazine);
@@ -308,8 +296,8 @@ private Q_SLOTS:
         const WindowFixture f(u"Pixelor");
         fillEverything(f);
         QVERIFY(f.isOn(Field::OptionAutre));
-        QCOMPARE(f.text(Field::SaisieTelPortable), QStringLiteral("12"));
-        QCOMPARE(f.text(Field::ListeSousCategorie), QStringLiteral("Loto"));
+        QCOMPARE(f.text(Field::SaisieTelPortable), u"12"_s);
+        QCOMPARE(f.text(Field::ListeSousCategorie), u"Loto"_s);
         f.tabs()->setCurrentIndex(0);
         f.click(u"Pixelor");
         verifyStartState(f);
@@ -322,16 +310,14 @@ private Q_SLOTS:
         f.tabs()->setCurrentIndex(0);
         f.click(u"RAZ");
         verifyStartState(f);
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("La Scribel"));
+        QCOMPARE(f.window->windowTitle(), u"La Scribel"_s);
         verifyNoMagazineChosen(f);
     }
 
     void qtsOwnTextsSpeakFrench() {
         QVERIFY(installQtFrenchTranslation(*QCoreApplication::instance()));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                 QStringLiteral("Annuler"));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Save"),
-                 QStringLiteral("Enregistrer"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Annuler"_s);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Save"), u"Enregistrer"_s);
     }
 
     void quitterClosesTheWindow() {

@@ -2,6 +2,7 @@
 // shared letters, the tab keys from anywhere, Enter on a button.
 
 #include "sheet/magazineprofile.h"
+#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
@@ -36,16 +37,14 @@ private Q_SLOTS:
     // From the tab strip, which keeps the focus unless the window moves it: the licence tab
     // gives the price the focus for a magazine that asks one, and leaves it alone otherwise.
     void licenceTabFocusFollowsTheMagazine_data() {
-        QTest::addColumn<QString>("magazine");
-        QTest::addColumn<bool>("toPrice");
+        Columns<QString, bool>::add();
         for (const MagazineProfile& profile : kMagazineProfiles) {
             const QString name = profile.name.toString();
             QTest::newRow(qPrintable(name)) << name << (name == u"Pixelor");
         }
     }
     void licenceTabFocusFollowsTheMagazine() {
-        QFETCH(QString, magazine);
-        QFETCH(bool, toPrice);
+        const auto [magazine, toPrice] = Columns<QString, bool>::fetch();
         const WindowFixture f(magazine);
         f.tabs()->tabBar()->setFocus(Qt::OtherFocusReason);
         QTRY_VERIFY(f.tabs()->tabBar()->hasFocus());
@@ -90,10 +89,7 @@ private Q_SLOTS:
     // A letter underlined twice: the button on the page shown wins over a tab; between
     // two tabs, the next one after the current tab.
     void sharedLettersGoWhereTheAuthorLooks_data() {
-        QTest::addColumn<int>("fromTab");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("toTab");
-        QTest::addColumn<int>("saveDialogs");
+        Columns<int, int, int, int>::add();
         QTest::newRow("Alt+S presses Sauvegarder") << 0 << int(Qt::Key_S) << 0 << 1;
         QTest::newRow("Alt+S elsewhere shows the system tab") << 1 << int(Qt::Key_S) << 5 << 0;
         QTest::newRow("Alt+L from the programme") << 2 << int(Qt::Key_L) << 4 << 0;
@@ -102,10 +98,7 @@ private Q_SLOTS:
         QTest::newRow("Alt+A from the author") << 1 << int(Qt::Key_A) << 6 << 0;
     }
     void sharedLettersGoWhereTheAuthorLooks() {
-        QFETCH(int, fromTab);
-        QFETCH(int, key);
-        QFETCH(int, toTab);
-        QFETCH(int, saveDialogs);
+        const auto [fromTab, key, toTab, saveDialogs] = Columns<int, int, int, int>::fetch();
         const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(fromTab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
@@ -116,12 +109,7 @@ private Q_SLOTS:
     // its text selected as a tab change leaves it, keeps it. AltGr still types, whether
     // the keyboard reports it as Ctrl+Alt or with the group switch.
     void aLetterNoControlTakesTypesNothing_data() {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
+        Columns<int, QString, int, int, QString, QString>::add();
         const int alt = Qt::AltModifier;
         QTest::newRow("Alt+I in Nom, author")
             << 1 << u"SaisieNom"_s << int(Qt::Key_I) << alt << u"i"_s << u"DUPONT"_s;
@@ -142,12 +130,8 @@ private Q_SLOTS:
             << u"€"_s << u"€"_s;
     }
     void aLetterNoControlTakesTypesNothing() {
-        QFETCH(int, tab);
-        QFETCH(QString, field);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(QString, text);
-        QFETCH(QString, shown);
+        const auto [tab, field, key, modifiers, text, shown] =
+            Columns<int, QString, int, int, QString, QString>::fetch();
         const WindowFixture f(u"Pixelor");
         f.window->form().setOn(Field::OptionAutre, true);
         f.window->form().setText(fieldNamed(field), u"DUPONT"_s);
@@ -163,12 +147,8 @@ private Q_SLOTS:
     // Tabs change from wherever the focus stands, and arriving on the start tab puts the
     // focus on the strip, never on a button that clears the sheet or quits.
     void tabKeysWorkFromAnywhere_data() {
-        QTest::addColumn<int>("fromTab");
-        QTest::addColumn<QString>("focused"); // empty: the tab strip
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("toTab");
-        QTest::addColumn<QString>("focusAfter"); // empty: the tab strip
+        // focused, focusAfter: empty for the tab strip
+        Columns<int, QString, int, int, int, QString>::add();
         const int ctrl = Qt::ControlModifier;
         const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
         QTest::newRow("Ctrl+Tab on Quitter")
@@ -190,12 +170,8 @@ private Q_SLOTS:
             << 1 << u"SaisieNom"_s << int(Qt::Key_PageUp) << ctrl << 0 << u""_s;
     }
     void tabKeysWorkFromAnywhere() {
-        QFETCH(int, fromTab);
-        QFETCH(QString, focused);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(int, toTab);
-        QFETCH(QString, focusAfter);
+        const auto [fromTab, focused, key, modifiers, toTab, focusAfter] =
+            Columns<int, QString, int, int, int, QString>::fetch();
         const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(fromTab);
         QWidget* start = focused.isEmpty() ? f.tabs()->tabBar() : f.get(focused);
@@ -209,9 +185,7 @@ private Q_SLOTS:
         }
     }
     void enterPressesTheFocusedButton_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("presses");
+        Columns<int, int, bool>::add();
         QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
         QTest::newRow("Space, as Qt does") << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
@@ -220,9 +194,7 @@ private Q_SLOTS:
             << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier) << false;
     }
     void enterPressesTheFocusedButton() {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(bool, presses);
+        const auto [key, modifiers, presses] = Columns<int, int, bool>::fetch();
         const WindowFixture f;
         f.get(u"Zorvane")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(f.get(u"Zorvane"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));

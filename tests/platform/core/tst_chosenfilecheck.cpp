@@ -1,6 +1,7 @@
 // The checks the file dialogs make on the chosen name before they close on it.
 
 #include "platform/core/chosenfilecheck.h"
+#include "support/columns.h"
 #include "support/helpers.h"
 #include "support/unprivileged.h"
 
@@ -8,8 +9,8 @@
 #include <QTest>
 
 using namespace scribel;
+using namespace scribel::test;
 using namespace Qt::StringLiterals;
-using scribel::test::writeBytes;
 
 Q_DECLARE_METATYPE(scribel::ChosenFileVerdict)
 
@@ -19,13 +20,11 @@ class TestChosenFileCheck : public QObject {
 private Q_SLOTS:
     void cleanupTestCase() {
         // An ordinary user may empty a folder only once it is writable again.
-        QFile::setPermissions(m_folder.filePath(QStringLiteral("choix/protege")),
+        QFile::setPermissions(m_folder.filePath(u"choix/protege"_s),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     void checksTheChosenName_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<ChosenFileVerdict>("save");
-        QTest::addColumn<ChosenFileVerdict>("open");
+        Columns<QString, ChosenFileVerdict, ChosenFileVerdict>::add();
         using V = ChosenFileVerdict;
         const auto row = [](const char* tag, const QString& name, V save, V open) {
             QTest::newRow(tag) << name << save << open;
@@ -55,22 +54,21 @@ private Q_SLOTS:
         both("name not in UTF-8", QFile::decodeName("\xe9t\xe9.pxr"), V::RefuseInvalidName);
     }
     void checksTheChosenName() {
-        QFETCH(QString, name);
-        QFETCH(ChosenFileVerdict, save);
-        QFETCH(ChosenFileVerdict, open);
+        const auto [name, save, open] =
+            Columns<QString, ChosenFileVerdict, ChosenFileVerdict>::fetch();
 
-        const QDir folder(m_folder.filePath(QStringLiteral("choix")));
+        const QDir folder(m_folder.filePath(u"choix"_s));
         if (!folder.exists()) {
-            QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("choix/protege")));
-            writeBytes(folder.filePath(QStringLiteral("fiche.pxr")), "V2");
-            writeBytes(folder.filePath(QStringLiteral("lecture-seule.pxr")), "V2");
-            writeBytes(folder.filePath(QStringLiteral("protege/fiche.pxr")), "V2");
-            QVERIFY(QFile::setPermissions(folder.filePath(QStringLiteral("lecture-seule.pxr")),
-                                          QFile::ReadOwner));
-            QVERIFY(QFile::setPermissions(folder.filePath(QStringLiteral("protege")),
+            QVERIFY(QDir(m_folder.path()).mkpath(u"choix/protege"_s));
+            writeBytes(folder.filePath(u"fiche.pxr"_s), "V2");
+            writeBytes(folder.filePath(u"lecture-seule.pxr"_s), "V2");
+            writeBytes(folder.filePath(u"protege/fiche.pxr"_s), "V2");
+            QVERIFY(
+                QFile::setPermissions(folder.filePath(u"lecture-seule.pxr"_s), QFile::ReadOwner));
+            QVERIFY(QFile::setPermissions(folder.filePath(u"protege"_s),
                                           QFile::ReadOwner | QFile::ExeOwner));
-            QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("choix/ferme")));
-            QVERIFY(QFile::setPermissions(folder.filePath(QStringLiteral("ferme")), {}));
+            QVERIFY(QDir(m_folder.path()).mkpath(u"choix/ferme"_s));
+            QVERIFY(QFile::setPermissions(folder.filePath(u"ferme"_s), {}));
         }
         const QFileInfo chosen(folder.filePath(name));
         const auto verdicts = [](ChosenFileVerdict onSave, ChosenFileVerdict onOpen) {

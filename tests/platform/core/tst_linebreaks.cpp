@@ -2,6 +2,7 @@
 // sheet knows: LF.
 
 #include "platform/core/linebreaks.h"
+#include "support/columns.h"
 
 #include <QTest>
 
@@ -12,8 +13,7 @@ class TestLineBreaks : public QObject {
 
 private Q_SLOTS:
     void readsEveryBreakAsLF_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("read");
+        scribel::test::Columns<QString, QString>::add();
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("no break") << u"abc"_s << u"abc"_s;
         QTest::newRow("LF kept") << u"a\nb"_s << u"a\nb"_s;
@@ -28,8 +28,7 @@ private Q_SLOTS:
         QTest::newRow("line separator") << u"a\u2028b"_s << u"a\nb"_s;
     }
     void readsEveryBreakAsLF() {
-        QFETCH(QString, text);
-        QFETCH(QString, read);
+        const auto [text, read] = scribel::test::Columns<QString, QString>::fetch();
         QCOMPARE(scribel::normaliseLineBreaks(text), read);
     }
 };

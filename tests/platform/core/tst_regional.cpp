@@ -1,6 +1,7 @@
 // Numbers and dates in the user's regional settings.
 
 #include "platform/core/regional.h"
+#include "support/columns.h"
 
 #include <QTest>
 
@@ -17,9 +18,7 @@ class RegionalTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void hashDotHash_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
+        Columns<QLocale, double, QString>::add();
         QTest::newRow("two decimals") << kFrench << 15.2449 << u"15,24"_s;
         QTest::newRow("rounded up") << kFrench << 22.867 << u"22,87"_s;
         QTest::newRow("trailing zero dropped") << kFrench << 15.2 << u"15,2"_s;
@@ -34,17 +33,12 @@ private Q_SLOTS:
         QTest::newRow("English point") << kEnglish << 15.2449 << u"15.24"_s;
     }
     void hashDotHash() {
-        QFETCH(QLocale, locale);
-        QFETCH(double, value);
-        QFETCH(QString, text);
+        const auto [locale, value, text] = Columns<QLocale, double, QString>::fetch();
         QCOMPARE(regional::formatHashDotHash(value, locale), text);
     }
 
     void readDecimal_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("readable");
-        QTest::addColumn<double>("value");
+        Columns<QLocale, QString, bool, double>::add();
         QTest::newRow("whole") << kFrench << u"100"_s << true << 100.0;
         QTest::newRow("French comma") << kFrench << u"99,5"_s << true << 99.5;
         QTest::newRow("point in French") << kFrench << u"99.5"_s << false << 0.0;
@@ -56,10 +50,8 @@ private Q_SLOTS:
         QTest::newRow("not a number") << kEnglish << u"nan"_s << false << 0.0;
     }
     void readDecimal() {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, text);
-        QFETCH(bool, readable);
-        QFETCH(double, value);
+        const auto [locale, text, readable, value] =
+            Columns<QLocale, QString, bool, double>::fetch();
         const std::optional<double> read = regional::readDecimal(text, locale);
         QCOMPARE(read.has_value(), readable);
         if (read) {
@@ -68,14 +60,12 @@ private Q_SLOTS:
     }
 
     void shortDate_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("text");
+        Columns<QLocale, QString>::add();
         QTest::newRow("French") << kFrench << u"07/12/2026"_s;
         QTest::newRow("English") << kEnglish << u"12/7/26"_s;
     }
     void shortDate() {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, text);
+        const auto [locale, text] = Columns<QLocale, QString>::fetch();
         QCOMPARE(regional::shortDate(QDate(2026, 12, 7), locale), text);
     }
 };

@@ -1,6 +1,7 @@
 // The system's error numbers in the French words the author reads.
 
 #include "platform/core/systemerrortext.h"
+#include "support/columns.h"
 
 #include <QTest>
 #include <cerrno>
@@ -14,8 +15,7 @@ private Q_SLOTS:
     // Each error that opening, reading, writing or renaming a file can meet, in the French words
     // the author reads; a number left out is named as such.
     void saysEverySystemErrorInItsOwnWords_data() {
-        QTest::addColumn<int>("error");
-        QTest::addColumn<QString>("text");
+        scribel::test::Columns<int, QString>::add();
         const auto row = [](const char* name, int error, const char* text) {
             QTest::newRow(name) << error << QString::fromUtf8(text);
         };
@@ -57,8 +57,7 @@ private Q_SLOTS:
         row("left out", EPIPE, "erreur système numéro 32");
     }
     void saysEverySystemErrorInItsOwnWords() {
-        QFETCH(int, error);
-        QFETCH(QString, text);
+        const auto [error, text] = scribel::test::Columns<int, QString>::fetch();
         QCOMPARE(systemErrorText(error), text);
     }
 };

@@ -3,6 +3,7 @@
 
 #include "platform/core/chosenfilecheck.h"
 #include "platform/core/textfile.h"
+#include "support/columns.h"
 #include "support/filesizelimit.h"
 #include "support/helpers.h"
 #include "support/tinyfilesystem.h"
@@ -15,9 +16,7 @@
 #include <unistd.h>
 
 using namespace scribel;
-using scribel::test::bytesOf;
-using scribel::test::TinyFileSystem;
-using scribel::test::writeBytes;
+using namespace scribel::test;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(scribel::FileProblem)
@@ -37,10 +36,7 @@ class TestTextFile : public QObject {
 
 private Q_SLOTS:
     void readsOrSaysWhyNot_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("failed");
-        QTest::addColumn<FileProblem>("problem");
+        Columns<QString, QByteArray, bool, FileProblem>::add();
 
         QTest::newRow("file") << "fiche.pxr" << QByteArray("V2\r\n") << false
                               << FileProblem::Missing;
@@ -67,10 +63,8 @@ private Q_SLOTS:
             << "secrete.pxr" << QByteArray() << true << FileProblem::AccessDenied;
     }
     void readsOrSaysWhyNot() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, content);
-        QFETCH(bool, failed);
-        QFETCH(FileProblem, problem);
+        const auto [name, content, failed, problem] =
+            Columns<QString, QByteArray, bool, FileProblem>::fetch();
 
         const QString path = QDir(m_folder.path()).filePath(name);
         if (!failed || problem == FileProblem::TooLarge) {
@@ -115,16 +109,14 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_folder.path()).entryList({u"nouvelle*"_s}, QDir::Files).size(), 1);
     }
     void refusesToReplaceWhatIsNotAWritableFile_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<FileProblem>("problem");
+        Columns<QString, FileProblem>::add();
 
         QTest::newRow("read-only file") << "protegee.pxr" << FileProblem::ReadOnlyTarget;
         QTest::newRow("folder") << "dossier.pxr" << FileProblem::NotAFile;
         QTest::newRow("missing folder") << "absent/fiche.pxr" << FileProblem::CannotCreate;
     }
     void refusesToReplaceWhatIsNotAWritableFile() {
-        QFETCH(QString, name);
-        QFETCH(FileProblem, problem);
+        const auto [name, problem] = Columns<QString, FileProblem>::fetch();
 
         const QString readOnly = m_folder.filePath(u"protegee.pxr"_s);
         if (!QFile::exists(readOnly)) {

@@ -2,6 +2,7 @@
 // capitals.
 
 #include "platform/core/windows1252.h"
+#include "support/columns.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -51,8 +52,7 @@ private Q_SLOTS:
         }
     }
     void upperCaseFollowsTheCodePage_data() {
-        QTest::addColumn<QChar>("typed");
-        QTest::addColumn<QChar>("upper");
+        scribel::test::Columns<QChar, QChar>::add();
         QTest::newRow("a") << QChar(u'a') << QChar(u'A');
         QTest::newRow("é") << QChar(u'é') << QChar(u'É');
         QTest::newRow("ÿ to Ÿ (0x9F)") << QChar(u'ÿ') << QChar(0x0178);
@@ -64,8 +64,7 @@ private Q_SLOTS:
         QTest::newRow("backspace") << QChar(8) << QChar(8);
     }
     void upperCaseFollowsTheCodePage() {
-        QFETCH(QChar, typed);
-        QFETCH(QChar, upper);
+        const auto [typed, upper] = scribel::test::Columns<QChar, QChar>::fetch();
         QCOMPARE(cp1252::toUpper(typed), upper);
     }
 };

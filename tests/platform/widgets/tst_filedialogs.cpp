@@ -4,6 +4,7 @@
 
 #include "platform/widgets/qtfiledialogs.h"
 #include "platform/widgets/qtmessageboxes.h"
+#include "support/columns.h"
 #include "support/doubles.h"
 
 #include <QAbstractButton>
@@ -20,6 +21,7 @@
 #include <functional>
 
 using namespace scribel;
+using scribel::test::Columns;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -99,11 +101,10 @@ private Q_SLOTS:
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         applyRequest(dialog,
-                     {QStringLiteral("Charger une Scribel"), QStringLiteral("(Scribels) *.zrv"),
-                      QStringLiteral("*.zrv"), QStringLiteral("zrv")});
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Charger une Scribel"));
-        QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("(Scribels) *.zrv")});
-        QCOMPARE(dialog.defaultSuffix(), QStringLiteral("zrv"));
+                     {u"Charger une Scribel"_s, u"(Scribels) *.zrv"_s, u"*.zrv"_s, u"zrv"_s});
+        QCOMPARE(dialog.windowTitle(), u"Charger une Scribel"_s);
+        QCOMPARE(dialog.nameFilters(), QStringList{u"(Scribels) *.zrv"_s});
+        QCOMPARE(dialog.defaultSuffix(), u"zrv"_s);
     }
 
     // The dialog finds Qt's own name edit and file list by their object names, and turns
@@ -123,14 +124,8 @@ private Q_SLOTS:
     }
 
     void asksOrRefusesThroughTheMessageBoxes_data() {
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<QString>("chosen"); // empty when the dialog gives no file
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<DefaultAnswer>("defaultAnswer");
-        QTest::addColumn<QString>("refusal");
+        // chosen: empty when the dialog gives no file
+        Columns<bool, QStringList, QString, bool, QString, QString, DefaultAnswer, QString>::add();
 
         const QString replace =
             u"Le fichier « fiche.pxr » existe déjà.\nVoulez-vous le remplacer ?"_s;
@@ -178,14 +173,9 @@ private Q_SLOTS:
                u"Choisissez un nom plus court."_s.arg(tooLong);
     }
     void asksOrRefusesThroughTheMessageBoxes() {
-        QFETCH(bool, save);
-        QFETCH(QStringList, files);
-        QFETCH(QString, typed);
-        QFETCH(bool, answer);
-        QFETCH(QString, chosen);
-        QFETCH(QString, question);
-        QFETCH(DefaultAnswer, defaultAnswer);
-        QFETCH(QString, refusal);
+        const auto [save, files, typed, answer, chosen, question, defaultAnswer, refusal] =
+            Columns<bool, QStringList, QString, bool, QString, QString, DefaultAnswer,
+                    QString>::fetch();
 
         const QTemporaryDir folder;
         for (const QString& file : files) {
@@ -201,11 +191,12 @@ private Q_SLOTS:
         QtFileDialogs dialogs(messages);
 
         const std::optional<QString> path =
-            typeAndConfirm(dialogs, save, folder.path(), typed, [&](QFileDialog& dialog) {
-                if (typed.isEmpty()) {
-                    selectInList(dialog, folder.filePath(files.front()));
-                }
-            });
+            typeAndConfirm(dialogs, save, folder.path(), typed,
+                           [&, &name = typed, &made = files](QFileDialog& dialog) {
+                               if (name.isEmpty()) {
+                                   selectInList(dialog, folder.filePath(made.front()));
+                               }
+                           });
 
         QCOMPARE(path.value_or(QString()), chosen.isEmpty() ? QString() : folder.filePath(chosen));
         QCOMPARE(messages.asked.size(), question.isEmpty() ? 0u : 1u);
@@ -224,11 +215,8 @@ private Q_SLOTS:
     // Qt's own boxes behind the dialog, as the author meets them: the text as it is (a name
     // is never read as markup), Enter for the default answer, Escape for "Non".
     void answersInQtsOwnMessageBoxes_data() {
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("answer"); // "Oui" clicked, or the key pressed
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<bool>("chosen");
+        // answer: "Oui" clicked, or the key pressed
+        Columns<bool, QString, QString, QString, bool>::add();
 
         const auto question = [](const QString& text) {
             return QString::number(QMessageBox::Question) + u" plain: "_s + text;
@@ -252,11 +240,8 @@ private Q_SLOTS:
             << false;
     }
     void answersInQtsOwnMessageBoxes() {
-        QFETCH(bool, save);
-        QFETCH(QString, typed);
-        QFETCH(QString, answer);
-        QFETCH(QString, box);
-        QFETCH(bool, chosen);
+        const auto [save, typed, answer, box, chosen] =
+            Columns<bool, QString, QString, QString, bool>::fetch();
 
         const QTemporaryDir folder;
         QFile existing(folder.filePath(u"a<br>b.pxr"_s));
@@ -265,9 +250,9 @@ private Q_SLOTS:
         QtFileDialogs dialogs(messages);
         QString seen;
 
-        const std::optional<QString> path =
-            typeAndConfirm(dialogs, save, folder.path(), typed,
-                           [&](QFileDialog& dialog) { answerTheBox(dialog, answer, seen); });
+        const std::optional<QString> path = typeAndConfirm(
+            dialogs, save, folder.path(), typed,
+            [&, &given = answer](QFileDialog& dialog) { answerTheBox(dialog, given, seen); });
 
         QCOMPARE(seen, box);
         QCOMPARE(path.has_value(), chosen);

@@ -1,10 +1,12 @@
 // The page's fonts, style by style: Arial, its size, bold, and italic for the title only.
 
 #include "platform/widgets/pagerenderer.h"
+#include "support/columns.h"
 
 #include <QTest>
 
 using namespace scribel;
+using scribel::test::Columns;
 using namespace Qt::Literals::StringLiterals;
 
 Q_DECLARE_METATYPE(scribel::PrintStyle)
@@ -14,10 +16,7 @@ class TestPageRenderer : public QObject {
 
 private Q_SLOTS:
     void eachStyleHasItsFont_data() {
-        QTest::addColumn<PrintStyle>("style");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<bool>("italic");
+        Columns<PrintStyle, double, bool, bool>::add();
         QTest::newRow("opening") << PrintStyle::Opening << 10.0 << false << false;
         QTest::newRow("title") << PrintStyle::Title << 22.0 << true << true;
         QTest::newRow("heading") << PrintStyle::Heading << 13.0 << true << false;
@@ -25,10 +24,7 @@ private Q_SLOTS:
         QTest::newRow("emphasis") << PrintStyle::Emphasis << 8.0 << true << false;
     }
     void eachStyleHasItsFont() {
-        QFETCH(PrintStyle, style);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
-        QFETCH(bool, italic);
+        const auto [style, points, bold, italic] = Columns<PrintStyle, double, bool, bool>::fetch();
         const QFont font = printFont(style);
         QCOMPARE(font.family(), u"Arial"_s);
         QCOMPARE(font.pointSizeF(), points);
