@@ -8,25 +8,10 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QValidator>
 
 namespace scribel {
-
-namespace {
-
-// Counts a change by program for as long as it runs, handlers included.
-class SettingScope {
-public:
-    explicit SettingScope(int& depth) : m_depth(depth) { ++m_depth; }
-    ~SettingScope() { --m_depth; }
-    SettingScope(const SettingScope&) = delete;
-    SettingScope& operator=(const SettingScope&) = delete;
-
-private:
-    int& m_depth;
-};
-
-} // namespace
 
 WidgetForm::WidgetForm(QWidget& root) {
     QHash<QString, QWidget*> byName; // one walk over the window, not one per field
@@ -65,7 +50,9 @@ QString WidgetForm::text(Field field) const {
 }
 
 void WidgetForm::setText(Field field, const QString& text) {
-    const SettingScope scope(m_settingDepth);
+    // Counts a change by program for as long as it runs, handlers included.
+    ++m_settingDepth;
+    const auto done = qScopeGuard([this] { --m_settingDepth; });
     QWidget* control = widget(field);
     if (auto* line = qobject_cast<QLineEdit*>(control)) {
         // The field's typing filter is for the author's edits; a text set by program
@@ -92,14 +79,12 @@ bool WidgetForm::isOn(Field field) const {
 }
 
 void WidgetForm::setOn(Field field, bool on) {
-    const SettingScope scope(m_settingDepth);
+    ++m_settingDepth;
+    const auto done = qScopeGuard([this] { --m_settingDepth; });
     auto* button = qobject_cast<QAbstractButton*>(widget(field));
-    if (button == nullptr) {
-        return;
-    }
-    if (on) {
+    if (button != nullptr && on) {
         button->setChecked(true);
-    } else {
+    } else if (button != nullptr) {
         uncheckOption(*button);
     }
 }
