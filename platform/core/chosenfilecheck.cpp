@@ -14,9 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr qsizetype kMaxNameBytes = NAME_MAX;
-constexpr qsizetype kMaxPathBytes = PATH_MAX;
-
 // A name problem of a file yet to be made; an existing file is taken as it is named.
 std::optional<ChosenFileVerdict> nameVerdict(const QFileInfo& chosen) {
     if (chosen.exists()) {
@@ -29,10 +26,10 @@ std::optional<ChosenFileVerdict> nameVerdict(const QFileInfo& chosen) {
     if (name.contains(QChar::ReplacementCharacter)) {
         return ChosenFileVerdict::RefuseInvalidName;
     }
-    if (QFile::encodeName(name).size() > kMaxNameBytes) {
+    if (QFile::encodeName(name).size() > NAME_MAX) {
         return ChosenFileVerdict::RefuseNameTooLong;
     }
-    if (QFile::encodeName(chosen.absoluteFilePath()).size() >= kMaxPathBytes) {
+    if (QFile::encodeName(chosen.absoluteFilePath()).size() >= PATH_MAX) {
         return ChosenFileVerdict::RefusePathTooLong;
     }
     return std::nullopt;

@@ -57,35 +57,27 @@ std::optional<QString> LoadedPagePrinter::unusableReason() {
 }
 
 PrintQueues LoadedPagePrinter::queues() const {
-    if (PagePrinter* printer = loaded()) {
-        return printer->queues();
-    }
-    return {};
+    PagePrinter* printer = loaded();
+    return printer != nullptr ? printer->queues() : PrintQueues();
 }
 
 std::optional<PrinterChoice> LoadedPagePrinter::choosePrinter(QWidget* parent) {
-    if (PagePrinter* printer = loaded()) {
-        return printer->choosePrinter(parent);
-    }
-    return std::nullopt;
+    PagePrinter* printer = loaded();
+    return printer != nullptr ? printer->choosePrinter(parent) : std::nullopt;
 }
 
 std::optional<QString> LoadedPagePrinter::printOn(const QString& queue,
                                                   const std::optional<Paper>& paper,
                                                   const Page& page) {
-    if (PagePrinter* printer = loaded()) {
-        return printer->printOn(queue, paper, page);
-    }
-    return unusableReason();
+    PagePrinter* printer = loaded();
+    return printer != nullptr ? printer->printOn(queue, paper, page) : unusableReason();
 }
 
 std::optional<QString> LoadedPagePrinter::printToPdf(const Page& page,
                                                      const std::optional<Paper>& paper,
                                                      const QString& path) {
-    if (PagePrinter* printer = loaded()) {
-        return printer->printToPdf(page, paper, path);
-    }
-    return unusableReason();
+    PagePrinter* printer = loaded();
+    return printer != nullptr ? printer->printToPdf(page, paper, path) : unusableReason();
 }
 
 } // namespace scribel

@@ -10,7 +10,6 @@
 #include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <climits>
 #include <utility>
 
 namespace scribel {

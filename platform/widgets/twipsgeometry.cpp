@@ -16,8 +16,8 @@ constexpr const char* kTwipsProperty = "twipsGeometry";
 constexpr const char* kAdjustmentProperty = "pixelAdjustment";
 
 // The tab control that a page belongs to, when the widget is a page.
-TwipsTabWidget* tabControlOfPage(const QWidget& page) {
-    QWidget* stack = page.parentWidget();
+TwipsTabWidget* tabControlOfPage(const QWidget* page) {
+    QWidget* stack = page != nullptr ? page->parentWidget() : nullptr;
     return qobject_cast<QStackedWidget*>(stack) != nullptr
                ? qobject_cast<TwipsTabWidget*>(stack->parentWidget())
                : nullptr;
@@ -31,10 +31,8 @@ void place(QWidget& control) {
     const QRectF twips = stored.toRectF();
     const double dpi = control.logicalDpiX();
     QPoint offset;
-    if (const QWidget* container = control.parentWidget()) {
-        if (const TwipsTabWidget* tabs = tabControlOfPage(*container)) {
-            offset = tabs->pageOffset() - QPoint(0, tabs->pageDrop());
-        }
+    if (const TwipsTabWidget* tabs = tabControlOfPage(control.parentWidget())) {
+        offset = tabs->pageOffset() - QPoint(0, tabs->pageDrop());
     }
     const QMargins edges = control.property(kAdjustmentProperty).value<QMargins>();
     const int left = twipsToPixels(twips.left(), dpi);

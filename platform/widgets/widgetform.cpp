@@ -21,13 +21,12 @@ WidgetForm::WidgetForm(QWidget& root) {
             byName.insert(widget->objectName(), widget);
         }
     }
-    for (int i = 0; i < kFieldCount; ++i) {
-        const QString name = kFieldNames[static_cast<std::size_t>(i)].toString();
-        QWidget* widget = byName.value(name);
-        if (widget == nullptr) {
+    for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
+        const QString name = kFieldNames[i].toString();
+        m_widgets[i] = byName.value(name);
+        if (m_widgets[i] == nullptr) {
             qFatal("The window has no control named %s", qPrintable(name));
         }
-        m_widgets[static_cast<std::size_t>(i)] = widget;
     }
 }
 
