@@ -17,10 +17,9 @@ constexpr const char* kAdjustmentProperty = "pixelAdjustment";
 
 // The tab control that a page belongs to, when the widget is a page.
 TwipsTabWidget* tabControlOfPage(const QWidget* page) {
-    QWidget* stack = page != nullptr ? page->parentWidget() : nullptr;
-    return qobject_cast<QStackedWidget*>(stack) != nullptr
-               ? qobject_cast<TwipsTabWidget*>(stack->parentWidget())
-               : nullptr;
+    const auto* stack =
+        qobject_cast<const QStackedWidget*>(page != nullptr ? page->parentWidget() : nullptr);
+    return stack != nullptr ? qobject_cast<TwipsTabWidget*>(stack->parentWidget()) : nullptr;
 }
 
 void place(QWidget& control) {
