@@ -1,11 +1,11 @@
 #include "pagelayout.h"
 
 #include "cutlines.h"
-#include "optiontexts.h"
 #include "platform/core/regional.h"
 #include "price.h"
 #include "printrun.h"
 #include "sheet/magazineprofile.h"
+#include "sheet/optiongroups.h"
 #include "sheettexts.h"
 
 #include <optional>
@@ -15,6 +15,34 @@ namespace scribel::print {
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// The text of the first chosen option in the group's order; empty when none is chosen.
+QString chosenText(const Form& form, OptionGroup options) {
+    for (const Option& option : options) {
+        if (form.isOn(option.field)) {
+            return option.printed.toString();
+        }
+    }
+    return {};
+}
+
+// Every ticked box prints a line of its own, in this order.
+constexpr Option kServices[] = {
+    {Field::LicenceSources, u"Programmes sources"},
+    {Field::LicenceVersionGratos, u"Nouvelle version gratuite"},
+    {Field::LicenceManuel, u"Manuel imprimé"},
+    {Field::LicenceReduc, u"Réduction sur d'autres programmes"},
+    {Field::LicenceCourrier, u"Assistance par courrier"},
+    {Field::LicenceTel, u"Assistance téléphonique"},
+    {Field::LicenceBBS, u"BBS"},
+};
+
+// The membership line: the first ticked box wins. MembreAutre is handled apart since it
+// prints the text of SaisieAutre.
+constexpr Option kMemberships[] = {
+    {Field::Qora, u"QORA"},
+    {Field::ZOLK, u"ZOLK"},
+};
 
 constexpr PrintStyle kOpening = PrintStyle::Opening;
 constexpr PrintStyle kTitle = PrintStyle::Title;
@@ -82,6 +110,14 @@ QString distribution(const Form& form) {
     return {};
 }
 
+// A long text's four lines, the first after its label.
+void printFourLines(PrintRun& run, const QString& label, const std::array<QString, 4>& lines) {
+    run.printNextLine(kBody, label + lines[0]);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        run.printNextLine(kBody, lines[i]);
+    }
+}
+
 void printTitleAndAuthor(PrintRun& run, const RunInput& in) {
     const Form& f = in.form;
     run.beginColumn(kLeftColumn, 0);
@@ -116,10 +152,7 @@ void printProgramme(PrintRun& run, const RunInput& in) {
 
     run.printAfter(6, kHeading, u"LE PROGRAMME"_s);
     run.printAfter(6, kBody, u"Nom : "_s + shownText(f, Field::SaisieLogiciel));
-    run.printNextLine(kBody, u"Description : "_s + description[0]);
-    run.printNextLine(kBody, description[1]);
-    run.printNextLine(kBody, description[2]);
-    run.printNextLine(kBody, description[3]);
+    printFourLines(run, u"Description : "_s, description);
     run.printNextLine(kBody, u"Catégorie : "_s + shownText(f, Field::ListeCategorie));
     run.printNextLine(kBody, u"Sous-catégorie : "_s + shownText(f, Field::ListeSousCategorie));
     run.printNextLine(kBody, u"Logiciel en "_s + chosenText(f, kSoftwareLanguage));
@@ -132,10 +165,7 @@ void printProgramme(PrintRun& run, const RunInput& in) {
                       u"Version du langage : "_s + shownText(f, Field::SaisieVersionLangage));
     run.printNextLine(kBody, u"Le programme a-t-il des limitations ? : "_s + hasLimitations);
     if (f.isOn(Field::LimitationsOui)) {
-        run.printNextLine(kBody, u"Lesquelles ? : "_s + limitations[0]);
-        run.printNextLine(kBody, limitations[1]);
-        run.printNextLine(kBody, limitations[2]);
-        run.printNextLine(kBody, limitations[3]);
+        printFourLines(run, u"Lesquelles ? : "_s, limitations);
     }
     run.printNextLine(kBody, u"Le programme peut-il s'exécuter d'un CD ? : "_s +
                                  chosenText(f, kRunsFromCd));
@@ -167,11 +197,8 @@ void printLicence(PrintRun& run, const RunInput& in) {
         }
     }
     if (f.isOn(Field::LicenceAutres)) {
-        const auto others = cutIntoLines(f.text(Field::AutresServices), kOtherServicesLines);
-        run.printNextLine(kBody, u"Autres : "_s + others[0]);
-        run.printNextLine(kBody, others[1]);
-        run.printNextLine(kBody, others[2]);
-        run.printNextLine(kBody, others[3]);
+        printFourLines(run, u"Autres : "_s,
+                       cutIntoLines(f.text(Field::AutresServices), kOtherServicesLines));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "magazineprofile.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace scribel {
 
@@ -76,31 +77,31 @@ constexpr std::array<MagazineProfile, kMagazineCount> kMagazineProfiles = {{
         u"Morvel Presse - Service Auteurs ZORVANE",
     },
 }};
+
+namespace {
+
+template <typename Match> const MagazineProfile* findProfile(Match matches) {
+    const auto* found = std::find_if(kMagazineProfiles.begin(), kMagazineProfiles.end(), matches);
+    return found != kMagazineProfiles.end() ? found : nullptr;
+}
+
+} // namespace
+
 const MagazineProfile* profileOf(Magazine magazine) {
-    for (const MagazineProfile& profile : kMagazineProfiles) {
-        if (profile.magazine == magazine) {
-            return &profile;
-        }
-    }
-    return nullptr;
+    return findProfile(
+        [magazine](const MagazineProfile& profile) { return profile.magazine == magazine; });
 }
 
 const MagazineProfile* profileWithExtension(QStringView extension) {
-    for (const MagazineProfile& profile : kMagazineProfiles) {
-        if (extension.compare(profile.extension, Qt::CaseInsensitive) == 0) {
-            return &profile;
-        }
-    }
-    return nullptr;
+    return findProfile([extension](const MagazineProfile& profile) {
+        return extension.compare(profile.extension, Qt::CaseInsensitive) == 0;
+    });
 }
 
 const MagazineProfile* profileOnMagazineLine(QStringView line) {
-    for (const MagazineProfile& profile : kMagazineProfiles) {
-        if (line.startsWith(QString::number(profile.fileNumber))) {
-            return &profile;
-        }
-    }
-    return nullptr;
+    return findProfile([line](const MagazineProfile& profile) {
+        return line.startsWith(QString::number(profile.fileNumber));
+    });
 }
 
 QStringView ineditCaption(Magazine magazine) {

@@ -18,8 +18,6 @@ struct Option {
 // is number 1), which is also the order in which the page looks for the chosen one.
 using OptionGroup = TableView<Option>;
 
-namespace options {
-
 inline constexpr Option kSoftwareLanguage[] = {
     {Field::LogFrancais, u"Français"},
     {Field::LogAnglais, u"Anglais"},
@@ -61,15 +59,6 @@ inline constexpr Option kOperatingSystems[] = {
     {Field::WindowsNT40, u"Windows NT 4.0"},
     {Field::Linux, u"LINUX"},
 };
-
-} // namespace options
-
-inline constexpr OptionGroup kSoftwareLanguage = options::kSoftwareLanguage;
-inline constexpr OptionGroup kDocumentationLanguage = options::kDocumentationLanguage;
-inline constexpr OptionGroup kReleaseKind = options::kReleaseKind;
-inline constexpr OptionGroup kLimitationAnswers = options::kLimitationAnswers;
-inline constexpr OptionGroup kRunsFromCd = options::kRunsFromCd;
-inline constexpr OptionGroup kOperatingSystems = options::kOperatingSystems;
 
 // The named distribution modes, as the distribution line of a sheet file holds them and
 // as the page prints them; any other text on that line is the "other" mode's name.

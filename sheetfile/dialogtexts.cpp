@@ -2,15 +2,7 @@
 
 #include "sheet/magazineprofile.h"
 
-#include <QStringView>
-
 namespace scribel::sheetfile {
-
-namespace {
-
-constexpr QStringView kOpenTitle = u"Charger une Scribel";
-
-} // namespace
 
 std::optional<FileDialogRequest> saveDialogRequest(Magazine magazine) {
     const MagazineProfile* profile = profileOf(magazine);
@@ -22,12 +14,12 @@ std::optional<FileDialogRequest> saveDialogRequest(Magazine magazine) {
 }
 
 std::optional<FileDialogRequest> openDialogRequest(Magazine magazine) {
-    const MagazineProfile* profile = profileOf(magazine);
-    if (profile == nullptr) {
-        return std::nullopt;
+    std::optional<FileDialogRequest> request = saveDialogRequest(magazine);
+    if (request) {
+        request->title = QStringLiteral("Charger une Scribel");
+        request->fileTypeText = profileOf(magazine)->openFileType.toString();
     }
-    return FileDialogRequest{kOpenTitle.toString(), profile->openFileType.toString(),
-                             profile->initialName.toString(), profile->extension.toString()};
+    return request;
 }
 
 } // namespace scribel::sheetfile

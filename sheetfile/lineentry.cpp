@@ -12,10 +12,6 @@ constexpr std::size_t kEarlierDistributionValues = 3; // the earlier version kne
 constexpr int kNoValue = -1;
 constexpr int kLargestValue = 9999; // far above every number of the sheet
 
-QString onOffFlag(bool on) {
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
-
 QString chosenOptionNumber(const OptionGroup& options, const Form& form) {
     for (std::size_t i = 0; i < options.size(); ++i) {
         if (form.isOn(options[i].field)) {
@@ -37,15 +33,40 @@ QString distributionValue(const Form& form) {
     return {};
 }
 
-// The file holds the magazine as its profile's number, 0 for none.
-int magazineNumber(Magazine magazine) {
+// Saving writes the magazine's profile number (0 for none) the way a number is printed:
+// sign position, digits, space.
+QString magazineLine(Magazine magazine) {
     const MagazineProfile* profile = profileOf(magazine);
-    return profile != nullptr ? profile->fileNumber : 0;
+    return QLatin1Char(' ') + QString::number(profile != nullptr ? profile->fileNumber : 0) +
+           QLatin1Char(' ');
 }
 
-// Saving writes the magazine the way a number is printed: sign position, digits, space.
-QString magazineLine(Magazine magazine) {
-    return QLatin1Char(' ') + QString::number(magazineNumber(magazine)) + QLatin1Char(' ');
+// A line read as a decimal number: spaces around it and leading zeros allowed. An empty
+// line, a sign or any other character makes it no number. Numbers too large for any
+// value of the sheet come back as -1, which matches nothing.
+std::optional<int> readNumber(QStringView line) {
+    while (line.startsWith(u' ')) {
+        line = line.mid(1);
+    }
+    while (line.endsWith(u' ')) {
+        line.chop(1);
+    }
+    if (line.isEmpty()) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const QChar ch : line) {
+        if (ch < u'0' || ch > u'9') {
+            return std::nullopt;
+        }
+        if (value != kNoValue) {
+            value = value * 10 + (ch.unicode() - u'0');
+            if (value > kLargestValue) {
+                value = kNoValue; // the digits are still checked to the end
+            }
+        }
+    }
+    return value;
 }
 
 void chooseNumberedOption(const OptionGroup& options, const QString& line, Form& form) {
@@ -95,90 +116,6 @@ void applyDistribution(const QString& line, Form& form, std::size_t knownValues)
     form.setText(Field::SaisieDiffuAutre, line);
 }
 
-void applyOtherServices(const QString& line, Form& form) {
-    if (!line.isEmpty()) {
-        form.setOn(Field::LicenceAutres, true);
-        form.setText(Field::AutresServices, line);
-    }
-}
-
-void applyMagazine(const QString& line, std::optional<Magazine>& magazine) {
-    if (const MagazineProfile* profile = profileOnMagazineLine(line)) {
-        magazine = profile->magazine;
-    }
-}
-
-} // namespace
-
-QString currentVersionMarker() {
-    return QLatin1Char('V') + QString::number(kVersionMajor);
-}
-
-std::optional<int> readNumber(QStringView line) {
-    qsizetype begin = 0;
-    qsizetype end = line.size();
-    while (begin < end && line[begin] == u' ') {
-        ++begin;
-    }
-    while (end > begin && line[end - 1] == u' ') {
-        --end;
-    }
-    if (begin == end) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (const QChar ch : line.mid(begin, end - begin)) {
-        if (ch < u'0' || ch > u'9') {
-            return std::nullopt;
-        }
-        if (value != kNoValue) {
-            value = value * 10 + (ch.unicode() - u'0');
-            if (value > kLargestValue) {
-                value = kNoValue; // the digits are still checked to the end
-            }
-        }
-    }
-    return value;
-}
-
-QString writeEntry(const LineRule& rule, const Form& form, Magazine magazine) {
-    switch (rule.entry) {
-    case Entry::VersionMarker:
-        return currentVersionMarker();
-    case Entry::Text:
-    case Entry::List:
-        return form.text(rule.field);
-    case Entry::Flag:
-        return onOffFlag(form.isOn(rule.field));
-    case Entry::OtherAssociation:
-        return form.isOn(Field::MembreAutre) ? QStringLiteral("1 ") + form.text(Field::SaisieAutre)
-                                             : QStringLiteral("0");
-    case Entry::NumberedOption:
-    case Entry::TextOption:
-        return chosenOptionNumber(rule.options, form);
-    case Entry::Distribution:
-        return distributionValue(form);
-    case Entry::Service:
-        return form.isOn(rule.field) ? QString::number(rule.number) : QString();
-    case Entry::OtherServices:
-        return form.isOn(Field::LicenceAutres) ? form.text(Field::AutresServices) : QString();
-    case Entry::Magazine:
-        return magazineLine(magazine);
-    case Entry::BirthYear:
-    case Entry::EarlierDistribution:
-        break; // the earlier layout is only ever read
-    }
-    return {};
-}
-
-std::optional<Magazine> applyLines(LineLayout layout, Form& form, const QStringList& lines) {
-    std::optional<Magazine> magazine;
-    for (const LineRule& rule : layout) {
-        applyEntry(rule, lines.value(rule.line - 1), form, magazine);
-    }
-    return magazine;
-}
-
 void applyEntry(const LineRule& rule, const QString& line, Form& form,
                 std::optional<Magazine>& magazine) {
     switch (rule.entry) {
@@ -219,12 +156,61 @@ void applyEntry(const LineRule& rule, const QString& line, Form& form,
         }
         break;
     case Entry::OtherServices:
-        applyOtherServices(line, form);
+        if (!line.isEmpty()) {
+            form.setOn(Field::LicenceAutres, true);
+            form.setText(Field::AutresServices, line);
+        }
         break;
     case Entry::Magazine:
-        applyMagazine(line, magazine);
+        if (const MagazineProfile* profile = profileOnMagazineLine(line)) {
+            magazine = profile->magazine;
+        }
         break;
     }
+}
+
+} // namespace
+
+QString currentVersionMarker() {
+    return QLatin1Char('V') + QString::number(kVersionMajor);
+}
+
+QString writeEntry(const LineRule& rule, const Form& form, Magazine magazine) {
+    switch (rule.entry) {
+    case Entry::VersionMarker:
+        return currentVersionMarker();
+    case Entry::Text:
+    case Entry::List:
+        return form.text(rule.field);
+    case Entry::Flag:
+        return form.isOn(rule.field) ? QStringLiteral("1") : QStringLiteral("0");
+    case Entry::OtherAssociation:
+        return form.isOn(Field::MembreAutre) ? QStringLiteral("1 ") + form.text(Field::SaisieAutre)
+                                             : QStringLiteral("0");
+    case Entry::NumberedOption:
+    case Entry::TextOption:
+        return chosenOptionNumber(rule.options, form);
+    case Entry::Distribution:
+        return distributionValue(form);
+    case Entry::Service:
+        return form.isOn(rule.field) ? QString::number(rule.number) : QString();
+    case Entry::OtherServices:
+        return form.isOn(Field::LicenceAutres) ? form.text(Field::AutresServices) : QString();
+    case Entry::Magazine:
+        return magazineLine(magazine);
+    case Entry::BirthYear:
+    case Entry::EarlierDistribution:
+        break; // the earlier layout is only ever read
+    }
+    return {};
+}
+
+std::optional<Magazine> applyLines(LineLayout layout, Form& form, const QStringList& lines) {
+    std::optional<Magazine> magazine;
+    for (const LineRule& rule : layout) {
+        applyEntry(rule, lines.value(rule.line - 1), form, magazine);
+    }
+    return magazine;
 }
 
 } // namespace scribel::sheetfile

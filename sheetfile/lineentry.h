@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 #include <optional>
 
 namespace scribel::sheetfile {
@@ -39,36 +38,7 @@ struct LineRule {
     int number = 0;                 // Service
 };
 
-constexpr LineRule versionMarker(int line) {
-    return {line, Entry::VersionMarker};
-}
-constexpr LineRule text(int line, Field field) {
-    return {line, Entry::Text, field};
-}
-constexpr LineRule birthYear(int line) {
-    return {line, Entry::BirthYear, Field::SaisieNaissance};
-}
-constexpr LineRule flag(int line, Field field) {
-    return {line, Entry::Flag, field};
-}
-constexpr LineRule otherAssociation(int line) {
-    return {line, Entry::OtherAssociation};
-}
-constexpr LineRule list(int line, Field field) {
-    return {line, Entry::List, field};
-}
-constexpr LineRule distribution(int line) {
-    return {line, Entry::Distribution};
-}
-constexpr LineRule earlierDistribution(int line) {
-    return {line, Entry::EarlierDistribution};
-}
-constexpr LineRule otherServices(int line) {
-    return {line, Entry::OtherServices};
-}
-constexpr LineRule magazine(int line) {
-    return {line, Entry::Magazine};
-}
+// The rows that need more than a line, an entry and a field.
 constexpr LineRule service(int line, Field field, int number) {
     return {line, Entry::Service, field, {}, number};
 }
@@ -85,24 +55,15 @@ using LineLayout = TableView<LineRule>;
 // "V" and the program's major version number: the first line of a current sheet file.
 QString currentVersionMarker();
 
-// A line read as a decimal number: spaces around it and leading zeros allowed. An empty
-// line, a sign or any other character makes it no number. Numbers too large for any
-// value of the sheet come back as -1, which matches nothing.
-std::optional<int> readNumber(QStringView line);
-
 // What the line of this rule holds for the sheet in the form and its magazine.
 QString writeEntry(const LineRule& rule, const Form& form, Magazine magazine);
 
-// Applies one line the way the author's own action would: a choice first, then the
-// text of the field that hangs on it (choosing empties that field). A line that
-// matches none of its values leaves the fields alone. Sets magazine when the line
-// chooses one.
-void applyEntry(const LineRule& rule, const QString& line, Form& form,
-                std::optional<Magazine>& magazine);
-
 // Applies the lines of a file (lines[0] is its line 1) to the form in the layout's
-// order; missing lines count as empty, lines the layout does not name are not read.
-// Returns the magazine that the layout's magazine line chooses, if it chooses one.
+// order, each the way the author's own action would: a choice first, then the text of
+// the field that hangs on it (choosing empties that field). A line that matches none of
+// its values leaves the fields alone; missing lines count as empty, lines the layout
+// does not name are not read. Returns the magazine that the layout's magazine line
+// chooses, if it chooses one.
 std::optional<Magazine> applyLines(LineLayout layout, Form& form, const QStringList& lines);
 
 } // namespace scribel::sheetfile

@@ -26,12 +26,8 @@ std::optional<OverlongLine> firstOverlongLine(const QStringList& lines) {
 }
 
 QByteArray encodeSheetFile(const Form& form, Magazine magazine) {
-    QString text;
-    for (const QString& line : sheetLines(form, magazine)) {
-        text += line;
-        text += QStringLiteral("\r\n");
-    }
-    return cp1252::encode(text);
+    const QString lineEnd = QStringLiteral("\r\n");
+    return cp1252::encode(sheetLines(form, magazine).join(lineEnd) + lineEnd);
 }
 
 } // namespace scribel::sheetfile

@@ -9,40 +9,40 @@ namespace scribel::sheetfile {
 namespace {
 
 constexpr LineRule kSheetLayout[] = {
-    versionMarker(1),
-    text(2, Field::SaisieNom),
-    text(3, Field::SaisiePrenom),
-    text(4, Field::SaisieNumero),
-    text(5, Field::SaisieIndice),
-    text(6, Field::SaisieRue),
-    text(7, Field::SaisieCodePostal),
-    text(8, Field::SaisieVille),
-    text(9, Field::SaisieTelDom),
-    text(10, Field::SaisieTelBur),
-    text(11, Field::SaisieTelPortable),
-    text(12, Field::SaisieEmail),
-    text(13, Field::SaisieWeb),
-    text(14, Field::SaisieNaissance),
-    text(15, Field::SaisieActivite),
-    flag(16, Field::Qora),
-    flag(17, Field::ZOLK),
-    otherAssociation(18),
-    text(19, Field::SaisieLogiciel),
-    text(20, Field::SaisieDescription),
+    {1, Entry::VersionMarker},
+    {2, Entry::Text, Field::SaisieNom},
+    {3, Entry::Text, Field::SaisiePrenom},
+    {4, Entry::Text, Field::SaisieNumero},
+    {5, Entry::Text, Field::SaisieIndice},
+    {6, Entry::Text, Field::SaisieRue},
+    {7, Entry::Text, Field::SaisieCodePostal},
+    {8, Entry::Text, Field::SaisieVille},
+    {9, Entry::Text, Field::SaisieTelDom},
+    {10, Entry::Text, Field::SaisieTelBur},
+    {11, Entry::Text, Field::SaisieTelPortable},
+    {12, Entry::Text, Field::SaisieEmail},
+    {13, Entry::Text, Field::SaisieWeb},
+    {14, Entry::Text, Field::SaisieNaissance},
+    {15, Entry::Text, Field::SaisieActivite},
+    {16, Entry::Flag, Field::Qora},
+    {17, Entry::Flag, Field::ZOLK},
+    {18, Entry::OtherAssociation},
+    {19, Entry::Text, Field::SaisieLogiciel},
+    {20, Entry::Text, Field::SaisieDescription},
     numberedOption(21, kSoftwareLanguage),
     numberedOption(22, kDocumentationLanguage),
     numberedOption(23, kReleaseKind),
-    text(24, Field::SaisieVersion),
-    text(25, Field::SaisieDateCreation),
-    text(26, Field::SaisieLangage),
-    text(27, Field::SaisieVersionLangage),
+    {24, Entry::Text, Field::SaisieVersion},
+    {25, Entry::Text, Field::SaisieDateCreation},
+    {26, Entry::Text, Field::SaisieLangage},
+    {27, Entry::Text, Field::SaisieVersionLangage},
     textOption(28, kLimitationAnswers),
-    text(29, Field::Limitations),
+    {29, Entry::Text, Field::Limitations},
     textOption(30, kRunsFromCd),
-    list(31, Field::ListeCategorie),
-    list(32, Field::ListeSousCategorie),
-    distribution(33),
-    text(34, Field::SaisieRetribution),
+    {31, Entry::List, Field::ListeCategorie},
+    {32, Entry::List, Field::ListeSousCategorie},
+    {33, Entry::Distribution},
+    {34, Entry::Text, Field::SaisieRetribution},
     service(35, Field::LicenceSources, 1),
     service(36, Field::LicenceVersionGratos, 2),
     service(37, Field::LicenceManuel, 3),
@@ -50,9 +50,9 @@ constexpr LineRule kSheetLayout[] = {
     service(39, Field::LicenceCourrier, 5),
     service(40, Field::LicenceTel, 6),
     service(41, Field::LicenceBBS, 7),
-    otherServices(42),
+    {42, Entry::OtherServices},
     numberedOption(43, kOperatingSystems),
-    magazine(44),
+    {44, Entry::Magazine},
 };
 
 constexpr bool everyLineInOrder() {
@@ -66,19 +66,15 @@ constexpr bool everyLineInOrder() {
 }
 static_assert(everyLineInOrder(), "the layout holds lines 1 to 44, one row each, in order");
 
-// A line break kept inside its entry's line: a single LF, which the reader leaves
-// inside the line.
-QString keptOnOneLine(const QString& line) {
-    return normaliseLineBreaks(line);
-}
-
 } // namespace
 
 QStringList sheetLines(const Form& form, Magazine magazine) {
     QStringList lines;
     lines.reserve(kSheetLineCount);
     for (const LineRule& rule : kSheetLayout) {
-        lines.append(keptOnOneLine(writeEntry(rule, form, magazine)));
+        // A line break stays inside its entry's line as a single LF, which the reader
+        // leaves inside the line.
+        lines.append(normaliseLineBreaks(writeEntry(rule, form, magazine)));
     }
     return lines;
 }

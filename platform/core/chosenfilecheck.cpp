@@ -10,10 +10,9 @@
 
 namespace scribel {
 
-namespace {
+using namespace Qt::Literals::StringLiterals;
 
-constexpr qsizetype kMaxNameBytes = NAME_MAX;
-constexpr qsizetype kMaxPathBytes = PATH_MAX;
+namespace {
 
 // A name problem of a file yet to be made; an existing file is taken as it is named.
 std::optional<ChosenFileVerdict> nameVerdict(const QFileInfo& chosen) {
@@ -27,10 +26,10 @@ std::optional<ChosenFileVerdict> nameVerdict(const QFileInfo& chosen) {
     if (name.contains(QChar::ReplacementCharacter)) {
         return ChosenFileVerdict::RefuseInvalidName;
     }
-    if (QFile::encodeName(name).size() > kMaxNameBytes) {
+    if (QFile::encodeName(name).size() > NAME_MAX) {
         return ChosenFileVerdict::RefuseNameTooLong;
     }
-    if (QFile::encodeName(chosen.absoluteFilePath()).size() >= kMaxPathBytes) {
+    if (QFile::encodeName(chosen.absoluteFilePath()).size() >= PATH_MAX) {
         return ChosenFileVerdict::RefusePathTooLong;
     }
     return std::nullopt;
@@ -51,16 +50,16 @@ std::optional<ChosenFileVerdict> folderVerdict(const QFileInfo& chosen) {
     return std::nullopt;
 }
 
-QString quoted(const QString& name) {
-    return QStringLiteral("« ") + name + QStringLiteral(" »");
+// The text with the name, in « », in place of %1.
+ChosenFileResponse question(const QString& name, DefaultAnswer answer, const QString& text) {
+    return {ChosenFileResponse::Kind::Ask,
+            text.arg(QStringLiteral("« ") + name + QStringLiteral(" »")), answer};
 }
 
-ChosenFileResponse question(const QString& text, DefaultAnswer defaultAnswer) {
-    return {ChosenFileResponse::Kind::Ask, text, defaultAnswer};
-}
-
-ChosenFileResponse refusal(const QString& text) {
-    return {ChosenFileResponse::Kind::Refuse, text, DefaultAnswer::No};
+ChosenFileResponse refusal(const QString& name, const QString& text) {
+    ChosenFileResponse response = question(name, DefaultAnswer::No, text);
+    response.kind = ChosenFileResponse::Kind::Refuse;
+    return response;
 }
 
 } // namespace
@@ -89,58 +88,43 @@ ChosenFileVerdict checkOpenChoice(const QFileInfo& chosen) {
 }
 
 ChosenFileResponse responseTo(ChosenFileVerdict verdict, const QFileInfo& chosen) {
-    const QString file = quoted(chosen.fileName());
-    const QString folder = quoted(QDir::toNativeSeparators(chosen.absolutePath()));
+    const QString file = chosen.fileName();
+    const QString folder = QDir::toNativeSeparators(chosen.absolutePath());
     switch (verdict) {
     case ChosenFileVerdict::Accept:
         return {};
     case ChosenFileVerdict::AskReplace:
-        return question(QStringLiteral("Le fichier %1 existe déjà.\n"
-                                       "Voulez-vous le remplacer ?")
-                            .arg(file),
-                        DefaultAnswer::No);
+        return question(file, DefaultAnswer::No,
+                        u"Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?"_s);
     case ChosenFileVerdict::AskCreate:
-        return question(QStringLiteral("Le fichier %1 n'existe pas.\n"
-                                       "Voulez-vous le créer ?")
-                            .arg(file),
-                        DefaultAnswer::Yes);
+        return question(file, DefaultAnswer::Yes,
+                        u"Le fichier %1 n'existe pas.\nVoulez-vous le créer ?"_s);
     case ChosenFileVerdict::RefusePattern:
-        return refusal(QStringLiteral("Aucun fichier ne porte le nom %1 : « * » et « ? » y "
-                                      "tiennent lieu de n'importe quels caractères.\n"
-                                      "Choisissez un fichier dans la liste ou tapez un nom "
-                                      "sans ces caractères.")
-                           .arg(file));
+        return refusal(file, u"Aucun fichier ne porte le nom %1 : « * » et « ? » y tiennent "
+                             u"lieu de n'importe quels caractères.\nChoisissez un fichier "
+                             u"dans la liste ou tapez un nom sans ces caractères."_s);
     case ChosenFileVerdict::RefuseNameTooLong:
-        return refusal(QStringLiteral("Le nom %1 est trop long : un nom de fichier compte au "
-                                      "plus 255 octets.\nChoisissez un nom plus court.")
-                           .arg(file));
+        return refusal(file, u"Le nom %1 est trop long : un nom de fichier compte au plus 255 "
+                             u"octets.\nChoisissez un nom plus court."_s);
     case ChosenFileVerdict::RefusePathTooLong:
-        return refusal(QStringLiteral("Le chemin du fichier %1 est trop long : un chemin "
-                                      "complet compte au plus 4 096 octets.\n"
-                                      "Choisissez un dossier moins profond ou un nom plus "
-                                      "court.")
-                           .arg(file));
+        return refusal(file, u"Le chemin du fichier %1 est trop long : un chemin complet "
+                             u"compte au plus 4 096 octets.\nChoisissez un dossier moins "
+                             u"profond ou un nom plus court."_s);
     case ChosenFileVerdict::RefuseInvalidName:
-        return refusal(QStringLiteral("Le nom %1 contient des caractères non valides : aucun "
-                                      "fichier ne peut être retrouvé sous ce nom.\n"
-                                      "Choisissez un autre nom.")
-                           .arg(file));
+        return refusal(file, u"Le nom %1 contient des caractères non valides : aucun fichier "
+                             u"ne peut être retrouvé sous ce nom.\nChoisissez un autre nom."_s);
     case ChosenFileVerdict::RefuseMissingFolder:
-        return refusal(QStringLiteral("Le dossier %1 n'existe pas.").arg(folder));
+        return refusal(folder, u"Le dossier %1 n'existe pas."_s);
     case ChosenFileVerdict::RefuseFolderNotEnterable:
-        return refusal(QStringLiteral("Vous n'avez pas le droit d'entrer dans le dossier %1.\n"
-                                      "Choisissez un autre dossier.")
-                           .arg(folder));
+        return refusal(folder, u"Vous n'avez pas le droit d'entrer dans le dossier %1.\n"
+                               u"Choisissez un autre dossier."_s);
     case ChosenFileVerdict::RefuseReadOnlyFile:
-        return refusal(QStringLiteral("Le fichier %1 est en lecture seule.\n"
-                                      "Choisissez un autre nom.")
-                           .arg(file));
+        return refusal(file, u"Le fichier %1 est en lecture seule.\nChoisissez un autre nom."_s);
     case ChosenFileVerdict::RefuseReadOnlyFolder:
-        return refusal(QStringLiteral("Le dossier %1 est protégé en écriture.\n"
-                                      "Choisissez un autre dossier.")
-                           .arg(folder));
+        return refusal(folder,
+                       u"Le dossier %1 est protégé en écriture.\nChoisissez un autre dossier."_s);
     case ChosenFileVerdict::RefuseNotAFile:
-        return refusal(QStringLiteral("%1 n'est pas un fichier.").arg(file));
+        return refusal(file, u"%1 n'est pas un fichier."_s);
     }
     return {};
 }

@@ -49,8 +49,6 @@ public:
             httpClose(m_http);
         }
     }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
 
     http_t* http() const { return m_http; }
     bool timedOut() const {
@@ -117,17 +115,15 @@ std::optional<Paper> paperOf(ipp_attribute_t* mediaCol) {
     ipp_t* size = ippGetCollection(sizeAttribute, 0);
     const int width = member(size, "x-dimension");
     const int height = member(size, "y-dimension");
-    const int margins[] = {member(media, "media-left-margin"), member(media, "media-top-margin"),
-                           member(media, "media-right-margin"),
-                           member(media, "media-bottom-margin")};
     if (width <= 0 || height <= 0) {
         return std::nullopt;
     }
-    const auto mm = [](int hundredths) {
-        return std::max(0, hundredths) / 100.0;
+    const auto mm = [media](const char* name) {
+        return std::max(0, member(media, name)) / 100.0;
     };
-    return Paper{{mm(width), mm(height)},
-                 {mm(margins[0]), mm(margins[1]), mm(margins[2]), mm(margins[3])}};
+    return Paper{{width / 100.0, height / 100.0},
+                 {mm("media-left-margin"), mm("media-top-margin"), mm("media-right-margin"),
+                  mm("media-bottom-margin")}};
 }
 
 constexpr int kPrinterIsDefault = 0x20000; // CUPS_PRINTER_DEFAULT in "printer-type"

@@ -2,18 +2,14 @@
 
 #include <QStringView>
 #include <cerrno>
+#include <utility>
 
 namespace scribel {
 
 namespace {
 
-struct SystemErrorText {
-    int errorNumber;
-    QStringView text;
-};
-
 // Every error that opening, reading, writing, flushing or renaming a file can meet.
-const SystemErrorText kSystemErrorTexts[] = {
+const std::pair<int, QStringView> kSystemErrorTexts[] = {
     {EACCES, u"accès refusé"},
     {EPERM, u"opération non permise"},
     {ENOENT, u"fichier ou dossier introuvable"},
@@ -54,9 +50,9 @@ const SystemErrorText kSystemErrorTexts[] = {
 } // namespace
 
 QString systemErrorText(int errorNumber) {
-    for (const SystemErrorText& entry : kSystemErrorTexts) {
-        if (entry.errorNumber == errorNumber) {
-            return entry.text.toString();
+    for (const auto& [number, text] : kSystemErrorTexts) {
+        if (number == errorNumber) {
+            return text.toString();
         }
     }
     return QStringLiteral("erreur système numéro %1").arg(errorNumber);

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -13,23 +15,6 @@
 namespace scribel {
 
 namespace {
-
-// Closes the descriptor on every path out.
-class Descriptor final {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // Whether a folder above the file refuses to be entered.
 bool folderOnTheWayIsClosed(const QString& path) {
@@ -46,37 +31,23 @@ bool folderOnTheWayIsClosed(const QString& path) {
 }
 
 // The problems of the name itself, which the system reports as a missing file, a
-// refusal or a name too long.
-std::optional<FileProblem> nameProblem(const QString& path, int systemError) {
+// refusal or a name too long; else `otherwise`.
+FileError nameError(const QString& path, int systemError, FileProblem otherwise) {
     if (systemError == ENAMETOOLONG) {
-        return QFile::encodeName(QFileInfo(path).absoluteFilePath()).size() >= PATH_MAX
-                   ? FileProblem::PathTooLong
-                   : FileProblem::NameTooLong;
+        return {QFile::encodeName(QFileInfo(path).absoluteFilePath()).size() >= PATH_MAX
+                    ? FileProblem::PathTooLong
+                    : FileProblem::NameTooLong,
+                systemError};
     }
     // A name read from the disk with bytes that are not UTF-8 was given U+FFFD in their
     // place, and no longer names the file.
     if (systemError == ENOENT && path.contains(QChar::ReplacementCharacter)) {
-        return FileProblem::InvalidName;
+        return {FileProblem::InvalidName, systemError};
     }
     if (systemError == EACCES && folderOnTheWayIsClosed(path)) {
-        return FileProblem::FolderNotEnterable;
+        return {FileProblem::FolderNotEnterable, systemError};
     }
-    return std::nullopt;
-}
-
-FileError openError(const QString& path, int systemError) {
-    if (const auto problem = nameProblem(path, systemError)) {
-        return {*problem, systemError};
-    }
-    switch (systemError) {
-    case ENOENT:
-        return {FileProblem::Missing, systemError};
-    case EACCES:
-    case EPERM:
-        return {FileProblem::AccessDenied, systemError};
-    default:
-        return {FileProblem::CannotOpen, systemError};
-    }
+    return {otherwise, systemError};
 }
 
 FileBytes failed(FileProblem problem, int systemError = 0) {
@@ -95,14 +66,19 @@ bool isWriteProtected(const QFileInfo& info) {
 FileBytes readFileBytes(const QString& path, qint64 maxBytes) {
     // Opened without waiting, then checked on the descriptor itself: whatever took the
     // file's place since it was chosen is what gets checked.
-    const Descriptor file(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (file.get() < 0) {
+    const int file =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (file < 0) {
         const int systemError = errno;
-        return {{}, openError(path, systemError)};
+        const FileProblem problem = systemError == ENOENT ? FileProblem::Missing
+                                    : systemError == EACCES || systemError == EPERM
+                                        ? FileProblem::AccessDenied
+                                        : FileProblem::CannotOpen;
+        return {{}, nameError(path, systemError, problem)};
     }
+    const auto closeFile = qScopeGuard([file] { ::close(file); });
     struct stat status {};
-    if (::fstat(file.get(), &status) != 0) {
+    if (::fstat(file, &status) != 0) {
         return failed(FileProblem::CannotRead, errno);
     }
     if (!S_ISREG(status.st_mode)) {
@@ -112,17 +88,14 @@ FileBytes readFileBytes(const QString& path, qint64 maxBytes) {
     qint64 total = 0;
     while (total < bytes.size()) {
         const ssize_t count =
-            ::read(file.get(), bytes.data() + total, static_cast<size_t>(bytes.size() - total));
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            return failed(FileProblem::CannotRead, errno);
-        }
+            ::read(file, bytes.data() + total, static_cast<size_t>(bytes.size() - total));
         if (count == 0) {
             break;
         }
-        total += count;
+        if (count < 0 && errno != EINTR) {
+            return failed(FileProblem::CannotRead, errno);
+        }
+        total += std::max<ssize_t>(count, 0);
     }
     if (total > maxBytes) {
         return failed(FileProblem::TooLarge);
@@ -142,11 +115,7 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
     // Each errno is taken right after the call that failed, before anything else runs.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        const int systemError = errno;
-        if (const auto problem = nameProblem(path, systemError)) {
-            return FileError{*problem, systemError};
-        }
-        return FileError{FileProblem::CannotCreate, systemError};
+        return nameError(path, errno, FileProblem::CannotCreate);
     }
     // commit() can report success after a short write or a failed flush, and would then
     // put a truncated file in the old one's place: check both before committing.

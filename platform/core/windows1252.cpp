@@ -1,5 +1,6 @@
 #include "windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace scribel::cp1252 {
@@ -27,32 +28,21 @@ std::optional<unsigned char> fromUnicode(QChar ch) {
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
         return static_cast<unsigned char>(code);
     }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == code) {
-            return static_cast<unsigned char>(0x80 + i);
-        }
+    const auto* found = std::find(kHighControls.begin(), kHighControls.end(), code);
+    if (found == kHighControls.end()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return static_cast<unsigned char>(0x80 + (found - kHighControls.begin()));
 }
 
 bool isEncodable(QStringView text) {
-    for (const QChar ch : text) {
-        if (!isEncodable(ch)) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(text.begin(), text.end(), [](QChar ch) { return isEncodable(ch); });
 }
 
 QChar toUpper(QChar ch) {
-    if (!isEncodable(ch)) {
-        return ch;
-    }
+    // µ would become a Greek capital, ß would become "SS".
     const QString upper = QString(ch).toUpper();
-    if (upper.size() != 1 || !isEncodable(upper.front())) {
-        return ch; // µ would become a Greek capital, ß would become "SS"
-    }
-    return upper.front();
+    return isEncodable(ch) && upper.size() == 1 && isEncodable(upper.front()) ? upper.front() : ch;
 }
 
 QString decode(QByteArrayView bytes) {

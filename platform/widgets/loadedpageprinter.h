@@ -18,10 +18,6 @@ public:
     LoadedPagePrinter();
     explicit LoadedPagePrinter(const QString& moduleFile);
     ~LoadedPagePrinter() override;
-    LoadedPagePrinter(const LoadedPagePrinter&) = delete;
-    LoadedPagePrinter& operator=(const LoadedPagePrinter&) = delete;
-
-    static QString moduleBesideProgram();
 
     std::optional<QString> unusableReason() override;
     PrintQueues queues() const override;

@@ -29,30 +29,6 @@ constexpr std::array<StyleFont, 5> kStyleFonts = {{
     {8, true, false},   // Emphasis
 }};
 
-// The characters' own widths in one font, those of Latin-1 (what the fields hold) kept
-// once asked for.
-class CharacterWidths final {
-public:
-    explicit CharacterWidths(const QFontMetricsF& metrics) : m_metrics(metrics) {
-        m_latin1.fill(-1);
-    }
-
-    double operator()(QChar ch) {
-        if (ch.unicode() >= m_latin1.size()) {
-            return m_metrics.horizontalAdvance(ch);
-        }
-        double& width = m_latin1[ch.unicode()];
-        if (width < 0) {
-            width = m_metrics.horizontalAdvance(ch);
-        }
-        return width;
-    }
-
-private:
-    const QFontMetricsF& m_metrics;
-    std::array<double, 256> m_latin1{};
-};
-
 // The part of the text that can show within `room` device units from its start, so that
 // what lies beyond the paper is neither shaped nor embedded: the shortest start whose own
 // width, as the font shapes it (kerning included), passes the room. The characters' own
@@ -67,7 +43,19 @@ QString visiblePart(const QString& text, double room, const QFontMetricsF& metri
     // Kerning shortens a line a little: the walk goes 1 % further, so that the start
     // measured is seldom short of the room.
     constexpr double kKerningAllowance = 1.01;
-    CharacterWidths characterWidth(metrics);
+    // The characters' own widths, those of Latin-1 (what the fields hold) kept once asked for.
+    std::array<double, 256> latin1Widths{};
+    latin1Widths.fill(-1);
+    const auto characterWidth = [&](QChar ch) {
+        if (ch.unicode() >= latin1Widths.size()) {
+            return metrics.horizontalAdvance(ch);
+        }
+        double& cached = latin1Widths[ch.unicode()];
+        if (cached < 0) {
+            cached = metrics.horizontalAdvance(ch);
+        }
+        return cached;
+    };
     double width = 0; // of the start measured last
     qsizetype length = 0;
     while (true) {

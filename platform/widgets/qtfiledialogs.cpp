@@ -10,7 +10,6 @@
 #include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <climits>
 #include <utility>
 
 namespace scribel {
@@ -80,7 +79,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // Enter always reaches accept() once, even while Qt greys out its button for a
         // name longer than the system allows: that name is then refused with a message.
-        if (watched == nameEdit() && event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::KeyPress && watched == nameEdit()) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
                 accept();
@@ -91,12 +90,7 @@ protected:
     }
 
 private:
-    QLineEdit* nameEdit() {
-        if (m_nameEdit == nullptr) {
-            m_nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        }
-        return m_nameEdit;
-    }
+    QLineEdit* nameEdit() const { return findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
 
     // Qt makes its widgets only when the dialog is first shown. Its completion of a
     // typed name selects in the list the files it reads in the text, split on double
@@ -142,20 +136,17 @@ private:
     }
 
     bool mayClose(const ChosenFileResponse& response) {
-        switch (response.kind) {
-        case ChosenFileResponse::Kind::Close:
+        if (response.kind == ChosenFileResponse::Kind::Close) {
             return true;
-        case ChosenFileResponse::Kind::Ask:
-            return m_messages.ask(this, windowTitle(), response.text, response.defaultAnswer);
-        case ChosenFileResponse::Kind::Refuse:
-            m_messages.show(this, MessageIcon::Warning, windowTitle(), response.text);
-            return false;
         }
+        if (response.kind == ChosenFileResponse::Kind::Ask) {
+            return m_messages.ask(this, windowTitle(), response.text, response.defaultAnswer);
+        }
+        m_messages.show(this, MessageIcon::Warning, windowTitle(), response.text);
         return false;
     }
 
     MessageBoxes& m_messages;
-    QLineEdit* m_nameEdit = nullptr;
     bool m_nameTakenWhole = false;
     QString m_typedPath;
     QString m_chosen;

@@ -34,22 +34,20 @@ void QtOpenAction::open(const QUrl& target, QObject* context, std::function<void
         {target.isLocalFile() ? target.toLocalFile() : target.toString(QUrl::FullyEncoded)});
     opener->setStandardInputFile(QProcess::nullDevice());
     opener->setProcessChannelMode(QProcess::ForwardedChannels);
-    const QPointer<QObject> guard(context);
+    const auto ended = [opener, guard = QPointer<QObject>(context), failed](bool failure) {
+        opener->deleteLater();
+        if (failure && guard) {
+            failed();
+        }
+    };
     QObject::connect(opener, &QProcess::finished, opener,
-                     [opener, guard, failed](int exitCode, QProcess::ExitStatus exitStatus) {
-                         opener->deleteLater();
-                         if (openerFailed(exitCode, exitStatus) && guard) {
-                             failed();
-                         }
+                     [ended](int exitCode, QProcess::ExitStatus exitStatus) {
+                         ended(openerFailed(exitCode, exitStatus));
                      });
     QObject::connect(opener, &QProcess::errorOccurred, opener,
-                     [opener, guard, failed](QProcess::ProcessError error) {
-                         if (error != QProcess::FailedToStart) {
-                             return;
-                         }
-                         opener->deleteLater();
-                         if (guard) {
-                             failed();
+                     [ended](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) {
+                             ended(true);
                          }
                      });
     opener->start();

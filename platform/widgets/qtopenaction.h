@@ -10,10 +10,7 @@ namespace scribel {
 // whether a program of the desktop took the target.
 class QtOpenAction final : public OpenAction {
 public:
-    QtOpenAction() = default;
     ~QtOpenAction() override;
-    QtOpenAction(const QtOpenAction&) = delete;
-    QtOpenAction& operator=(const QtOpenAction&) = delete;
 
     void open(const QUrl& target, QObject* context, std::function<void()> failed) override;
 

@@ -16,12 +16,10 @@ constexpr const char* kTwipsProperty = "twipsGeometry";
 constexpr const char* kAdjustmentProperty = "pixelAdjustment";
 
 // The tab control that a page belongs to, when the widget is a page.
-TwipsTabWidget* tabControlOfPage(const QWidget& page) {
-    QWidget* stack = page.parentWidget();
-    if (qobject_cast<QStackedWidget*>(stack) == nullptr) {
-        return nullptr;
-    }
-    return qobject_cast<TwipsTabWidget*>(stack->parentWidget());
+TwipsTabWidget* tabControlOfPage(const QWidget* page) {
+    const auto* stack =
+        qobject_cast<const QStackedWidget*>(page != nullptr ? page->parentWidget() : nullptr);
+    return stack != nullptr ? qobject_cast<TwipsTabWidget*>(stack->parentWidget()) : nullptr;
 }
 
 void place(QWidget& control) {
@@ -32,10 +30,8 @@ void place(QWidget& control) {
     const QRectF twips = stored.toRectF();
     const double dpi = control.logicalDpiX();
     QPoint offset;
-    if (const QWidget* container = control.parentWidget()) {
-        if (const TwipsTabWidget* tabs = tabControlOfPage(*container)) {
-            offset = tabs->pageOffset() - QPoint(0, tabs->pageDrop());
-        }
+    if (const TwipsTabWidget* tabs = tabControlOfPage(control.parentWidget())) {
+        offset = tabs->pageOffset() - QPoint(0, tabs->pageDrop());
     }
     const QMargins edges = control.property(kAdjustmentProperty).value<QMargins>();
     const int left = twipsToPixels(twips.left(), dpi);
@@ -59,15 +55,13 @@ QRectF twipsGeometry(const QWidget& control) {
 }
 
 void setTwipsLeft(QWidget& control, double left) {
-    QRectF twips = twipsGeometry(control);
-    twips.moveLeft(left);
-    setTwipsGeometry(control, twips);
+    const QRectF twips = twipsGeometry(control);
+    setTwipsGeometry(control, {QPointF(left, twips.top()), twips.size()});
 }
 
 void setTwipsTop(QWidget& control, double top) {
-    QRectF twips = twipsGeometry(control);
-    twips.moveTop(top);
-    setTwipsGeometry(control, twips);
+    const QRectF twips = twipsGeometry(control);
+    setTwipsGeometry(control, {QPointF(twips.left(), top), twips.size()});
 }
 
 void setPixelAdjustment(QWidget& control, const QMargins& edges) {
@@ -83,10 +77,8 @@ void TwipsTabWidget::setStripBand(double twips) {
 }
 
 int TwipsTabWidget::pageDrop() const {
-    if (!m_stripBand) {
-        return 0;
-    }
-    return std::max(0, pageArea().top() - twipsToPixels(*m_stripBand, logicalDpiX()));
+    return m_stripBand ? std::max(0, pageArea().top() - twipsToPixels(*m_stripBand, logicalDpiX()))
+                       : 0;
 }
 
 QRect TwipsTabWidget::pageArea() const {
@@ -98,10 +90,8 @@ QRect TwipsTabWidget::pageArea() const {
 
 QPoint TwipsTabWidget::pageOffset() const {
     const QWidget* stack = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    if (stack == nullptr) {
-        return {};
-    }
-    return stack->geometry().topLeft() + stack->contentsRect().topLeft();
+    return stack != nullptr ? stack->geometry().topLeft() + stack->contentsRect().topLeft()
+                            : QPoint();
 }
 
 void TwipsTabWidget::placePages() {
@@ -114,27 +104,13 @@ void TwipsTabWidget::placePages() {
     }
 }
 
-void TwipsTabWidget::resizeEvent(QResizeEvent* event) {
-    QTabWidget::resizeEvent(event);
-    placePages();
-}
-
-void TwipsTabWidget::showEvent(QShowEvent* event) {
-    QTabWidget::showEvent(event);
-    placePages();
-}
-
-void TwipsTabWidget::changeEvent(QEvent* event) {
-    QTabWidget::changeEvent(event);
-    if (event->type() == QEvent::StyleChange) {
-        placePages(); // Qt has laid the pages out again already
-    }
-}
-
 bool TwipsTabWidget::event(QEvent* event) {
+    // Once Qt has laid the pages out again: resized, shown, in a new style, or with the strip
+    // at its new size (a new font's, or a caption's).
     const bool handled = QTabWidget::event(event);
-    // The strip has taken its new size: a new font's, or a caption's.
-    if (event->type() == QEvent::LayoutRequest) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Resize || type == QEvent::Show || type == QEvent::StyleChange ||
+        type == QEvent::LayoutRequest) {
         placePages();
     }
     return handled;

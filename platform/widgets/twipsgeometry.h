@@ -39,9 +39,6 @@ public:
     void placePages();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

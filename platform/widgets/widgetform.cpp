@@ -8,25 +8,10 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QValidator>
 
 namespace scribel {
-
-namespace {
-
-// Counts a change by program for as long as it runs, handlers included.
-class SettingScope {
-public:
-    explicit SettingScope(int& depth) : m_depth(depth) { ++m_depth; }
-    ~SettingScope() { --m_depth; }
-    SettingScope(const SettingScope&) = delete;
-    SettingScope& operator=(const SettingScope&) = delete;
-
-private:
-    int& m_depth;
-};
-
-} // namespace
 
 WidgetForm::WidgetForm(QWidget& root) {
     QHash<QString, QWidget*> byName; // one walk over the window, not one per field
@@ -36,13 +21,12 @@ WidgetForm::WidgetForm(QWidget& root) {
             byName.insert(widget->objectName(), widget);
         }
     }
-    for (int i = 0; i < kFieldCount; ++i) {
-        const QString name = kFieldNames[static_cast<std::size_t>(i)].toString();
-        QWidget* widget = byName.value(name);
-        if (widget == nullptr) {
+    for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
+        const QString name = kFieldNames[i].toString();
+        m_widgets[i] = byName.value(name);
+        if (m_widgets[i] == nullptr) {
             qFatal("The window has no control named %s", qPrintable(name));
         }
-        m_widgets[static_cast<std::size_t>(i)] = widget;
     }
 }
 
@@ -65,7 +49,9 @@ QString WidgetForm::text(Field field) const {
 }
 
 void WidgetForm::setText(Field field, const QString& text) {
-    const SettingScope scope(m_settingDepth);
+    // Counts a change by program for as long as it runs, handlers included.
+    ++m_settingDepth;
+    const auto done = qScopeGuard([this] { --m_settingDepth; });
     QWidget* control = widget(field);
     if (auto* line = qobject_cast<QLineEdit*>(control)) {
         // The field's typing filter is for the author's edits; a text set by program
@@ -92,14 +78,12 @@ bool WidgetForm::isOn(Field field) const {
 }
 
 void WidgetForm::setOn(Field field, bool on) {
-    const SettingScope scope(m_settingDepth);
+    ++m_settingDepth;
+    const auto done = qScopeGuard([this] { --m_settingDepth; });
     auto* button = qobject_cast<QAbstractButton*>(widget(field));
-    if (button == nullptr) {
-        return;
-    }
-    if (on) {
+    if (button != nullptr && on) {
         button->setChecked(true);
-    } else {
+    } else if (button != nullptr) {
         uncheckOption(*button);
     }
 }
