@@ -36,7 +36,7 @@ public:
     void RemiseAZero() override;
 
     // Does what the magazine's button does; nothing for Magazine::None.
-    void chooseMagazine(Magazine magazine);
+    void chooseMagazine(Magazine chosen);
 
     // The window's handlers, named after their control and event.
     void Pixelor_Click();
