@@ -1,7 +1,5 @@
 #include "bannerlabel.h"
 
-#include "bannerservercopy.h"
-
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,7 +12,6 @@ namespace {
 
 // Keeps the outline one pixel around the box, shown while the box is.
 class BoxOutline final : public QFrame {
-    Q_OBJECT
 public:
     BoxOutline(QWidget* box, QWidget* container) : QFrame(container), m_box(box) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -25,15 +22,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::Hide:
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+            type == QEvent::Hide) {
             follow();
-            break;
-        default:
-            break;
         }
         return QFrame::eventFilter(watched, event);
     }
@@ -119,9 +111,7 @@ void BannerLabel::changeEvent(QEvent* event) {
 QFrame* createBannerBox(QWidget* container, const QColor& background) {
     auto* box = new QFrame(container);
     QPalette palette = box->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Window, background);
-    }
+    palette.setColor(QPalette::Window, background);
     box->setPalette(palette);
     box->setAutoFillBackground(true);
     new BoxOutline(box, container);
@@ -130,5 +120,3 @@ QFrame* createBannerBox(QWidget* container, const QColor& background) {
 }
 
 } // namespace scribel
-
-#include "bannerlabel.moc"

@@ -17,7 +17,6 @@ QString bannerText();
 // The banner's left edge after one step, in twips: it moves 60 to the left, and once
 // the whole text has passed out on the left it first re-enters at the box's right edge.
 inline constexpr int kBannerStepTwips = 60;
-inline constexpr int kBannerStartTwips = 4200;
 
 constexpr int nextBannerLeft(int left, int textWidth, int boxWidth) {
     if (left <= -textWidth) {
@@ -30,7 +29,6 @@ constexpr int nextBannerLeft(int left, int textWidth, int boxWidth) {
 // shows it. It paints its own background, so that a step of the banner moves the pixels
 // already shown and paints only the strip that comes into view; one copy of the
 // invitation is drawn once into a picture, and each paint places that picture.
-// Where the display server can move the pixels itself, it does (bannerservercopy.h).
 class BannerLabel final : public QLabel {
     Q_OBJECT
 public:
@@ -51,6 +49,12 @@ private:
     QPixmap m_copy; // one invitation and the spaces after it, on the background
     bool m_serverCopyTried = false;
 };
+
+// On an X11 display, the X server holds the whole banner as a picture and at each move copies
+// the box's part of it into the window: no repaint, no wait, no answer awaited. False where it
+// cannot (another display, a scaled one, pixels it does not hold as QImage's RGB32): Qt then
+// moves the pixels itself. Once true, Qt paints the banner only when the box is repainted anyway.
+bool moveBannerOnServer(BannerLabel& label);
 
 // The banner's box: light yellow, with its outline drawn by a frame just around it and
 // below it, so that nothing is drawn over the banner's moving pixels. The outline

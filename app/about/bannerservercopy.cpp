@@ -1,5 +1,3 @@
-#include "bannerservercopy.h"
-
 #include "bannerlabel.h"
 
 #include <QEvent>
@@ -33,9 +31,6 @@ public:
         freePicture();
         xcb_flush(m_connection);
     }
-
-    ServerCopy(const ServerCopy&) = delete;
-    ServerCopy& operator=(const ServerCopy&) = delete;
 
     // Shows the box's part of the banner where the banner now stands.
     void show() {
@@ -83,8 +78,7 @@ protected:
                 show();
                 break;
             }
-            m_placeStale = true;
-            break;
+            [[fallthrough]];
         case QEvent::Resize:
         case QEvent::Show:
         case QEvent::ParentChange:
@@ -133,14 +127,13 @@ private:
     // The box's place in the window, and the part of it its containers leave in view.
     // Nothing else stands over the box.
     void findPlace(const QWidget& box) {
-        QRect shown(QPoint(), box.size()); // in the coordinates of the container reached
+        m_place = QRect(QPoint(), box.size()); // in the coordinates of the container reached
         m_boxOrigin = QPoint();
         for (const QWidget* widget = &box; !widget->isWindow(); widget = widget->parentWidget()) {
-            shown.translate(widget->pos());
+            m_place.translate(widget->pos());
             m_boxOrigin += widget->pos();
-            shown &= widget->parentWidget()->rect();
+            m_place &= widget->parentWidget()->rect();
         }
-        m_place = shown;
         m_window = static_cast<xcb_window_t>(box.window()->winId());
         m_placeStale = false;
     }

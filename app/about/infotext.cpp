@@ -7,12 +7,6 @@
 
 namespace scribel {
 
-namespace {
-
-constexpr int kMargin = 3; // between the frame and the text
-
-} // namespace
-
 QString informationText() {
     const QStringList lines = {
         QStringLiteral("Ce logiciel va vous permettre d'imprimer la Scribel et de sauver vos "
@@ -49,24 +43,21 @@ InfoText::InfoText(const QString& text, QWidget* parent) : QPlainTextEdit(parent
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    document()->setDocumentMargin(kMargin);
+    document()->setDocumentMargin(3); // between the frame and the text
     // Lines end in CR LF; the final one would show as an empty last line, and a scroll bar.
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (lines.endsWith(u'\n')) {
-        lines.chop(1);
+    m_text = text; // set when first shown
+    m_text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (m_text.endsWith(u'\n')) {
+        m_text.chop(1);
     }
-    m_text = lines; // set when first shown
 
     // The background and the text are forced together, in every state: black on the
     // desktop's own (perhaps dark) base colour would not be read.
     QPalette colours = palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colours.setColor(group, QPalette::Base, kLightYellow);
-        colours.setColor(group, QPalette::Window, kLightYellow);
-        colours.setColor(group, QPalette::Text, Qt::black);
-        colours.setColor(group, QPalette::WindowText, Qt::black);
-    }
+    colours.setColor(QPalette::Base, kLightYellow);
+    colours.setColor(QPalette::Window, kLightYellow);
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
     setAutoFillBackground(true); // the frame too stands on light yellow
 }

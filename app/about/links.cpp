@@ -6,10 +6,8 @@
 namespace scribel {
 
 QString linkCaption(const Link& link) {
-    if (link.kind == LinkKind::Document) {
-        return link.captionStart.toString();
-    }
-    return link.captionStart.toString() + link.target.toString();
+    return link.kind == LinkKind::Document ? link.captionStart.toString()
+                                           : link.captionStart.toString() + link.target.toString();
 }
 
 std::optional<QString> findDocument(QStringView name, const QStringList& folders) {

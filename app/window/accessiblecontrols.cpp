@@ -57,11 +57,10 @@ QAccessibleInterface* sheetAccessible(const QString& className, QObject* object)
 // already have built for the control, and keeps, is dropped for the next question to
 // reach the factory.
 void mark(QObject& control, const char* property) {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(sheetAccessible);
         return true;
     }();
-    Q_UNUSED(installed);
     control.setProperty(property, true);
     if (QAccessibleInterface* built = QAccessible::queryAccessibleInterface(&control)) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(built));

@@ -22,12 +22,6 @@ QStyle* applicationStyleInstance() {
     return style != nullptr ? QStyleFactory::create(style->name()) : nullptr;
 }
 
-bool isIndicatorMetric(QStyle::PixelMetric metric) {
-    return metric == QStyle::PM_IndicatorWidth || metric == QStyle::PM_IndicatorHeight ||
-           metric == QStyle::PM_ExclusiveIndicatorWidth ||
-           metric == QStyle::PM_ExclusiveIndicatorHeight;
-}
-
 } // namespace
 
 CompactTabStyle::CompactTabStyle() : QProxyStyle(applicationStyleInstance()) {}
@@ -38,7 +32,10 @@ int CompactTabStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     if (metric == PM_TabBarTabHSpace) {
         return value / 2;
     }
-    if (isIndicatorMetric(metric) && qobject_cast<const QAbstractButton*>(widget) != nullptr) {
+    const bool indicator = metric == PM_IndicatorWidth || metric == PM_IndicatorHeight ||
+                           metric == PM_ExclusiveIndicatorWidth ||
+                           metric == PM_ExclusiveIndicatorHeight;
+    if (indicator && qobject_cast<const QAbstractButton*>(widget) != nullptr) {
         // No taller than its row: styles draw it in the rectangle these measures give.
         return std::min(value, widget->height());
     }

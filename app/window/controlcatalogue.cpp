@@ -14,53 +14,6 @@ constexpr QStringView f(Field field) {
 }
 
 // clang-format off
-// A magazine's picture over the start tab, shown once it is chosen.
-ControlSpec titleOf(const MagazineProfile& magazine) {
-    return {magazine.titleControl, K::Picture, onTab(0), magazine.name, 0, magazine.titleLeft, 360, 6975, 1245, S::Hidden, {}, magazine.titlePicture};
-}
-
-// A magazine's button, among the window's own buttons drawn over the start tab.
-ControlSpec buttonOf(const MagazineProfile& magazine) {
-    return {magazine.name, K::PictureButton, onWindow(), magazine.name, 0, magazine.buttonLeft, 1800, 1695, 375, S::Shown, {}, magazine.buttonPicture};
-}
-// clang-format on
-
-std::vector<ControlSpec> sheetControls();
-
-} // namespace
-
-const std::vector<TabSpec>& tabCatalogue() {
-    static const std::vector<TabSpec> tabs = {
-        {u"&La Scribel"},      {u"L'&auteur"},   {u"Le &programme"},
-        {u"La &distribution"}, {u"La &licence"}, {u"&Systeme d'exploitation"},
-        {u"&A propos"},
-    };
-    return tabs;
-}
-
-// The tab control first, each magazine's title picture first on the start tab, and each
-// magazine's button before Quitter.
-const std::vector<ControlSpec>& controlCatalogue() {
-    static const std::vector<ControlSpec> controls = [] {
-        std::vector<ControlSpec> all = {
-            {u"Onglet", K::TabControl, onWindow(), u"", 0, 0, 120, 8250, 4815, S::Disabled}};
-        for (const MagazineProfile& magazine : kMagazineProfiles) {
-            all.push_back(titleOf(magazine));
-        }
-        const std::vector<ControlSpec> sheet = sheetControls();
-        all.insert(all.end(), sheet.begin(), sheet.end());
-        for (const MagazineProfile& magazine : kMagazineProfiles) {
-            all.push_back(buttonOf(magazine));
-        }
-        all.push_back({u"Quitter", K::Button, onWindow(), u"&Quitter", 0, 6000, 4440, 1095, 375});
-        return all;
-    }();
-    return controls;
-}
-
-namespace {
-
-// clang-format off
 std::vector<ControlSpec> sheetControls() {
     // The caption the release option shows until a magazine is chosen.
     const QStringView inedit = kMagazineProfiles.front().ineditCaption;
@@ -198,8 +151,38 @@ std::vector<ControlSpec> sheetControls() {
         {u"Internet", K::Button, onTab(6), u"", 0, 600, 4080, 6975, 375},
     };
 }
-// clang-format on
 
 } // namespace
+
+const std::vector<TabSpec>& tabCatalogue() {
+    static const std::vector<TabSpec> tabs = {
+        {u"&La Scribel"},      {u"L'&auteur"},   {u"Le &programme"},
+        {u"La &distribution"}, {u"La &licence"}, {u"&Systeme d'exploitation"},
+        {u"&A propos"},
+    };
+    return tabs;
+}
+
+// The tab control first, each magazine's title picture first on the start tab, and each
+// magazine's button before Quitter.
+const std::vector<ControlSpec>& controlCatalogue() {
+    static const std::vector<ControlSpec> controls = [] {
+        std::vector<ControlSpec> all = {{u"Onglet", K::TabControl, onWindow(), u"", 0, 0, 120, 8250, 4815, S::Disabled}};
+        // A magazine's picture over the start tab, shown once it is chosen.
+        for (const MagazineProfile& m : kMagazineProfiles) {
+            all.push_back({m.titleControl, K::Picture, onTab(0), m.name, 0, m.titleLeft, 360, 6975, 1245, S::Hidden, {}, m.titlePicture});
+        }
+        const std::vector<ControlSpec> sheet = sheetControls();
+        all.insert(all.end(), sheet.begin(), sheet.end());
+        // A magazine's button, among the window's own buttons drawn over the start tab.
+        for (const MagazineProfile& m : kMagazineProfiles) {
+            all.push_back({m.name, K::PictureButton, onWindow(), m.name, 0, m.buttonLeft, 1800, 1695, 375, S::Shown, {}, m.buttonPicture});
+        }
+        all.push_back({u"Quitter", K::Button, onWindow(), u"&Quitter", 0, 6000, 4440, 1095, 375});
+        return all;
+    }();
+    return controls;
+}
+// clang-format on
 
 } // namespace scribel

@@ -31,12 +31,6 @@ constexpr int kPictureButtonMarginHeight = 6;
 constexpr double kFieldPoints = 9;
 constexpr double kBannerPoints = 15.75;
 
-void setAllColourGroups(QPalette& palette, QPalette::ColorRole role, const QColor& colour) {
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, role, colour);
-    }
-}
-
 QWidget* createTabControl(QWidget* container) {
     auto* tabs = new TwipsTabWidget(container);
     auto* tabStyle = new CompactTabStyle();
@@ -49,18 +43,6 @@ QWidget* createTabControl(QWidget* container) {
     return tabs;
 }
 
-QWidget* createLineEdit(const ControlSpec& row, QWidget* container) {
-    auto* edit = new SheetLineEdit(row.limit, container);
-    edit->setFont(arial(kFieldPoints));
-    return edit;
-}
-
-QWidget* createTextArea(const ControlSpec& row, QWidget* container) {
-    auto* edit = new SheetTextEdit(row.limit, container);
-    edit->setFont(arial(kFieldPoints));
-    return edit;
-}
-
 QWidget* createOption(const QString& caption, QWidget* container) {
     auto* option = new QRadioButton(caption, container);
     auto* group = container->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
@@ -71,58 +53,28 @@ QWidget* createOption(const QString& caption, QWidget* container) {
     return option;
 }
 
-QWidget* createList(QWidget* container) {
-    auto* list = new QComboBox(container);
-    list->setEditable(false);
-    return list;
-}
-
-QWidget* createPictureButton(const ControlSpec& row, const QString& caption, QWidget* container) {
+// The picture shows the name, which the button takes as its accessible name: no tip repeats it.
+QWidget* createPictureButton(const ControlSpec& row, QWidget* container) {
     const double dpi = container->logicalDpiX();
     auto* button = new QPushButton(container);
     button->setIcon(readIcon(row.picture.toString()));
     button->setIconSize(QSize(twipsToPixels(row.width, dpi) - kPictureButtonMarginWidth,
                               twipsToPixels(row.height, dpi) - kPictureButtonMarginHeight));
-    button->setAccessibleName(caption); // the picture shows the name; no tip repeats it
     return button;
-}
-
-QWidget* createPicture(const ControlSpec& row, const QString& caption, QWidget* container) {
-    auto* picture = new LazyPicture(row.picture.toString(), container);
-    picture->setAccessibleName(caption);
-    return picture;
-}
-
-QWidget* createPanel(const QString& caption, QWidget* container) {
-    auto* panel = new QLabel(caption, container);
-    panel->setAlignment(Qt::AlignCenter);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    return panel;
 }
 
 // Where Arial itself is not installed, Qt looks for what stands in for it with a costly
 // fontconfig search of its own for each style. The banner names the family the window's
 // Arial was found as: the same face, without a second search before the first frame.
-QFont bannerFont(const QWidget& container) {
-    QFont font = arial(kBannerPoints, true, true);
-    font.setFamily(QFontInfo(container.font()).family());
-    return font;
-}
-
 QWidget* createBannerText(QWidget* container) {
     auto* banner = new BannerLabel(container);
-    banner->setFont(bannerFont(*container));
+    QFont font = arial(kBannerPoints, true, true);
+    font.setFamily(QFontInfo(container->font()).family());
+    banner->setFont(font);
     QPalette palette = banner->palette();
-    setAllColourGroups(palette, QPalette::WindowText, Qt::blue);
+    palette.setColor(QPalette::WindowText, Qt::blue);
     banner->setPalette(palette);
     return banner;
-}
-
-// Read-only text on light yellow, which the author may select and copy.
-QWidget* createInfoText(const QString& caption, QWidget* container) {
-    auto* text = InfoText::create(informationText(), container);
-    text->setAccessibleName(caption);
-    return text;
 }
 
 QWidget* createWidget(const ControlSpec& row, QWidget* container) {
@@ -131,15 +83,15 @@ QWidget* createWidget(const ControlSpec& row, QWidget* container) {
     case ControlKind::TabControl:
         return createTabControl(container);
     case ControlKind::LineEdit:
-        return createLineEdit(row, container);
+        return new SheetLineEdit(row.limit, container);
     case ControlKind::TextArea:
-        return createTextArea(row, container);
+        return new SheetTextEdit(row.limit, container);
     case ControlKind::Option:
         return createOption(caption, container);
     case ControlKind::CheckBox:
         return new QCheckBox(caption, container);
     case ControlKind::List:
-        return createList(container);
+        return new QComboBox(container); // pick-only, as it comes
     case ControlKind::Label:
         return new QLabel(caption, container);
     case ControlKind::GroupBox:
@@ -152,17 +104,21 @@ QWidget* createWidget(const ControlSpec& row, QWidget* container) {
     case ControlKind::Button:
         return new QPushButton(caption, container);
     case ControlKind::PictureButton:
-        return createPictureButton(row, caption, container);
+        return createPictureButton(row, container);
     case ControlKind::Picture:
-        return createPicture(row, caption, container);
-    case ControlKind::Panel:
-        return createPanel(caption, container);
+        return new LazyPicture(row.picture.toString(), container);
+    case ControlKind::Panel: {
+        auto* panel = new QLabel(caption, container);
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        return panel;
+    }
     case ControlKind::BannerBox:
         return createBannerBox(container, kLightYellow);
     case ControlKind::BannerText:
         return createBannerText(container);
     case ControlKind::InfoText:
-        return createInfoText(caption, container);
+        return InfoText::create(informationText(), container);
     }
     qFatal("The control catalogue holds a kind of control the window cannot make");
 }
@@ -180,7 +136,13 @@ QFont arial(double points, bool bold, bool italic) {
 QWidget* createControl(const ControlSpec& row, QWidget* container) {
     QWidget* widget = createWidget(row, container);
     widget->setObjectName(row.name.toString());
-    if ((row.kind == ControlKind::LineEdit || row.kind == ControlKind::TextArea) &&
+    const bool field = row.kind == ControlKind::LineEdit || row.kind == ControlKind::TextArea;
+    if (field) {
+        widget->setFont(arial(kFieldPoints));
+    }
+    // What shows no caption of its own is named by it.
+    if ((field || row.kind == ControlKind::PictureButton || row.kind == ControlKind::Picture ||
+         row.kind == ControlKind::InfoText) &&
         !row.caption.isEmpty()) {
         widget->setAccessibleName(row.caption.toString());
     }

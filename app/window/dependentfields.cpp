@@ -2,62 +2,44 @@
 // own control's state and shows, hides, empties or focuses the field that hangs on it.
 
 #include "app/window/principale.h"
-#include "platform/widgets/widgetform.h"
 
 namespace scribel {
 
-// Choosing one of the named distributions puts away the other mode's field.
 void Principale::hideOtherDistributionWhenChosen(Field option) {
     if (m_form->isOn(option)) {
-        setShown(Field::SaisieDiffuAutre, false);
-        empty(Field::SaisieDiffuAutre);
+        field(Field::SaisieDiffuAutre)->hide();
+        m_form->setText(Field::SaisieDiffuAutre, QString());
     }
-}
-
-void Principale::Shareware_Click() {
-    hideOtherDistributionWhenChosen(Field::Shareware);
-}
-
-void Principale::Freeware_Click() {
-    hideOtherDistributionWhenChosen(Field::Freeware);
-}
-
-void Principale::DomainePublic_Click() {
-    hideOtherDistributionWhenChosen(Field::DomainePublic);
-}
-
-void Principale::Assimile_Click() {
-    hideOtherDistributionWhenChosen(Field::Assimile);
 }
 
 void Principale::OptionAutre_Click() {
     if (m_form->isOn(Field::OptionAutre)) {
-        setShown(Field::SaisieDiffuAutre, true);
-        empty(Field::SaisieDiffuAutre);
+        field(Field::SaisieDiffuAutre)->show();
+        m_form->setText(Field::SaisieDiffuAutre, QString());
         giveFocus(Field::SaisieDiffuAutre);
     }
 }
 
 void Principale::LimitationsOui_Click() {
     if (m_form->isOn(Field::LimitationsOui)) {
-        empty(Field::Limitations);
-        setShown(Field::Limitations, true);
+        m_form->setText(Field::Limitations, QString());
+        field(Field::Limitations)->show();
         giveFocus(Field::Limitations);
     }
 }
 
 void Principale::LimitationsNon_Click() {
     if (m_form->isOn(Field::LimitationsNon)) {
-        empty(Field::Limitations);
-        setShown(Field::Limitations, false);
+        m_form->setText(Field::Limitations, QString());
+        field(Field::Limitations)->hide();
     }
 }
 
 void Principale::LicenceAutres_Click() {
     const bool ticked = m_form->isOn(Field::LicenceAutres);
     control(u"TitreAutresServices")->setVisible(ticked);
-    setShown(Field::AutresServices, ticked);
-    empty(Field::AutresServices);
+    field(Field::AutresServices)->setVisible(ticked);
+    m_form->setText(Field::AutresServices, QString());
     if (ticked) {
         giveFocus(Field::AutresServices);
     }
@@ -65,7 +47,7 @@ void Principale::LicenceAutres_Click() {
 
 void Principale::MembreAutre_Click() {
     const bool ticked = m_form->isOn(Field::MembreAutre);
-    setShown(Field::SaisieAutre, ticked);
+    field(Field::SaisieAutre)->setVisible(ticked);
     if (ticked) {
         giveFocus(Field::SaisieAutre);
     }

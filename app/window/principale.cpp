@@ -15,7 +15,6 @@
 #include "app/window/windowtables.h"
 #include "platform/core/twips.h"
 #include "platform/widgets/twipsgeometry.h"
-#include "platform/widgets/widgetform.h"
 #include "sheet/magazineprofile.h"
 #include "version.h"
 
@@ -55,13 +54,13 @@ Principale::Principale(const Services& services, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    new WholeRepaintOnExpose(*this);
+    repaintWholeOnExpose(*this);
     buildControls();
     m_form = std::make_unique<WidgetForm>(*this);
     connectHandlers();
-    m_keys = new WindowKeys(*this, *m_onglet);
+    new WindowKeys(*this, *m_onglet);
     Form_Load();
-    m_drop = new SheetDrop(this, [this](const QStringList& paths) { openGivenFiles(paths); });
+    new SheetDrop(this, [this](const QStringList& paths) { openGivenFiles(paths); });
 }
 
 void Principale::openGivenFiles(const QStringList& paths) {
@@ -71,23 +70,8 @@ void Principale::openGivenFiles(const QStringList& paths) {
 
 Principale::~Principale() = default;
 
-Form& Principale::form() {
-    return *m_form;
-}
-const Form& Principale::form() const {
-    return *m_form;
-}
-
-void Principale::setMagazine(Magazine magazine) {
-    m_choixMagazine = magazine;
-}
-
 QWidget* Principale::control(QStringView name) const {
     return m_controls->control(name);
-}
-
-QWidget* Principale::field(Field which) const {
-    return m_form->widget(which);
 }
 
 void Principale::buildControls() {
@@ -108,36 +92,35 @@ void Principale::buildControls() {
 }
 
 void Principale::connectHandlers() {
-    const auto onClick = [this](QStringView name, void (Principale::*handler)()) {
+    const auto onClick = [this](QStringView name, auto handler) {
         connect(qobject_cast<QPushButton*>(control(name)), &QPushButton::clicked, this, handler);
     };
     onClick(u"Pixelor", &Principale::Pixelor_Click);
     onClick(u"Zorvane", &Principale::Zorvane_Click);
     onClick(u"RAZ", &Principale::RAZ_Click);
-    onClick(u"Quitter", &Principale::Quitter_Click);
+    onClick(u"Quitter", &QWidget::close);
     onClick(u"Sauvegarder", &Principale::Sauvegarder_Click);
     onClick(u"Charger", &Principale::Charger_Click);
     onClick(u"Imprimer", &Principale::Imprimer_Click);
 
     connect(m_onglet, &QTabWidget::currentChanged, this, &Principale::Onglet_Click);
     connect(m_timer1, &QTimer::timeout, this, &Principale::Timer1_Timer);
-    for (std::size_t i = 0; i < kLinks.size(); ++i) {
-        connect(qobject_cast<QPushButton*>(control(kLinks[i].button)), &QPushButton::clicked, this,
-                [this, i] { OuvrirDocument(static_cast<int>(i)); });
+    for (const Link& link : kLinks) {
+        onClick(link.button, [this, &link] { m_linkOpener.open(link); });
     }
     connect(qobject_cast<QComboBox*>(field(Field::ListeCategorie)), &QComboBox::currentIndexChanged,
             this, &Principale::ListeCategorie_Click);
 
     // Change handlers run on every change of their control, by the author or by program,
     // and read the control's own state.
-    const auto onToggle = [this](Field which, void (Principale::*handler)()) {
+    const auto onToggle = [this](Field which, auto handler) {
         connect(qobject_cast<QAbstractButton*>(field(which)), &QAbstractButton::toggled, this,
                 handler);
     };
-    onToggle(Field::Shareware, &Principale::Shareware_Click);
-    onToggle(Field::Freeware, &Principale::Freeware_Click);
-    onToggle(Field::DomainePublic, &Principale::DomainePublic_Click);
-    onToggle(Field::Assimile, &Principale::Assimile_Click);
+    for (const Field option :
+         {Field::Shareware, Field::Freeware, Field::DomainePublic, Field::Assimile}) {
+        onToggle(option, [this, option] { hideOtherDistributionWhenChosen(option); });
+    }
     onToggle(Field::OptionAutre, &Principale::OptionAutre_Click);
     onToggle(Field::LimitationsOui, &Principale::LimitationsOui_Click);
     onToggle(Field::LimitationsNon, &Principale::LimitationsNon_Click);
@@ -183,13 +166,11 @@ void Principale::fillCategories() {
     list->setCurrentIndex(-1);
 }
 
-void Principale::chooseMagazine(Magazine magazine) {
-    if (const MagazineProfile* profile = profileOf(magazine)) {
-        chooseMagazine(*profile);
+void Principale::chooseMagazine(Magazine chosen) {
+    const MagazineProfile* magazine = profileOf(chosen);
+    if (magazine == nullptr) {
+        return;
     }
-}
-
-void Principale::chooseMagazine(const MagazineProfile& magazine) {
     RemiseAZero();
     m_onglet->setEnabled(true);
     for (const QStringView name : kStartTabButtons) {
@@ -197,10 +178,10 @@ void Principale::chooseMagazine(const MagazineProfile& magazine) {
     }
     m_timer1->stop();
     control(u"SupportMessage")->hide();
-    m_controls->presentMagazine(magazine);
+    m_controls->presentMagazine(*magazine);
     setWindowTitle(QStringLiteral("La Scribel ") + m_versionProgramme + u' ' +
-                   magazine.name.toString());
-    m_choixMagazine = magazine.magazine;
+                   magazine->name.toString());
+    m_choixMagazine = chosen;
     // The next step is a tab; a second Space on the magazine button would clear the sheet.
     m_onglet->tabBar()->setFocus(Qt::OtherFocusReason);
 }
@@ -216,7 +197,7 @@ void Principale::Zorvane_Click() {
 void Principale::RemiseAZero() {
     for (const StartStateRow& row : startState()) {
         for (const Field which : row.emptied) {
-            empty(which);
+            m_form->setText(which, QString());
         }
         for (const Field which : row.unchosen) {
             m_form->setOn(which, false);
@@ -251,17 +232,18 @@ void Principale::Onglet_Click() {
         return;
     }
     const TabArrival& arrival = kTabArrivals[static_cast<std::size_t>(tab)];
-    if (const std::optional<Field> focus = arrival.focusFor(m_choixMagazine)) {
+    std::optional<Field> focus = arrival.focus;
+    if (arrival.focusFromProfile) {
+        const MagazineProfile* profile = profileOf(m_choixMagazine);
+        focus = profile != nullptr ? profile->licenceTabFocus : std::nullopt;
+    }
+    if (focus) {
         field(*focus)->setFocus(Qt::TabFocusReason);
     }
     m_controls->bringWindowButtonsToFront(arrival.windowButtonsInFront);
     if (arrival.focusOnStrip) {
         m_onglet->tabBar()->setFocus(Qt::TabFocusReason);
     }
-}
-
-void Principale::Quitter_Click() {
-    close();
 }
 
 void Principale::Sauvegarder_Click() {
@@ -280,13 +262,10 @@ void Principale::Imprimer_Click() {
 }
 
 void Principale::ListeCategorie_Click() {
-    const QString category = m_form->text(Field::ListeCategorie);
-    if (category.isEmpty()) {
-        return;
-    }
-    const std::optional<QStringList> subCategories = subCategoriesOf(category);
+    const std::optional<QStringList> subCategories =
+        subCategoriesOf(m_form->text(Field::ListeCategorie));
     if (!subCategories) {
-        return;
+        return; // none chosen
     }
     auto* list = qobject_cast<QComboBox*>(field(Field::ListeSousCategorie));
     list->clear();
@@ -308,25 +287,11 @@ void Principale::Saisie_KeyPress(const KeyRule& rule, QChar& code) {
     code = applyCaseRule(rule.caseRule, code, m_form->text(rule.field));
 }
 
-void Principale::setShown(Field which, bool shown) {
-    field(which)->setVisible(shown);
-}
-
-void Principale::empty(Field which) {
-    m_form->setText(which, QString());
-}
-
 void Principale::giveFocus(Field which) {
-    QWidget* target = field(which);
-    const bool onShownTab = m_onglet->currentWidget()->isAncestorOf(target);
-    if (m_form->isSettingValues() && !onShownTab) {
-        return; // a value set by program must not switch or steal the tab
+    // A value set by program must not switch or steal the tab.
+    if (!m_form->isSettingValues() || m_onglet->currentWidget()->isAncestorOf(field(which))) {
+        field(which)->setFocus(Qt::OtherFocusReason);
     }
-    target->setFocus(Qt::OtherFocusReason);
-}
-
-void Principale::OuvrirDocument(int linkIndex) {
-    m_linkOpener.open(kLinks[static_cast<std::size_t>(linkIndex)]);
 }
 
 } // namespace scribel

@@ -6,22 +6,18 @@
 #include "app/actions/sheetfileactions.h"
 #include "app/actions/sheetwindow.h"
 #include "app/fields/keyrules.h"
+#include "platform/widgets/widgetform.h"
 
 #include <QWidget>
 #include <memory>
 
 class QLabel;
-class QPushButton;
 class QTimer;
 
 namespace scribel {
 
-struct MagazineProfile;
-class SheetDrop;
 class TwipsTabWidget;
-class WidgetForm;
 class WindowControls;
-class WindowKeys;
 
 // The one window of the program. The field controls hold the sheet; the window holds
 // the magazine choice and runs every handler of the sheet.
@@ -32,39 +28,32 @@ public:
     ~Principale() override;
 
     // SheetWindow
-    Form& form() override;
-    const Form& form() const override;
+    Form& form() override { return *m_form; }
+    const Form& form() const override { return *m_form; }
     QWidget* dialogParent() override { return this; }
     Magazine magazine() const override { return m_choixMagazine; }
-    void setMagazine(Magazine magazine) override;
+    void setMagazine(Magazine magazine) override { m_choixMagazine = magazine; }
     void RemiseAZero() override;
 
     // Does what the magazine's button does; nothing for Magazine::None.
-    void chooseMagazine(Magazine magazine);
+    void chooseMagazine(Magazine chosen);
 
     // The window's handlers, named after their control and event.
     void Pixelor_Click();
     void Zorvane_Click();
     void RAZ_Click();
     void Onglet_Click();
-    void Quitter_Click();
     void Sauvegarder_Click();
     void Charger_Click();
     void Imprimer_Click();
     void ListeCategorie_Click();
     void Timer1_Timer();
 
-    void Shareware_Click();
-    void Freeware_Click();
-    void DomainePublic_Click();
-    void Assimile_Click();
     void OptionAutre_Click();
     void LimitationsOui_Click();
     void LimitationsNon_Click();
     void LicenceAutres_Click();
     void MembreAutre_Click();
-
-    void OuvrirDocument(int linkIndex);
 
     // Files handed over from outside (the command line, a drop), opened as Charger would.
     void openGivenFiles(const QStringList& paths);
@@ -73,28 +62,23 @@ private:
     void buildControls();
     void connectHandlers();
     void Form_Load();
-    void chooseMagazine(const MagazineProfile& magazine);
     void fillCategories();
     void Saisie_KeyPress(const KeyRule& rule, QChar& code);
 
     QWidget* control(QStringView name) const;
-    QWidget* field(Field which) const;
-    void setShown(Field which, bool shown);
-    void empty(Field which);
+    QWidget* field(Field which) const { return m_form->widget(which); }
     // Gives the focus, except to a field on a hidden tab while the program sets values.
     void giveFocus(Field which);
+    // Choosing one of the named distributions puts away the other mode's field.
     void hideOtherDistributionWhenChosen(Field option);
 
     Services m_services;
     std::unique_ptr<WindowControls> m_controls;
     std::unique_ptr<WidgetForm> m_form;
-    WindowKeys* m_keys = nullptr;
-    SheetDrop* m_drop = nullptr;
     TwipsTabWidget* m_onglet = nullptr;
     QTimer* m_timer1 = nullptr;
     QLabel* m_message = nullptr;
-    // The banner's left edge, its width and its box's width, in twips: kept here so that a
-    // step, every 16 ms, only computes and moves.
+    // The banner's left edge, its width and its box's width, in twips: a step only moves.
     int m_messageLeft = 0;
     int m_messageWidth = 0;
     int m_messageBoxWidth = 0;

@@ -28,21 +28,6 @@ double topOfPages() {
     return top;
 }
 
-void lowerPagesBelowStrip(QWidget& window, TwipsTabWidget& tabs) {
-    tabs.setStripBand(topOfPages());
-    const int drop = tabs.pageDrop();
-    if (drop == 0) {
-        return;
-    }
-    window.setFixedSize(window.width(), window.height() + drop);
-    const QList<QWidget*> ownControls =
-        window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget* control : ownControls) {
-        setPixelAdjustment(*control,
-                           &tabs == control ? QMargins(0, 0, 0, drop) : QMargins(0, drop, 0, drop));
-    }
-}
-
 // How many pixels an option or check box lacks to show its caption whole.
 int captionShortfall(const QAbstractButton& button) {
     QStyleOptionButton option;
@@ -74,12 +59,6 @@ int rightmostEdge(const QWidget& control, const TwipsTabWidget& tabs) {
     return limit;
 }
 
-// An option or check box, which the catalogue makes as these two kinds of button.
-bool isOptionOrCheckBox(const QAbstractButton& button) {
-    return qobject_cast<const QRadioButton*>(&button) != nullptr ||
-           qobject_cast<const QCheckBox*>(&button) != nullptr;
-}
-
 // An indicator taller than its row would be cut at top and bottom: such a button draws
 // it with the tab strip's style, which fits it to the row.
 void fitIndicator(QAbstractButton& button, CompactTabStyle& fitting) {
@@ -92,25 +71,29 @@ void fitIndicator(QAbstractButton& button, CompactTabStyle& fitting) {
     }
 }
 
-void widenShortCaption(QAbstractButton& button, const TwipsTabWidget& tabs) {
-    const int shortfall = captionShortfall(button);
-    if (shortfall > 0) {
-        // Rounded to pixels, the sheet's own places may already overlap by one: no room
-        // then, and the button keeps its width.
-        const int room = rightmostEdge(button, tabs) - (button.geometry().right() + 1);
-        setPixelAdjustment(button, QMargins(0, 0, std::min(shortfall, std::max(room, 0)), 0));
-    }
-}
-
 } // namespace
 
 void fitToStyle(QWidget& window, TwipsTabWidget& tabs) {
-    lowerPagesBelowStrip(window, tabs);
+    tabs.setStripBand(topOfPages());
+    const int drop = tabs.pageDrop();
+    if (drop == 0) {
+        return;
+    }
+    window.setFixedSize(window.width(), window.height() + drop);
+    const QList<QWidget*> ownControls =
+        window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* control : ownControls) {
+        setPixelAdjustment(*control,
+                           &tabs == control ? QMargins(0, 0, 0, drop) : QMargins(0, drop, 0, drop));
+    }
 }
 
 void fitButtonsToStyle(QWidget& page, const TwipsTabWidget& tabs) {
     QList<QAbstractButton*> buttons = page.findChildren<QAbstractButton*>();
-    buttons.removeIf([](const QAbstractButton* button) { return !isOptionOrCheckBox(*button); });
+    buttons.removeIf([](const QAbstractButton* button) {
+        return qobject_cast<const QRadioButton*>(button) == nullptr &&
+               qobject_cast<const QCheckBox*>(button) == nullptr;
+    });
     // Every indicator first: a caption's room depends on the indicator drawn beside it.
     if (auto* fitting = qobject_cast<CompactTabStyle*>(tabs.tabBar()->style())) {
         for (QAbstractButton* button : buttons) {
@@ -118,7 +101,12 @@ void fitButtonsToStyle(QWidget& page, const TwipsTabWidget& tabs) {
         }
     }
     for (QAbstractButton* button : buttons) {
-        widenShortCaption(*button, tabs);
+        if (const int shortfall = captionShortfall(*button); shortfall > 0) {
+            // Rounded to pixels, the sheet's own places may already overlap by one: no room
+            // then, and the button keeps its width.
+            const int room = rightmostEdge(*button, tabs) - (button->geometry().right() + 1);
+            setPixelAdjustment(*button, QMargins(0, 0, std::min(shortfall, std::max(room, 0)), 0));
+        }
     }
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QObject>
-
 class QWidget;
 
 namespace scribel {
@@ -10,16 +8,6 @@ namespace scribel {
 // the window's decorations while it runs, Qt draws into a new buffer with other margins
 // and exposes the window, yet repaints only the parts it knows to be out of date: the
 // rest would stay blank until something else repainted it.
-class WholeRepaintOnExpose final : public QObject {
-    Q_OBJECT
-public:
-    explicit WholeRepaintOnExpose(QWidget& window);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget& m_window;
-};
+void repaintWholeOnExpose(QWidget& window);
 
 } // namespace scribel

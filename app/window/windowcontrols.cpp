@@ -32,24 +32,12 @@ void nameBuddy(QLabel& label, QWidget& buddy) {
 
 } // namespace
 
-WindowControls::WindowControls(QWidget& window) : m_window(window) {
+WindowControls::WindowControls(QWidget& window) {
     const double dpi = window.logicalDpiX();
     window.setFixedSize(twipsToPixels(kWindowWidthTwips, dpi),
                         twipsToPixels(kWindowHeightTwips, dpi));
-    build();
-
-    QWidget* distribution = m_tabs != nullptr ? m_tabs->widget(kDistributionTab) : nullptr;
-    if (distribution == nullptr) {
-        qFatal("The catalogue holds no distribution tab");
-    }
-    markAsGroup(*distribution);
-    distribution->setAccessibleName(kDistributionGroupName.toString());
-    joinControls();
-}
-
-void WindowControls::build() {
     for (const ControlSpec& row : controlCatalogue()) {
-        QWidget* container = &m_window;
+        QWidget* container = &window;
         if (!row.container.box.isEmpty()) {
             container = control(row.container.box);
         } else if (row.container.tab >= 0) {
@@ -70,6 +58,14 @@ void WindowControls::build() {
             nameListByCaption(*qobject_cast<QComboBox*>(widget));
         }
     }
+
+    QWidget* distribution = m_tabs != nullptr ? m_tabs->widget(kDistributionTab) : nullptr;
+    if (distribution == nullptr) {
+        qFatal("The catalogue holds no distribution tab");
+    }
+    markAsGroup(*distribution);
+    distribution->setAccessibleName(kDistributionGroupName.toString());
+    joinControls();
 }
 
 void WindowControls::joinControls() const {
@@ -78,16 +74,12 @@ void WindowControls::joinControls() const {
             nameBuddy(*qobject_cast<QLabel*>(control(row.name)), *control(row.buddy));
         }
     }
-    for (const AccessibleText& text : kAccessibleTexts) {
-        QWidget* described = control(text.control);
-        if (!text.name.isEmpty()) {
-            described->setAccessibleName(text.name.toString());
-        }
-        if (!text.descriptionFrom.isEmpty()) {
-            described->setAccessibleDescription(
-                qobject_cast<QLabel*>(control(text.descriptionFrom))->text());
-        }
-    }
+    // A name of its own where the label alone is ambiguous, a description where the caption
+    // beside the field completes it.
+    control(fieldName(Field::SaisieLogiciel))
+        ->setAccessibleName(QStringLiteral("Nom du programme"));
+    control(fieldName(Field::SaisieRetribution))
+        ->setAccessibleDescription(qobject_cast<QLabel*>(control(u"Label22"))->text());
     for (const Link& link : kLinks) {
         qobject_cast<QPushButton*>(control(link.button))->setText(linkCaption(link));
     }
@@ -114,19 +106,15 @@ void WindowControls::centreOnTabs() const {
     }
 
     // The magazine buttons side by side, as one row centred across the tabs.
-    double rowWidth = 0;
+    double rowWidth = -kMagazineButtonGapTwips;
     for (const MagazineProfile& magazine : kMagazineProfiles) {
-        if (&magazine != &kMagazineProfiles.front()) {
-            rowWidth += kMagazineButtonGapTwips;
-        }
-        rowWidth += twipsGeometry(*control(magazine.name)).width();
+        rowWidth += twipsGeometry(*control(magazine.name)).width() + kMagazineButtonGapTwips;
     }
     double left = (tabWidth - rowWidth) / 2;
     for (const MagazineProfile& magazine : kMagazineProfiles) {
         QWidget& button = *control(magazine.name);
         setTwipsLeft(button, left);
-        left += twipsGeometry(button).width();
-        left += kMagazineButtonGapTwips;
+        left += twipsGeometry(button).width() + kMagazineButtonGapTwips;
     }
 }
 
@@ -168,7 +156,7 @@ void WindowControls::bringWindowButtonsToFront(bool front) const {
     for (const MagazineProfile& magazine : kMagazineProfiles) {
         bring(*control(magazine.name));
     }
-    bring(*control(kQuitButton));
+    bring(*control(u"Quitter"));
 }
 
 } // namespace scribel

@@ -38,11 +38,9 @@ public:
     void bringWindowButtonsToFront(bool front) const;
 
 private:
-    void build();
     // Names and captions that join two controls, or a control and a table.
     void joinControls() const;
 
-    QWidget& m_window;
     QHash<QString, QWidget*> m_controls;
     TwipsTabWidget* m_tabs = nullptr;
     QLabel* m_banner = nullptr;

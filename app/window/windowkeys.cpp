@@ -12,18 +12,20 @@ namespace scribel {
 
 namespace {
 
-// The next tab that can be shown, `step` tabs on (or back), round the strip.
-void showNeighbourTab(QTabWidget& tabs, int step) {
-    if (!tabs.isEnabled() || tabs.count() < 2) {
-        return;
+// Shows the first enabled tab that `fits`, `step` tabs on (or back) round the strip from the
+// current one, which comes last.
+template <typename Fits> bool showNextTab(QTabWidget& tabs, int step, Fits fits) {
+    if (!tabs.isEnabled()) {
+        return false;
     }
-    for (int i = 1; i < tabs.count(); ++i) {
+    for (int i = 1; i <= tabs.count(); ++i) {
         const int index = (tabs.currentIndex() + step * i + tabs.count()) % tabs.count();
-        if (tabs.isTabEnabled(index) && tabs.isTabVisible(index)) {
+        if (tabs.isTabEnabled(index) && fits(index)) {
             tabs.setCurrentIndex(index);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // Enter on a push button presses it; outside a dialog Qt leaves that to Space.
@@ -57,64 +59,42 @@ public:
         : QObject(&window), m_window(window), m_tabs(tabs) {}
 
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() != QEvent::Shortcut) {
+        if (event->type() != QEvent::Shortcut ||
+            !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
             return false;
         }
-        const auto* shortcut = static_cast<QShortcutEvent*>(event);
-        if (!shortcut->isAmbiguous()) {
-            return false;
-        }
-        const QKeySequence key = shortcut->key();
-        if (QAbstractButton* button = buttonShownFor(key)) {
-            button->setFocus(Qt::ShortcutFocusReason);
-            button->animateClick();
-            return true;
-        }
-        return showNextTabFor(key);
-    }
-
-private:
-    QAbstractButton* buttonShownFor(const QKeySequence& key) const {
+        const QKeySequence key = static_cast<QShortcutEvent*>(event)->key();
         const QList<QAbstractButton*> buttons = m_window.findChildren<QAbstractButton*>();
         for (QAbstractButton* button : buttons) {
+            // Only the shown page's buttons and the window's are visible.
             if (button->shortcut() == key && button->isVisible() && button->isEnabled()) {
-                return button; // only the shown page's buttons and the window's are visible
-            }
-        }
-        return nullptr;
-    }
-
-    bool showNextTabFor(const QKeySequence& key) const {
-        if (!m_tabs.isEnabled()) {
-            return false;
-        }
-        const int count = m_tabs.count();
-        for (int i = 1; i <= count; ++i) {
-            const int index = (m_tabs.currentIndex() + i) % count;
-            if (m_tabs.isTabEnabled(index) &&
-                QKeySequence::mnemonic(m_tabs.tabText(index)) == key) {
-                m_tabs.setCurrentIndex(index);
+                button->setFocus(Qt::ShortcutFocusReason);
+                button->animateClick();
                 return true;
             }
         }
-        return false;
+        return showNextTab(m_tabs, 1, [this, &key](int index) {
+            return QKeySequence::mnemonic(m_tabs.tabText(index)) == key;
+        });
     }
 
+private:
     QWidget& m_window;
     QTabWidget& m_tabs;
 };
 
 } // namespace
 
-WindowKeys::WindowKeys(QWidget& window, QTabWidget& tabs)
-    : QObject(&window), m_enter(new EnterPressesButtons(this)),
-      m_mnemonics(new SharedMnemonics(window, tabs)) {
+WindowKeys::WindowKeys(QWidget& window, QTabWidget& tabs) : QObject(&window) {
+    auto* enter = new EnterPressesButtons(this);
+    auto* mnemonics = new SharedMnemonics(window, tabs);
     QCoreApplication::instance()->installEventFilter(this);
     const auto onKeys = [&window, &tabs](std::initializer_list<QKeyCombination> keys, int step) {
         for (const QKeyCombination key : keys) {
             auto* shortcut = new QShortcut(QKeySequence(key), &window);
-            QObject::connect(shortcut, &QShortcut::activated, &tabs,
-                             [&tabs, step] { showNeighbourTab(tabs, step); });
+            QObject::connect(shortcut, &QShortcut::activated, &tabs, [&tabs, step] {
+                showNextTab(tabs, step, [&tabs](int index) { return tabs.isTabVisible(index); });
+            });
         }
     };
     onKeys({Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}, 1);
@@ -123,8 +103,14 @@ WindowKeys::WindowKeys(QWidget& window, QTabWidget& tabs)
             Qt::CTRL | Qt::Key_PageUp},
            -1);
 
-    tabs.tabBar()->installEventFilter(m_mnemonics);
-    coverButtonsIn(window);
+    tabs.tabBar()->installEventFilter(mnemonics);
+    const QList<QAbstractButton*> buttons = window.findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : buttons) {
+        button->installEventFilter(mnemonics);
+        if (qobject_cast<QPushButton*>(button) != nullptr) {
+            button->installEventFilter(enter);
+        }
+    }
 }
 
 // An Alt+letter that no control of the window took is a missed shortcut: nothing types
@@ -138,16 +124,6 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
         key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::GroupSwitchModifier);
     return held == Qt::AltModifier && !key->text().isEmpty() && key->text().front().isPrint() &&
            static_cast<QWidget*>(watched)->window() == parent();
-}
-
-void WindowKeys::coverButtonsIn(const QWidget& area) const {
-    const QList<QAbstractButton*> buttons = area.findChildren<QAbstractButton*>();
-    for (QAbstractButton* button : buttons) {
-        button->installEventFilter(m_mnemonics);
-        if (qobject_cast<QPushButton*>(button) != nullptr) {
-            button->installEventFilter(m_enter);
-        }
-    }
 }
 
 } // namespace scribel

@@ -15,20 +15,12 @@ namespace scribel {
 //   the window's own button standing over it) rather than to a tab; shared by two tabs
 //   only, it shows the next of them after the current one;
 // - an Alt+letter that no control takes does nothing.
-// Made with the window's first controls, owned by the window; the buttons made later are
-// handed over as they come.
+// Made once the window's buttons are, owned by the window.
 class WindowKeys final : public QObject {
 public:
     WindowKeys(QWidget& window, QTabWidget& tabs);
 
-    // Enter and the shared letters for every button inside `area`.
-    void coverButtonsIn(const QWidget& area) const;
-
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QObject* m_enter;
-    QObject* m_mnemonics;
 };
 
 } // namespace scribel

@@ -1,6 +1,5 @@
 #include "app/window/windowtables.h"
 
-#include "sheet/magazineprofile.h"
 #include "sheet/optiongroups.h"
 
 #include <initializer_list>
@@ -45,14 +44,6 @@ const std::vector<StartStateRow>& startState() {
         {{}, optionsOf({kOperatingSystems}), {}},
     };
     return rows;
-}
-
-std::optional<Field> TabArrival::focusFor(Magazine magazine) const {
-    if (!focusFromProfile) {
-        return focus;
-    }
-    const MagazineProfile* profile = profileOf(magazine);
-    return profile != nullptr ? profile->licenceTabFocus : std::nullopt;
 }
 
 } // namespace scribel

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "sheet/field.h"
-#include "sheet/magazine.h"
 
 #include <QStringView>
 #include <array>
@@ -25,9 +24,6 @@ inline constexpr std::array kStartTabButtons = {QStringView(u"Imprimer"),
                                                 QStringView(u"Sauvegarder"),
                                                 QStringView(u"Charger"), QStringView(u"RAZ")};
 
-// The window's own buttons, over the start tab only: each magazine's button, then this.
-inline constexpr QStringView kQuitButton = u"Quitter";
-
 // Centred across the tab control when the window opens, as are the magazines' pictures.
 inline constexpr std::array kCentredOnTabs = {QStringView(u"Afficheur"),
                                               QStringView(u"SupportMessage")};
@@ -50,9 +46,6 @@ struct TabArrival {
     bool focusFromProfile;
     bool focusOnStrip;
     bool windowButtonsInFront;
-
-    // Where the focus goes on arriving with this magazine chosen.
-    std::optional<Field> focusFor(Magazine magazine) const;
 };
 
 inline constexpr std::array<TabArrival, 7> kTabArrivals = {{
@@ -64,19 +57,6 @@ inline constexpr std::array<TabArrival, 7> kTabArrivals = {{
     {std::nullopt, false, false, false},
     {std::nullopt, false, false, false},
 }};
-
-// What a screen reader says of a control beyond its caption: a name of its own where the
-// caption alone is ambiguous, a description where a caption beside it completes it.
-struct AccessibleText {
-    QStringView control;
-    QStringView name;
-    QStringView descriptionFrom; // the label whose caption describes it
-};
-
-inline constexpr std::array kAccessibleTexts = {
-    AccessibleText{fieldName(Field::SaisieLogiciel), u"Nom du programme", {}},
-    AccessibleText{fieldName(Field::SaisieRetribution), {}, u"Label22"},
-};
 
 // The distribution options stand alone on their tab: the page is their group.
 inline constexpr int kDistributionTab = 3;
