@@ -12,7 +12,7 @@ class LinkOpener final : public WindowAction {
 public:
     using WindowAction::WindowAction;
 
-    void open(const Link& link); // OuvrirDocument
+    void open(const Link& link);
 };
 
 } // namespace scribel

@@ -98,7 +98,7 @@ void Principale::connectHandlers() {
     onClick(u"Pixelor", &Principale::Pixelor_Click);
     onClick(u"Zorvane", &Principale::Zorvane_Click);
     onClick(u"RAZ", &Principale::RAZ_Click);
-    onClick(u"Quitter", &QWidget::close);
+    onClick(u"Quitter", &Principale::Quitter_Click);
     onClick(u"Sauvegarder", &Principale::Sauvegarder_Click);
     onClick(u"Charger", &Principale::Charger_Click);
     onClick(u"Imprimer", &Principale::Imprimer_Click);
@@ -106,7 +106,7 @@ void Principale::connectHandlers() {
     connect(m_onglet, &QTabWidget::currentChanged, this, &Principale::Onglet_Click);
     connect(m_timer1, &QTimer::timeout, this, &Principale::Timer1_Timer);
     for (const Link& link : kLinks) {
-        onClick(link.button, [this, &link] { m_linkOpener.open(link); });
+        onClick(link.button, [this, &link] { OuvrirDocument(link); });
     }
     connect(qobject_cast<QComboBox*>(field(Field::ListeCategorie)), &QComboBox::currentIndexChanged,
             this, &Principale::ListeCategorie_Click);
@@ -117,10 +117,10 @@ void Principale::connectHandlers() {
         connect(qobject_cast<QAbstractButton*>(field(which)), &QAbstractButton::toggled, this,
                 handler);
     };
-    for (const Field option :
-         {Field::Shareware, Field::Freeware, Field::DomainePublic, Field::Assimile}) {
-        onToggle(option, [this, option] { hideOtherDistributionWhenChosen(option); });
-    }
+    onToggle(Field::Shareware, &Principale::Shareware_Click);
+    onToggle(Field::Freeware, &Principale::Freeware_Click);
+    onToggle(Field::DomainePublic, &Principale::DomainePublic_Click);
+    onToggle(Field::Assimile, &Principale::Assimile_Click);
     onToggle(Field::OptionAutre, &Principale::OptionAutre_Click);
     onToggle(Field::LimitationsOui, &Principale::LimitationsOui_Click);
     onToggle(Field::LimitationsNon, &Principale::LimitationsNon_Click);

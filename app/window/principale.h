@@ -43,12 +43,17 @@ public:
     void Zorvane_Click();
     void RAZ_Click();
     void Onglet_Click();
+    void Quitter_Click() { close(); }
     void Sauvegarder_Click();
     void Charger_Click();
     void Imprimer_Click();
     void ListeCategorie_Click();
     void Timer1_Timer();
 
+    void Shareware_Click() { hideOtherDistributionWhenChosen(Field::Shareware); }
+    void Freeware_Click() { hideOtherDistributionWhenChosen(Field::Freeware); }
+    void DomainePublic_Click() { hideOtherDistributionWhenChosen(Field::DomainePublic); }
+    void Assimile_Click() { hideOtherDistributionWhenChosen(Field::Assimile); }
     void OptionAutre_Click();
     void LimitationsOui_Click();
     void LimitationsNon_Click();
@@ -71,6 +76,7 @@ private:
     void giveFocus(Field which);
     // Choosing one of the named distributions puts away the other mode's field.
     void hideOtherDistributionWhenChosen(Field option);
+    void OuvrirDocument(const Link& target) { m_linkOpener.open(target); }
 
     Services m_services;
     std::unique_ptr<WindowControls> m_controls;
