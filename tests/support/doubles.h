@@ -105,7 +105,11 @@ struct TestServices {
     RecordingOpenAction openAction;
     FixedClock clock;
 
-    Services services() { return {fileDialogs, messages, printer, openAction, clock}; }
+    Services services() { return services(printer); }
+    // With a printer of the test's own in place of the recording one.
+    Services services(PagePrinter& otherPrinter) {
+        return {fileDialogs, messages, otherPrinter, openAction, clock};
+    }
 };
 
 } // namespace scribel::test

@@ -6,16 +6,12 @@
 #include "sheet/pageitem.h"
 
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 namespace scribel::test {
 
 inline constexpr double kMmPerPoint = 25.4 / 72;
 inline constexpr double kPositionToleranceMm = 0.3;
-// pdftotext's word box spans the font's ascent and descent: 0.905 + 0.212 em for Arial
-// and its metric twin.
-inline constexpr double kLineHeightPerEm = 1.117;
 
 double expectedPoints(PrintStyle style);
 
@@ -34,10 +30,6 @@ std::vector<PdfWord> readPdfWords(const QString& pdfPath);
 // nullptr.
 const PdfWord* findItemWord(const std::vector<PdfWord>& words, const PageItem& item,
                             double printableLeftMm, double printableTopMm);
-
-// Liberation Sans (Arial's metric twin) puts the baseline 0.905 em below the top.
-inline constexpr double kAscentPerEm = 0.905;
-inline constexpr double kGhostscriptDotsPerInch = 720;
 
 // The words of a PDF on their baselines, as Ghostscript's text device reads them (at
 // 720 dpi, for 0.035 mm steps): for a PDF whose fonts a print chain rewrote, since
