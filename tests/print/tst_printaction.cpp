@@ -111,15 +111,13 @@ private Q_SLOTS:
     }
 
     void noPrinterOffersAPdf_data() {
-        QTest::addColumn<bool>("wantsPdf");
-        QTest::addColumn<bool>("choosesFile");
+        addColumns<bool, bool>("wantsPdf", "choosesFile");
         QTest::newRow("yes, file chosen") << true << true;
         QTest::newRow("yes, dialog cancelled") << true << false;
         QTest::newRow("no") << false << false;
     }
     void noPrinterOffersAPdf() {
-        QFETCH(bool, wantsPdf);
-        QFETCH(bool, choosesFile);
+        const auto [wantsPdf, choosesFile] = fetch<bool, bool>("wantsPdf", "choosesFile");
         FakeSheetWindow window;
         TestServices doubles;
         PrintAction(window, doubles.services()).print();
@@ -150,10 +148,7 @@ private Q_SLOTS:
     }
 
     void adviceFollowsThePrintService_data() {
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<int>("next");
-        QTest::addColumn<QString>("queue");
-        QTest::addColumn<QString>("text");
+        addColumns<QString, int, QString, QString>("situation", "next", "queue", "text");
         using Next = PrintAdvice::Next;
         const auto row = [](const char* situation, Next next, const QString& queue,
                             const QString& text) {
@@ -189,10 +184,8 @@ private Q_SLOTS:
         row("LPDEST, no default", Next::Print, u"Atelier"_s, {});
     }
     void adviceFollowsThePrintService() {
-        QFETCH(QString, situation);
-        QFETCH(int, next);
-        QFETCH(QString, queue);
-        QFETCH(QString, text);
+        const auto [situation, next, queue, text] =
+            fetch<QString, int, QString, QString>("situation", "next", "queue", "text");
         const PrintAdvice advice = advisePrint(service(situation));
         QCOMPARE(static_cast<int>(advice.next), next);
         QCOMPARE(advice.queue, queue);
@@ -201,12 +194,9 @@ private Q_SLOTS:
 
     // Every question's Enter goes on with the print; what each answer leads to.
     void answersLeadOn_data() {
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<QList<bool>>("answers");
-        QTest::addColumn<QString>("dialogQueue"); // empty: cancelled; ".pdf": a file
-        QTest::addColumn<QStringList>("printedOn");
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<int>("pdfs");
+        // dialogQueue: empty: cancelled; ".pdf": a file
+        addColumns<QString, QList<bool>, QString, QStringList, int, int>(
+            "situation", "answers", "dialogQueue", "printedOn", "questions", "pdfs");
         QTest::newRow("paused, send")
             << u"paused"_s << QList<bool>{true} << QString() << QStringList{u"Bureau"_s} << 1 << 0;
         QTest::newRow("paused, keep")
@@ -229,12 +219,9 @@ private Q_SLOTS:
             << u"no answer"_s << QList<bool>{false} << QString() << QStringList() << 1 << 0;
     }
     void answersLeadOn() {
-        QFETCH(QString, situation);
-        QFETCH(QList<bool>, answers);
-        QFETCH(QString, dialogQueue);
-        QFETCH(QStringList, printedOn);
-        QFETCH(int, questions);
-        QFETCH(int, pdfs);
+        const auto [situation, answers, dialogQueue, printedOn, questions, pdfs] =
+            fetch<QString, QList<bool>, QString, QStringList, int, int>(
+                "situation", "answers", "dialogQueue", "printedOn", "questions", "pdfs");
         FakeSheetWindow window;
         TestServices doubles;
         doubles.printer.service = service(situation);

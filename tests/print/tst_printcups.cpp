@@ -178,8 +178,7 @@ private Q_SLOTS:
     // Each state of the service: the one question the window asks ("Non" answered), and
     // no page printed.
     void eachStateIsTold_data() {
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("question");
+        addColumns<QString, QString>("state", "question");
         QTest::newRow("refusing")
             << u"refusing"_s
             << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
@@ -213,8 +212,7 @@ private Q_SLOTS:
                                  << pdfOffer(u"Le service d'impression (CUPS) ne répond pas"_s);
     }
     void eachStateIsTold() {
-        QFETCH(QString, state);
-        QFETCH(QString, question);
+        const auto [state, question] = fetch<QString, QString>("state", "question");
         QVERIFY2(enter(state), qPrintable(m_service.error));
         load(u"complet.pxr"_s);
         clearPdfs();
@@ -279,8 +277,7 @@ private Q_SLOTS:
     // A queue that refuses the job itself, or is gone since the service was asked: the
     // reason comes back, nothing passes for printed.
     void refusedJobIsAReason_data() {
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("reason");
+        addColumns<QString, QString>("state", "reason");
         QTest::newRow("refusing") << u"refusing"_s
                                   << u"l'imprimante « Scribel » a refusé le document (elle "
                                      u"n'accepte pas de documents en ce moment)"_s;
@@ -288,8 +285,7 @@ private Q_SLOTS:
                                  << u"l'imprimante\u00A0«\u00A0Scribel\u00A0» n'existe plus"_s;
     }
     void refusedJobIsAReason() {
-        QFETCH(QString, state);
-        QFETCH(QString, reason);
+        const auto [state, reason] = fetch<QString, QString>("state", "reason");
         QVERIFY(m_printer.queues().find(u"Scribel"_s) != nullptr);
         QVERIFY2(enter(state), qPrintable(m_service.error));
         const auto failure =

@@ -264,8 +264,8 @@ private Q_SLOTS:
     // The program's printer comes from its print module, loaded when first needed; one
     // that cannot be loaded is named with the reason, and nothing of the sheet is lost.
     void printModule_data() {
-        QTest::addColumn<QByteArray>("contents"); // none: the module of this build
-        QTest::addColumn<QString>("message");
+        // contents: none: the module of this build
+        addColumns<QByteArray, QString>("contents", "message");
         QTest::newRow("built") << QByteArray() << QString();
         QTest::newRow("missing") << QByteArray("-") << u"est introuvable"_s;
         // The module of this build, with the name of the libcups it needs changed (or, in a
@@ -295,8 +295,7 @@ private Q_SLOTS:
                                     u"bibliothèque dont il a besoin n'est pas installée"_s;
     }
     void printModule() {
-        QFETCH(QByteArray, contents);
-        QFETCH(QString, message);
+        const auto [contents, message] = fetch<QByteArray, QString>("contents", "message");
         QTemporaryDir folder;
         QString module = QStringLiteral(SCRIBEL_PRINTER_MODULE);
         if (!contents.isNull()) {

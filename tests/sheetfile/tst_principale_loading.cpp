@@ -17,9 +17,7 @@ class TestPrincipaleLoading : public InTemporaryFolder {
 private Q_SLOTS:
     void init() { makeFolder(); }
     void loadsAndSavesAgainByteForByte_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("magazine");
-        QTest::addColumn<QStringList>("checks");
+        addColumns<QByteArray, QString, QStringList>("file", "magazine", "checks");
         QTest::newRow("complet.pxr")
             << fixture("complet.pxr") << "Pixelor" << kCompleteFixtureState;
         QTest::newRow("zorvane.zrv")
@@ -31,9 +29,8 @@ private Q_SLOTS:
                          "AutresServices:hidden", "Windows95:on"});
     }
     void loadsAndSavesAgainByteForByte() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, magazine);
-        QFETCH(QStringList, checks);
+        const auto [file, magazine, checks] =
+            fetch<QByteArray, QString, QStringList>("file", "magazine", "checks");
 
         Sheet sheet(qPrintable(magazine));
         writeBytes(path(u"avant"_s), file);
@@ -45,8 +42,7 @@ private Q_SLOTS:
         QVERIFY(sheet.doubles.messages.shown.empty());
     }
     void appliesLinesAsTheAuthorWould_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("checks");
+        addColumns<QStringList, QStringList>("lines", "checks");
         const auto row = [](const char* name, std::initializer_list<const char*> lines,
                             std::initializer_list<const char*> checks) {
             QTest::newRow(name) << utf8List(lines) << utf8List(checks);
@@ -79,8 +75,7 @@ private Q_SLOTS:
             {"SaisieNom=", "Shareware:shown", "Assimile:hidden"});
     }
     void appliesLinesAsTheAuthorWould() {
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, checks);
+        const auto [lines, checks] = fetch<QStringList, QStringList>("lines", "checks");
 
         Sheet sheet;
         sheet.setText(u"SaisieNom"_s, u"EFFACÉ"_s);
@@ -118,9 +113,7 @@ private Q_SLOTS:
         QVERIFY(sheet.doubles.messages.shown.empty());
     }
     void refusesAFileAndKeepsTheSheet_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("reason");
+        addColumns<QString, QByteArray, QString>("name", "bytes", "reason");
         QTest::newRow("missing file") << "absente.pxr" << QByteArray() << "il n'existe pas";
         QTest::newRow("72 lines") << "longue.pxr"
                                   << "V2\r\n" + QByteArray("x\r\n").repeated(71)
@@ -142,9 +135,8 @@ private Q_SLOTS:
                                        << "vous n'avez pas le droit d'entrer dans son dossier";
     }
     void refusesAFileAndKeepsTheSheet() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, reason);
+        const auto [name, bytes, reason] =
+            fetch<QString, QByteArray, QString>("name", "bytes", "reason");
 
         if (!bytes.isEmpty()) {
             writeBytes(path(name), bytes);
@@ -162,8 +154,9 @@ private Q_SLOTS:
         sheet.choose(u"OptionAutre"_s);
         sheet.setText(u"SaisieDiffuAutre"_s, u"Libre"_s);
         // Loaded as an ordinary user meets the file, root or not.
+        const QString chosen = path(name); // a lambda may not capture a structured binding
         const std::optional<QByteArray> seen = runWithoutPrivileges([&] {
-            sheet.load(path(name));
+            sheet.load(chosen);
             QStringList report{sheet.text(u"SaisieNom"_s), sheet.text(u"SaisieDiffuAutre"_s),
                                sheet.isOn(u"OptionAutre"_s) ? u"on"_s : u"off"_s};
             for (const test::ShownMessage& message : sheet.doubles.messages.shown) {
@@ -185,9 +178,7 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(seen.value_or("no report")), expected);
     }
     void importsEarlierVersionFilesAfterTheWarning_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<Magazine>("magazine");
-        QTest::addColumn<QStringList>("checks");
+        addColumns<QByteArray, Magazine, QStringList>("file", "magazine", "checks");
 
         const QStringList empty = utf8List({"SaisieNom=", "Qora:off", "SaisieAutre:hidden"});
         QTest::newRow("empty file") << QByteArray() << Magazine::Pixelor << empty;
@@ -218,9 +209,8 @@ private Q_SLOTS:
         QTest::newRow("ancienne.pxr") << fixture("ancienne.pxr") << Magazine::Zorvane << ancienne;
     }
     void importsEarlierVersionFilesAfterTheWarning() {
-        QFETCH(QByteArray, file);
-        QFETCH(Magazine, magazine);
-        QFETCH(QStringList, checks);
+        const auto [file, magazine, checks] =
+            fetch<QByteArray, Magazine, QStringList>("file", "magazine", "checks");
 
         writeBytes(path(u"ancienne.pxr"_s), file);
         Sheet sheet;

@@ -38,10 +38,7 @@ class TestSheetCodec : public QObject {
 
 private Q_SLOTS:
     void tellsTheLayoutAndRefusesLongFiles_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("refused");
-        QTest::addColumn<bool>("current");
-        QTest::addColumn<int>("lineCount");
+        addColumns<QByteArray, bool, bool, int>("bytes", "refused", "current", "lineCount");
 
         QTest::newRow("V2") << QByteArray("V2\r\n") << false << true << 1;
         QTest::newRow("V2 and more") << QByteArray("V2x\r\n") << false << true << 1;
@@ -59,10 +56,8 @@ private Q_SLOTS:
         QTest::newRow("71 earlier lines") << linesOf(71) << false << false << 71;
     }
     void tellsTheLayoutAndRefusesLongFiles() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, refused);
-        QFETCH(bool, current);
-        QFETCH(int, lineCount);
+        const auto [bytes, refused, current, lineCount] =
+            fetch<QByteArray, bool, bool, int>("bytes", "refused", "current", "lineCount");
 
         const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
         QCOMPARE(!sheet.has_value(), refused);
@@ -72,9 +67,8 @@ private Q_SLOTS:
         }
     }
     void namesTheFirstOverlongLine_data() {
-        QTest::addColumn<QList<qsizetype>>("lengths");
-        QTest::addColumn<int>("number"); // 0: none
-        QTest::addColumn<qsizetype>("length");
+        // number: 0: none
+        addColumns<QList<qsizetype>, int, qsizetype>("lengths", "number", "length");
 
         const qsizetype longest = kMaxLineLength;
         QTest::newRow("no lines") << QList<qsizetype>{} << 0 << qsizetype{0};
@@ -84,9 +78,8 @@ private Q_SLOTS:
             << QList<qsizetype>{2, 0, longest + 2, longest + 1} << 3 << longest + 2;
     }
     void namesTheFirstOverlongLine() {
-        QFETCH(QList<qsizetype>, lengths);
-        QFETCH(int, number);
-        QFETCH(qsizetype, length);
+        const auto [lengths, number, length] =
+            fetch<QList<qsizetype>, int, qsizetype>("lengths", "number", "length");
 
         QStringList lines;
         for (const qsizetype size : lengths) {
@@ -112,8 +105,7 @@ private Q_SLOTS:
         QCOMPARE(bytes.count("\r\n"), kSheetLineCount);
     }
     void fixturesSurviveReadingAndWritingByteForByte_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<Magazine>("magazine");
+        addColumns<QByteArray, Magazine>("bytes", "magazine");
 
         QTest::newRow("complet.pxr") << fixture("complet.pxr") << Magazine::Pixelor;
         QTest::newRow("zorvane.zrv") << fixture("zorvane.zrv") << Magazine::Zorvane;
@@ -124,8 +116,7 @@ private Q_SLOTS:
     }
     // Reading a file that saving wrote and writing it again gives the same bytes.
     void fixturesSurviveReadingAndWritingByteForByte() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(Magazine, magazine);
+        const auto [bytes, magazine] = fetch<QByteArray, Magazine>("bytes", "magazine");
 
         const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
         QVERIFY(sheet && sheet->layout == Layout::Current);

@@ -68,10 +68,7 @@ class TestSheetLayout : public QObject {
 
 private Q_SLOTS:
     void writesEachLine_data() {
-        QTest::addColumn<QStringList>("values");
-        QTest::addColumn<Magazine>("magazine");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("text");
+        addColumns<QStringList, Magazine, int, QString>("values", "magazine", "line", "text");
         const auto written = [](const char* name, std::initializer_list<const char*> values,
                                 int line, const char* text, Magazine magazine = Magazine::Pixelor) {
             QTest::newRow(name) << utf8List(values) << magazine << line << utf8(text);
@@ -131,10 +128,8 @@ private Q_SLOTS:
         written("44 Zorvane", {}, 44, " 2 ", Magazine::Zorvane);
     }
     void writesEachLine() {
-        QFETCH(QStringList, values);
-        QFETCH(Magazine, magazine);
-        QFETCH(int, line);
-        QFETCH(QString, text);
+        const auto [values, magazine, line, text] =
+            fetch<QStringList, Magazine, int, QString>("values", "magazine", "line", "text");
 
         MemoryForm form;
         form.preset(values);
@@ -151,11 +146,8 @@ private Q_SLOTS:
         QCOMPARE(sheetLines(empty, Magazine::Pixelor), expected);
     }
     void appliesEachLine_data() {
-        QTest::addColumn<Layout>("layout");
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("changes");
+        addColumns<Layout, QStringList, int, QString, QStringList>("layout", "before", "line",
+                                                                   "text", "changes");
         Layout layout = Layout::Current;
         const auto add = [&layout](const char* name, std::initializer_list<const char*> before,
                                    int line, const char* text,
@@ -277,11 +269,9 @@ private Q_SLOTS:
         }
     }
     void appliesEachLine() {
-        QFETCH(Layout, layout);
-        QFETCH(QStringList, before);
-        QFETCH(int, line);
-        QFETCH(QString, text);
-        QFETCH(QStringList, changes);
+        const auto [layout, before, line, text, changes] =
+            fetch<Layout, QStringList, int, QString, QStringList>("layout", "before", "line",
+                                                                  "text", "changes");
 
         MemoryForm form;
         form.preset(before);
@@ -293,11 +283,8 @@ private Q_SLOTS:
     // The magazine comes from the first character of line 44, or of line 50 in the earlier
     // layout; a file with another number of lines names none.
     void takesTheMagazineFromItsLine_data() {
-        QTest::addColumn<Layout>("layout");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<Magazine>("magazine");
+        addColumns<Layout, int, int, QString, Magazine>("layout", "count", "line", "text",
+                                                        "magazine");
 
         const Layout current = Layout::Current;
         QTest::newRow("as saved for Pixelor") << current << 44 << 44 << " 1 " << Magazine::None;
@@ -317,11 +304,9 @@ private Q_SLOTS:
         QTest::newRow("earlier, no lines") << earlier << 0 << 0 << "" << Magazine::None;
     }
     void takesTheMagazineFromItsLine() {
-        QFETCH(Layout, layout);
-        QFETCH(int, count);
-        QFETCH(int, line);
-        QFETCH(QString, text);
-        QFETCH(Magazine, magazine);
+        const auto [layout, count, line, text, magazine] =
+            fetch<Layout, int, int, QString, Magazine>("layout", "count", "line", "text",
+                                                       "magazine");
 
         MemoryForm form;
         const LineLayout rules = layout == Layout::Current ? sheetLayout() : earlierLayout();
