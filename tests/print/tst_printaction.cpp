@@ -161,14 +161,16 @@ private Q_SLOTS:
         row("no answer", Next::OfferPdf, {},
             u"Le service d'impression (CUPS) ne répond pas"_s + pdf);
         row("no queue", Next::OfferPdf, {}, u"Aucune imprimante n'est installée"_s + pdf);
-        row("refusing", Next::OfferPdf, {},
-            u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf);
-        row("paused and refusing", Next::OfferPdf, {},
-            u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf);
-        row("paused", Next::AskToSend, u"Bureau"_s,
-            u"L'imprimante « Bureau » est en pause : la fiche attendra dans sa file d'attente "
-            u"jusqu'à ce que l'imprimante soit remise en marche.\n\n"
-            u"Voulez-vous l'envoyer quand même ?"_s);
+        const QString refusing =
+            u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf;
+        row("refusing", Next::OfferPdf, {}, refusing);
+        row("paused and refusing", Next::OfferPdf, {}, refusing);
+        const auto paused = [](const QString& queue) {
+            return u"L'imprimante « %1 » est en pause : la fiche attendra dans sa file d'attente "
+                   u"jusqu'à ce que l'imprimante soit remise en marche.\n\n"
+                   u"Voulez-vous l'envoyer quand même ?"_s.arg(queue);
+        };
+        row("paused", Next::AskToSend, u"Bureau"_s, paused(u"Bureau"_s));
         row("no default", Next::AskToChoosePrinter, {},
             u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
             u"(« Bureau », « Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
@@ -177,10 +179,7 @@ private Q_SLOTS:
             u"La variable d'environnement PRINTER désigne l'imprimante « Salon », qui "
             u"n'existe pas"_s +
                 pdf);
-        row("LPDEST paused", Next::AskToSend, u"Atelier"_s,
-            u"L'imprimante « Atelier » est en pause : la fiche attendra dans sa file d'attente "
-            u"jusqu'à ce que l'imprimante soit remise en marche.\n\n"
-            u"Voulez-vous l'envoyer quand même ?"_s);
+        row("LPDEST paused", Next::AskToSend, u"Atelier"_s, paused(u"Atelier"_s));
         row("LPDEST, no default", Next::Print, u"Atelier"_s, {});
     }
     void adviceFollowsThePrintService() {
@@ -197,27 +196,24 @@ private Q_SLOTS:
         // dialogQueue: empty: cancelled; ".pdf": a file
         addColumns<QString, QList<bool>, QString, QStringList, int, int>(
             "situation", "answers", "dialogQueue", "printedOn", "questions", "pdfs");
-        QTest::newRow("paused, send")
-            << u"paused"_s << QList<bool>{true} << QString() << QStringList{u"Bureau"_s} << 1 << 0;
-        QTest::newRow("paused, keep")
-            << u"paused"_s << QList<bool>{false} << QString() << QStringList() << 1 << 0;
-        QTest::newRow("no default, picked") << u"no default"_s << QList<bool>{true} << u"Atelier"_s
-                                            << QStringList{u"Atelier"_s} << 1 << 0;
-        QTest::newRow("no default, picked a paused one, sent")
-            << u"no default"_s << QList<bool>{true, true} << u"Bureau"_s << QStringList{u"Bureau"_s}
-            << 2 << 0;
-        QTest::newRow("no default, dialog cancelled")
-            << u"no default"_s << QList<bool>{true} << QString() << QStringList() << 1 << 0;
-        QTest::newRow("no default, file from the dialog")
-            << u"no default"_s << QList<bool>{true} << u"/tmp/choisi.pdf"_s << QStringList() << 1
-            << 1;
-        QTest::newRow("no default, PDF instead")
-            << u"no default"_s << QList<bool>{false} << QString() << QStringList() << 1 << 1;
-        QTest::newRow("refusing, PDF")
-            << u"refusing"_s << QList<bool>{true} << QString() << QStringList() << 1 << 1;
-        QTest::newRow("no answer, none")
-            << u"no answer"_s << QList<bool>{false} << QString() << QStringList() << 1 << 0;
+        const auto row = [](const char* tag, const char* situation, const QList<bool>& answers,
+                            const char* dialogQueue, const QStringList& printedOn, int questions,
+                            int pdfs) {
+            QTest::newRow(tag) << QString::fromUtf8(situation) << answers
+                               << QString::fromUtf8(dialogQueue) << printedOn << questions << pdfs;
+        };
+        row("paused, send", "paused", {true}, "", {u"Bureau"_s}, 1, 0);
+        row("paused, keep", "paused", {false}, "", {}, 1, 0);
+        row("no default, picked", "no default", {true}, "Atelier", {u"Atelier"_s}, 1, 0);
+        row("no default, picked a paused one, sent", "no default", {true, true}, "Bureau",
+            {u"Bureau"_s}, 2, 0);
+        row("no default, dialog cancelled", "no default", {true}, "", {}, 1, 0);
+        row("no default, file from the dialog", "no default", {true}, "/tmp/choisi.pdf", {}, 1, 1);
+        row("no default, PDF instead", "no default", {false}, "", {}, 1, 1);
+        row("refusing, PDF", "refusing", {true}, "", {}, 1, 1);
+        row("no answer, none", "no answer", {false}, "", {}, 1, 0);
     }
+
     void answersLeadOn() {
         const auto [situation, answers, dialogQueue, printedOn, questions, pdfs] =
             fetch<QString, QList<bool>, QString, QStringList, int, int>(

@@ -27,15 +27,6 @@ inline QByteArray fixture(const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The lines of a file, each ended by CR LF.
-inline QByteArray crlfLines(const QList<QByteArray>& lines) {
-    QByteArray bytes;
-    for (const QByteArray& line : lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
 // A 44-line current file with the given lines set, "N=text" in UTF-8.
 inline QByteArray sheetWith(const QStringList& lines) {
     QList<QByteArray> file(44);
@@ -44,7 +35,7 @@ inline QByteArray sheetWith(const QStringList& lines) {
         const qsizetype equals = entry.indexOf(u'=');
         file[entry.left(equals).toInt() - 1] = entry.mid(equals + 1).toLatin1();
     }
-    return crlfLines(file);
+    return file.join("\r\n") + "\r\n";
 }
 
 // The window unshown, with a magazine chosen by its button; its fields are reached by
@@ -64,6 +55,11 @@ struct Sheet : WindowFixture {
     void load(const QString& path) {
         doubles.fileDialogs.nextAnswers.emplace_back(path);
         click("Charger");
+    }
+    // Writes the file, then loads it.
+    void load(const QString& path, const QByteArray& bytes) {
+        writeBytes(path, bytes);
+        load(path);
     }
 
     QString text(const QString& name) const {
