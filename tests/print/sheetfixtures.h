@@ -1,7 +1,6 @@
 #pragma once
 
-// A sheet with every printed field filled in, shared by the layout, rendering and
-// benchmark executables.
+// A sheet with every printed field filled in, for the layout, rendering and benchmarks.
 
 #include "print/pagelayout.h"
 #include "sheetfile/sheetcodec.h"

@@ -111,6 +111,11 @@ bool runSteps(PrivatePrintService& service, const QString& state, bool entering)
     qFatal("no service state %s", qPrintable(state));
 }
 
+// A row named after the service's state it is for.
+void stateRow(const char* state, const QString& text) {
+    QTest::newRow(state) << QString::fromUtf8(state) << text;
+}
+
 } // namespace
 
 class PrintCupsTest : public QObject {
@@ -179,12 +184,10 @@ private Q_SLOTS:
     // no page printed.
     void eachStateIsTold_data() {
         addColumns<QString, QString>("state", "question");
-        QTest::newRow("refusing")
-            << u"refusing"_s
-            << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
-        QTest::newRow("paused and refusing")
-            << u"paused and refusing"_s
-            << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
+        stateRow("refusing",
+                 pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s));
+        stateRow("paused and refusing",
+                 pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s));
         const auto paused = [](const QString& queue) {
             return u"L'imprimante « %1 » est en pause : la fiche attendra dans sa file "
                    u"d'attente jusqu'à ce que l'imprimante soit remise en marche.\n\n"
@@ -192,24 +195,20 @@ private Q_SLOTS:
         };
         for (const char* state :
              {"paused", "paused, PRINTER with an instance", "paused, PRINTER=lp"}) {
-            QTest::newRow(state) << QString::fromUtf8(state) << paused(u"Scribel"_s);
+            stateRow(state, paused(u"Scribel"_s));
         }
-        QTest::newRow("paused user default") << u"paused user default"_s << paused(u"Atelier"_s);
-        QTest::newRow("no default")
-            << u"no default"_s
-            << u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
-               u"(« Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
-               u"Non : la fiche sera enregistrée dans un fichier PDF."_s;
-        QTest::newRow("unknown PRINTER")
-            << u"unknown PRINTER"_s
-            << pdfOffer(u"La variable d'environnement PRINTER désigne l'imprimante « Salon », "
-                        u"qui n'existe pas"_s);
-        QTest::newRow("unknown LPDEST")
-            << u"unknown LPDEST"_s
-            << pdfOffer(u"La variable d'environnement LPDEST désigne l'imprimante « Salon », "
-                        u"qui n'existe pas"_s);
-        QTest::newRow("stopped") << u"stopped"_s
-                                 << pdfOffer(u"Le service d'impression (CUPS) ne répond pas"_s);
+        stateRow("paused user default", paused(u"Atelier"_s));
+        stateRow("no default",
+                 u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
+                 u"(« Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
+                 u"Non : la fiche sera enregistrée dans un fichier PDF."_s);
+        stateRow("unknown PRINTER",
+                 pdfOffer(u"La variable d'environnement PRINTER désigne l'imprimante « Salon », "
+                          u"qui n'existe pas"_s));
+        stateRow("unknown LPDEST",
+                 pdfOffer(u"La variable d'environnement LPDEST désigne l'imprimante « Salon », "
+                          u"qui n'existe pas"_s));
+        stateRow("stopped", pdfOffer(u"Le service d'impression (CUPS) ne répond pas"_s));
     }
     void eachStateIsTold() {
         const auto [state, question] = fetch<QString, QString>("state", "question");
@@ -278,11 +277,9 @@ private Q_SLOTS:
     // reason comes back, nothing passes for printed.
     void refusedJobIsAReason_data() {
         addColumns<QString, QString>("state", "reason");
-        QTest::newRow("refusing") << u"refusing"_s
-                                  << u"l'imprimante « Scribel » a refusé le document (elle "
-                                     u"n'accepte pas de documents en ce moment)"_s;
-        QTest::newRow("removed") << u"removed"_s
-                                 << u"l'imprimante\u00A0«\u00A0Scribel\u00A0» n'existe plus"_s;
+        stateRow("refusing", u"l'imprimante « Scribel » a refusé le document (elle "
+                             u"n'accepte pas de documents en ce moment)"_s);
+        stateRow("removed", u"l'imprimante\u00A0«\u00A0Scribel\u00A0» n'existe plus"_s);
     }
     void refusedJobIsAReason() {
         const auto [state, reason] = fetch<QString, QString>("state", "reason");

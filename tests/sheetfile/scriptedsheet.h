@@ -56,7 +56,6 @@ struct Sheet : WindowFixture {
         doubles.fileDialogs.nextAnswers.emplace_back(path);
         click("Charger");
     }
-    // Writes the file, then loads it.
     void load(const QString& path, const QByteArray& bytes) {
         writeBytes(path, bytes);
         load(path);

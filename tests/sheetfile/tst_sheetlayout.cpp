@@ -24,19 +24,17 @@ struct TextLine {
 };
 
 // The lines that hold a text field's whole text, as the two layouts list them.
-constexpr TextLine kCurrentTextLines[] = {
-    {2, "SaisieNom"},        {3, "SaisiePrenom"},
-    {4, "SaisieNumero"},     {5, "SaisieIndice"},
-    {6, "SaisieRue"},        {7, "SaisieCodePostal"},
-    {8, "SaisieVille"},      {9, "SaisieTelDom"},
-    {10, "SaisieTelBur"},    {11, "SaisieTelPortable"},
-    {12, "SaisieEmail"},     {13, "SaisieWeb"},
-    {14, "SaisieNaissance"}, {15, "SaisieActivite"},
-    {19, "SaisieLogiciel"},  {20, "SaisieDescription"},
-    {24, "SaisieVersion"},   {25, "SaisieDateCreation"},
-    {26, "SaisieLangage"},   {27, "SaisieVersionLangage"},
-    {29, "Limitations"},     {34, "SaisieRetribution"},
-};
+constexpr TextLine kCurrentTextLines[] = {{2, "SaisieNom"},        {3, "SaisiePrenom"},
+                                          {4, "SaisieNumero"},     {5, "SaisieIndice"},
+                                          {6, "SaisieRue"},        {7, "SaisieCodePostal"},
+                                          {8, "SaisieVille"},      {9, "SaisieTelDom"},
+                                          {10, "SaisieTelBur"},    {11, "SaisieTelPortable"},
+                                          {12, "SaisieEmail"},     {13, "SaisieWeb"},
+                                          {14, "SaisieNaissance"}, {15, "SaisieActivite"},
+                                          {19, "SaisieLogiciel"},  {20, "SaisieDescription"},
+                                          {24, "SaisieVersion"},   {25, "SaisieDateCreation"},
+                                          {26, "SaisieLangage"},   {27, "SaisieVersionLangage"},
+                                          {29, "Limitations"},     {34, "SaisieRetribution"}};
 
 constexpr TextLine kEarlierTextLines[] = {
     {1, "SaisieNom"},           {2, "SaisiePrenom"},       {3, "SaisieNumero"},
@@ -45,8 +43,7 @@ constexpr TextLine kEarlierTextLines[] = {
     {10, "SaisieEmail"},        {11, "SaisieWeb"},         {13, "SaisieActivite"},
     {17, "SaisieLogiciel"},     {18, "SaisieDescription"}, {22, "SaisieVersion"},
     {23, "SaisieDateCreation"}, {25, "SaisieLangage"},     {26, "SaisieVersionLangage"},
-    {28, "Limitations"},        {31, "SaisieRetribution"},
-};
+    {28, "Limitations"},        {31, "SaisieRetribution"}};
 
 // The licence's services, each on a line of its own which holds its number when ticked.
 constexpr const char* kServices[] = {"LicenceSources", "LicenceVersionGratos", "LicenceManuel",

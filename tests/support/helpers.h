@@ -1,7 +1,5 @@
 #pragma once
 
-// Helpers the test executables share.
-
 #include "sheet/field.h"
 #include "sheet/magazine.h"
 #include "sheet/pageitem.h"

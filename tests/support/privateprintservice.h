@@ -1,8 +1,7 @@
 #pragma once
 
-// A print service of the test's own (tests/print/cups/private-cupsd.sh): a cupsd on a
-// socket in a temporary folder, whose default queue "Scribel" writes PDF files into a
-// folder of that temporary folder. The machine's print service is never asked.
+// A print service of the test's own (tests/print/cups/private-cupsd.sh): a cupsd on a socket
+// in a temporary folder, whose default queue "Scribel" writes PDF files into that folder.
 
 #include <QDir>
 #include <QProcess>
