@@ -47,24 +47,13 @@ private:
 };
 
 // A ready queue whose answer waits until the test lets it go.
-class HeldAnswerPrinter final : public PagePrinter {
+class HeldAnswerPrinter final : public RecordingPagePrinter {
 public:
     mutable QSemaphore answer;
-    std::vector<QString> printedOn;
 
     PrintQueues queues() const override {
         answer.acquire();
-        return oneReadyQueue();
-    }
-    std::optional<PrinterChoice> choosePrinter(QWidget*) override { return std::nullopt; }
-    std::optional<QString> printOn(const QString& queue, const std::optional<Paper>&,
-                                   const Page&) override {
-        printedOn.push_back(queue);
-        return std::nullopt;
-    }
-    std::optional<QString> printToPdf(const Page&, const std::optional<Paper>&,
-                                      const QString&) override {
-        return {};
+        return RecordingPagePrinter::queues();
     }
 };
 

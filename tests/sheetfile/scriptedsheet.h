@@ -45,8 +45,7 @@ struct Sheet : WindowFixture {
         click(magazineButton);
     }
 
-    template <typename T = QWidget> T* control(const QString& name) const { return get<T>(name); }
-    void click(const char* button) const { control<QPushButton>(QLatin1String(button))->click(); }
+    void click(const char* button) const { get<QPushButton>(QString::fromLatin1(button))->click(); }
 
     void save(const QString& path) {
         doubles.fileDialogs.nextAnswers.emplace_back(path);
@@ -68,7 +67,7 @@ struct Sheet : WindowFixture {
         if (auto* area = window->findChild<QPlainTextEdit*>(name)) {
             return area->toPlainText();
         }
-        auto* list = control<QComboBox>(name);
+        auto* list = get<QComboBox>(name);
         return list->currentIndex() < 0 ? QString() : list->currentText();
     }
     void setText(const QString& name, const QString& value) const {
@@ -77,12 +76,12 @@ struct Sheet : WindowFixture {
         } else if (auto* area = window->findChild<QPlainTextEdit*>(name)) {
             area->setPlainText(value);
         } else {
-            auto* list = control<QComboBox>(name);
+            auto* list = get<QComboBox>(name);
             list->setCurrentIndex(list->findText(value));
         }
     }
-    void choose(const QString& name) const { control<QAbstractButton>(name)->click(); }
-    bool isOn(const QString& name) const { return control<QAbstractButton>(name)->isChecked(); }
+    void choose(const QString& name) const { get<QAbstractButton>(name)->click(); }
+    bool isOn(const QString& name) const { return get<QAbstractButton>(name)->isChecked(); }
 
     // Every check is "Field=text", "Field:on", "Field:off", "Name:shown" or "Name:hidden".
     void verify(const QStringList& checks) const {
@@ -97,7 +96,7 @@ struct Sheet : WindowFixture {
             if (state == u"on" || state == u"off") {
                 QVERIFY2(isOn(name) == (state == u"on"), qPrintable(check));
             } else {
-                QVERIFY2(control(name)->isHidden() == (state == u"hidden"), qPrintable(check));
+                QVERIFY2(get(name)->isHidden() == (state == u"hidden"), qPrintable(check));
             }
         }
     }

@@ -52,7 +52,7 @@ public:
 // One queue, "Bureau", ready and the default, unless a test says otherwise.
 PrintQueues oneReadyQueue();
 
-class RecordingPagePrinter final : public PagePrinter {
+class RecordingPagePrinter : public PagePrinter {
 public:
     PrintQueues service = oneReadyQueue();
     std::optional<PrinterChoice> dialogAnswer; // nothing: the author cancels the print dialog
