@@ -161,13 +161,11 @@ private Q_SLOTS:
         QFile::setPermissions(path(u"ferme"_s),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        const QString expected = QStringList{u"GARDÉ"_s, u"Libre"_s, u"on"_s, u"La Scribel 2.0"_s,
-                                             QStringLiteral("Le fichier « %1 » n'a pas été "
-                                                            "chargé : %2.\n"
-                                                            "La fiche affichée reste telle "
-                                                            "qu'elle était.")
-                                                 .arg(QFileInfo(name).fileName(), reason)}
-                                     .join(u'|');
+        const QString message = u"Le fichier « %1 » n'a pas été chargé : %2.\n"
+                                u"La fiche affichée reste telle qu'elle était."_s.arg(
+                                    QFileInfo(name).fileName(), reason);
+        const QString expected =
+            QStringList{u"GARDÉ"_s, u"Libre"_s, u"on"_s, u"La Scribel 2.0"_s, message}.join(u'|');
         QCOMPARE(QString::fromUtf8(seen.value_or("no report")), expected);
     }
     void importsEarlierVersionFilesAfterTheWarning_data() {

@@ -78,11 +78,9 @@ std::vector<PdfWord> readPdfBaselines(const QString& pdfPath) {
     std::vector<PdfWord> words;
     bool startsWord = true;
     double lastEnd = 0;
-    QXmlStreamReader xml(outputOf(
-        QStringLiteral("gs"),
-        {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
-         QStringLiteral("-dSAFER"), QStringLiteral("-r720"), QStringLiteral("-sDEVICE=txtwrite"),
-         QStringLiteral("-dTextFormat=0"), QStringLiteral("-sOutputFile=-"), pdfPath}));
+    const QString options = QStringLiteral(
+        "-q -dNOPAUSE -dBATCH -dSAFER -r720 -sDEVICE=txtwrite -dTextFormat=0 -sOutputFile=-");
+    QXmlStreamReader xml(outputOf(QStringLiteral("gs"), options.split(u' ') << pdfPath));
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"char") {
             continue;
