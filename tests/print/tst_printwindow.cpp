@@ -324,11 +324,9 @@ private Q_SLOTS:
     void anUnreadableModuleIsNamed() {
         QTemporaryDir folder;
         const QString module = folder.filePath(u"scribel-printer.so"_s);
-        QFile file(module);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\x7f"
-                                                              "ELF") > 0);
-        file.close();
-        QVERIFY(file.setPermissions({}));
+        writeBytes(module, "\x7f"
+                           "ELF");
+        QVERIFY(QFile::setPermissions(module, {}));
         const auto reason = runWithoutPrivileges(
             [&] { return LoadedPagePrinter(module).unusableReason().value_or(u"-"_s).toUtf8(); });
         QCOMPARE(reason,
