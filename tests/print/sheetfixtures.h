@@ -1,10 +1,10 @@
 #pragma once
 
-// A sheet with every printed field filled in, shared by the layout, rendering and
-// benchmark executables.
+// A sheet with every printed field filled in, for the layout, rendering and benchmarks.
 
 #include "print/pagelayout.h"
 #include "sheetfile/sheetcodec.h"
+#include "support/helpers.h"
 #include "support/memoryform.h"
 
 #include <QString>
@@ -24,41 +24,24 @@ inline const QString kOtherServicesLine2 = u"un an."_s;
 
 inline MemoryForm fullPixelorSheet() {
     MemoryForm form;
-    const auto text = [&form](Field field, const QString& value) {
-        form.setText(field, value);
-    };
-    text(Field::SaisieNom, u"DUPONT"_s);
-    text(Field::SaisiePrenom, u"Jean"_s);
-    text(Field::SaisieNumero, u"12"_s);
-    text(Field::SaisieIndice, u"Bis"_s);
-    text(Field::SaisieRue, u"rue des Lilas"_s);
-    text(Field::SaisieCodePostal, u"75011"_s);
-    text(Field::SaisieVille, u"PARIS"_s);
-    text(Field::SaisieTelDom, u"01 23 45 67 89"_s);
-    text(Field::SaisieTelBur, u"01 98 76 54 32"_s);
-    text(Field::SaisieTelPortable, u"06 11 22 33 44"_s);
-    text(Field::SaisieEmail, u"jean.dupont@exemple.fr"_s);
-    text(Field::SaisieWeb, u"http://www.exemple.fr/jean"_s);
-    text(Field::SaisieNaissance, u"1970"_s);
-    text(Field::SaisieActivite, u"Ingénieur"_s);
-    text(Field::SaisieLogiciel, u"SUPERCALC"_s);
-    text(Field::SaisieDescription, kDescriptionLine1 + kDescriptionLine2);
-    text(Field::ListeCategorie, u"Bureautique"_s);
-    text(Field::ListeSousCategorie, u"Euro"_s);
-    text(Field::SaisieVersion, u"2.1"_s);
-    text(Field::SaisieDateCreation, u"12/05/2000"_s);
-    text(Field::SaisieLangage, u"Pascal"_s);
-    text(Field::SaisieVersionLangage, u"7"_s);
-    text(Field::Limitations, kLimitationsLine1 + kLimitationsLine2);
-    text(Field::SaisieRetribution, u"100"_s);
-    text(Field::AutresServices, kOtherServicesLine1 + kOtherServicesLine2);
-    for (Field on : {Field::Qora, Field::LogFrancais, Field::DocAuChoix, Field::DiffuNouveaute,
-                     Field::LimitationsOui, Field::CDoui, Field::Shareware, Field::LicenceSources,
-                     Field::LicenceVersionGratos, Field::LicenceManuel, Field::LicenceReduc,
-                     Field::LicenceCourrier, Field::LicenceTel, Field::LicenceBBS,
-                     Field::LicenceAutres, Field::Windows98}) {
-        form.setOn(on, true);
-    }
+    form.preset(
+        utf8List({"SaisieNom=DUPONT", "SaisiePrenom=Jean", "SaisieNumero=12", "SaisieIndice=Bis",
+                  "SaisieRue=rue des Lilas", "SaisieCodePostal=75011", "SaisieVille=PARIS",
+                  "SaisieTelDom=01 23 45 67 89", "SaisieTelBur=01 98 76 54 32",
+                  "SaisieTelPortable=06 11 22 33 44", "SaisieEmail=jean.dupont@exemple.fr",
+                  "SaisieWeb=http://www.exemple.fr/jean", "SaisieNaissance=1970",
+                  "SaisieActivite=Ingénieur", "SaisieLogiciel=SUPERCALC",
+                  "ListeCategorie=Bureautique", "ListeSousCategorie=Euro", "SaisieVersion=2.1",
+                  "SaisieDateCreation=12/05/2000"}) +
+        utf8List({"SaisieLangage=Pascal", "SaisieVersionLangage=7", "SaisieRetribution=100",
+                  "Qora:on", "LogFrancais:on", "DocAuChoix:on", "DiffuNouveaute:on",
+                  "LimitationsOui:on", "CDoui:on", "Shareware:on", "LicenceSources:on",
+                  "LicenceVersionGratos:on", "LicenceManuel:on", "LicenceReduc:on",
+                  "LicenceCourrier:on", "LicenceTel:on", "LicenceBBS:on", "LicenceAutres:on",
+                  "Windows98:on"}));
+    form.setText(Field::SaisieDescription, kDescriptionLine1 + kDescriptionLine2);
+    form.setText(Field::Limitations, kLimitationsLine1 + kLimitationsLine2);
+    form.setText(Field::AutresServices, kOtherServicesLine1 + kOtherServicesLine2);
     return form;
 }
 

@@ -17,9 +17,7 @@ private Q_SLOTS:
     // Each long text is cut into four lines; the lines' texts put together give the
     // printed characters, each once.
     void cutRanges_data() {
-        QTest::addColumn<Field>("field");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QList<int>>("lineLengths");
+        addColumns<Field, int, QList<int>>("field", "length", "lineLengths");
         const Field description = Field::SaisieDescription;
         QTest::newRow("description 52") << description << 52 << QList<int>{52, 0, 0, 0};
         QTest::newRow("description 53") << description << 53 << QList<int>{52, 1, 0, 0};
@@ -33,9 +31,8 @@ private Q_SLOTS:
             << Field::AutresServices << 171 << QList<int>{35, 45, 45, 46};
     }
     void cutRanges() {
-        QFETCH(Field, field);
-        QFETCH(int, length);
-        QFETCH(QList<int>, lineLengths);
+        const auto [field, length, lineLengths] =
+            fetch<Field, int, QList<int>>("field", "length", "lineLengths");
         QString text;
         for (int i = 0; i < length; ++i) {
             text += QChar(u'a' + i % 26);
@@ -68,8 +65,7 @@ private Q_SLOTS:
     // A text is read up to its 1000th printing character; soft hyphens and marks are kept
     // without being counted, however many there are.
     void startThatCanShowCountsPrintingCharacters_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
+        addColumns<QString, QString>("text", "shown");
         const QString uncounted = QString(30, u'\u00AD') + QString(30, u'\u0301');
         QTest::newRow("1500 printing")
             << uncounted + QString(1500, u'a') << uncounted + QString(1000, u'a');
@@ -79,8 +75,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << QString() << QString();
     }
     void startThatCanShowCountsPrintingCharacters() {
-        QFETCH(QString, text);
-        QFETCH(QString, shown);
+        const auto [text, shown] = fetch<QString, QString>("text", "shown");
         QCOMPARE(print::startThatCanShow(text), shown);
     }
     // A line break counts as one character and prints as one space.
@@ -111,8 +106,7 @@ private Q_SLOTS:
     }
     // Every kind of line break, each one space on paper.
     void lineBreakForms_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("printed");
+        addColumns<QString, QString>("text", "printed");
         QTest::newRow("lone CR") << u"a\rb"_s << u"a b"_s;
         QTest::newRow("LF CR is two") << u"a\n\rb"_s << u"a  b"_s;
         QTest::newRow("CR CR LF is two") << u"a\r\r\nb"_s << u"a  b"_s;
@@ -122,8 +116,7 @@ private Q_SLOTS:
         QTest::newRow("no break") << u"a\tb"_s << u"a\tb"_s;
     }
     void lineBreakForms() {
-        QFETCH(QString, text);
-        QFETCH(QString, printed);
+        const auto [text, printed] = fetch<QString, QString>("text", "printed");
         QCOMPARE(print::singleLine(text), printed);
     }
 };

@@ -131,12 +131,8 @@ private Q_SLOTS:
     }
 
     void rightColumnByMagazineAndLicence_data() {
-        QTest::addColumn<Magazine>("magazine");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<bool>("allServices");
-        QTest::addColumn<double>("systemHeadingY");
-        QTest::addColumn<double>("signatureY");
-        QTest::addColumn<double>("servicesY");
+        addColumns<Magazine, QString, bool, double, double, double>(
+            "magazine", "price", "allServices", "systemHeadingY", "signatureY", "servicesY");
         QTest::newRow("Zorvane, licence left out")
             << Magazine::Zorvane << u"100"_s << true << 20.0 << 75.0 << -1.0;
         QTest::newRow("no magazine") << Magazine::None << u"100"_s << true << 20.0 << 75.0 << -1.0;
@@ -148,12 +144,9 @@ private Q_SLOTS:
             << Magazine::Pixelor << u"100"_s << true << 84.0 << 139.0 << 36.0;
     }
     void rightColumnByMagazineAndLicence() {
-        QFETCH(Magazine, magazine);
-        QFETCH(QString, price);
-        QFETCH(bool, allServices);
-        QFETCH(double, systemHeadingY);
-        QFETCH(double, signatureY);
-        QFETCH(double, servicesY);
+        const auto [magazine, price, allServices, systemHeadingY, signatureY, servicesY] =
+            fetch<Magazine, QString, bool, double, double, double>(
+                "magazine", "price", "allServices", "systemHeadingY", "signatureY", "servicesY");
         MemoryForm form = fullPixelorSheet();
         form.setText(Field::SaisieRetribution, price);
         for (Field box : {Field::LicenceSources, Field::LicenceVersionGratos, Field::LicenceManuel,
@@ -200,16 +193,14 @@ private Q_SLOTS:
     // The release option that names the magazine prints as its caption reads; with no
     // magazine, as it reads at start.
     void ineditPrintsTheMagazinesCaption_data() {
-        QTest::addColumn<Magazine>("magazine");
-        QTest::addColumn<QString>("line");
+        addColumns<Magazine, QString>("magazine", "line");
         QTest::newRow("Pixelor") << Magazine::Pixelor << u"Diffusion : Inédit Pixelor"_s;
         QTest::newRow("Zorvane") << Magazine::Zorvane << u"Diffusion : Inédit Zorvane"_s;
         QTest::newRow("no magazine") << Magazine::None << u"Diffusion : Inédit Pixelor"_s;
     }
 
     void ineditPrintsTheMagazinesCaption() {
-        QFETCH(Magazine, magazine);
-        QFETCH(QString, line);
+        const auto [magazine, line] = fetch<Magazine, QString>("magazine", "line");
         MemoryForm form = fullPixelorSheet();
         form.setOn(Field::DiffuNouveaute, false);
         form.setOn(Field::DiffuInedit, true);
@@ -217,20 +208,15 @@ private Q_SLOTS:
     }
 
     void limitationLines_data() {
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<bool>("no");
-        QTest::addColumn<QString>("limitations");
-        QTest::addColumn<double>("cdLineY");
+        addColumns<bool, bool, QString, double>("yes", "no", "limitations", "cdLineY");
         QTest::newRow("OUI") << true << false << u"Lente"_s << 148.0;
         QTest::newRow("OUI, empty text") << true << false << QString() << 148.0;
         QTest::newRow("NON") << false << true << u"Lente"_s << 132.0;
         QTest::newRow("nothing chosen") << false << false << u"Lente"_s << 132.0;
     }
     void limitationLines() {
-        QFETCH(bool, yes);
-        QFETCH(bool, no);
-        QFETCH(QString, limitations);
-        QFETCH(double, cdLineY);
+        const auto [yes, no, limitations, cdLineY] =
+            fetch<bool, bool, QString, double>("yes", "no", "limitations", "cdLineY");
         MemoryForm form;
         form.setOn(Field::LimitationsOui, yes);
         form.setOn(Field::LimitationsNon, no);
@@ -244,12 +230,8 @@ private Q_SLOTS:
     // The membership line and the distribution line each print one choice of their
     // group, or the name typed for another one.
     void optionLines_data() {
-        QTest::addColumn<QList<Field>>("chosen");
-        QTest::addColumn<Field>("nameField");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<Magazine>("magazine");
-        QTest::addColumn<QPointF>("where");
-        QTest::addColumn<QString>("line");
+        addColumns<QList<Field>, Field, QString, Magazine, QPointF, QString>(
+            "chosen", "nameField", "name", "magazine", "where", "line");
         using Fields = QList<Field>;
         const auto member = [](const char* tag, const Fields& chosen, const QString& name,
                                const QString& line) {
@@ -274,12 +256,9 @@ private Q_SLOTS:
         distribution("only the programme's diffusion", {Field::DiffuBeta}, u"CD"_s, QString());
     }
     void optionLines() {
-        QFETCH(QList<Field>, chosen);
-        QFETCH(Field, nameField);
-        QFETCH(QString, name);
-        QFETCH(Magazine, magazine);
-        QFETCH(QPointF, where);
-        QFETCH(QString, line);
+        const auto [chosen, nameField, name, magazine, where, line] =
+            fetch<QList<Field>, Field, QString, Magazine, QPointF, QString>(
+                "chosen", "nameField", "name", "magazine", "where", "line");
         MemoryForm form;
         for (Field option : chosen) {
             form.setOn(option, true);

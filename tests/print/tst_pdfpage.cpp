@@ -63,8 +63,7 @@ private Q_SLOTS:
     // their lines runs to the paper's edge, and the words read back stand where the page's
     // texts, drawn plainly, put them.
     void overlongTextsShowAsWhenDrawnWhole_data() {
-        QTest::addColumn<MemoryForm>("sheet");
-        QTest::addColumn<MemoryForm>("drawnWhole");
+        addColumns<MemoryForm, MemoryForm>("sheet", "drawnWhole");
         QTest::newRow("largest sheet")
             << overlongPixelorSheet() << overlongPixelorSheet(kWiderThanPaper);
         // Soft hyphens take no room: the words after them show.
@@ -74,8 +73,7 @@ private Q_SLOTS:
             << overlongPixelorSheet(softHyphens.size() + kWiderThanPaper, softHyphens);
     }
     void overlongTextsShowAsWhenDrawnWhole() {
-        QFETCH(MemoryForm, sheet);
-        QFETCH(MemoryForm, drawnWhole);
+        const auto [sheet, drawnWhole] = fetch<MemoryForm, MemoryForm>("sheet", "drawnWhole");
         const Page page = layOut(sheet, Magazine::Pixelor);
         const Page whole = layOut(drawnWhole, Magazine::Pixelor);
         const QString drawn = m_dir.filePath(u"coupee.pdf"_s);

@@ -19,9 +19,7 @@ private Q_SLOTS:
     void priceForms_data() {
         const QLocale french(QLocale::French);
         const QLocale english(QLocale::English);
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<QString>("euros");
+        addColumns<QLocale, QString, QString>("locale", "price", "euros");
         QTest::newRow("whole") << french << u"100"_s << u"15,24 Euros"_s;
         QTest::newRow("French decimals") << french << u"99,5"_s << u"15,17 Euros"_s;
         QTest::newRow("English decimals") << english << u"99.5"_s << u"15.17 Euros"_s;
@@ -46,9 +44,8 @@ private Q_SLOTS:
         QTest::newRow("French group separator") << french << u"1\u202F000"_s << QString();
     }
     void priceForms() {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, price);
-        QFETCH(QString, euros);
+        const auto [locale, price, euros] =
+            fetch<QLocale, QString, QString>("locale", "price", "euros");
         MemoryForm form;
         form.setText(Field::SaisieRetribution, price);
         const auto layout = print::layOutPage(form, Magazine::Pixelor, locale, kToday);

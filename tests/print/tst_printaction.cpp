@@ -111,15 +111,13 @@ private Q_SLOTS:
     }
 
     void noPrinterOffersAPdf_data() {
-        QTest::addColumn<bool>("wantsPdf");
-        QTest::addColumn<bool>("choosesFile");
+        addColumns<bool, bool>("wantsPdf", "choosesFile");
         QTest::newRow("yes, file chosen") << true << true;
         QTest::newRow("yes, dialog cancelled") << true << false;
         QTest::newRow("no") << false << false;
     }
     void noPrinterOffersAPdf() {
-        QFETCH(bool, wantsPdf);
-        QFETCH(bool, choosesFile);
+        const auto [wantsPdf, choosesFile] = fetch<bool, bool>("wantsPdf", "choosesFile");
         FakeSheetWindow window;
         TestServices doubles;
         PrintAction(window, doubles.services()).print();
@@ -150,10 +148,7 @@ private Q_SLOTS:
     }
 
     void adviceFollowsThePrintService_data() {
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<int>("next");
-        QTest::addColumn<QString>("queue");
-        QTest::addColumn<QString>("text");
+        addColumns<QString, int, QString, QString>("situation", "next", "queue", "text");
         using Next = PrintAdvice::Next;
         const auto row = [](const char* situation, Next next, const QString& queue,
                             const QString& text) {
@@ -166,14 +161,16 @@ private Q_SLOTS:
         row("no answer", Next::OfferPdf, {},
             u"Le service d'impression (CUPS) ne répond pas"_s + pdf);
         row("no queue", Next::OfferPdf, {}, u"Aucune imprimante n'est installée"_s + pdf);
-        row("refusing", Next::OfferPdf, {},
-            u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf);
-        row("paused and refusing", Next::OfferPdf, {},
-            u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf);
-        row("paused", Next::AskToSend, u"Bureau"_s,
-            u"L'imprimante « Bureau » est en pause : la fiche attendra dans sa file d'attente "
-            u"jusqu'à ce que l'imprimante soit remise en marche.\n\n"
-            u"Voulez-vous l'envoyer quand même ?"_s);
+        const QString refusing =
+            u"L'imprimante « Bureau » n'accepte pas de documents en ce moment"_s + pdf;
+        row("refusing", Next::OfferPdf, {}, refusing);
+        row("paused and refusing", Next::OfferPdf, {}, refusing);
+        const auto paused = [](const QString& queue) {
+            return u"L'imprimante « %1 » est en pause : la fiche attendra dans sa file d'attente "
+                   u"jusqu'à ce que l'imprimante soit remise en marche.\n\n"
+                   u"Voulez-vous l'envoyer quand même ?"_s.arg(queue);
+        };
+        row("paused", Next::AskToSend, u"Bureau"_s, paused(u"Bureau"_s));
         row("no default", Next::AskToChoosePrinter, {},
             u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
             u"(« Bureau », « Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
@@ -182,17 +179,12 @@ private Q_SLOTS:
             u"La variable d'environnement PRINTER désigne l'imprimante « Salon », qui "
             u"n'existe pas"_s +
                 pdf);
-        row("LPDEST paused", Next::AskToSend, u"Atelier"_s,
-            u"L'imprimante « Atelier » est en pause : la fiche attendra dans sa file d'attente "
-            u"jusqu'à ce que l'imprimante soit remise en marche.\n\n"
-            u"Voulez-vous l'envoyer quand même ?"_s);
+        row("LPDEST paused", Next::AskToSend, u"Atelier"_s, paused(u"Atelier"_s));
         row("LPDEST, no default", Next::Print, u"Atelier"_s, {});
     }
     void adviceFollowsThePrintService() {
-        QFETCH(QString, situation);
-        QFETCH(int, next);
-        QFETCH(QString, queue);
-        QFETCH(QString, text);
+        const auto [situation, next, queue, text] =
+            fetch<QString, int, QString, QString>("situation", "next", "queue", "text");
         const PrintAdvice advice = advisePrint(service(situation));
         QCOMPARE(static_cast<int>(advice.next), next);
         QCOMPARE(advice.queue, queue);
@@ -201,40 +193,31 @@ private Q_SLOTS:
 
     // Every question's Enter goes on with the print; what each answer leads to.
     void answersLeadOn_data() {
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<QList<bool>>("answers");
-        QTest::addColumn<QString>("dialogQueue"); // empty: cancelled; ".pdf": a file
-        QTest::addColumn<QStringList>("printedOn");
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<int>("pdfs");
-        QTest::newRow("paused, send")
-            << u"paused"_s << QList<bool>{true} << QString() << QStringList{u"Bureau"_s} << 1 << 0;
-        QTest::newRow("paused, keep")
-            << u"paused"_s << QList<bool>{false} << QString() << QStringList() << 1 << 0;
-        QTest::newRow("no default, picked") << u"no default"_s << QList<bool>{true} << u"Atelier"_s
-                                            << QStringList{u"Atelier"_s} << 1 << 0;
-        QTest::newRow("no default, picked a paused one, sent")
-            << u"no default"_s << QList<bool>{true, true} << u"Bureau"_s << QStringList{u"Bureau"_s}
-            << 2 << 0;
-        QTest::newRow("no default, dialog cancelled")
-            << u"no default"_s << QList<bool>{true} << QString() << QStringList() << 1 << 0;
-        QTest::newRow("no default, file from the dialog")
-            << u"no default"_s << QList<bool>{true} << u"/tmp/choisi.pdf"_s << QStringList() << 1
-            << 1;
-        QTest::newRow("no default, PDF instead")
-            << u"no default"_s << QList<bool>{false} << QString() << QStringList() << 1 << 1;
-        QTest::newRow("refusing, PDF")
-            << u"refusing"_s << QList<bool>{true} << QString() << QStringList() << 1 << 1;
-        QTest::newRow("no answer, none")
-            << u"no answer"_s << QList<bool>{false} << QString() << QStringList() << 1 << 0;
+        // dialogQueue: empty: cancelled; ".pdf": a file
+        addColumns<QString, QList<bool>, QString, QStringList, int, int>(
+            "situation", "answers", "dialogQueue", "printedOn", "questions", "pdfs");
+        const auto row = [](const char* tag, const char* situation, const QList<bool>& answers,
+                            const char* dialogQueue, const QStringList& printedOn, int questions,
+                            int pdfs) {
+            QTest::newRow(tag) << QString::fromUtf8(situation) << answers
+                               << QString::fromUtf8(dialogQueue) << printedOn << questions << pdfs;
+        };
+        row("paused, send", "paused", {true}, "", {u"Bureau"_s}, 1, 0);
+        row("paused, keep", "paused", {false}, "", {}, 1, 0);
+        row("no default, picked", "no default", {true}, "Atelier", {u"Atelier"_s}, 1, 0);
+        row("no default, picked a paused one, sent", "no default", {true, true}, "Bureau",
+            {u"Bureau"_s}, 2, 0);
+        row("no default, dialog cancelled", "no default", {true}, "", {}, 1, 0);
+        row("no default, file from the dialog", "no default", {true}, "/tmp/choisi.pdf", {}, 1, 1);
+        row("no default, PDF instead", "no default", {false}, "", {}, 1, 1);
+        row("refusing, PDF", "refusing", {true}, "", {}, 1, 1);
+        row("no answer, none", "no answer", {false}, "", {}, 1, 0);
     }
+
     void answersLeadOn() {
-        QFETCH(QString, situation);
-        QFETCH(QList<bool>, answers);
-        QFETCH(QString, dialogQueue);
-        QFETCH(QStringList, printedOn);
-        QFETCH(int, questions);
-        QFETCH(int, pdfs);
+        const auto [situation, answers, dialogQueue, printedOn, questions, pdfs] =
+            fetch<QString, QList<bool>, QString, QStringList, int, int>(
+                "situation", "answers", "dialogQueue", "printedOn", "questions", "pdfs");
         FakeSheetWindow window;
         TestServices doubles;
         doubles.printer.service = service(situation);

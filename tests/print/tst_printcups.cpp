@@ -6,6 +6,7 @@
 #include "platform/widgets/qtpageprinter.h"
 #include "print/pagelayout.h"
 #include "support/doubles.h"
+#include "support/helpers.h"
 #include "support/pdfwords.h"
 #include "support/privateprintservice.h"
 
@@ -39,104 +40,80 @@ QString userOptions() {
     return qEnvironmentVariable("HOME") + u"/.cups/lpoptions"_s;
 }
 
-bool writeUserOptions(const QByteArray& lines) {
-    QFile file(userOptions());
-    return QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
-           file.write(lines) == lines.size();
-}
-
-// Each state of the print service the author can meet: how the test brings the service
-// into it, and back.
+// Each state of the print service the author can meet: the steps that bring the service
+// into it, and back. A step is a print command and its arguments; NAME=value to set an
+// environment variable, NAME= to unset it; "options LINE" for the user's own options
+// file, "options" to remove it; or the service's own start, stop or queue.
 struct ServiceState {
     QStringView name;
-    bool (*enter)(PrivatePrintService&);
-    bool (*leave)(PrivatePrintService&);
+    QList<QStringView> enter;
+    QList<QStringView> leave;
 };
 
-using Service = PrivatePrintService;
 const ServiceState kServiceStates[] = {
-    {u"refusing", [](Service& s) { return s.command(u"cupsreject"_s, {u"Scribel"_s}); },
-     [](Service& s) {
-         return s.command(u"cupsaccept"_s, {u"Scribel"_s});
-     }},
-    {u"paused", [](Service& s) { return s.command(u"cupsdisable"_s, {u"Scribel"_s}); },
-     [](Service& s) {
-         return s.command(u"cupsenable"_s, {u"Scribel"_s});
-     }},
+    {u"refusing", {u"cupsreject Scribel"}, {u"cupsaccept Scribel"}},
+    {u"paused", {u"cupsdisable Scribel"}, {u"cupsenable Scribel"}},
     {u"no default",
-     [](Service& s) {
-         return s.command(u"lpadmin"_s,
-                          {u"-p"_s, u"Atelier"_s, u"-E"_s, u"-v"_s, u"file:///dev/null"_s}) &&
-                s.command(u"lpadmin"_s, {u"-x"_s, u"Scribel"_s});
-     },
-     [](Service& s) {
-         return s.command(u"lpadmin"_s, {u"-x"_s, u"Atelier"_s}) && s.remakeQueue();
-     }},
+     {u"lpadmin -p Atelier -E -v file:///dev/null", u"lpadmin -x Scribel"},
+     {u"lpadmin -x Atelier", u"queue"}},
     {u"paused and refusing",
-     [](Service& s) {
-         return s.command(u"cupsdisable"_s, {u"Scribel"_s}) &&
-                s.command(u"cupsreject"_s, {u"Scribel"_s});
-     },
-     [](Service& s) {
-         return s.command(u"cupsenable"_s, {u"Scribel"_s}) &&
-                s.command(u"cupsaccept"_s, {u"Scribel"_s});
-     }},
+     {u"cupsdisable Scribel", u"cupsreject Scribel"},
+     {u"cupsenable Scribel", u"cupsaccept Scribel"}},
     // An instance of the paused queue, and PRINTER=lp, which names no queue: both reach it.
     {u"paused, PRINTER with an instance",
-     [](Service& s) {
-         return qputenv("PRINTER", "Scribel/recto") && s.command(u"cupsdisable"_s, {u"Scribel"_s});
-     },
-     [](Service& s) {
-         return qunsetenv("PRINTER") && s.command(u"cupsenable"_s, {u"Scribel"_s});
-     }},
+     {u"PRINTER=Scribel/recto", u"cupsdisable Scribel"},
+     {u"PRINTER=", u"cupsenable Scribel"}},
     {u"paused, PRINTER=lp",
-     [](Service& s) {
-         return qputenv("PRINTER", "lp") && s.command(u"cupsdisable"_s, {u"Scribel"_s});
-     },
-     [](Service& s) {
-         return qunsetenv("PRINTER") && s.command(u"cupsenable"_s, {u"Scribel"_s});
-     }},
-    {u"unknown PRINTER", [](Service&) { return qputenv("PRINTER", "Salon"); },
-     [](Service&) {
-         return qunsetenv("PRINTER");
-     }},
+     {u"PRINTER=lp", u"cupsdisable Scribel"},
+     {u"PRINTER=", u"cupsenable Scribel"}},
+    {u"unknown PRINTER", {u"PRINTER=Salon"}, {u"PRINTER="}},
     // LPDEST comes before PRINTER; an instance names its queue.
-    {u"unknown LPDEST",
-     [](Service&) { return qputenv("LPDEST", "Salon/recto") && qputenv("PRINTER", "Scribel"); },
-     [](Service&) {
-         return qunsetenv("LPDEST") && qunsetenv("PRINTER");
-     }},
+    {u"unknown LPDEST", {u"LPDEST=Salon/recto", u"PRINTER=Scribel"}, {u"LPDEST=", u"PRINTER="}},
     // A second queue, paused, that the user's own options file makes the default.
     {u"paused user default",
-     [](Service& s) {
-         return s.command(u"lpadmin"_s,
-                          {u"-p"_s, u"Atelier"_s, u"-E"_s, u"-v"_s, u"file:///dev/null"_s}) &&
-                s.command(u"cupsdisable"_s, {u"Atelier"_s}) &&
-                writeUserOptions("Default Atelier/recto\n");
-     },
-     [](Service& s) {
-         return QFile::remove(userOptions()) && s.command(u"lpadmin"_s, {u"-x"_s, u"Atelier"_s});
-     }},
-    {u"removed",
-     [](Service& s) {
-         return s.command(u"lpadmin"_s, {u"-x"_s, u"Scribel"_s});
-     },
-     [](Service& s) {
-         return s.remakeQueue();
-     }},
-    {u"stopped", [](Service& s) { return s.stop(); },
-     [](Service& s) {
-         return s.start();
-     }},
+     {u"lpadmin -p Atelier -E -v file:///dev/null", u"cupsdisable Atelier",
+      u"options Default Atelier/recto"},
+     {u"options", u"lpadmin -x Atelier"}},
+    {u"removed", {u"lpadmin -x Scribel"}, {u"queue"}},
+    {u"stopped", {u"stop"}, {u"start"}},
 };
 
-const ServiceState& stateNamed(const QString& name) {
-    for (const ServiceState& state : kServiceStates) {
-        if (state.name == name) {
-            return state;
+bool runStep(PrivatePrintService& service, QStringView step) {
+    const QStringList words = step.toString().split(u' ');
+    if (const qsizetype equals = words.front().indexOf(u'='); equals > 0) {
+        const QByteArray value = words.front().mid(equals + 1).toLatin1();
+        const QByteArray name = words.front().left(equals).toLatin1();
+        return value.isEmpty() ? qunsetenv(name.constData()) : qputenv(name.constData(), value);
+    }
+    if (words.front() == u"options") {
+        if (words.size() == 1) {
+            return QFile::remove(userOptions());
+        }
+        const QByteArray line = words.mid(1).join(u' ').toLatin1() + '\n';
+        QFile file(userOptions());
+        return QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
+               file.write(line) == line.size();
+    }
+    if (words.size() == 1) {
+        return service.script(words.front());
+    }
+    return service.command(words.front(), words.mid(1));
+}
+
+bool runSteps(PrivatePrintService& service, const QString& state, bool entering) {
+    for (const ServiceState& known : kServiceStates) {
+        if (known.name == state) {
+            const QList<QStringView>& steps = entering ? known.enter : known.leave;
+            return std::all_of(steps.begin(), steps.end(),
+                               [&service](QStringView step) { return runStep(service, step); });
         }
     }
-    qFatal("no service state %s", qPrintable(name));
+    qFatal("no service state %s", qPrintable(state));
+}
+
+// A row named after the service's state it is for.
+void stateRow(const char* state, const QString& text) {
+    QTest::newRow(state) << QString::fromUtf8(state) << text;
 }
 
 } // namespace
@@ -159,9 +136,7 @@ private Q_SLOTS:
 
     void init() {
         m_doubles = std::make_unique<TestServices>();
-        m_window = std::make_unique<Principale>(Services{m_doubles->fileDialogs,
-                                                         m_doubles->messages, m_printer,
-                                                         m_doubles->openAction, m_doubles->clock});
+        m_window = std::make_unique<Principale>(m_doubles->services(m_printer));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -208,14 +183,11 @@ private Q_SLOTS:
     // Each state of the service: the one question the window asks ("Non" answered), and
     // no page printed.
     void eachStateIsTold_data() {
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("question");
-        QTest::newRow("refusing")
-            << u"refusing"_s
-            << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
-        QTest::newRow("paused and refusing")
-            << u"paused and refusing"_s
-            << pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s);
+        addColumns<QString, QString>("state", "question");
+        stateRow("refusing",
+                 pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s));
+        stateRow("paused and refusing",
+                 pdfOffer(u"L'imprimante « Scribel » n'accepte pas de documents en ce moment"_s));
         const auto paused = [](const QString& queue) {
             return u"L'imprimante « %1 » est en pause : la fiche attendra dans sa file "
                    u"d'attente jusqu'à ce que l'imprimante soit remise en marche.\n\n"
@@ -223,28 +195,23 @@ private Q_SLOTS:
         };
         for (const char* state :
              {"paused", "paused, PRINTER with an instance", "paused, PRINTER=lp"}) {
-            QTest::newRow(state) << QString::fromUtf8(state) << paused(u"Scribel"_s);
+            stateRow(state, paused(u"Scribel"_s));
         }
-        QTest::newRow("paused user default") << u"paused user default"_s << paused(u"Atelier"_s);
-        QTest::newRow("no default")
-            << u"no default"_s
-            << u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
-               u"(« Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
-               u"Non : la fiche sera enregistrée dans un fichier PDF."_s;
-        QTest::newRow("unknown PRINTER")
-            << u"unknown PRINTER"_s
-            << pdfOffer(u"La variable d'environnement PRINTER désigne l'imprimante « Salon », "
-                        u"qui n'existe pas"_s);
-        QTest::newRow("unknown LPDEST")
-            << u"unknown LPDEST"_s
-            << pdfOffer(u"La variable d'environnement LPDEST désigne l'imprimante « Salon », "
-                        u"qui n'existe pas"_s);
-        QTest::newRow("stopped") << u"stopped"_s
-                                 << pdfOffer(u"Le service d'impression (CUPS) ne répond pas"_s);
+        stateRow("paused user default", paused(u"Atelier"_s));
+        stateRow("no default",
+                 u"Aucune imprimante n'est choisie par défaut parmi les imprimantes installées "
+                 u"(« Atelier »).\n\nVoulez-vous choisir celle qui imprimera la fiche ?\n"
+                 u"Non : la fiche sera enregistrée dans un fichier PDF."_s);
+        stateRow("unknown PRINTER",
+                 pdfOffer(u"La variable d'environnement PRINTER désigne l'imprimante « Salon », "
+                          u"qui n'existe pas"_s));
+        stateRow("unknown LPDEST",
+                 pdfOffer(u"La variable d'environnement LPDEST désigne l'imprimante « Salon », "
+                          u"qui n'existe pas"_s));
+        stateRow("stopped", pdfOffer(u"Le service d'impression (CUPS) ne répond pas"_s));
     }
     void eachStateIsTold() {
-        QFETCH(QString, state);
-        QFETCH(QString, question);
+        const auto [state, question] = fetch<QString, QString>("state", "question");
         QVERIFY2(enter(state), qPrintable(m_service.error));
         load(u"complet.pxr"_s);
         clearPdfs();
@@ -303,30 +270,19 @@ private Q_SLOTS:
                      std::abs(told.top() - expected.top()) < 0.15 &&
                      std::abs(told.width() - expected.width()) < 0.15 &&
                      std::abs(told.height() - expected.height()) < 0.15,
-                 qPrintable(u"(%1, %2, %3 x %4) against (%5, %6, %7 x %8)"_s.arg(told.left())
-                                .arg(told.top())
-                                .arg(told.width())
-                                .arg(told.height())
-                                .arg(expected.left())
-                                .arg(expected.top())
-                                .arg(expected.width())
-                                .arg(expected.height())));
+                 qPrintable(QDebug::toString(told) + u" against "_s + QDebug::toString(expected)));
     }
 
     // A queue that refuses the job itself, or is gone since the service was asked: the
     // reason comes back, nothing passes for printed.
     void refusedJobIsAReason_data() {
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("refusing") << u"refusing"_s
-                                  << u"l'imprimante « Scribel » a refusé le document (elle "
-                                     u"n'accepte pas de documents en ce moment)"_s;
-        QTest::newRow("removed") << u"removed"_s
-                                 << u"l'imprimante\u00A0«\u00A0Scribel\u00A0» n'existe plus"_s;
+        addColumns<QString, QString>("state", "reason");
+        stateRow("refusing", u"l'imprimante « Scribel » a refusé le document (elle "
+                             u"n'accepte pas de documents en ce moment)"_s);
+        stateRow("removed", u"l'imprimante\u00A0«\u00A0Scribel\u00A0» n'existe plus"_s);
     }
     void refusedJobIsAReason() {
-        QFETCH(QString, state);
-        QFETCH(QString, reason);
+        const auto [state, reason] = fetch<QString, QString>("state", "reason");
         QVERIFY(m_printer.queues().find(u"Scribel"_s) != nullptr);
         QVERIFY2(enter(state), qPrintable(m_service.error));
         const auto failure =
@@ -338,27 +294,23 @@ private Q_SLOTS:
     void cleanupTestCase() { QVERIFY2(m_service.stop(), qPrintable(m_service.error)); }
 
 private:
-    bool enter(const QString& state) { return stateNamed(state).enter(m_service); }
-    bool leave(const QString& state) { return stateNamed(state).leave(m_service); }
+    bool enter(const QString& state) { return runSteps(m_service, state, true); }
+    bool leave(const QString& state) { return runSteps(m_service, state, false); }
 
     // Loads a sheet file through "Charger"; complet.zrv is the full sheet for Zorvane.
     void load(const QString& name) {
-        const QString source =
-            qEnvironmentVariable("SCRIBEL_SOURCE_DIR") + u"/tests/data/sheetfile/complet.pxr"_s;
-        QFile file(source);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray bytes = file.readAll();
-        if (name.endsWith(u".zrv")) {
+        const bool zorvane = name.endsWith(u".zrv");
+        QByteArray bytes = bytesOf(qEnvironmentVariable("SCRIBEL_SOURCE_DIR") +
+                                   u"/tests/data/sheetfile/complet.pxr"_s);
+        QVERIFY(!bytes.isEmpty());
+        if (zorvane) {
             bytes.replace(bytes.lastIndexOf(" 1 "), 3, " 2 ");
         }
-        QFile copy(m_home.filePath(name));
-        QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size());
-        copy.close();
-        click(name.endsWith(u".zrv") ? u"Zorvane"_s : u"Pixelor"_s);
-        m_doubles->fileDialogs.nextAnswers = {copy.fileName()};
+        writeBytes(m_home.filePath(name), bytes);
+        click(zorvane ? u"Zorvane"_s : u"Pixelor"_s);
+        m_doubles->fileDialogs.nextAnswers = {m_home.filePath(name)};
         click(u"Charger"_s);
-        QVERIFY(m_window->magazine() ==
-                (name.endsWith(u".zrv") ? Magazine::Zorvane : Magazine::Pixelor));
+        QVERIFY(m_window->magazine() == (zorvane ? Magazine::Zorvane : Magazine::Pixelor));
     }
     void click(const QString& name) const {
         auto* button = m_window->findChild<QAbstractButton*>(name);

@@ -47,24 +47,34 @@ private:
 };
 
 // A ready queue whose answer waits until the test lets it go.
-class HeldAnswerPrinter final : public PagePrinter {
+class HeldAnswerPrinter final : public RecordingPagePrinter {
 public:
     mutable QSemaphore answer;
-    std::vector<QString> printedOn;
 
     PrintQueues queues() const override {
         answer.acquire();
-        return oneReadyQueue();
+        return RecordingPagePrinter::queues();
     }
-    std::optional<PrinterChoice> choosePrinter(QWidget*) override { return std::nullopt; }
-    std::optional<QString> printOn(const QString& queue, const std::optional<Paper>&,
-                                   const Page&) override {
-        printedOn.push_back(queue);
-        return std::nullopt;
+};
+
+// The window, Pixelor chosen, with the doubles around a printer of the test's own.
+struct PrintingWindow {
+    TestServices doubles;
+    Principale window;
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(u"fiche.pdf"_s);
+
+    explicit PrintingWindow(PagePrinter& printer) : window(doubles.services(printer)) {
+        window.Pixelor_Click();
     }
-    std::optional<QString> printToPdf(const Page&, const std::optional<Paper>&,
-                                      const QString&) override {
-        return {};
+
+    // "Oui" to the PDF offer, and the file chosen in the save dialog.
+    void acceptPdfOffer() {
+        doubles.messages.nextAnswers = {true};
+        doubles.fileDialogs.nextAnswers = {pdf};
+    }
+    QAbstractButton* button(const QString& name) const {
+        return window.findChild<QAbstractButton*>(name);
     }
 };
 
@@ -73,23 +83,21 @@ public:
 class PrintWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { m_f = std::make_unique<WindowFixture>(); }
-    void cleanup() { m_f.reset(); }
-
     void typedSheetReachesThePage() {
-        click(u"Pixelor"_s);
-        type(Field::SaisieNom, u"dupont"_s);
-        type(Field::SaisieDescription, u"ab"_s);
-        QTest::keyClick(m_f->get(Field::SaisieDescription), Qt::Key_Return);
-        type(Field::SaisieDescription, u"cd"_s);
-        type(Field::SaisieRetribution, u"150"_s);
-        click(fieldName(Field::LicenceBBS).toString());
-        click(fieldName(Field::Windows95).toString());
-        click(u"Imprimer"_s);
+        WindowFixture f;
+        click(f, u"Pixelor"_s);
+        f.type(Field::SaisieNom, u"dupont"_s);
+        f.type(Field::SaisieDescription, u"ab"_s);
+        QTest::keyClick(f.get(Field::SaisieDescription), Qt::Key_Return);
+        f.type(Field::SaisieDescription, u"cd"_s);
+        f.type(Field::SaisieRetribution, u"150"_s);
+        click(f, fieldName(Field::LicenceBBS).toString());
+        click(f, fieldName(Field::Windows95).toString());
+        click(f, u"Imprimer"_s);
 
-        QVERIFY(m_f->doubles.messages.shown.empty());
-        QCOMPARE(m_f->doubles.printer.printed.size(), 1u);
-        const Page& page = m_f->doubles.printer.printed.front();
+        QVERIFY(f.doubles.messages.shown.empty());
+        QCOMPARE(f.doubles.printer.printed.size(), 1u);
+        const Page& page = f.doubles.printer.printed.front();
         QCOMPARE(textAt(page, 0, 16), u"Nom et Prénom : DUPONT "_s);
         QCOMPARE(textAt(page, 0, 76), u"Description : ab cd"_s);
         QCOMPARE(textAt(page, 130, 32), u"22,87 Euros"_s);
@@ -97,8 +105,8 @@ private Q_SLOTS:
         QCOMPARE(textAt(page, 97, 50), u"Système (OS) : Windows 95"_s);
         QCOMPARE(textAt(page, 117, 91), u"le : 07/12/2026"_s);
         // Printing leaves the sheet as it was.
-        QCOMPARE(m_f->window->form().text(Field::SaisieRetribution), u"150"_s);
-        QVERIFY(m_f->window->form().isOn(Field::LicenceBBS));
+        QCOMPARE(f.text(Field::SaisieRetribution), u"150"_s);
+        QVERIFY(f.isOn(Field::LicenceBBS));
     }
 
     // When the print service cannot be reached, the window offers the PDF file, and writes
@@ -115,38 +123,32 @@ private Q_SLOTS:
         const QByteArray usualServer = qgetenv("CUPS_SERVER");
         qputenv("CUPS_SERVER", service.socket().toLocal8Bit());
         QtPagePrinter printer;
-        TestServices doubles;
-        Principale window(Services{doubles.fileDialogs, doubles.messages, printer,
-                                   doubles.openAction, doubles.clock});
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.Pixelor_Click();
-        QTemporaryDir folder;
-        const QString pdf = folder.filePath(u"fiche.pdf"_s);
-        doubles.messages.nextAnswers = {true};
-        doubles.fileDialogs.nextAnswers = {pdf};
+        PrintingWindow w(printer);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        w.acceptPdfOffer();
         int ticks = 0;
         QTimer beat;
         connect(&beat, &QTimer::timeout, &beat, [&ticks] { ++ticks; });
         beat.start(10);
 
-        QTest::mouseClick(window.findChild<QAbstractButton*>(u"Imprimer"_s), Qt::LeftButton);
+        QTest::mouseClick(w.button(u"Imprimer"_s), Qt::LeftButton);
         const int ticksWhileAsking = ticks;
         qputenv("CUPS_SERVER", usualServer);
 
-        QCOMPARE(doubles.messages.asked.size(), 1u);
-        QCOMPARE(doubles.messages.asked.front().text,
+        QCOMPARE(w.doubles.messages.asked.size(), 1u);
+        QCOMPARE(w.doubles.messages.asked.front().text,
                  u"Le service d'impression (CUPS) ne répond pas"_s +
                      u" : la fiche ne peut pas être imprimée.\n\nVoulez-vous "
                      u"l'enregistrer dans un fichier PDF, pour l'imprimer ailleurs ?"_s);
-        QVERIFY(QFileInfo(pdf).size() > 0);
-        QVERIFY(doubles.messages.shown.empty());
+        QVERIFY(QFileInfo(w.pdf).size() > 0);
+        QVERIFY(w.doubles.messages.shown.empty());
         // The queues asked once; the PDF file asks nothing.
         QCOMPARE(service.connectionsTaken(), 1);
         QVERIFY2(ticksWhileAsking > 0, "the window stood still while the service was asked");
         // The request itself ends by its deadline too.
         QTRY_COMPARE_WITH_TIMEOUT(service.connectionsOpen(), 0, kRequestEndsMs);
-        QVERIFY(window.findChild<QAbstractButton*>(u"Imprimer"_s)->isEnabled());
+        QVERIFY(w.button(u"Imprimer"_s)->isEnabled());
     }
 
     // Whatever the author does while a print waits, "Imprimer" stays disabled until it ends.
@@ -158,15 +160,12 @@ private Q_SLOTS:
     void imprimerStaysOffWhileAPrintWaits() {
         QFETCH(QStringList, clicks);
         HeldAnswerPrinter printer;
-        TestServices doubles;
-        Principale window(Services{doubles.fileDialogs, doubles.messages, printer,
-                                   doubles.openAction, doubles.clock});
-        window.Pixelor_Click();
-        auto* imprimer = window.findChild<QAbstractButton*>(u"Imprimer"_s);
+        PrintingWindow w(printer);
+        QAbstractButton* imprimer = w.button(u"Imprimer"_s);
         bool offWhileWaiting = false;
-        QTimer::singleShot(0, &window, [&] {
+        QTimer::singleShot(0, &w.window, [&] {
             for (const QString& name : clicks) {
-                window.findChild<QAbstractButton*>(name)->click();
+                w.button(name)->click();
             }
             offWhileWaiting = !imprimer->isEnabled();
             printer.answer.release();
@@ -184,25 +183,19 @@ private Q_SLOTS:
         HungPrintService service(true);
         qputenv("CUPS_SERVER", service.socket().toLocal8Bit());
         ReadyQueuePrinter printer;
-        TestServices doubles;
-        Principale window(Services{doubles.fileDialogs, doubles.messages, printer,
-                                   doubles.openAction, doubles.clock});
-        window.Pixelor_Click();
-        QTemporaryDir folder;
-        const QString pdf = folder.filePath(u"fiche.pdf"_s);
-        doubles.messages.nextAnswers = {true};
-        doubles.fileDialogs.nextAnswers = {pdf};
-        window.findChild<QAbstractButton*>(u"Imprimer"_s)->click();
+        PrintingWindow w(printer);
+        w.acceptPdfOffer();
+        w.button(u"Imprimer"_s)->click();
 
         QCOMPARE(service.connectionsTaken(), 1);
-        QCOMPARE(doubles.messages.asked.size(), 1u);
-        QCOMPARE(doubles.messages.asked.front().text,
+        QCOMPARE(w.doubles.messages.asked.size(), 1u);
+        QCOMPARE(w.doubles.messages.asked.front().text,
                  u"Le service d'impression (CUPS) ne répond pas\u00A0: il a peut-être reçu la "
                  u"fiche, et l'imprimante «\u00A0Scribel\u00A0» l'imprimera peut-être quand "
                  u"même.\n\nVoulez-vous aussi l'enregistrer dans un fichier PDF, pour l'imprimer "
                  u"ailleurs si elle ne sort pas\u00A0?"_s);
-        QVERIFY(QFileInfo(pdf).size() > 0);
-        QVERIFY(doubles.messages.shown.empty());
+        QVERIFY(QFileInfo(w.pdf).size() > 0);
+        QVERIFY(w.doubles.messages.shown.empty());
         QTRY_COMPARE_WITH_TIMEOUT(service.connectionsOpen(), 0, kRequestEndsMs);
     }
 
@@ -229,15 +222,13 @@ private Q_SLOTS:
             QVERIFY2(child.exitCode() == 0, child.readAll().constData());
             return;
         }
-        m_f.reset();
         HungPrintService service(true);
         qputenv("CUPS_SERVER", service.socket().toLocal8Bit());
         ReadyQueuePrinter ready;
         QtPagePrinter qt;
         TestServices doubles;
-        auto window = std::make_unique<Principale>(Services{
-            doubles.fileDialogs, doubles.messages, job ? static_cast<PagePrinter&>(ready) : qt,
-            doubles.openAction, doubles.clock});
+        auto window = std::make_unique<Principale>(
+            doubles.services(job ? static_cast<PagePrinter&>(ready) : qt));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->Pixelor_Click();
@@ -262,8 +253,8 @@ private Q_SLOTS:
     // The program's printer comes from its print module, loaded when first needed; one
     // that cannot be loaded is named with the reason, and nothing of the sheet is lost.
     void printModule_data() {
-        QTest::addColumn<QByteArray>("contents"); // none: the module of this build
-        QTest::addColumn<QString>("message");
+        // contents: none: the module of this build
+        addColumns<QByteArray, QString>("contents", "message");
         QTest::newRow("built") << QByteArray() << QString();
         QTest::newRow("missing") << QByteArray("-") << u"est introuvable"_s;
         // The module of this build, with the name of the libcups it needs changed (or, in a
@@ -293,57 +284,49 @@ private Q_SLOTS:
                                     u"bibliothèque dont il a besoin n'est pas installée"_s;
     }
     void printModule() {
-        QFETCH(QByteArray, contents);
-        QFETCH(QString, message);
+        const auto [contents, message] = fetch<QByteArray, QString>("contents", "message");
         QTemporaryDir folder;
         QString module = QStringLiteral(SCRIBEL_PRINTER_MODULE);
         if (!contents.isNull()) {
             module = folder.filePath(u"scribel-printer.so"_s);
             if (contents != "-") {
-                QFile file(module);
-                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) > 0);
+                writeBytes(module, contents);
             }
         }
         LoadedPagePrinter printer(module);
-        TestServices doubles;
-        Principale window(Services{doubles.fileDialogs, doubles.messages, printer,
-                                   doubles.openAction, doubles.clock});
-        window.Pixelor_Click();
-        window.form().setText(Field::SaisieNom, u"dupont"_s);
-        const QString typed = window.form().text(Field::SaisieNom);
-        const QString pdf = folder.filePath(u"fiche.pdf"_s);
-        doubles.messages.nextAnswers = {true};
-        doubles.fileDialogs.nextAnswers = {pdf};
-        window.findChild<QAbstractButton*>(u"Imprimer"_s)->click();
+        PrintingWindow w(printer);
+        w.window.form().setText(Field::SaisieNom, u"dupont"_s);
+        const QString typed = w.window.form().text(Field::SaisieNom);
+        w.acceptPdfOffer();
+        w.button(u"Imprimer"_s)->click();
 
+        const auto& messages = w.doubles.messages;
         if (message.isEmpty()) {
             // Nobody serves the print service here: the PDF file, written by the module.
-            QCOMPARE(doubles.messages.asked.size(), 1u);
-            QVERIFY(QFileInfo(pdf).size() > 0);
-            QVERIFY(doubles.messages.shown.empty());
+            QCOMPARE(messages.asked.size(), 1u);
+            QVERIFY(QFileInfo(w.pdf).size() > 0);
+            QVERIFY(messages.shown.empty());
         } else {
-            QCOMPARE(doubles.messages.shown.size(), 1u);
-            QCOMPARE(doubles.messages.shown.front().icon, MessageIcon::Warning);
+            QCOMPARE(messages.shown.size(), 1u);
+            QCOMPARE(messages.shown.front().icon, MessageIcon::Warning);
             QCOMPARE(
-                doubles.messages.shown.front().text,
+                messages.shown.front().text,
                 u"La fiche n'a pas été imprimée\u00A0: le module d'impression «\u00A0%1\u00A0» "
                 u"%2."_s.arg(module, message));
-            QVERIFY(doubles.messages.asked.empty());
-            QVERIFY(!QFileInfo::exists(pdf));
+            QVERIFY(messages.asked.empty());
+            QVERIFY(!QFileInfo::exists(w.pdf));
         }
-        QCOMPARE(window.form().text(Field::SaisieNom), typed);
-        QVERIFY(window.findChild<QAbstractButton*>(u"Imprimer"_s)->isEnabled());
+        QCOMPARE(w.window.form().text(Field::SaisieNom), typed);
+        QVERIFY(w.button(u"Imprimer"_s)->isEnabled());
     }
 
     // Root too meets the permission, as the author does.
     void anUnreadableModuleIsNamed() {
         QTemporaryDir folder;
         const QString module = folder.filePath(u"scribel-printer.so"_s);
-        QFile file(module);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\x7f"
-                                                              "ELF") > 0);
-        file.close();
-        QVERIFY(file.setPermissions({}));
+        writeBytes(module, "\x7f"
+                           "ELF");
+        QVERIFY(QFile::setPermissions(module, {}));
         const auto reason = runWithoutPrivileges(
             [&] { return LoadedPagePrinter(module).unusableReason().value_or(u"-"_s).toUtf8(); });
         QCOMPARE(reason,
@@ -353,19 +336,11 @@ private Q_SLOTS:
     }
 
 private:
-    void click(const QString& name) const {
-        QWidget* button = m_f->get(name);
-        m_f->showTabOf(button);
+    static void click(const WindowFixture& f, const QString& name) {
+        QWidget* button = f.shown(name);
         // Near the left edge: a check box takes clicks on its box and caption only.
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
-    void type(Field field, const QString& keys) const {
-        QWidget* control = m_f->get(field);
-        m_f->showTabOf(control);
-        QTest::keyClicks(control, keys);
-    }
-
-    std::unique_ptr<WindowFixture> m_f;
 };
 
 } // namespace scribel::test

@@ -27,15 +27,6 @@ inline QByteArray fixture(const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The lines of a file, each ended by CR LF.
-inline QByteArray crlfLines(const QList<QByteArray>& lines) {
-    QByteArray bytes;
-    for (const QByteArray& line : lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
 // A 44-line current file with the given lines set, "N=text" in UTF-8.
 inline QByteArray sheetWith(const QStringList& lines) {
     QList<QByteArray> file(44);
@@ -44,7 +35,7 @@ inline QByteArray sheetWith(const QStringList& lines) {
         const qsizetype equals = entry.indexOf(u'=');
         file[entry.left(equals).toInt() - 1] = entry.mid(equals + 1).toLatin1();
     }
-    return crlfLines(file);
+    return file.join("\r\n") + "\r\n";
 }
 
 // The window unshown, with a magazine chosen by its button; its fields are reached by
@@ -54,8 +45,7 @@ struct Sheet : WindowFixture {
         click(magazineButton);
     }
 
-    template <typename T = QWidget> T* control(const QString& name) const { return get<T>(name); }
-    void click(const char* button) const { control<QPushButton>(QLatin1String(button))->click(); }
+    void click(const char* button) const { get<QPushButton>(QString::fromLatin1(button))->click(); }
 
     void save(const QString& path) {
         doubles.fileDialogs.nextAnswers.emplace_back(path);
@@ -65,6 +55,10 @@ struct Sheet : WindowFixture {
         doubles.fileDialogs.nextAnswers.emplace_back(path);
         click("Charger");
     }
+    void load(const QString& path, const QByteArray& bytes) {
+        writeBytes(path, bytes);
+        load(path);
+    }
 
     QString text(const QString& name) const {
         if (auto* line = window->findChild<QLineEdit*>(name)) {
@@ -73,7 +67,7 @@ struct Sheet : WindowFixture {
         if (auto* area = window->findChild<QPlainTextEdit*>(name)) {
             return area->toPlainText();
         }
-        auto* list = control<QComboBox>(name);
+        auto* list = get<QComboBox>(name);
         return list->currentIndex() < 0 ? QString() : list->currentText();
     }
     void setText(const QString& name, const QString& value) const {
@@ -82,12 +76,12 @@ struct Sheet : WindowFixture {
         } else if (auto* area = window->findChild<QPlainTextEdit*>(name)) {
             area->setPlainText(value);
         } else {
-            auto* list = control<QComboBox>(name);
+            auto* list = get<QComboBox>(name);
             list->setCurrentIndex(list->findText(value));
         }
     }
-    void choose(const QString& name) const { control<QAbstractButton>(name)->click(); }
-    bool isOn(const QString& name) const { return control<QAbstractButton>(name)->isChecked(); }
+    void choose(const QString& name) const { get<QAbstractButton>(name)->click(); }
+    bool isOn(const QString& name) const { return get<QAbstractButton>(name)->isChecked(); }
 
     // Every check is "Field=text", "Field:on", "Field:off", "Name:shown" or "Name:hidden".
     void verify(const QStringList& checks) const {
@@ -102,7 +96,7 @@ struct Sheet : WindowFixture {
             if (state == u"on" || state == u"off") {
                 QVERIFY2(isOn(name) == (state == u"on"), qPrintable(check));
             } else {
-                QVERIFY2(control(name)->isHidden() == (state == u"hidden"), qPrintable(check));
+                QVERIFY2(get(name)->isHidden() == (state == u"hidden"), qPrintable(check));
             }
         }
     }

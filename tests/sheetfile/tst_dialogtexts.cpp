@@ -7,6 +7,7 @@
 
 using namespace scribel;
 using namespace scribel::sheetfile;
+using namespace scribel::test;
 using namespace Qt::StringLiterals;
 
 class TestDialogTexts : public QObject {
@@ -14,12 +15,8 @@ class TestDialogTexts : public QObject {
 
 private Q_SLOTS:
     void namesTheDialogTexts_data() {
-        QTest::addColumn<Magazine>("magazine");
-        QTest::addColumn<QString>("saveTitle");
-        QTest::addColumn<QString>("saveType");
-        QTest::addColumn<QString>("openType");
-        QTest::addColumn<QString>("initialName");
-        QTest::addColumn<QString>("suffix");
+        addColumns<Magazine, QString, QString, QString, QString, QString>(
+            "magazine", "saveTitle", "saveType", "openType", "initialName", "suffix");
 
         QTest::newRow("Pixelor") << Magazine::Pixelor << u"Enregistrer une Scribel Pixelor"_s
                                  << u"Scribel (*.pxr)"_s << u"(Scribels) *.pxr"_s << u"*.pxr"_s
@@ -29,12 +26,9 @@ private Q_SLOTS:
                                  << u"zrv"_s;
     }
     void namesTheDialogTexts() {
-        QFETCH(Magazine, magazine);
-        QFETCH(QString, saveTitle);
-        QFETCH(QString, saveType);
-        QFETCH(QString, openType);
-        QFETCH(QString, initialName);
-        QFETCH(QString, suffix);
+        const auto [magazine, saveTitle, saveType, openType, initialName, suffix] =
+            fetch<Magazine, QString, QString, QString, QString, QString>(
+                "magazine", "saveTitle", "saveType", "openType", "initialName", "suffix");
 
         const std::optional<FileDialogRequest> save = saveDialogRequest(magazine);
         const std::optional<FileDialogRequest> open = openDialogRequest(magazine);

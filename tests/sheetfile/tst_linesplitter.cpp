@@ -13,8 +13,7 @@ class TestLineSplitter : public QObject {
 
 private Q_SLOTS:
     void splitsBytesIntoLines_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("lines");
+        addColumns<QByteArray, QStringList>("bytes", "lines");
 
         QTest::newRow("empty file") << QByteArray() << QStringList();
         QTest::newRow("CR LF ends a line") << QByteArray("V2\r\n") << utf8List({"V2"});
@@ -38,8 +37,7 @@ private Q_SLOTS:
                            utf8("z")};
     }
     void splitsBytesIntoLines() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, lines);
+        const auto [bytes, lines] = fetch<QByteArray, QStringList>("bytes", "lines");
         QCOMPARE(splitLines(bytes), lines);
     }
 };

@@ -17,9 +17,7 @@ class TestPrincipaleLoading : public InTemporaryFolder {
 private Q_SLOTS:
     void init() { makeFolder(); }
     void loadsAndSavesAgainByteForByte_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("magazine");
-        QTest::addColumn<QStringList>("checks");
+        addColumns<QByteArray, QString, QStringList>("file", "magazine", "checks");
         QTest::newRow("complet.pxr")
             << fixture("complet.pxr") << "Pixelor" << kCompleteFixtureState;
         QTest::newRow("zorvane.zrv")
@@ -31,13 +29,11 @@ private Q_SLOTS:
                          "AutresServices:hidden", "Windows95:on"});
     }
     void loadsAndSavesAgainByteForByte() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, magazine);
-        QFETCH(QStringList, checks);
+        const auto [file, magazine, checks] =
+            fetch<QByteArray, QString, QStringList>("file", "magazine", "checks");
 
         Sheet sheet(qPrintable(magazine));
-        writeBytes(path(u"avant"_s), file);
-        sheet.load(path(u"avant"_s));
+        sheet.load(path(u"avant"_s), file);
         sheet.verify(checks);
         QCOMPARE(QDir::currentPath(), QDir(folderPath()).canonicalPath());
         sheet.save(path(u"apres"_s));
@@ -45,8 +41,7 @@ private Q_SLOTS:
         QVERIFY(sheet.doubles.messages.shown.empty());
     }
     void appliesLinesAsTheAuthorWould_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("checks");
+        addColumns<QStringList, QStringList>("lines", "checks");
         const auto row = [](const char* name, std::initializer_list<const char*> lines,
                             std::initializer_list<const char*> checks) {
             QTest::newRow(name) << utf8List(lines) << utf8List(checks);
@@ -79,13 +74,11 @@ private Q_SLOTS:
             {"SaisieNom=", "Shareware:shown", "Assimile:hidden"});
     }
     void appliesLinesAsTheAuthorWould() {
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, checks);
+        const auto [lines, checks] = fetch<QStringList, QStringList>("lines", "checks");
 
         Sheet sheet;
         sheet.setText(u"SaisieNom"_s, u"EFFACÉ"_s);
-        writeBytes(path(u"fiche.pxr"_s), sheetWith(lines));
-        sheet.load(path(u"fiche.pxr"_s));
+        sheet.load(path(u"fiche.pxr"_s), sheetWith(lines));
         sheet.verify(checks);
     }
     void loadsFilesOfAnyLengthUpTo71Lines_data() {
@@ -99,28 +92,21 @@ private Q_SLOTS:
     void loadsFilesOfAnyLengthUpTo71Lines() {
         QFETCH(int, lineCount);
 
-        QList<QByteArray> lines = fixture("complet.pxr").split('\r');
-        lines.removeLast(); // after the last line end
-        for (QByteArray& line : lines) {
-            if (line.startsWith('\n')) {
-                line.remove(0, 1);
-            }
+        // The 44 lines of complet.pxr, one less, or more.
+        QByteArray file = fixture("complet.pxr");
+        for (int count = 44; count > lineCount; --count) {
+            file.truncate(file.lastIndexOf("\r\n", file.size() - 3) + 2);
         }
-        while (lines.size() < lineCount) {
-            lines.append("1");
-        }
-        writeBytes(path(u"fiche.pxr"_s), crlfLines(lines.mid(0, lineCount)));
+        file += QByteArray("1\r\n").repeated(std::max(0, lineCount - 44));
 
         Sheet sheet;
-        sheet.load(path(u"fiche.pxr"_s));
+        sheet.load(path(u"fiche.pxr"_s), file);
         sheet.verify(kCompleteFixtureState);
         QCOMPARE(sheet.window->magazine(), Magazine::Pixelor);
         QVERIFY(sheet.doubles.messages.shown.empty());
     }
     void refusesAFileAndKeepsTheSheet_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("reason");
+        addColumns<QString, QByteArray, QString>("name", "bytes", "reason");
         QTest::newRow("missing file") << "absente.pxr" << QByteArray() << "il n'existe pas";
         QTest::newRow("72 lines") << "longue.pxr"
                                   << "V2\r\n" + QByteArray("x\r\n").repeated(71)
@@ -142,9 +128,8 @@ private Q_SLOTS:
                                        << "vous n'avez pas le droit d'entrer dans son dossier";
     }
     void refusesAFileAndKeepsTheSheet() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, reason);
+        const auto [name, bytes, reason] =
+            fetch<QString, QByteArray, QString>("name", "bytes", "reason");
 
         if (!bytes.isEmpty()) {
             writeBytes(path(name), bytes);
@@ -162,8 +147,9 @@ private Q_SLOTS:
         sheet.choose(u"OptionAutre"_s);
         sheet.setText(u"SaisieDiffuAutre"_s, u"Libre"_s);
         // Loaded as an ordinary user meets the file, root or not.
+        const QString chosen = path(name); // a lambda may not capture a structured binding
         const std::optional<QByteArray> seen = runWithoutPrivileges([&] {
-            sheet.load(path(name));
+            sheet.load(chosen);
             QStringList report{sheet.text(u"SaisieNom"_s), sheet.text(u"SaisieDiffuAutre"_s),
                                sheet.isOn(u"OptionAutre"_s) ? u"on"_s : u"off"_s};
             for (const test::ShownMessage& message : sheet.doubles.messages.shown) {
@@ -175,19 +161,15 @@ private Q_SLOTS:
         QFile::setPermissions(path(u"ferme"_s),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        const QString expected = QStringList{u"GARDÉ"_s, u"Libre"_s, u"on"_s, u"La Scribel 2.0"_s,
-                                             QStringLiteral("Le fichier « %1 » n'a pas été "
-                                                            "chargé : %2.\n"
-                                                            "La fiche affichée reste telle "
-                                                            "qu'elle était.")
-                                                 .arg(QFileInfo(name).fileName(), reason)}
-                                     .join(u'|');
+        const QString message = u"Le fichier « %1 » n'a pas été chargé : %2.\n"
+                                u"La fiche affichée reste telle qu'elle était."_s.arg(
+                                    QFileInfo(name).fileName(), reason);
+        const QString expected =
+            QStringList{u"GARDÉ"_s, u"Libre"_s, u"on"_s, u"La Scribel 2.0"_s, message}.join(u'|');
         QCOMPARE(QString::fromUtf8(seen.value_or("no report")), expected);
     }
     void importsEarlierVersionFilesAfterTheWarning_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<Magazine>("magazine");
-        QTest::addColumn<QStringList>("checks");
+        addColumns<QByteArray, Magazine, QStringList>("file", "magazine", "checks");
 
         const QStringList empty = utf8List({"SaisieNom=", "Qora:off", "SaisieAutre:hidden"});
         QTest::newRow("empty file") << QByteArray() << Magazine::Pixelor << empty;
@@ -195,7 +177,7 @@ private Q_SLOTS:
                             << utf8List({"SaisieNom=V1"});
         QTest::newRow("lower-case v2")
             << QByteArray("v2\r\n") << Magazine::Pixelor << utf8List({"SaisieNom=v2"});
-        QTest::newRow("71 lines") << crlfLines(QList<QByteArray>(71, "1")) << Magazine::Pixelor
+        QTest::newRow("71 lines") << QByteArray("1\r\n").repeated(71) << Magazine::Pixelor
                                   << utf8List({"SaisieNom=1", "Qora:on", "LogFrancais:on",
                                                "OptionAutre:off", "Shareware:on"});
         const QStringList ancienne =
@@ -218,15 +200,13 @@ private Q_SLOTS:
         QTest::newRow("ancienne.pxr") << fixture("ancienne.pxr") << Magazine::Zorvane << ancienne;
     }
     void importsEarlierVersionFilesAfterTheWarning() {
-        QFETCH(QByteArray, file);
-        QFETCH(Magazine, magazine);
-        QFETCH(QStringList, checks);
+        const auto [file, magazine, checks] =
+            fetch<QByteArray, Magazine, QStringList>("file", "magazine", "checks");
 
-        writeBytes(path(u"ancienne.pxr"_s), file);
         Sheet sheet;
         sheet.setText(u"SaisieTelPortable"_s, u"06"_s);
         sheet.choose(u"DiffuBeta"_s);
-        sheet.load(path(u"ancienne.pxr"_s));
+        sheet.load(path(u"ancienne.pxr"_s), file);
 
         QCOMPARE(sheet.doubles.messages.shown.size(), 1u);
         const test::ShownMessage& warning = sheet.doubles.messages.shown.front();
@@ -242,9 +222,8 @@ private Q_SLOTS:
         QCOMPARE(sheet.window->magazine(), magazine);
     }
     void keepsTheWindowsMagazineForAFileOfTheOther() {
-        writeBytes(path(u"zorvane.zrv"_s), fixture("zorvane.zrv"));
         Sheet sheet("Pixelor");
-        sheet.load(path(u"zorvane.zrv"_s));
+        sheet.load(path(u"zorvane.zrv"_s), fixture("zorvane.zrv"));
         sheet.verify(utf8List({"SaisieNom=MARTIN", "Assimile:on", "Assimile:hidden",
                                "Shareware:shown", "SaisieRetribution:shown"}));
         QCOMPARE(sheet.window->magazine(), Magazine::Pixelor);
@@ -261,10 +240,8 @@ private Q_SLOTS:
         QByteArray file = fixture("complet.pxr");
         file.replace("DUPONT", QByteArray("DU\x81\x8d\x8f\x90\x9d\0\tPONT", 13));
         file.replace("\r\nPARIS\r\n", "\r\nPA\nRIS\r\n");
-        writeBytes(path(u"bizarre.pxr"_s), file);
-
         Sheet sheet;
-        sheet.load(path(u"bizarre.pxr"_s));
+        sheet.load(path(u"bizarre.pxr"_s), file);
         QCOMPARE(sheet.text(u"SaisieNom"_s),
                  u"DU\u0081\u008d\u008f\u0090\u009d"_s + QChar(0) + u'\t' + u"PONT"_s);
         QCOMPARE(sheet.text(u"SaisiePrenom"_s), u"Jean-Pierre"_s);
@@ -275,10 +252,8 @@ private Q_SLOTS:
     // Every LF ends a line when the file holds no CR at all; saving writes CR LF again.
     void readsAFileWhoseLineEndsWereConverted() {
         const QByteArray file = fixture("complet-lf.pxr");
-        writeBytes(path(u"lf.pxr"_s), file);
-
         Sheet sheet;
-        sheet.load(path(u"lf.pxr"_s));
+        sheet.load(path(u"lf.pxr"_s), file);
         sheet.verify(utf8List({"SaisieNom=DUPONT", "SaisieAutre=Club Œuvre", "LogAuChoix:on",
                                "ListeSousCategorie=Euro", "Linux:on"}));
         QCOMPARE(sheet.text(u"SaisieDescription"_s),
@@ -290,9 +265,8 @@ private Q_SLOTS:
     // used, never the one whose name Qt's dialog reads between the quotes.
     void usesTheQuotedNameNotItsDecoy() {
         writeBytes(path(u"best.pxr"_s), sheetWith({u"2=LEURRE"_s}));
-        writeBytes(path(u"Le \"best\".pxr"_s), sheetWith({u"2=CHOISI"_s}));
         Sheet sheet;
-        sheet.load(path(u"Le \"best\".pxr"_s));
+        sheet.load(path(u"Le \"best\".pxr"_s), sheetWith({u"2=CHOISI"_s}));
         sheet.verify({u"SaisieNom=CHOISI"_s});
 
         sheet.setText(u"SaisieNom"_s, u"NOUVEAU"_s);
@@ -304,14 +278,13 @@ private Q_SLOTS:
     // Had the program opened the pipe the usual way, it would wait for a writer for good.
     void refusesAPipeSwappedInAfterTheDialog() {
         const QString chosen = path(u"fiche.pxr"_s);
-        writeBytes(chosen, sheetWith({u"2=AUTRE"_s}));
         Sheet sheet;
         sheet.setText(u"SaisieNom"_s, u"GARDÉ"_s);
         sheet.doubles.fileDialogs.afterClosing = [](const QString& file) {
             QFile::remove(file);
             ::mkfifo(QFile::encodeName(file).constData(), 0600);
         };
-        sheet.load(chosen);
+        sheet.load(chosen, sheetWith({u"2=AUTRE"_s}));
 
         QVERIFY(QFileInfo(chosen).exists() && !QFileInfo(chosen).isFile());
         sheet.verify(utf8List({"SaisieNom=GARDÉ"}));

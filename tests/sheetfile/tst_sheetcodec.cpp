@@ -15,14 +15,6 @@ using namespace scribel::test;
 
 namespace {
 
-QByteArray linesOf(int count, const QByteArray& line = "x") {
-    QByteArray bytes;
-    for (int i = 0; i < count; ++i) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
 QByteArray fixture(const char* name) {
     QFile file(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + QLatin1String(name));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -38,11 +30,9 @@ class TestSheetCodec : public QObject {
 
 private Q_SLOTS:
     void tellsTheLayoutAndRefusesLongFiles_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("refused");
-        QTest::addColumn<bool>("current");
-        QTest::addColumn<int>("lineCount");
+        addColumns<QByteArray, bool, bool, int>("bytes", "refused", "current", "lineCount");
 
+        const QByteArray x = "x\r\n";
         QTest::newRow("V2") << QByteArray("V2\r\n") << false << true << 1;
         QTest::newRow("V2 and more") << QByteArray("V2x\r\n") << false << true << 1;
         QTest::newRow("V2 without line end") << QByteArray("V2") << false << true << 1;
@@ -52,17 +42,15 @@ private Q_SLOTS:
         QTest::newRow("space before V2") << QByteArray(" V2\r\n") << false << false << 1;
         QTest::newRow("empty file") << QByteArray() << false << false << 0;
         QTest::newRow("V2 with LF line ends") << QByteArray("V2\nDUPONT\n") << false << true << 2;
-        QTest::newRow("71 lines") << "V2\r\n" + linesOf(70) << false << true << 71;
-        QTest::newRow("72 lines") << "V2\r\n" + linesOf(71) << true << false << 0;
+        QTest::newRow("71 lines") << "V2\r\n" + x.repeated(70) << false << true << 71;
+        QTest::newRow("72 lines") << "V2\r\n" + x.repeated(71) << true << false << 0;
         QTest::newRow("72nd line without line end")
-            << "V2\r\n" + linesOf(70) + "x" << true << false << 0;
-        QTest::newRow("71 earlier lines") << linesOf(71) << false << false << 71;
+            << "V2\r\n" + x.repeated(70) + "x" << true << false << 0;
+        QTest::newRow("71 earlier lines") << x.repeated(71) << false << false << 71;
     }
     void tellsTheLayoutAndRefusesLongFiles() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, refused);
-        QFETCH(bool, current);
-        QFETCH(int, lineCount);
+        const auto [bytes, refused, current, lineCount] =
+            fetch<QByteArray, bool, bool, int>("bytes", "refused", "current", "lineCount");
 
         const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
         QCOMPARE(!sheet.has_value(), refused);
@@ -72,9 +60,8 @@ private Q_SLOTS:
         }
     }
     void namesTheFirstOverlongLine_data() {
-        QTest::addColumn<QList<qsizetype>>("lengths");
-        QTest::addColumn<int>("number"); // 0: none
-        QTest::addColumn<qsizetype>("length");
+        // number: 0: none
+        addColumns<QList<qsizetype>, int, qsizetype>("lengths", "number", "length");
 
         const qsizetype longest = kMaxLineLength;
         QTest::newRow("no lines") << QList<qsizetype>{} << 0 << qsizetype{0};
@@ -84,9 +71,8 @@ private Q_SLOTS:
             << QList<qsizetype>{2, 0, longest + 2, longest + 1} << 3 << longest + 2;
     }
     void namesTheFirstOverlongLine() {
-        QFETCH(QList<qsizetype>, lengths);
-        QFETCH(int, number);
-        QFETCH(qsizetype, length);
+        const auto [lengths, number, length] =
+            fetch<QList<qsizetype>, int, qsizetype>("lengths", "number", "length");
 
         QStringList lines;
         for (const qsizetype size : lengths) {
@@ -112,20 +98,19 @@ private Q_SLOTS:
         QCOMPARE(bytes.count("\r\n"), kSheetLineCount);
     }
     void fixturesSurviveReadingAndWritingByteForByte_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<Magazine>("magazine");
+        addColumns<QByteArray, Magazine>("bytes", "magazine");
 
         QTest::newRow("complet.pxr") << fixture("complet.pxr") << Magazine::Pixelor;
         QTest::newRow("zorvane.zrv") << fixture("zorvane.zrv") << Magazine::Zorvane;
         QTest::newRow("undefined bytes and NUL")
             << "V2\r\n" + QByteArray("\x81\x8d\x8f\x90\x9d\0\x01\x7f", 8) + "\r\n" +
-                   linesOf(13, "") + "0\r\n0\r\n0\r\n" + linesOf(25, "") + " 1 \r\n"
+                   QByteArray("\r\n").repeated(13) + "0\r\n0\r\n0\r\n" +
+                   QByteArray("\r\n").repeated(25) + " 1 \r\n"
             << Magazine::Pixelor;
     }
     // Reading a file that saving wrote and writing it again gives the same bytes.
     void fixturesSurviveReadingAndWritingByteForByte() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(Magazine, magazine);
+        const auto [bytes, magazine] = fetch<QByteArray, Magazine>("bytes", "magazine");
 
         const std::optional<SheetFileLines> sheet = readSheetFile(bytes);
         QVERIFY(sheet && sheet->layout == Layout::Current);

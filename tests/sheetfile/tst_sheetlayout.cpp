@@ -24,19 +24,17 @@ struct TextLine {
 };
 
 // The lines that hold a text field's whole text, as the two layouts list them.
-constexpr TextLine kCurrentTextLines[] = {
-    {2, "SaisieNom"},        {3, "SaisiePrenom"},
-    {4, "SaisieNumero"},     {5, "SaisieIndice"},
-    {6, "SaisieRue"},        {7, "SaisieCodePostal"},
-    {8, "SaisieVille"},      {9, "SaisieTelDom"},
-    {10, "SaisieTelBur"},    {11, "SaisieTelPortable"},
-    {12, "SaisieEmail"},     {13, "SaisieWeb"},
-    {14, "SaisieNaissance"}, {15, "SaisieActivite"},
-    {19, "SaisieLogiciel"},  {20, "SaisieDescription"},
-    {24, "SaisieVersion"},   {25, "SaisieDateCreation"},
-    {26, "SaisieLangage"},   {27, "SaisieVersionLangage"},
-    {29, "Limitations"},     {34, "SaisieRetribution"},
-};
+constexpr TextLine kCurrentTextLines[] = {{2, "SaisieNom"},        {3, "SaisiePrenom"},
+                                          {4, "SaisieNumero"},     {5, "SaisieIndice"},
+                                          {6, "SaisieRue"},        {7, "SaisieCodePostal"},
+                                          {8, "SaisieVille"},      {9, "SaisieTelDom"},
+                                          {10, "SaisieTelBur"},    {11, "SaisieTelPortable"},
+                                          {12, "SaisieEmail"},     {13, "SaisieWeb"},
+                                          {14, "SaisieNaissance"}, {15, "SaisieActivite"},
+                                          {19, "SaisieLogiciel"},  {20, "SaisieDescription"},
+                                          {24, "SaisieVersion"},   {25, "SaisieDateCreation"},
+                                          {26, "SaisieLangage"},   {27, "SaisieVersionLangage"},
+                                          {29, "Limitations"},     {34, "SaisieRetribution"}};
 
 constexpr TextLine kEarlierTextLines[] = {
     {1, "SaisieNom"},           {2, "SaisiePrenom"},       {3, "SaisieNumero"},
@@ -45,8 +43,7 @@ constexpr TextLine kEarlierTextLines[] = {
     {10, "SaisieEmail"},        {11, "SaisieWeb"},         {13, "SaisieActivite"},
     {17, "SaisieLogiciel"},     {18, "SaisieDescription"}, {22, "SaisieVersion"},
     {23, "SaisieDateCreation"}, {25, "SaisieLangage"},     {26, "SaisieVersionLangage"},
-    {28, "Limitations"},        {31, "SaisieRetribution"},
-};
+    {28, "Limitations"},        {31, "SaisieRetribution"}};
 
 // The licence's services, each on a line of its own which holds its number when ticked.
 constexpr const char* kServices[] = {"LicenceSources", "LicenceVersionGratos", "LicenceManuel",
@@ -68,10 +65,7 @@ class TestSheetLayout : public QObject {
 
 private Q_SLOTS:
     void writesEachLine_data() {
-        QTest::addColumn<QStringList>("values");
-        QTest::addColumn<Magazine>("magazine");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("text");
+        addColumns<QStringList, Magazine, int, QString>("values", "magazine", "line", "text");
         const auto written = [](const char* name, std::initializer_list<const char*> values,
                                 int line, const char* text, Magazine magazine = Magazine::Pixelor) {
             QTest::newRow(name) << utf8List(values) << magazine << line << utf8(text);
@@ -131,10 +125,8 @@ private Q_SLOTS:
         written("44 Zorvane", {}, 44, " 2 ", Magazine::Zorvane);
     }
     void writesEachLine() {
-        QFETCH(QStringList, values);
-        QFETCH(Magazine, magazine);
-        QFETCH(int, line);
-        QFETCH(QString, text);
+        const auto [values, magazine, line, text] =
+            fetch<QStringList, Magazine, int, QString>("values", "magazine", "line", "text");
 
         MemoryForm form;
         form.preset(values);
@@ -151,11 +143,8 @@ private Q_SLOTS:
         QCOMPARE(sheetLines(empty, Magazine::Pixelor), expected);
     }
     void appliesEachLine_data() {
-        QTest::addColumn<Layout>("layout");
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("changes");
+        addColumns<Layout, QStringList, int, QString, QStringList>("layout", "before", "line",
+                                                                   "text", "changes");
         Layout layout = Layout::Current;
         const auto add = [&layout](const char* name, std::initializer_list<const char*> before,
                                    int line, const char* text,
@@ -277,11 +266,9 @@ private Q_SLOTS:
         }
     }
     void appliesEachLine() {
-        QFETCH(Layout, layout);
-        QFETCH(QStringList, before);
-        QFETCH(int, line);
-        QFETCH(QString, text);
-        QFETCH(QStringList, changes);
+        const auto [layout, before, line, text, changes] =
+            fetch<Layout, QStringList, int, QString, QStringList>("layout", "before", "line",
+                                                                  "text", "changes");
 
         MemoryForm form;
         form.preset(before);
@@ -293,11 +280,8 @@ private Q_SLOTS:
     // The magazine comes from the first character of line 44, or of line 50 in the earlier
     // layout; a file with another number of lines names none.
     void takesTheMagazineFromItsLine_data() {
-        QTest::addColumn<Layout>("layout");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<Magazine>("magazine");
+        addColumns<Layout, int, int, QString, Magazine>("layout", "count", "line", "text",
+                                                        "magazine");
 
         const Layout current = Layout::Current;
         QTest::newRow("as saved for Pixelor") << current << 44 << 44 << " 1 " << Magazine::None;
@@ -317,11 +301,9 @@ private Q_SLOTS:
         QTest::newRow("earlier, no lines") << earlier << 0 << 0 << "" << Magazine::None;
     }
     void takesTheMagazineFromItsLine() {
-        QFETCH(Layout, layout);
-        QFETCH(int, count);
-        QFETCH(int, line);
-        QFETCH(QString, text);
-        QFETCH(Magazine, magazine);
+        const auto [layout, count, line, text, magazine] =
+            fetch<Layout, int, int, QString, Magazine>("layout", "count", "line", "text",
+                                                       "magazine");
 
         MemoryForm form;
         const LineLayout rules = layout == Layout::Current ? sheetLayout() : earlierLayout();

@@ -52,7 +52,7 @@ public:
 // One queue, "Bureau", ready and the default, unless a test says otherwise.
 PrintQueues oneReadyQueue();
 
-class RecordingPagePrinter final : public PagePrinter {
+class RecordingPagePrinter : public PagePrinter {
 public:
     PrintQueues service = oneReadyQueue();
     std::optional<PrinterChoice> dialogAnswer; // nothing: the author cancels the print dialog
@@ -105,7 +105,11 @@ struct TestServices {
     RecordingOpenAction openAction;
     FixedClock clock;
 
-    Services services() { return {fileDialogs, messages, printer, openAction, clock}; }
+    Services services() { return services(printer); }
+    // With a printer of the test's own in place of the recording one.
+    Services services(PagePrinter& otherPrinter) {
+        return {fileDialogs, messages, otherPrinter, openAction, clock};
+    }
 };
 
 } // namespace scribel::test

@@ -5,15 +5,9 @@
 namespace scribel {
 
 char* toString(Magazine magazine) {
-    switch (magazine) {
-    case Magazine::Pixelor:
-        return qstrdup("Magazine::Pixelor");
-    case Magazine::Zorvane:
-        return qstrdup("Magazine::Zorvane");
-    case Magazine::None:
-        break;
-    }
-    return qstrdup("Magazine::None");
+    return qstrdup(magazine == Magazine::Pixelor   ? "Magazine::Pixelor"
+                   : magazine == Magazine::Zorvane ? "Magazine::Zorvane"
+                                                   : "Magazine::None");
 }
 
 namespace test {

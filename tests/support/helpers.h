@@ -1,7 +1,5 @@
 #pragma once
 
-// Helpers the test executables share.
-
 #include "sheet/field.h"
 #include "sheet/magazine.h"
 #include "sheet/pageitem.h"
@@ -11,6 +9,7 @@
 #include <QStringList>
 #include <QTest>
 #include <initializer_list>
+#include <tuple>
 
 namespace scribel {
 
@@ -35,6 +34,18 @@ void writeBytes(const QString& path, const QByteArray& bytes);
 
 // The text of the page item whose top-left corner stands exactly there; empty if none.
 QString textAt(const Page& page, double xMm, double yMm);
+
+// A data function's columns, one name for each type: addColumns<int, QString>("n", "text").
+template <typename... Types, typename... Names> void addColumns(const Names&... names) {
+    static_assert(sizeof...(Types) == sizeof...(Names), "one name for each column");
+    (QTest::addColumn<Types>(names), ...);
+}
+
+// The current row's values of those columns, as QFETCH reads each one.
+template <typename... Types, typename... Names> std::tuple<Types...> fetch(const Names&... names) {
+    static_assert(sizeof...(Types) == sizeof...(Names), "one name for each column");
+    return {*static_cast<Types*>(QTest::qData(names, qMetaTypeId<Types>()))...};
+}
 
 } // namespace test
 } // namespace scribel

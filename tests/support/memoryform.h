@@ -1,10 +1,8 @@
 #pragma once
 
-// A form without a window, for the file and print code: texts and on/off states in
-// memory. Option groups and change handlers are the window's; here every field is
-// independent, so tests see exactly what the code under test wrote. Each change is noted
-// in order, "SaisieNom=DUPONT" for a text, "Qora:on" / "Qora:off" for a choice; setting a
-// value a field already holds is no change and is not noted.
+// A form in memory, every field independent (no option groups, no change handlers), so
+// tests see exactly what the code under test wrote. Each change is noted in order:
+// "SaisieNom=DUPONT", "Qora:on", "Qora:off"; setting the value a field holds is none.
 
 #include "platform/core/form.h"
 #include "support/helpers.h"

@@ -8,6 +8,32 @@
 
 namespace scribel::test {
 
+namespace {
+
+// pdftotext's word box spans the font's ascent and descent: 0.905 + 0.212 em for Arial
+// and its metric twin, Liberation Sans, which puts the baseline 0.905 em below the top.
+constexpr double kLineHeightPerEm = 1.117;
+constexpr double kAscentPerEm = 0.905;
+
+// The word spelling the item's first word within the tolerance of (x, y), or nullptr.
+const PdfWord* findFirstWord(const std::vector<PdfWord>& words, const PageItem& item, double x,
+                             double y) {
+    const QString firstWord = item.text.section(u' ', 0, 0, QString::SectionSkipEmpty);
+    const auto found = std::find_if(words.begin(), words.end(), [&](const PdfWord& word) {
+        return word.text == firstWord && std::abs(word.xMm - x) <= kPositionToleranceMm &&
+               std::abs(word.yMm - y) <= kPositionToleranceMm;
+    });
+    return found == words.end() ? nullptr : &*found;
+}
+
+QByteArray outputOf(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished() ? process.readAllStandardOutput() : QByteArray();
+}
+
+} // namespace
+
 double expectedPoints(PrintStyle style) {
     switch (style) {
     case PrintStyle::Opening:
@@ -23,16 +49,10 @@ double expectedPoints(PrintStyle style) {
     return 0;
 }
 
-// The words of the PDF's pages, as `pdftotext -bbox` reads them; empty when it fails.
 std::vector<PdfWord> readPdfWords(const QString& pdfPath) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished()) {
-        return {};
-    }
     std::vector<PdfWord> words;
-    QXmlStreamReader xml(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+    QXmlStreamReader xml(outputOf(QStringLiteral("pdftotext"),
+                                  {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")}));
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"word") {
             continue;
@@ -48,38 +68,19 @@ std::vector<PdfWord> readPdfWords(const QString& pdfPath) {
     return words;
 }
 
-// The item's first word at its corner (printable area's corner + item position), or
-// nullptr.
 const PdfWord* findItemWord(const std::vector<PdfWord>& words, const PageItem& item,
                             double printableLeftMm, double printableTopMm) {
-    const QString firstWord = item.text.section(u' ', 0, 0, QString::SectionSkipEmpty);
-    const double x = printableLeftMm + item.xMm;
-    const double y = printableTopMm + item.yMm;
-    const auto found = std::find_if(words.begin(), words.end(), [&](const PdfWord& word) {
-        return word.text == firstWord && std::abs(word.xMm - x) <= kPositionToleranceMm &&
-               std::abs(word.yMm - y) <= kPositionToleranceMm;
-    });
-    return found == words.end() ? nullptr : &*found;
+    return findFirstWord(words, item, printableLeftMm + item.xMm, printableTopMm + item.yMm);
 }
 
-// The words of a PDF on their baselines, as Ghostscript's text device reads them (at
-// 720 dpi, for 0.035 mm steps): for a PDF whose fonts a print chain rewrote, since
-// pdftotext's box then follows each font subset's glyphs. `yMm` is the baseline.
 std::vector<PdfWord> readPdfBaselines(const QString& pdfPath) {
-    QProcess gs;
-    gs.start(QStringLiteral("gs"),
-             {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
-              QStringLiteral("-dSAFER"), QStringLiteral("-r720"),
-              QStringLiteral("-sDEVICE=txtwrite"), QStringLiteral("-dTextFormat=0"),
-              QStringLiteral("-sOutputFile=-"), pdfPath});
-    if (!gs.waitForFinished()) {
-        return {};
-    }
-    constexpr double kMmPerDot = 25.4 / kGhostscriptDotsPerInch;
+    constexpr double kMmPerDot = 25.4 / 720; // at 720 dpi, for 0.035 mm steps
     std::vector<PdfWord> words;
     bool startsWord = true;
     double lastEnd = 0;
-    QXmlStreamReader xml(gs.readAllStandardOutput());
+    const QString options = QStringLiteral(
+        "-q -dNOPAUSE -dBATCH -dSAFER -r720 -sDEVICE=txtwrite -dTextFormat=0 -sOutputFile=-");
+    QXmlStreamReader xml(outputOf(QStringLiteral("gs"), options.split(u' ') << pdfPath));
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"char") {
             continue;
@@ -106,22 +107,13 @@ std::vector<PdfWord> readPdfBaselines(const QString& pdfPath) {
     return words;
 }
 
-// The item's first word with its corner at the item's position: its left edge there and
-// its baseline one ascent below.
 const PdfWord* findItemOnBaseline(const std::vector<PdfWord>& baselines, const PageItem& item,
                                   double printableLeftMm, double printableTopMm) {
-    const QString firstWord = item.text.section(u' ', 0, 0, QString::SectionSkipEmpty);
-    const double x = printableLeftMm + item.xMm;
-    const double baseline =
-        printableTopMm + item.yMm + kAscentPerEm * expectedPoints(item.style) * kMmPerPoint;
-    const auto found = std::find_if(baselines.begin(), baselines.end(), [&](const PdfWord& word) {
-        return word.text == firstWord && std::abs(word.xMm - x) <= kPositionToleranceMm &&
-               std::abs(word.yMm - baseline) <= kPositionToleranceMm;
-    });
-    return found == baselines.end() ? nullptr : &*found;
+    return findFirstWord(baselines, item, printableLeftMm + item.xMm,
+                         printableTopMm + item.yMm +
+                             kAscentPerEm * expectedPoints(item.style) * kMmPerPoint);
 }
 
-// The font size the word's box shows, in points.
 double wordPoints(const PdfWord& word) {
     return word.heightMm / kLineHeightPerEm / kMmPerPoint;
 }

@@ -6,16 +6,12 @@
 #include "sheet/pageitem.h"
 
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 namespace scribel::test {
 
 inline constexpr double kMmPerPoint = 25.4 / 72;
 inline constexpr double kPositionToleranceMm = 0.3;
-// pdftotext's word box spans the font's ascent and descent: 0.905 + 0.212 em for Arial
-// and its metric twin.
-inline constexpr double kLineHeightPerEm = 1.117;
 
 double expectedPoints(PrintStyle style);
 
@@ -30,18 +26,12 @@ struct PdfWord {
 // The words of the PDF's pages, as `pdftotext -bbox` reads them; empty when it fails.
 std::vector<PdfWord> readPdfWords(const QString& pdfPath);
 
-// The item's first word at its corner (printable area's corner + item position), or
-// nullptr.
+// The item's first word at its corner in the printable area, or nullptr.
 const PdfWord* findItemWord(const std::vector<PdfWord>& words, const PageItem& item,
                             double printableLeftMm, double printableTopMm);
 
-// Liberation Sans (Arial's metric twin) puts the baseline 0.905 em below the top.
-inline constexpr double kAscentPerEm = 0.905;
-inline constexpr double kGhostscriptDotsPerInch = 720;
-
-// The words of a PDF on their baselines, as Ghostscript's text device reads them (at
-// 720 dpi, for 0.035 mm steps): for a PDF whose fonts a print chain rewrote, since
-// pdftotext's box then follows each font subset's glyphs. `yMm` is the baseline.
+// The words on their baselines (`yMm`), as Ghostscript's text device reads them: for a
+// PDF whose fonts a print chain rewrote, where pdftotext's box follows each subset's glyphs.
 std::vector<PdfWord> readPdfBaselines(const QString& pdfPath);
 
 // The item's first word with its corner at the item's position: its left edge there and

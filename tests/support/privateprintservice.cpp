@@ -10,10 +10,21 @@
 
 namespace scribel::test {
 
+namespace {
+
+// The tool's path; the print service's administration commands live in sbin, which a
+// user's PATH may lack. Empty when it is not installed.
+QString toolPath(const QString& name) {
+    const QString path = QStandardPaths::findExecutable(name);
+    return path.isEmpty() ? QStandardPaths::findExecutable(
+                                name, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")})
+                          : path;
+}
+
+} // namespace
+
 QString PrivatePrintService::missingTools() {
-    const QStringList sbin{QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")};
-    if (QStandardPaths::findExecutable(QStringLiteral("cupsd")).isEmpty() &&
-        QStandardPaths::findExecutable(QStringLiteral("cupsd"), sbin).isEmpty()) {
+    if (toolPath(QStringLiteral("cupsd")).isEmpty()) {
         return QStringLiteral("cupsd (cups-daemon) is not installed");
     }
     if (!QFile::exists(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"))) {
@@ -21,47 +32,42 @@ QString PrivatePrintService::missingTools() {
             "the PDF printer's description (printer-driver-cups-pdf) is not installed");
     }
     for (const char* tool : {"lpadmin", "cupsreject", "cupsdisable", "gs", "pdfinfo"}) {
-        const QString name = QString::fromLatin1(tool);
-        if (QStandardPaths::findExecutable(name).isEmpty() &&
-            QStandardPaths::findExecutable(name, sbin).isEmpty()) {
-            return name + QStringLiteral(" is not installed");
+        if (toolPath(QString::fromLatin1(tool)).isEmpty()) {
+            return QString::fromLatin1(tool) + QStringLiteral(" is not installed");
         }
     }
     return {};
 }
 
 bool PrivatePrintService::command(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.setProcessEnvironment(environment());
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    QString path = QStandardPaths::findExecutable(program);
-    if (path.isEmpty()) {
-        path = QStandardPaths::findExecutable(program, {QStringLiteral("/usr/sbin")});
-    }
-    process.start(path, arguments);
-    const bool done = process.waitForFinished(60000) &&
-                      process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    error = QString::fromLocal8Bit(process.readAll()).trimmed();
-    return done;
+    return run(toolPath(program), arguments, QProcess::MergedChannels);
 }
 
-QProcessEnvironment PrivatePrintService::environment() const {
+bool PrivatePrintService::script(const QString& action) {
+    return run(QStringLiteral("bash"),
+               {QString::fromUtf8(qgetenv("SCRIBEL_SOURCE_DIR")) +
+                    QStringLiteral("/tests/print/cups/private-cupsd.sh"),
+                action, m_dir.path()},
+               QProcess::SeparateChannels);
+}
+
+bool PrivatePrintService::run(const QString& program, const QStringList& arguments,
+                              QProcess::ProcessChannelMode channels) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("CUPS_SERVER"), socket());
     env.remove(QStringLiteral("PRINTER"));
     env.remove(QStringLiteral("LPDEST"));
-    return env;
-}
-
-bool PrivatePrintService::script(const QString& action) {
     QProcess process;
-    process.setProcessEnvironment(environment());
-    process.start(QStringLiteral("bash"), {QString::fromUtf8(qgetenv("SCRIBEL_SOURCE_DIR")) +
-                                               QStringLiteral("/tests/print/cups/private-cupsd.sh"),
-                                           action, m_dir.path()});
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(channels);
+    process.start(program, arguments);
     const bool done = process.waitForFinished(60000) &&
                       process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    error = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    // The script's error output only; a command's whole output.
+    error = QString::fromLocal8Bit(channels == QProcess::MergedChannels
+                                       ? process.readAllStandardOutput()
+                                       : process.readAllStandardError())
+                .trimmed();
     return done;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-// A print service of the test's own (tests/print/cups/private-cupsd.sh): a cupsd on a
-// socket in a temporary folder, whose default queue "Scribel" writes PDF files into a
-// folder of that temporary folder. The machine's print service is never asked.
+// A print service of the test's own (tests/print/cups/private-cupsd.sh): a cupsd on a socket
+// in a temporary folder, whose default queue "Scribel" writes PDF files into that folder.
 
 #include <QDir>
 #include <QProcess>
@@ -27,7 +26,8 @@ public:
     // Starts the daemon with its default queue; false with the reason in `error`.
     bool start() { return script(QStringLiteral("start")); }
     bool stop() { return script(QStringLiteral("stop")); }
-    bool remakeQueue() { return script(QStringLiteral("queue")); }
+    // Runs the service's script: "start", "stop", or "queue" to make the queue again.
+    bool script(const QString& action);
 
     // Runs a print command (lpadmin, cupsreject ...) against this service.
     bool command(const QString& program, const QStringList& arguments);
@@ -37,8 +37,8 @@ public:
     ~PrivatePrintService() { stop(); }
 
 private:
-    QProcessEnvironment environment() const;
-    bool script(const QString& action);
+    bool run(const QString& program, const QStringList& arguments,
+             QProcess::ProcessChannelMode channels);
 
     QTemporaryDir m_dir;
 };
