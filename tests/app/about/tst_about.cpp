@@ -3,7 +3,6 @@
 #include "app/window/controlfactory.h"
 #include "platform/core/twips.h"
 #include "platform/widgets/qtopenaction.h"
-#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
@@ -77,14 +76,14 @@ private Q_SLOTS:
     }
 
     void documentsAreLookedUpInTheCurrentFolderFirst_data() {
-        Columns<QString, QString>::add();
+        addColumns<QString, QString>("button", "document");
         QTest::newRow("txt") << u"SSCommand1"_s << u"Le_Zolk_.txt"_s;
         QTest::newRow("adhésion, without its accent") << u"SSCommand2"_s << u"Adhesion.txt"_s;
         QTest::newRow("hlp") << u"SSCommand3"_s << u"Le_Zolk_.hlp"_s;
         QTest::newRow("htm") << u"SSCommand4"_s << u"Le_Zolk_.htm"_s;
     }
     void documentsAreLookedUpInTheCurrentFolderFirst() {
-        const auto [button, document] = Columns<QString, QString>::fetch();
+        const auto [button, document] = fetch<QString, QString>("button", "document");
         QTemporaryDir folder;
         writeFile(folder.filePath(document));
         QDir::setCurrent(folder.path()); // as a confirmed file dialog leaves it
@@ -136,14 +135,15 @@ private Q_SLOTS:
 
     // The real open action, with a stand-in xdg-open first on this process's PATH.
     void theDesktopsOpenerIsHeardWithoutWaiting_data() {
-        Columns<QByteArray, bool>::add(); // opener: its script; none on the PATH when empty
+        addColumns<QByteArray, bool>("opener",
+                                     "told"); // opener: its script; none on the PATH when empty
         QTest::newRow("no program for mail addresses") << QByteArray("exit 3") << true;
         QTest::newRow("the program found failed") << QByteArray("exit 4") << true;
         QTest::newRow("a program took it") << QByteArray("exit 0") << false;
         QTest::newRow("no xdg-open") << QByteArray() << true;
     }
     void theDesktopsOpenerIsHeardWithoutWaiting() {
-        const auto [opener, told] = Columns<QByteArray, bool>::fetch();
+        const auto [opener, told] = fetch<QByteArray, bool>("opener", "told");
         QTemporaryDir bin;
         const QString asked = bin.filePath(u"asked"_s);
         if (!opener.isEmpty()) {

@@ -2,7 +2,6 @@
 // that comes into view: after many steps, what the window shows of the box must be what a
 // fresh painting of the box gives.
 
-#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QImage>
@@ -17,13 +16,13 @@ class BannerTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void stepsShowWhatAFreshPaintShows_data() {
-        Columns<int, bool>::add(); // recoloured: after the first step
+        addColumns<int, bool>("steps", "recoloured"); // recoloured: after the first step
         QTest::newRow("entering") << 20 << false;
         QTest::newRow("one copy past the left edge") << 150 << false;
         QTest::newRow("in a new colour") << 20 << true;
     }
     void stepsShowWhatAFreshPaintShows() {
-        const auto [steps, recoloured] = Columns<int, bool>::fetch();
+        const auto [steps, recoloured] = fetch<int, bool>("steps", "recoloured");
         WindowFixture f;
         f.window->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
         QWidget* box = f.get(u"SupportMessage");

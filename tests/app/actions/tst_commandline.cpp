@@ -1,6 +1,5 @@
 #include "app/actions/commandline.h"
 #include "app/actions/givenfile.h"
-#include "support/columns.h"
 #include "support/helpers.h"
 
 #include <QFile>
@@ -20,7 +19,8 @@ class CommandLineTest : public QObject {
 
 private Q_SLOTS:
     void readsTheCommandLine_data() {
-        Columns<QStringList, CommandLine::Action, QString, QString>::add();
+        addColumns<QStringList, CommandLine::Action, QString, QString>("arguments", "action",
+                                                                       "file", "textHolds");
         const auto row = [](const char* name, std::initializer_list<const char*> arguments,
                             CommandLine::Action action, const char* file, const char* textHolds) {
             QTest::newRow(name) << utf8List(arguments) << action << utf8(file) << utf8(textHolds);
@@ -76,7 +76,8 @@ private Q_SLOTS:
 
     void readsTheCommandLine() {
         auto [arguments, action, file, textHolds] =
-            Columns<QStringList, CommandLine::Action, QString, QString>::fetch();
+            fetch<QStringList, CommandLine::Action, QString, QString>("arguments", "action", "file",
+                                                                      "textHolds");
         arguments.prepend(u"/usr/bin/scribel"_s);
         const CommandLine read = parseCommandLine(arguments);
         QCOMPARE(read.action, action);
@@ -96,7 +97,8 @@ private Q_SLOTS:
     // The built program itself, as a terminal or a script starts it.
     void theProgramEndsWithItsOwnStatus_data() {
         // environment: added to one without any display
-        Columns<QStringList, QStringList, bool, int, QString>::add();
+        addColumns<QStringList, QStringList, bool, int, QString>(
+            "arguments", "environment", "outputIsFull", "status", "errorHolds");
         const auto row = [](const char* name, std::initializer_list<const char*> arguments,
                             std::initializer_list<const char*> environment, bool outputIsFull,
                             int status, const char* errorHolds) {
@@ -118,7 +120,8 @@ private Q_SLOTS:
 
     void theProgramEndsWithItsOwnStatus() {
         const auto [arguments, environment, outputIsFull, status, errorHolds] =
-            Columns<QStringList, QStringList, bool, int, QString>::fetch();
+            fetch<QStringList, QStringList, bool, int, QString>(
+                "arguments", "environment", "outputIsFull", "status", "errorHolds");
         QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
         for (const char* name :
              {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
@@ -169,12 +172,12 @@ private Q_SLOTS:
     // What the toolkit warns of while it starts is its own to tell, after the start: the
     // program goes on. So does a program whose Qt has no translations, and it says so.
     void aWarningAtStartIsPassedOn_data() {
-        Columns<bool, QByteArray>::add();
+        addColumns<bool, QByteArray>("translations", "told");
         QTest::newRow("from the toolkit") << true << QByteArray("XDG_RUNTIME_DIR");
         QTest::newRow("no translations") << false << QByteArray("translations are missing");
     }
     void aWarningAtStartIsPassedOn() {
-        const auto [translations, told] = Columns<bool, QByteArray>::fetch();
+        const auto [translations, told] = fetch<bool, QByteArray>("translations", "told");
         QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
         variables.remove(u"XDG_RUNTIME_DIR"_s); // the toolkit warns and picks a folder itself
         variables.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
@@ -205,7 +208,7 @@ private Q_SLOTS:
     }
 
     void extensionChoosesTheMagazine_data() {
-        Columns<QString, Magazine>::add();
+        addColumns<QString, Magazine>("path", "magazine");
         QTest::newRow("pxr") << u"/tmp/fiche.pxr"_s << Magazine::Pixelor;
         QTest::newRow("PXR") << u"FICHE.PXR"_s << Magazine::Pixelor;
         QTest::newRow("zrv") << u"fiche.zrv"_s << Magazine::Zorvane;
@@ -218,7 +221,7 @@ private Q_SLOTS:
     }
 
     void extensionChoosesTheMagazine() {
-        const auto [path, magazine] = Columns<QString, Magazine>::fetch();
+        const auto [path, magazine] = fetch<QString, Magazine>("path", "magazine");
         QCOMPARE(magazineOfFileName(path), magazine);
     }
 };

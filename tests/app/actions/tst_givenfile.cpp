@@ -1,7 +1,6 @@
 // Sheet files handed to the real window from outside its dialogs: named on the command
 // line, or dropped on the window.
 
-#include "support/columns.h"
 #include "support/helpers.h"
 #include "support/windowfixture.h"
 
@@ -85,7 +84,8 @@ class GivenFileTest : public QObject {
 
 private Q_SLOTS:
     void fileGivenAtStartChoosesItsMagazine_data() {
-        Columns<QString, QString, Magazine, QString, QString>::add();
+        addColumns<QString, QString, Magazine, QString, QString>("fixture", "name", "magazine",
+                                                                 "title", "nom");
         QTest::newRow("pxr") << u"complet.pxr"_s << u"Fiche 1.PXR"_s << Magazine::Pixelor
                              << u"La Scribel 2.0 Pixelor"_s << u"DUPONT"_s;
         QTest::newRow("zrv") << u"zorvane.zrv"_s << u"fiche.zrv"_s << Magazine::Zorvane
@@ -94,7 +94,8 @@ private Q_SLOTS:
 
     void fileGivenAtStartChoosesItsMagazine() {
         const auto [fixture, name, magazine, title, nom] =
-            Columns<QString, QString, Magazine, QString, QString>::fetch();
+            fetch<QString, QString, Magazine, QString, QString>("fixture", "name", "magazine",
+                                                                "title", "nom");
         const WindowFixture f;
         f.window->openGivenFiles({copyOfFixture(m_folder, fixture, name)});
         QCOMPARE(f.window->magazine(), magazine);
@@ -108,7 +109,7 @@ private Q_SLOTS:
     }
 
     void refusedFileKeepsTheStartState_data() {
-        Columns<QString, bool, QString>::add();
+        addColumns<QString, bool, QString>("name", "exists", "textHolds");
         QTest::newRow("not a sheet's name")
             << u"fiche.txt"_s << true << u".pxr (Pixelor) ou .zrv"_s;
         QTest::newRow("missing") << u"absente.pxr"_s << false << u"il n'existe pas"_s;
@@ -116,7 +117,8 @@ private Q_SLOTS:
     }
 
     void refusedFileKeepsTheStartState() {
-        const auto [name, exists, textHolds] = Columns<QString, bool, QString>::fetch();
+        const auto [name, exists, textHolds] =
+            fetch<QString, bool, QString>("name", "exists", "textHolds");
         const QString path =
             exists ? copyOfFixture(m_folder, u"complet.pxr"_s, name) : m_folder.filePath(name);
         if (name.startsWith(u"dossier")) {
@@ -156,7 +158,7 @@ private Q_SLOTS:
     // Only a sheet file is loaded from a drop: anything else would clear the sheet and be
     // taken for an earlier-version sheet.
     void droppedOtherFileLeavesTheSheetAsItWas_data() {
-        Columns<QString, QString, QByteArray>::add();
+        addColumns<QString, QString, QByteArray>("target", "name", "content");
         QTest::newRow("a picture on the window")
             << u"Principale"_s << u"photo.png"_s
             << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01", 20);
@@ -167,7 +169,8 @@ private Q_SLOTS:
     }
 
     void droppedOtherFileLeavesTheSheetAsItWas() {
-        const auto [target, name, content] = Columns<QString, QString, QByteArray>::fetch();
+        const auto [target, name, content] =
+            fetch<QString, QString, QByteArray>("target", "name", "content");
         QFile file(m_folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();

@@ -3,7 +3,6 @@
 // The author's ways into a field, each as the field receives it: a key press carrying
 // text, an input method's commit, a paste, a drop, Paste from the field's own menu.
 
-#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QAbstractScrollArea>
@@ -95,7 +94,7 @@ inline void enter(QWidget* widget, Entry entry, const QStringList& pieces) {
 // Qt would pad the text with spaces to reach a replacement past its end; a commit the
 // rule refuses replaces nothing.
 inline void inputMethodReplacementRows(bool multiLine) {
-    Columns<QString, QString, int, int, QString>::add();
+    addColumns<QString, QString, int, int, QString>("field", "commit", "start", "length", "shown");
     const QString emoji = u"\U0001F600"_s;
     const std::vector<const char*> fields =
         multiLine ? std::vector<const char*>{"SaisieDescription"}
@@ -118,7 +117,7 @@ inline void inputMethodReplacementRows(bool multiLine) {
 }
 inline void checkInputMethodReplacement() {
     const auto [field, commit, start, length, shown] =
-        Columns<QString, QString, int, int, QString>::fetch();
+        fetch<QString, QString, int, int, QString>("field", "commit", "start", "length", "shown");
     const WindowFixture f(u"Pixelor");
     QWidget* widget = f.shown(field);
     enter(widget, Entry::InputMethod, {u"abcdef"_s});
@@ -131,7 +130,7 @@ inline void checkInputMethodReplacement() {
 // Dragged with a move, what the field cannot take whole stays with the drag's source:
 // the drop answers a copy, or no drop at all when nothing goes in.
 inline void movedDropRows(bool multiLine) {
-    Columns<QString, QString, QString, Qt::DropAction>::add();
+    addColumns<QString, QString, QString, Qt::DropAction>("field", "dragged", "shown", "answer");
     if (multiLine) {
         QTest::newRow("300 characters onto the description, 228")
             << "SaisieDescription" << QString(300, u'z') << QString(228, u'z') << Qt::CopyAction;
@@ -153,7 +152,7 @@ inline void movedDropRows(bool multiLine) {
 }
 inline void checkMovedDrop() {
     const auto [field, dragged, shown, answer] =
-        Columns<QString, QString, QString, Qt::DropAction>::fetch();
+        fetch<QString, QString, QString, Qt::DropAction>("field", "dragged", "shown", "answer");
     const WindowFixture f(u"Pixelor");
     QWidget* widget = f.shown(field);
     QCOMPARE(dropInto(widget, dragged, Qt::ShiftModifier), answer);
@@ -163,7 +162,8 @@ inline void checkMovedDrop() {
 // As in Qt's own line edit: a run of typing, a paste or a drop is one step, however
 // the rule changed what went in; a refused insertion leaves the history alone.
 inline void undoRows(bool multiLine) {
-    Columns<QString, int, QStringList>::add(); // entry: -1: Paste from the field's menu
+    addColumns<QString, int, QStringList>("field", "entry",
+                                          "steps"); // entry: -1: Paste from the field's menu
     const QStringList plain = utf8List({"ab", "abfi", "abficd", "abficdfi"});
     if (multiLine) {
         QTest::newRow("description, pasted") << "SaisieDescription" << int(Entry::Paste) << plain;
@@ -178,7 +178,7 @@ inline void undoRows(bool multiLine) {
     QTest::newRow("nom, from the menu") << "SaisieNom" << -1 << capitals;
 }
 inline void checkUndoAndRedo() {
-    const auto [field, entry, steps] = Columns<QString, int, QStringList>::fetch();
+    const auto [field, entry, steps] = fetch<QString, int, QStringList>("field", "entry", "steps");
     const WindowFixture f(u"Pixelor");
     QWidget* widget = f.shown(field);
     widget->setFocus();

@@ -1,13 +1,13 @@
 // The category table: each category in list order with its sub-categories.
 
 #include "app/fields/categories.h"
-#include "support/columns.h"
 #include "support/helpers.h"
 
 #include <QTest>
 
 using namespace scribel;
-using scribel::test::Columns;
+using scribel::test::addColumns;
+using scribel::test::fetch;
 
 class TestCategories : public QObject {
     Q_OBJECT
@@ -15,7 +15,7 @@ class TestCategories : public QObject {
 private Q_SLOTS:
     // The category table in list order, as the author sees it, each with its sub-categories.
     void categoriesInListOrder_data() {
-        Columns<int, QString, QStringList>::add();
+        addColumns<int, QString, QStringList>("index", "category", "subCategories");
         int index = 0;
         const auto row = [&index](const char* category, std::initializer_list<const char*> subs) {
             QTest::newRow(category) << index++ << test::utf8(category) << test::utf8List(subs);
@@ -39,7 +39,8 @@ private Q_SLOTS:
         row("Système", {"Confirmé", "Débutant"});
     }
     void categoriesInListOrder() {
-        const auto [index, category, subCategories] = Columns<int, QString, QStringList>::fetch();
+        const auto [index, category, subCategories] =
+            fetch<int, QString, QStringList>("index", "category", "subCategories");
         QCOMPARE(categoryNames().size(), 12);
         QCOMPARE(categoryNames().at(index), category);
         const std::optional<QStringList> subs = subCategoriesOf(category);

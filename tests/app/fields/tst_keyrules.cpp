@@ -2,7 +2,6 @@
 // where Enter moves the focus.
 
 #include "app/fields/keyrules.h"
-#include "support/columns.h"
 #include "support/windowfixture.h"
 
 using namespace scribel;
@@ -48,7 +47,7 @@ class TestKeyRules : public QObject {
 
 private Q_SLOTS:
     void caseRules_data() {
-        Columns<int, QString, QChar, QChar>::add();
+        addColumns<int, QString, QChar, QChar>("rule", "current", "typed", "inserted");
         const auto row = [](const char* name, CaseRule rule, const char* current, char16_t typed,
                             char16_t inserted) {
             QTest::newRow(name) << static_cast<int>(rule) << QString::fromUtf8(current)
@@ -65,12 +64,13 @@ private Q_SLOTS:
         row("none", CaseRule::None, "", u'x', u'x');
     }
     void caseRules() {
-        const auto [rule, current, typed, inserted] = Columns<int, QString, QChar, QChar>::fetch();
+        const auto [rule, current, typed, inserted] =
+            fetch<int, QString, QChar, QChar>("rule", "current", "typed", "inserted");
         QCOMPARE(applyCaseRule(static_cast<CaseRule>(rule), typed, current), inserted);
     }
 
     void caseRulesApplyToEveryTypedCharacter_data() {
-        Columns<QString, QString, QString>::add();
+        addColumns<QString, QString, QString>("field", "typed", "shown");
         QTest::newRow("accents, always") << u"SaisieNom"_s << u"dupont é"_s << u"DUPONT É"_s;
         QTest::newRow("a hyphen is no word break")
             << u"SaisiePrenom"_s << u"jean-pierre"_s << u"Jean-pierre"_s;
@@ -83,21 +83,23 @@ private Q_SLOTS:
         QTest::newRow("activité, no rule") << u"SaisieActivite"_s << u"dév"_s << u"dév"_s;
     }
     void caseRulesApplyToEveryTypedCharacter() {
-        const auto [field, typed, shown] = Columns<QString, QString, QString>::fetch();
+        const auto [field, typed, shown] =
+            fetch<QString, QString, QString>("field", "typed", "shown");
         const WindowFixture f(u"Pixelor");
         auto* edit = f.shown<QLineEdit>(field);
         typeKeys(edit, typed);
         QCOMPARE(edit->text(), shown);
     }
     void everyChainedFieldKeepsItsCaseRuleAndEnterMove_data() {
-        Columns<Field, QString, QString, Field>::add();
+        addColumns<Field, QString, QString, Field>("field", "typed", "shown", "next");
         for (const ChainedField& row : kChainedFields) {
             QTest::newRow(fieldName(row.field).toLatin1().constData())
                 << row.field << utf8(row.typed) << utf8(row.shown) << row.next;
         }
     }
     void everyChainedFieldKeepsItsCaseRuleAndEnterMove() {
-        const auto [field, typed, shown, next] = Columns<Field, QString, QString, Field>::fetch();
+        const auto [field, typed, shown, next] =
+            fetch<Field, QString, QString, Field>("field", "typed", "shown", "next");
         const WindowFixture f(u"Pixelor");
         QWidget* edit = f.shown(field);
         edit->setFocus();

@@ -1,6 +1,5 @@
 // Loading lines as long as a field can hold, and longer, through the real window.
 
-#include "support/columns.h"
 #include "support/longentries.h"
 #include "support/windowfixture.h"
 
@@ -33,7 +32,7 @@ class LongEntriesTest : public QObject {
 
 private Q_SLOTS:
     void refusesALineLongerThanAFieldHolds_data() {
-        Columns<QByteArray, QString>::add();
+        addColumns<QByteArray, QString>("file", "reason");
         const auto overTheLimit = [](const QString& line) -> QString {
             return line + u" caractères, plus que les 32\u202F767 qu'une entrée de la fiche "
                           u"peut contenir"_s;
@@ -48,7 +47,7 @@ private Q_SLOTS:
             << overTheLimit(u"sa ligne 1 compte 32\u202F768"_s);
     }
     void refusesALineLongerThanAFieldHolds() {
-        const auto [file, reason] = Columns<QByteArray, QString>::fetch();
+        const auto [file, reason] = fetch<QByteArray, QString>("file", "reason");
         LoadingWindow f;
         f.window->form().setText(Field::SaisieNom, u"GARDÉ"_s);
         f.window->form().setText(Field::SaisieDescription, u"Reste\nlà"_s);

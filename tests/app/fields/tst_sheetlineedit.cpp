@@ -3,7 +3,6 @@
 
 #include "app/fields/sheetlineedit.h"
 #include "fieldentry.h"
-#include "support/columns.h"
 
 using namespace scribel;
 using namespace scribel::test;
@@ -48,12 +47,12 @@ private Q_SLOTS:
     // A composition shows in the field, alone or after a commit, also in a field that
     // turns what is typed into capitals.
     void aCompositionIsShown_data() {
-        Columns<QString, QString>::add();
+        addColumns<QString, QString>("field", "commit");
         QTest::newRow("alone") << u"SaisieActivite"_s << u""_s;
         QTest::newRow("after a commit, capitals") << u"SaisieNom"_s << u"x"_s;
     }
     void aCompositionIsShown() {
-        const auto [field, commit] = Columns<QString, QString>::fetch();
+        const auto [field, commit] = fetch<QString, QString>("field", "commit");
         const WindowFixture f(u"Pixelor");
         QWidget* edit = f.shown(field);
         const auto caretAfter = [edit, &committed = commit](const QString& composition) {

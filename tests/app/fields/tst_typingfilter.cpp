@@ -3,7 +3,6 @@
 
 #include "app/fields/typingfilter.h"
 #include "fieldentry.h"
-#include "support/columns.h"
 
 using namespace scribel;
 using namespace scribel::test;
@@ -14,7 +13,8 @@ class TestTypingFilter : public QObject {
 
 private Q_SLOTS:
     void insertionsAreFilteredAndCut_data() {
-        Columns<QString, int, int, int, bool, QString, bool, QChar>::add();
+        addColumns<QString, int, int, int, bool, QString, bool, QChar>(
+            "inserted", "kept", "previous", "limit", "multiLine", "admitted", "whole", "before");
         // whole: nothing inserted was dropped; before: the character ahead of the caret.
         const auto row = [](const char* name, const QString& inserted, int kept, int previous,
                             int limit, bool multiLine, const QString& admitted, bool whole,
@@ -75,7 +75,9 @@ private Q_SLOTS:
 
     void insertionsAreFilteredAndCut() {
         const auto [inserted, kept, previous, limit, multiLine, admitted, whole, before] =
-            Columns<QString, int, int, int, bool, QString, bool, QChar>::fetch();
+            fetch<QString, int, int, int, bool, QString, bool, QChar>(
+                "inserted", "kept", "previous", "limit", "multiLine", "admitted", "whole",
+                "before");
         const Admission admission =
             admitInsertion(inserted, before, kept, previous, limit, multiLine);
         QCOMPARE(admission.text, admitted);
@@ -86,7 +88,7 @@ private Q_SLOTS:
 
     // Keys that type, as Qt's own fields decide.
     void keysThatInsertText_data() {
-        Columns<QString, int, bool, bool>::add();
+        addColumns<QString, int, bool, bool>("text", "modifiers", "multiLine", "inserts");
         const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
         QTest::newRow("a letter") << u"a"_s << int(Qt::NoModifier) << false << true;
         QTest::newRow("Ctrl+Shift+A, a shortcut") << u"A"_s << ctrlShift << false << false;
@@ -99,12 +101,12 @@ private Q_SLOTS:
     }
     void keysThatInsertText() {
         const auto [text, modifiers, multiLine, inserts] =
-            Columns<QString, int, bool, bool>::fetch();
+            fetch<QString, int, bool, bool>("text", "modifiers", "multiLine", "inserts");
         QCOMPARE(insertsText(text, Qt::KeyboardModifiers(modifiers), multiLine), inserts);
     }
     // An input method may ask to replace text before the start or past the end.
     void replacementsStayWithinTheText_data() {
-        Columns<int, int, int, int, int>::add();
+        addColumns<int, int, int, int, int>("start", "length", "caret", "keptStart", "keptLength");
         // In a text of five characters.
         QTest::newRow("within") << -2 << 1 << 3 << -2 << 1;
         QTest::newRow("past the end") << 3 << 2 << 4 << 1 << 0;
@@ -114,14 +116,14 @@ private Q_SLOTS:
     }
     void replacementsStayWithinTheText() {
         const auto [start, length, caret, keptStart, keptLength] =
-            Columns<int, int, int, int, int>::fetch();
+            fetch<int, int, int, int, int>("start", "length", "caret", "keptStart", "keptLength");
         const Replacement kept = keptWithinText({start, length}, caret, 5);
         QCOMPARE(kept.start, keptStart);
         QCOMPARE(kept.length, keptLength);
     }
 
     void typingStopsAtTheLimit_data() {
-        Columns<QString, int>::add();
+        addColumns<QString, int>("field", "limit");
         QTest::newRow("numéro") << "SaisieNumero" << 3;
         QTest::newRow("code postal") << "SaisieCodePostal" << 5;
         QTest::newRow("naissance") << "SaisieNaissance" << 4;
@@ -134,7 +136,7 @@ private Q_SLOTS:
         QTest::newRow("autres services") << "AutresServices" << 171;
     }
     void typingStopsAtTheLimit() {
-        const auto [field, limit] = Columns<QString, int>::fetch();
+        const auto [field, limit] = fetch<QString, int>("field", "limit");
         const WindowFixture f(u"Pixelor");
         f.window->form().setOn(Field::LimitationsOui, true);
         f.window->form().setOn(Field::LicenceAutres, true);
@@ -191,7 +193,7 @@ private Q_SLOTS:
         QCOMPARE(nom->text().size(), 39);
     }
     void typedTextKeepsOnlyWhatTheFileCanHold_data() {
-        Columns<QString, Entry, QStringList, QString>::add();
+        addColumns<QString, Entry, QStringList, QString>("field", "entry", "pieces", "shown");
         const QStringList invisible = utf8List({"a", "\u200C", "b\u200E", "\u200F", "c\u200Bd",
                                                 "\U0001F600", "e\U0001F44D\U0001F3FD"});
         for (const Entry entry : {Entry::Keys, Entry::InputMethod}) {
@@ -237,7 +239,7 @@ private Q_SLOTS:
     }
     void typedTextKeepsOnlyWhatTheFileCanHold() {
         const auto [field, entry, pieces, shown] =
-            Columns<QString, Entry, QStringList, QString>::fetch();
+            fetch<QString, Entry, QStringList, QString>("field", "entry", "pieces", "shown");
         const WindowFixture f(u"Pixelor");
         f.window->form().setOn(Field::LimitationsOui, true);
         QWidget* widget = f.shown(field);
@@ -264,7 +266,8 @@ private Q_SLOTS:
     // combining mark composed with the letter before it or refused; on one line, a run of
     // line breaks is one space. `before` is set by the program, the caret after it.
     void anInsertionGoesInWholeOrNotAtAll_data() {
-        Columns<QString, QString, Entry, QString, QString>::add();
+        addColumns<QString, QString, Entry, QString, QString>("field", "before", "entry",
+                                                              "inserted", "shown");
         const auto row = [](const char* name, const char* field, QStringView before, Entry entry,
                             QStringView inserted, QStringView shown) {
             QTest::newRow(name) << field << before.toString() << entry << inserted.toString()
@@ -325,7 +328,8 @@ private Q_SLOTS:
     }
     void anInsertionGoesInWholeOrNotAtAll() {
         const auto [field, before, entry, inserted, shown] =
-            Columns<QString, QString, Entry, QString, QString>::fetch();
+            fetch<QString, QString, Entry, QString, QString>("field", "before", "entry", "inserted",
+                                                             "shown");
         const WindowFixture f(u"Pixelor");
         QWidget* widget = f.shown(field);
         f.window->form().setText(fieldNamed(field), before);

@@ -2,7 +2,6 @@
 
 #include "app/about/infotext.h"
 #include "app/about/links.h"
-#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QAbstractItemView>
@@ -21,7 +20,7 @@ class AccessibleTest : public QObject {
 private Q_SLOTS:
     // What a screen reader says of a control: its name, or its description.
     void texts_data() {
-        Columns<QString, QAccessible::Text, QString>::add();
+        addColumns<QString, QAccessible::Text, QString>("control", "kind", "text");
         const QAccessible::Text name = QAccessible::Name;
         // A check box is named by its own caption, not by the caption of the row it stands on.
         QTest::newRow("Qora") << u"Qora"_s << name << u"QORA"_s;
@@ -40,7 +39,8 @@ private Q_SLOTS:
         QTest::newRow("picture button's description") << u"Zorvane"_s << description << u""_s;
     }
     void texts() {
-        const auto [control, kind, text] = Columns<QString, QAccessible::Text, QString>::fetch();
+        const auto [control, kind, text] =
+            fetch<QString, QAccessible::Text, QString>("control", "kind", "text");
         WindowFixture f;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(f.get(control));
         QVERIFY(accessible != nullptr);
@@ -86,7 +86,7 @@ private Q_SLOTS:
     // Options or check boxes that stand on one row with no box drawn are told as one group,
     // named by the caption beside them.
     void rowsFormNamedGroups_data() {
-        Columns<QList<Field>, QString>::add();
+        addColumns<QList<Field>, QString>("members", "name");
         QTest::newRow("distribution")
             << QList<Field>{Field::Shareware, Field::Freeware, Field::OptionAutre}
             << u"Mode de diffusion"_s;
@@ -94,7 +94,7 @@ private Q_SLOTS:
             << QList<Field>{Field::Qora, Field::ZOLK, Field::MembreAutre} << u"Membre"_s;
     }
     void rowsFormNamedGroups() {
-        const auto [members, name] = Columns<QList<Field>, QString>::fetch();
+        const auto [members, name] = fetch<QList<Field>, QString>("members", "name");
         WindowFixture f(u"Pixelor");
         QAccessibleInterface* group =
             QAccessible::queryAccessibleInterface(f.get(members.front()))->parent();

@@ -1,4 +1,3 @@
-#include "support/columns.h"
 #include "support/windowfixture.h"
 
 using namespace scribel;
@@ -10,7 +9,7 @@ class DependentTest : public QObject {
 
 private Q_SLOTS:
     void choosingACategoryRefillsItsSubCategories_data() {
-        Columns<QString, QStringList>::add();
+        addColumns<QString, QStringList>("category", "subCategories");
         QTest::newRow("antivirus") << "AntiVirus" << utf8List({"AntiVirus"});
         QTest::newRow("gestion de fichiers") << "Gestion de fichiers" << utf8List({"Explorateur"});
         QTest::newRow("bureautique, the largest")
@@ -21,7 +20,8 @@ private Q_SLOTS:
         QTest::newRow("système") << "Système" << utf8List({"Confirmé", "Débutant"});
     }
     void choosingACategoryRefillsItsSubCategories() {
-        const auto [category, subCategories] = Columns<QString, QStringList>::fetch();
+        const auto [category, subCategories] =
+            fetch<QString, QStringList>("category", "subCategories");
         const WindowFixture f(u"Pixelor");
         auto* categories = f.get<QComboBox>(Field::ListeCategorie);
         auto* subs = f.get<QComboBox>(Field::ListeSousCategorie);
@@ -66,7 +66,7 @@ private Q_SLOTS:
     // empties it, except the association's name, kept for when it is chosen again.
     void aChoiceShowsItsFieldFocused_data() {
         // leave: what the author clicks to leave the choice
-        Columns<int, Field, Field, Field, bool>::add();
+        addColumns<int, Field, Field, Field, bool>("tab", "choice", "field", "leave", "keeps");
         QTest::newRow("other distribution")
             << 3 << Field::OptionAutre << Field::SaisieDiffuAutre << Field::Freeware << false;
         QTest::newRow("limitations")
@@ -78,7 +78,7 @@ private Q_SLOTS:
     }
     void aChoiceShowsItsFieldFocused() {
         const auto [tab, choice, field, leave, keeps] =
-            Columns<int, Field, Field, Field, bool>::fetch();
+            fetch<int, Field, Field, Field, bool>("tab", "choice", "field", "leave", "keeps");
         const WindowFixture f(u"Pixelor");
         const bool services = field == Field::AutresServices; // which has a caption of its own
         f.tabs()->setCurrentIndex(tab);
@@ -101,14 +101,14 @@ private Q_SLOTS:
     }
 
     void everySisterOptionHidesTheOtherDistribution_data() {
-        Columns<QString, QString>::add();
+        addColumns<QString, QString>("magazine", "option");
         QTest::newRow("shareware") << u"Pixelor"_s << u"Shareware"_s;
         QTest::newRow("freeware") << u"Pixelor"_s << u"Freeware"_s;
         QTest::newRow("domaine public") << u"Zorvane"_s << u"DomainePublic"_s;
         QTest::newRow("assimilé") << u"Zorvane"_s << u"Assimile"_s;
     }
     void everySisterOptionHidesTheOtherDistribution() {
-        const auto [magazine, option] = Columns<QString, QString>::fetch();
+        const auto [magazine, option] = fetch<QString, QString>("magazine", "option");
         const WindowFixture f;
         f.click(magazine);
         f.tabs()->setCurrentIndex(3);

@@ -3,7 +3,6 @@
 #include "platform/widgets/frenchtranslation.h"
 #include "platform/widgets/twipsgeometry.h"
 #include "sheet/magazineprofile.h"
-#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
@@ -252,7 +251,8 @@ private Q_SLOTS:
     void aMagazineOffersItsFields_data() {
         // tops: twips, Shareware down to SaisieDiffuAutre
         // pixels: DomainePublic, OptionAutre, SaisieDiffuAutre
-        Columns<QString, QString, Magazine, bool, QString, QList<double>, QList<int>>::add();
+        addColumns<QString, QString, Magazine, bool, QString, QList<double>, QList<int>>(
+            "magazine", "other", "choice", "licence", "inedit", "tops", "pixels");
         QTest::newRow("Pixelor") << u"Pixelor"_s << u"Zorvane"_s << Magazine::Pixelor << true
                                  << u"Inédit Pixelor"_s
                                  << QList<double>{1200, 1680, 2160, 2160, 2640, 2640}
@@ -264,7 +264,8 @@ private Q_SLOTS:
     }
     void aMagazineOffersItsFields() {
         const auto [magazine, other, choice, licence, inedit, tops, pixels] =
-            Columns<QString, QString, Magazine, bool, QString, QList<double>, QList<int>>::fetch();
+            fetch<QString, QString, Magazine, bool, QString, QList<double>, QList<int>>(
+                "magazine", "other", "choice", "licence", "inedit", "tops", "pixels");
         const WindowFixture f(other);
         f.click(magazine);
         QCOMPARE(f.window->windowTitle(), u"La Scribel 2.0 "_s + magazine);

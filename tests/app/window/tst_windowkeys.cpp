@@ -2,7 +2,6 @@
 // shared letters, the tab keys from anywhere, Enter on a button.
 
 #include "sheet/magazineprofile.h"
-#include "support/columns.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
@@ -37,14 +36,14 @@ private Q_SLOTS:
     // From the tab strip, which keeps the focus unless the window moves it: the licence tab
     // gives the price the focus for a magazine that asks one, and leaves it alone otherwise.
     void licenceTabFocusFollowsTheMagazine_data() {
-        Columns<QString, bool>::add();
+        addColumns<QString, bool>("magazine", "toPrice");
         for (const MagazineProfile& profile : kMagazineProfiles) {
             const QString name = profile.name.toString();
             QTest::newRow(qPrintable(name)) << name << (name == u"Pixelor");
         }
     }
     void licenceTabFocusFollowsTheMagazine() {
-        const auto [magazine, toPrice] = Columns<QString, bool>::fetch();
+        const auto [magazine, toPrice] = fetch<QString, bool>("magazine", "toPrice");
         const WindowFixture f(magazine);
         f.tabs()->tabBar()->setFocus(Qt::OtherFocusReason);
         QTRY_VERIFY(f.tabs()->tabBar()->hasFocus());
@@ -89,7 +88,7 @@ private Q_SLOTS:
     // A letter underlined twice: the button on the page shown wins over a tab; between
     // two tabs, the next one after the current tab.
     void sharedLettersGoWhereTheAuthorLooks_data() {
-        Columns<int, int, int, int>::add();
+        addColumns<int, int, int, int>("fromTab", "key", "toTab", "saveDialogs");
         QTest::newRow("Alt+S presses Sauvegarder") << 0 << int(Qt::Key_S) << 0 << 1;
         QTest::newRow("Alt+S elsewhere shows the system tab") << 1 << int(Qt::Key_S) << 5 << 0;
         QTest::newRow("Alt+L from the programme") << 2 << int(Qt::Key_L) << 4 << 0;
@@ -98,7 +97,8 @@ private Q_SLOTS:
         QTest::newRow("Alt+A from the author") << 1 << int(Qt::Key_A) << 6 << 0;
     }
     void sharedLettersGoWhereTheAuthorLooks() {
-        const auto [fromTab, key, toTab, saveDialogs] = Columns<int, int, int, int>::fetch();
+        const auto [fromTab, key, toTab, saveDialogs] =
+            fetch<int, int, int, int>("fromTab", "key", "toTab", "saveDialogs");
         const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(fromTab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
@@ -109,7 +109,8 @@ private Q_SLOTS:
     // its text selected as a tab change leaves it, keeps it. AltGr still types, whether
     // the keyboard reports it as Ctrl+Alt or with the group switch.
     void aLetterNoControlTakesTypesNothing_data() {
-        Columns<int, QString, int, int, QString, QString>::add();
+        addColumns<int, QString, int, int, QString, QString>("tab", "field", "key", "modifiers",
+                                                             "text", "shown");
         const int alt = Qt::AltModifier;
         QTest::newRow("Alt+I in Nom, author")
             << 1 << u"SaisieNom"_s << int(Qt::Key_I) << alt << u"i"_s << u"DUPONT"_s;
@@ -131,7 +132,8 @@ private Q_SLOTS:
     }
     void aLetterNoControlTakesTypesNothing() {
         const auto [tab, field, key, modifiers, text, shown] =
-            Columns<int, QString, int, int, QString, QString>::fetch();
+            fetch<int, QString, int, int, QString, QString>("tab", "field", "key", "modifiers",
+                                                            "text", "shown");
         const WindowFixture f(u"Pixelor");
         f.window->form().setOn(Field::OptionAutre, true);
         f.window->form().setText(fieldNamed(field), u"DUPONT"_s);
@@ -148,7 +150,8 @@ private Q_SLOTS:
     // focus on the strip, never on a button that clears the sheet or quits.
     void tabKeysWorkFromAnywhere_data() {
         // focused, focusAfter: empty for the tab strip
-        Columns<int, QString, int, int, int, QString>::add();
+        addColumns<int, QString, int, int, int, QString>("fromTab", "focused", "key", "modifiers",
+                                                         "toTab", "focusAfter");
         const int ctrl = Qt::ControlModifier;
         const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
         QTest::newRow("Ctrl+Tab on Quitter")
@@ -171,7 +174,8 @@ private Q_SLOTS:
     }
     void tabKeysWorkFromAnywhere() {
         const auto [fromTab, focused, key, modifiers, toTab, focusAfter] =
-            Columns<int, QString, int, int, int, QString>::fetch();
+            fetch<int, QString, int, int, int, QString>("fromTab", "focused", "key", "modifiers",
+                                                        "toTab", "focusAfter");
         const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(fromTab);
         QWidget* start = focused.isEmpty() ? f.tabs()->tabBar() : f.get(focused);
@@ -185,7 +189,7 @@ private Q_SLOTS:
         }
     }
     void enterPressesTheFocusedButton_data() {
-        Columns<int, int, bool>::add();
+        addColumns<int, int, bool>("key", "modifiers", "presses");
         QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
         QTest::newRow("Space, as Qt does") << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
@@ -194,7 +198,7 @@ private Q_SLOTS:
             << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier) << false;
     }
     void enterPressesTheFocusedButton() {
-        const auto [key, modifiers, presses] = Columns<int, int, bool>::fetch();
+        const auto [key, modifiers, presses] = fetch<int, int, bool>("key", "modifiers", "presses");
         const WindowFixture f;
         f.get(u"Zorvane")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(f.get(u"Zorvane"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));

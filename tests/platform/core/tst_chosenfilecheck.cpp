@@ -1,7 +1,6 @@
 // The checks the file dialogs make on the chosen name before they close on it.
 
 #include "platform/core/chosenfilecheck.h"
-#include "support/columns.h"
 #include "support/helpers.h"
 #include "support/unprivileged.h"
 
@@ -24,7 +23,7 @@ private Q_SLOTS:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     void checksTheChosenName_data() {
-        Columns<QString, ChosenFileVerdict, ChosenFileVerdict>::add();
+        addColumns<QString, ChosenFileVerdict, ChosenFileVerdict>("name", "save", "open");
         using V = ChosenFileVerdict;
         const auto row = [](const char* tag, const QString& name, V save, V open) {
             QTest::newRow(tag) << name << save << open;
@@ -55,7 +54,7 @@ private Q_SLOTS:
     }
     void checksTheChosenName() {
         const auto [name, save, open] =
-            Columns<QString, ChosenFileVerdict, ChosenFileVerdict>::fetch();
+            fetch<QString, ChosenFileVerdict, ChosenFileVerdict>("name", "save", "open");
 
         const QDir folder(m_folder.filePath(u"choix"_s));
         if (!folder.exists()) {

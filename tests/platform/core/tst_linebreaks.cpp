@@ -2,7 +2,7 @@
 // sheet knows: LF.
 
 #include "platform/core/linebreaks.h"
-#include "support/columns.h"
+#include "support/helpers.h"
 
 #include <QTest>
 
@@ -13,7 +13,7 @@ class TestLineBreaks : public QObject {
 
 private Q_SLOTS:
     void readsEveryBreakAsLF_data() {
-        scribel::test::Columns<QString, QString>::add();
+        scribel::test::addColumns<QString, QString>("text", "read");
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("no break") << u"abc"_s << u"abc"_s;
         QTest::newRow("LF kept") << u"a\nb"_s << u"a\nb"_s;
@@ -28,7 +28,7 @@ private Q_SLOTS:
         QTest::newRow("line separator") << u"a\u2028b"_s << u"a\nb"_s;
     }
     void readsEveryBreakAsLF() {
-        const auto [text, read] = scribel::test::Columns<QString, QString>::fetch();
+        const auto [text, read] = scribel::test::fetch<QString, QString>("text", "read");
         QCOMPARE(scribel::normaliseLineBreaks(text), read);
     }
 };

@@ -1,7 +1,7 @@
 // Numbers and dates in the user's regional settings.
 
 #include "platform/core/regional.h"
-#include "support/columns.h"
+#include "support/helpers.h"
 
 #include <QTest>
 
@@ -18,7 +18,7 @@ class RegionalTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void hashDotHash_data() {
-        Columns<QLocale, double, QString>::add();
+        addColumns<QLocale, double, QString>("locale", "value", "text");
         QTest::newRow("two decimals") << kFrench << 15.2449 << u"15,24"_s;
         QTest::newRow("rounded up") << kFrench << 22.867 << u"22,87"_s;
         QTest::newRow("trailing zero dropped") << kFrench << 15.2 << u"15,2"_s;
@@ -33,12 +33,13 @@ private Q_SLOTS:
         QTest::newRow("English point") << kEnglish << 15.2449 << u"15.24"_s;
     }
     void hashDotHash() {
-        const auto [locale, value, text] = Columns<QLocale, double, QString>::fetch();
+        const auto [locale, value, text] =
+            fetch<QLocale, double, QString>("locale", "value", "text");
         QCOMPARE(regional::formatHashDotHash(value, locale), text);
     }
 
     void readDecimal_data() {
-        Columns<QLocale, QString, bool, double>::add();
+        addColumns<QLocale, QString, bool, double>("locale", "text", "readable", "value");
         QTest::newRow("whole") << kFrench << u"100"_s << true << 100.0;
         QTest::newRow("French comma") << kFrench << u"99,5"_s << true << 99.5;
         QTest::newRow("point in French") << kFrench << u"99.5"_s << false << 0.0;
@@ -51,7 +52,7 @@ private Q_SLOTS:
     }
     void readDecimal() {
         const auto [locale, text, readable, value] =
-            Columns<QLocale, QString, bool, double>::fetch();
+            fetch<QLocale, QString, bool, double>("locale", "text", "readable", "value");
         const std::optional<double> read = regional::readDecimal(text, locale);
         QCOMPARE(read.has_value(), readable);
         if (read) {
@@ -60,12 +61,12 @@ private Q_SLOTS:
     }
 
     void shortDate_data() {
-        Columns<QLocale, QString>::add();
+        addColumns<QLocale, QString>("locale", "text");
         QTest::newRow("French") << kFrench << u"07/12/2026"_s;
         QTest::newRow("English") << kEnglish << u"12/7/26"_s;
     }
     void shortDate() {
-        const auto [locale, text] = Columns<QLocale, QString>::fetch();
+        const auto [locale, text] = fetch<QLocale, QString>("locale", "text");
         QCOMPARE(regional::shortDate(QDate(2026, 12, 7), locale), text);
     }
 };

@@ -1,7 +1,7 @@
 // The system's error numbers in the French words the author reads.
 
 #include "platform/core/systemerrortext.h"
-#include "support/columns.h"
+#include "support/helpers.h"
 
 #include <QTest>
 #include <cerrno>
@@ -15,7 +15,7 @@ private Q_SLOTS:
     // Each error that opening, reading, writing or renaming a file can meet, in the French words
     // the author reads; a number left out is named as such.
     void saysEverySystemErrorInItsOwnWords_data() {
-        scribel::test::Columns<int, QString>::add();
+        scribel::test::addColumns<int, QString>("error", "text");
         const auto row = [](const char* name, int error, const char* text) {
             QTest::newRow(name) << error << QString::fromUtf8(text);
         };
@@ -57,7 +57,7 @@ private Q_SLOTS:
         row("left out", EPIPE, "erreur système numéro 32");
     }
     void saysEverySystemErrorInItsOwnWords() {
-        const auto [error, text] = scribel::test::Columns<int, QString>::fetch();
+        const auto [error, text] = scribel::test::fetch<int, QString>("error", "text");
         QCOMPARE(systemErrorText(error), text);
     }
 };

@@ -3,7 +3,6 @@
 
 #include "platform/core/chosenfilecheck.h"
 #include "platform/core/textfile.h"
-#include "support/columns.h"
 #include "support/filesizelimit.h"
 #include "support/helpers.h"
 #include "support/tinyfilesystem.h"
@@ -36,7 +35,7 @@ class TestTextFile : public QObject {
 
 private Q_SLOTS:
     void readsOrSaysWhyNot_data() {
-        Columns<QString, QByteArray, bool, FileProblem>::add();
+        addColumns<QString, QByteArray, bool, FileProblem>("name", "content", "failed", "problem");
 
         QTest::newRow("file") << "fiche.pxr" << QByteArray("V2\r\n") << false
                               << FileProblem::Missing;
@@ -64,7 +63,7 @@ private Q_SLOTS:
     }
     void readsOrSaysWhyNot() {
         const auto [name, content, failed, problem] =
-            Columns<QString, QByteArray, bool, FileProblem>::fetch();
+            fetch<QString, QByteArray, bool, FileProblem>("name", "content", "failed", "problem");
 
         const QString path = QDir(m_folder.path()).filePath(name);
         if (!failed || problem == FileProblem::TooLarge) {
@@ -109,14 +108,14 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_folder.path()).entryList({u"nouvelle*"_s}, QDir::Files).size(), 1);
     }
     void refusesToReplaceWhatIsNotAWritableFile_data() {
-        Columns<QString, FileProblem>::add();
+        addColumns<QString, FileProblem>("name", "problem");
 
         QTest::newRow("read-only file") << "protegee.pxr" << FileProblem::ReadOnlyTarget;
         QTest::newRow("folder") << "dossier.pxr" << FileProblem::NotAFile;
         QTest::newRow("missing folder") << "absent/fiche.pxr" << FileProblem::CannotCreate;
     }
     void refusesToReplaceWhatIsNotAWritableFile() {
-        const auto [name, problem] = Columns<QString, FileProblem>::fetch();
+        const auto [name, problem] = fetch<QString, FileProblem>("name", "problem");
 
         const QString readOnly = m_folder.filePath(u"protegee.pxr"_s);
         if (!QFile::exists(readOnly)) {

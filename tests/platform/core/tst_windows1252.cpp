@@ -2,7 +2,7 @@
 // capitals.
 
 #include "platform/core/windows1252.h"
-#include "support/columns.h"
+#include "support/helpers.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -52,7 +52,7 @@ private Q_SLOTS:
         }
     }
     void upperCaseFollowsTheCodePage_data() {
-        scribel::test::Columns<QChar, QChar>::add();
+        scribel::test::addColumns<QChar, QChar>("typed", "upper");
         QTest::newRow("a") << QChar(u'a') << QChar(u'A');
         QTest::newRow("é") << QChar(u'é') << QChar(u'É');
         QTest::newRow("ÿ to Ÿ (0x9F)") << QChar(u'ÿ') << QChar(0x0178);
@@ -64,7 +64,7 @@ private Q_SLOTS:
         QTest::newRow("backspace") << QChar(8) << QChar(8);
     }
     void upperCaseFollowsTheCodePage() {
-        const auto [typed, upper] = scribel::test::Columns<QChar, QChar>::fetch();
+        const auto [typed, upper] = scribel::test::fetch<QChar, QChar>("typed", "upper");
         QCOMPARE(cp1252::toUpper(typed), upper);
     }
 };

@@ -4,8 +4,8 @@
 
 #include "platform/widgets/qtfiledialogs.h"
 #include "platform/widgets/qtmessageboxes.h"
-#include "support/columns.h"
 #include "support/doubles.h"
+#include "support/helpers.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -21,7 +21,8 @@
 #include <functional>
 
 using namespace scribel;
-using scribel::test::Columns;
+using scribel::test::addColumns;
+using scribel::test::fetch;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -125,7 +126,8 @@ private Q_SLOTS:
 
     void asksOrRefusesThroughTheMessageBoxes_data() {
         // chosen: empty when the dialog gives no file
-        Columns<bool, QStringList, QString, bool, QString, QString, DefaultAnswer, QString>::add();
+        addColumns<bool, QStringList, QString, bool, QString, QString, DefaultAnswer, QString>(
+            "save", "files", "typed", "answer", "chosen", "question", "defaultAnswer", "refusal");
 
         const QString replace =
             u"Le fichier « fiche.pxr » existe déjà.\nVoulez-vous le remplacer ?"_s;
@@ -174,8 +176,9 @@ private Q_SLOTS:
     }
     void asksOrRefusesThroughTheMessageBoxes() {
         const auto [save, files, typed, answer, chosen, question, defaultAnswer, refusal] =
-            Columns<bool, QStringList, QString, bool, QString, QString, DefaultAnswer,
-                    QString>::fetch();
+            fetch<bool, QStringList, QString, bool, QString, QString, DefaultAnswer, QString>(
+                "save", "files", "typed", "answer", "chosen", "question", "defaultAnswer",
+                "refusal");
 
         const QTemporaryDir folder;
         for (const QString& file : files) {
@@ -216,7 +219,8 @@ private Q_SLOTS:
     // is never read as markup), Enter for the default answer, Escape for "Non".
     void answersInQtsOwnMessageBoxes_data() {
         // answer: "Oui" clicked, or the key pressed
-        Columns<bool, QString, QString, QString, bool>::add();
+        addColumns<bool, QString, QString, QString, bool>("save", "typed", "answer", "box",
+                                                          "chosen");
 
         const auto question = [](const QString& text) {
             return QString::number(QMessageBox::Question) + u" plain: "_s + text;
@@ -241,7 +245,8 @@ private Q_SLOTS:
     }
     void answersInQtsOwnMessageBoxes() {
         const auto [save, typed, answer, box, chosen] =
-            Columns<bool, QString, QString, QString, bool>::fetch();
+            fetch<bool, QString, QString, QString, bool>("save", "typed", "answer", "box",
+                                                         "chosen");
 
         const QTemporaryDir folder;
         QFile existing(folder.filePath(u"a<br>b.pxr"_s));
