@@ -13,7 +13,6 @@ class TestCategories : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The category table in list order, as the author sees it, each with its sub-categories.
     void categoriesInListOrder_data() {
         addColumns<int, QString, QStringList>("index", "category", "subCategories");
         int index = 0;

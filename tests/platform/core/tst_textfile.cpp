@@ -1,7 +1,9 @@
 // Sheet files on disk: reading with a size guard, writing that never leaves a truncated
-// file.
+// file, the system's error numbers in the French words the author reads, and the checks
+// the file dialogs make on the chosen name before they close on it.
 
 #include "platform/core/chosenfilecheck.h"
+#include "platform/core/systemerrortext.h"
 #include "platform/core/textfile.h"
 #include "support/filesizelimit.h"
 #include "support/helpers.h"
@@ -19,6 +21,7 @@ using namespace scribel::test;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(scribel::FileProblem)
+Q_DECLARE_METATYPE(scribel::ChosenFileVerdict)
 
 namespace {
 
@@ -34,6 +37,69 @@ class TestTextFile : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanupTestCase() {
+        // An ordinary user may empty a folder only once it is writable again.
+        QFile::setPermissions(m_folder.filePath(u"choix/protege"_s),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    void checksTheChosenName_data() {
+        addColumns<QString, ChosenFileVerdict, ChosenFileVerdict>("name", "save", "open");
+        using V = ChosenFileVerdict;
+        const auto row = [](const char* tag, const QString& name, V save, V open) {
+            QTest::newRow(tag) << name << save << open;
+        };
+        const auto both = [&row](const char* tag, const QString& name, V verdict) {
+            row(tag, name, verdict, verdict);
+        };
+        row("existing file", u"fiche.pxr"_s, V::AskReplace, V::Accept);
+        row("new name", u"nouvelle.pxr"_s, V::AskCreate, V::Accept);
+        row("read-only file", u"lecture-seule.pxr"_s, V::RefuseReadOnlyFile, V::Accept);
+        row("in a read-only folder", u"protege/fiche.pxr"_s, V::RefuseReadOnlyFolder, V::Accept);
+        row("new in a read-only folder", u"protege/nouvelle.pxr"_s, V::RefuseReadOnlyFolder,
+            V::Accept);
+        both("missing folder", u"absent/fiche.pxr"_s, V::RefuseMissingFolder);
+        both("in a closed folder", u"ferme/fiche.pxr"_s, V::RefuseFolderNotEnterable);
+        both("folder", u"protege"_s, V::RefuseNotAFile);
+        both("pattern", u"*.pxr"_s, V::RefusePattern);
+        both("name too long", QString(252, u'n') + u".pxr"_s, V::RefuseNameTooLong);
+        // The limit counts the name's bytes on disk (UTF-8), not its characters.
+        row("name of 255 bytes", QString(125, u'é') + u"a.pxr"_s, V::AskCreate, V::Accept);
+        both("name of 256 bytes in 131 characters", QString(126, u'é') + u".pxr"_s,
+             V::RefuseNameTooLong);
+        both("path too long", u"d/"_s.repeated(2100) + u"fiche.pxr"_s, V::RefusePathTooLong);
+        // A whole path counts at most 4,095 bytes, the system's 4,096 with the final zero.
+        both("path of 4,095 bytes", nameForPathOf(4095), V::RefuseMissingFolder);
+        both("path of 4,096 bytes", nameForPathOf(4096), V::RefusePathTooLong);
+        both("name not in UTF-8", QFile::decodeName("\xe9t\xe9.pxr"), V::RefuseInvalidName);
+    }
+    void checksTheChosenName() {
+        const auto [name, save, open] =
+            fetch<QString, ChosenFileVerdict, ChosenFileVerdict>("name", "save", "open");
+
+        const QDir folder(m_folder.filePath(u"choix"_s));
+        if (!folder.exists()) {
+            QVERIFY(QDir(m_folder.path()).mkpath(u"choix/protege"_s));
+            writeBytes(folder.filePath(u"fiche.pxr"_s), "V2");
+            writeBytes(folder.filePath(u"lecture-seule.pxr"_s), "V2");
+            writeBytes(folder.filePath(u"protege/fiche.pxr"_s), "V2");
+            QVERIFY(
+                QFile::setPermissions(folder.filePath(u"lecture-seule.pxr"_s), QFile::ReadOwner));
+            QVERIFY(QFile::setPermissions(folder.filePath(u"protege"_s),
+                                          QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(QDir(m_folder.path()).mkpath(u"choix/ferme"_s));
+            QVERIFY(QFile::setPermissions(folder.filePath(u"ferme"_s), {}));
+        }
+        const QFileInfo chosen(folder.filePath(name));
+        const auto verdicts = [](ChosenFileVerdict onSave, ChosenFileVerdict onOpen) {
+            return QByteArray::number(static_cast<int>(onSave)) + ' ' +
+                   QByteArray::number(static_cast<int>(onOpen));
+        };
+        // As an ordinary user sees them, root or not.
+        const std::optional<QByteArray> seen = test::runWithoutPrivileges(
+            [&] { return verdicts(checkSaveChoice(chosen), checkOpenChoice(chosen)); });
+        QCOMPARE(seen.value_or("no report"), verdicts(save, open));
+    }
+
     void readsOrSaysWhyNot_data() {
         addColumns<QString, QByteArray, bool, FileProblem>("name", "content", "failed", "problem");
 
@@ -44,22 +110,19 @@ private Q_SLOTS:
             << "juste.pxr" << QByteArray(kLimit, 'x') << false << FileProblem::Missing;
         QTest::newRow("one byte too many")
             << "gros.pxr" << QByteArray(kLimit + 1, 'x') << true << FileProblem::TooLarge;
-        QTest::newRow("missing") << "absent.pxr" << QByteArray() << true << FileProblem::Missing;
-        QTest::newRow("folder") << "." << QByteArray() << true << FileProblem::NotAFile;
-        QTest::newRow("device without end")
-            << "/dev/zero" << QByteArray() << true << FileProblem::NotAFile;
-        QTest::newRow("pipe") << "tube.pxr" << QByteArray() << true << FileProblem::NotAFile;
-        QTest::newRow("name too long")
-            << QString(252, u'n') + u".pxr"_s << QByteArray() << true << FileProblem::NameTooLong;
-        QTest::newRow("path too long") << u"d/"_s.repeated(2100) + u"fiche.pxr"_s << QByteArray()
-                                       << true << FileProblem::PathTooLong;
+        const auto refused = [](const char* tag, const QString& name, FileProblem problem) {
+            QTest::newRow(tag) << name << QByteArray() << true << problem;
+        };
+        refused("missing", u"absent.pxr"_s, FileProblem::Missing);
+        refused("folder", u"."_s, FileProblem::NotAFile);
+        refused("device without end", u"/dev/zero"_s, FileProblem::NotAFile);
+        refused("pipe", u"tube.pxr"_s, FileProblem::NotAFile);
+        refused("name too long", QString(252, u'n') + u".pxr"_s, FileProblem::NameTooLong);
+        refused("path too long", u"d/"_s.repeated(2100) + u"fiche.pxr"_s, FileProblem::PathTooLong);
         // A name whose bytes are not UTF-8, as Qt hands it over: U+FFFD in their place.
-        QTest::newRow("invalid name") << QFile::decodeName("\xff\xfe.pxr") << QByteArray() << true
-                                      << FileProblem::InvalidName;
-        QTest::newRow("closed folder")
-            << "ferme/fiche.pxr" << QByteArray() << true << FileProblem::FolderNotEnterable;
-        QTest::newRow("no right to read")
-            << "secrete.pxr" << QByteArray() << true << FileProblem::AccessDenied;
+        refused("invalid name", QFile::decodeName("\xff\xfe.pxr"), FileProblem::InvalidName);
+        refused("closed folder", u"ferme/fiche.pxr"_s, FileProblem::FolderNotEnterable);
+        refused("no right to read", u"secrete.pxr"_s, FileProblem::AccessDenied);
     }
     void readsOrSaysWhyNot() {
         const auto [name, content, failed, problem] =
@@ -191,8 +254,63 @@ private Q_SLOTS:
                  ChosenFileVerdict::RefuseReadOnlyFolder);
         QCOMPARE(checkOpenChoice(QFileInfo(path)), ChosenFileVerdict::Accept);
     }
+    // Each error that opening, reading, writing or renaming a file can meet, in the French words
+    // the author reads; a number left out is named as such.
+    void saysEverySystemErrorInItsOwnWords_data() {
+        addColumns<int, QString>("error", "text");
+        const auto row = [](const char* name, int error, const char* text) {
+            QTest::newRow(name) << error << QString::fromUtf8(text);
+        };
+        row("EACCES", EACCES, "accès refusé");
+        row("EPERM", EPERM, "opération non permise");
+        row("ENOENT", ENOENT, "fichier ou dossier introuvable");
+        row("ENOTDIR", ENOTDIR, "un élément du chemin n'est pas un dossier");
+        row("ENAMETOOLONG", ENAMETOOLONG, "nom trop long");
+        row("EISDIR", EISDIR, "c'est un dossier");
+        row("EROFS", EROFS, "disque en lecture seule");
+        row("ENOSPC", ENOSPC, "disque plein");
+        row("EDQUOT", EDQUOT, "quota de disque dépassé");
+        row("EFBIG", EFBIG, "fichier trop gros pour ce disque ou pour les limites de la session");
+        row("EIO", EIO, "erreur de lecture ou d'écriture sur le disque");
+        row("EBUSY", EBUSY, "fichier ou disque occupé");
+        row("ETXTBSY", ETXTBSY, "fichier en cours d'utilisation");
+        row("EMFILE", EMFILE, "trop de fichiers ouverts par le programme");
+        row("ENFILE", ENFILE, "trop de fichiers ouverts sur le système");
+        row("ENOMEM", ENOMEM, "mémoire insuffisante");
+        row("ELOOP", ELOOP, "trop de liens symboliques en chaîne");
+        row("EXDEV", EXDEV, "le fichier ne peut pas être déplacé d'un disque à l'autre");
+        row("EAGAIN", EAGAIN, "ressource momentanément indisponible");
+        row("EINTR", EINTR, "opération interrompue");
+        row("EINVAL", EINVAL, "opération impossible sur ce fichier");
+        row("EEXIST", EEXIST, "un fichier de ce nom existe déjà");
+        row("ENXIO", ENXIO, "périphérique ou adresse absents");
+        row("ENODEV", ENODEV, "aucun périphérique de ce type");
+        row("EOVERFLOW", EOVERFLOW, "fichier trop gros pour être lu");
+        row("EBADF", EBADF, "fichier mal ouvert");
+        row("ESTALE", ESTALE, "fichier réseau devenu inaccessible");
+        row("ENOTEMPTY", ENOTEMPTY, "un dossier non vide porte ce nom");
+        row("EMLINK", EMLINK, "trop de liens vers ce fichier");
+        row("ENOLCK", ENOLCK, "aucun verrou disponible");
+        row("ENOSYS", ENOSYS, "opération non prise en charge");
+        row("EOPNOTSUPP", EOPNOTSUPP, "opération non prise en charge par ce disque");
+        row("ETIMEDOUT", ETIMEDOUT, "le disque réseau ne répond plus");
+        row("ECONNABORTED", ECONNABORTED, "connexion au disque réseau interrompue");
+        row("EHOSTDOWN", EHOSTDOWN, "le serveur du disque réseau est arrêté");
+        row("left out", EPIPE, "erreur système numéro 32");
+    }
+    void saysEverySystemErrorInItsOwnWords() {
+        const auto [error, text] = fetch<int, QString>("error", "text");
+        QCOMPARE(systemErrorText(error), text);
+    }
 
 private:
+    // A name in missing folders whose whole path, from the root, counts that many bytes.
+    QString nameForPathOf(qsizetype bytes) const {
+        const QString file = u"fiche.pxr"_s;
+        const qsizetype room = bytes - m_folder.filePath(u"choix/"_s).size() - file.size();
+        return u"d/"_s.repeated(room / 2) + QString(room % 2, u'x') + file;
+    }
+
     QTemporaryDir m_folder;
 };
 
