@@ -195,7 +195,6 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
             faults << u"%1 %2 overlaps the tab strip %3"_s.arg(name, rectText(area),
                                                                rectText(strip));
         }
-        // The banner's text is far wider than its box on purpose: the box clips it.
         const QWidget& holder = onWindow ? *f.window : *widget.parentWidget();
         // What must stay inside: a caption's ink, any other control whole.
         QRect shown = widget.geometry();
@@ -206,6 +205,7 @@ QStringList faultsOnShownTab(const WindowFixture& f) {
                 QSize(label->fontMetrics().horizontalAdvance(caption), room.height()), room);
             shown = ink.translated(widget.pos());
         }
+        // The banner's text is far wider than its box on purpose: the box clips it.
         if (row.kind != ControlKind::BannerText && !holder.rect().contains(shown)) {
             faults << u"%1 %2 leaves %3 %4"_s.arg(name, rectText(shown),
                                                   onWindow ? u"the window"_s : u"its page"_s,
