@@ -6,7 +6,6 @@
 #include "support/windowfixture.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -14,6 +13,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -25,25 +25,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void writeFile(const QString& path) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("ZOLK\n");
-}
-
-// The about tab can be used once a magazine is chosen.
-void openAboutTab(const WindowFixture& f) {
-    f.click(u"Pixelor");
-    f.tabs()->setCurrentIndex(6);
-}
-
-// Where the banner stands, in pixels, and where a left edge in twips puts it.
-int bannerLeft(const WindowFixture& f) {
-    return f.get(u"Message")->x();
-}
-int bannerPixels(const WindowFixture& f, int twips) {
-    return twipsToPixels(twips, f.get(u"Message")->logicalDpiX());
-}
+// The about tab, which can be used once a magazine is chosen.
+struct AboutTab : WindowFixture {
+    AboutTab() : WindowFixture(u"Pixelor") { tabs()->setCurrentIndex(6); }
+};
 
 } // namespace
 
@@ -61,8 +46,7 @@ private Q_SLOTS:
     }
 
     void addressButtonsHandTheirAddressToTheOpenAction() {
-        const WindowFixture f;
-        openAboutTab(f);
+        const AboutTab f;
         f.click(u"SSCommand5");
         f.click(u"EMail");
         f.click(u"Internet");
@@ -75,58 +59,49 @@ private Q_SLOTS:
                  u"M'envoyer un E-Mail : luc.ferrand@scribel.example"_s);
     }
 
+    // Then beside the program; in neither (where: empty), the document is named in a message.
     void documentsAreLookedUpInTheCurrentFolderFirst_data() {
-        addColumns<QString, QString>("button", "document");
-        QTest::newRow("txt") << u"SSCommand1"_s << u"Le_Zolk_.txt"_s;
-        QTest::newRow("adhésion, without its accent") << u"SSCommand2"_s << u"Adhesion.txt"_s;
-        QTest::newRow("hlp") << u"SSCommand3"_s << u"Le_Zolk_.hlp"_s;
-        QTest::newRow("htm") << u"SSCommand4"_s << u"Le_Zolk_.htm"_s;
+        addColumns<QString, QString, QString>("button", "document", "where");
+        QTest::newRow("txt") << u"SSCommand1"_s << u"Le_Zolk_.txt"_s << u"current"_s;
+        QTest::newRow("adhésion, without its accent")
+            << u"SSCommand2"_s << u"Adhesion.txt"_s << u"current"_s;
+        QTest::newRow("hlp") << u"SSCommand3"_s << u"Le_Zolk_.hlp"_s << u"current"_s;
+        QTest::newRow("htm") << u"SSCommand4"_s << u"Le_Zolk_.htm"_s << u"current"_s;
+        QTest::newRow("documentsFallBackToTheProgramsFolder")
+            << u"SSCommand4"_s << u"Le_Zolk_.htm"_s << u"program"_s;
+        QTest::newRow("aMissingDocumentIsNamedInAMessage")
+            << u"SSCommand3"_s << u"Le_Zolk_.hlp"_s << QString();
     }
     void documentsAreLookedUpInTheCurrentFolderFirst() {
-        const auto [button, document] = fetch<QString, QString>("button", "document");
-        QTemporaryDir folder;
-        writeFile(folder.filePath(document));
-        QDir::setCurrent(folder.path()); // as a confirmed file dialog leaves it
-        const WindowFixture f;
-        openAboutTab(f);
+        const auto [button, document, where] =
+            fetch<QString, QString, QString>("button", "document", "where");
+        QTemporaryDir current;
+        QDir::setCurrent(current.path()); // as a confirmed file dialog leaves it
+        const QString path =
+            QDir(where == u"program" ? QCoreApplication::applicationDirPath() : current.path())
+                .filePath(document);
+        if (!where.isEmpty()) {
+            writeBytes(path, "ZOLK\n");
+        }
+        const AboutTab f;
         f.click(button);
+        QFile::remove(path);
+        if (where.isEmpty()) {
+            QVERIFY(f.doubles.openAction.opened.empty());
+            QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
+            QCOMPARE(f.doubles.messages.shown.front().text,
+                     QStringLiteral("Le document « Le_Zolk_.hlp » est introuvable : il n'est ni "
+                                    "dans le dossier courant (%1) ni dans celui du programme (%2).")
+                         .arg(QDir::currentPath(), QCoreApplication::applicationDirPath()));
+            return;
+        }
         QCOMPARE(f.doubles.openAction.opened.size(), std::size_t(1));
-        QCOMPARE(f.doubles.openAction.opened.front(),
-                 QUrl::fromLocalFile(folder.filePath(document)));
-    }
-
-    void documentsFallBackToTheProgramsFolder() {
-        QTemporaryDir elsewhere;
-        QDir::setCurrent(elsewhere.path());
-        const QString beside =
-            QDir(QCoreApplication::applicationDirPath()).filePath(u"Le_Zolk_.htm"_s);
-        writeFile(beside);
-        const WindowFixture f;
-        openAboutTab(f);
-        f.click(u"SSCommand4");
-        QFile::remove(beside);
-        QCOMPARE(f.doubles.openAction.opened.size(), std::size_t(1));
-        QCOMPARE(f.doubles.openAction.opened.front(), QUrl::fromLocalFile(beside));
-    }
-
-    void aMissingDocumentIsNamedInAMessage() {
-        QTemporaryDir empty;
-        QDir::setCurrent(empty.path());
-        const WindowFixture f;
-        openAboutTab(f);
-        f.click(u"SSCommand3");
-        QVERIFY(f.doubles.openAction.opened.empty());
-        QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
-        QCOMPARE(f.doubles.messages.shown.front().text,
-                 QStringLiteral("Le document « Le_Zolk_.hlp » est introuvable : il n'est ni "
-                                "dans le dossier courant (%1) ni dans celui du programme (%2).")
-                     .arg(QDir::currentPath(), QCoreApplication::applicationDirPath()));
+        QCOMPARE(f.doubles.openAction.opened.front(), QUrl::fromLocalFile(path));
     }
 
     void aFailedOpenActionIsReported() {
-        WindowFixture f;
+        AboutTab f;
         f.doubles.openAction.succeeds = false;
-        openAboutTab(f);
         f.click(u"EMail");
         QCOMPARE(f.doubles.messages.shown.size(), std::size_t(1));
         QVERIFY(f.doubles.messages.shown.front().text.contains(
@@ -147,12 +122,10 @@ private Q_SLOTS:
         QTemporaryDir bin;
         const QString asked = bin.filePath(u"asked"_s);
         if (!opener.isEmpty()) {
-            QFile script(bin.filePath(u"xdg-open"_s));
-            QVERIFY(script.open(QIODevice::WriteOnly));
-            script.write("#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/asked\"\n" + opener +
-                         '\n');
-            script.close();
-            QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+            const QString script = bin.filePath(u"xdg-open"_s);
+            writeBytes(script, "#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/asked\"\n" +
+                                   opener + '\n');
+            QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner));
         }
         qputenv("PATH", opener.isEmpty() ? bin.path().toLocal8Bit()
                                          : bin.path().toLocal8Bit() + ':' + m_path);
@@ -174,9 +147,7 @@ private Q_SLOTS:
             QVERIFY(doubles.messages.shown.empty());
         }
         if (!opener.isEmpty()) {
-            QFile target(asked);
-            QVERIFY(target.open(QIODevice::ReadOnly));
-            QCOMPARE(target.readAll(), QByteArray("mailto:luc.ferrand@scribel.example"));
+            QCOMPARE(bytesOf(asked), QByteArray("mailto:luc.ferrand@scribel.example"));
         }
     }
 
@@ -194,22 +165,24 @@ private Q_SLOTS:
         auto* timer = f.window->findChild<QTimer*>(u"Timer1"_s);
         QVERIFY(timer->isActive());
         timer->stop(); // step by hand
-        const int start = bannerLeft(f);
-        QCOMPARE(start, bannerPixels(f, 4200));
+        QWidget* banner = f.get(u"Message");
+        const auto pixels = [banner](int twips) {
+            return twipsToPixels(twips, banner->logicalDpiX());
+        };
+        QCOMPARE(banner->x(), pixels(4200));
         for (int i = 0; i < 5; ++i) {
             f.window->Timer1_Timer();
         }
-        QCOMPARE(bannerLeft(f), bannerPixels(f, 3900));
+        QCOMPARE(banner->x(), pixels(3900));
         f.get<QAbstractButton>(u"Zorvane")->click();
         QVERIFY(!timer->isActive());
         QVERIFY(f.get(u"SupportMessage")->isHidden());
         f.get<QAbstractButton>(u"RAZ")->click();
         QVERIFY(timer->isActive());
         QVERIFY(!f.get(u"SupportMessage")->isHidden());
-        QCOMPARE(bannerLeft(f), bannerPixels(f, 3900));
+        QCOMPARE(banner->x(), pixels(3900));
         QCOMPARE(f.get<QLabel>(u"Message")->text(), bannerText());
-        const QFont font = f.get(u"Message")->font();
-        QVERIFY(font.bold() && font.italic());
+        QVERIFY(banner->font().bold() && banner->font().italic());
     }
 
     // The banner's font is named as the window found Arial: it draws exactly as Arial
@@ -229,6 +202,86 @@ private Q_SLOTS:
         QVERIFY(drawn(font) == drawn(arial(15.75, true, true)));
     }
 
+    // The banner moves by shifting the pixels already on screen and painting only the strip
+    // that comes into view: after many steps, what the window shows of the box must be what a
+    // fresh painting of the box gives. Run offscreen and on an X server.
+    void stepsShowWhatAFreshPaintShows_data() {
+        addColumns<int, bool>("steps", "recoloured"); // recoloured: after the first step
+        QTest::newRow("entering") << 20 << false;
+        QTest::newRow("one copy past the left edge") << 150 << false;
+        QTest::newRow("in a new colour") << 20 << true;
+    }
+    void stepsShowWhatAFreshPaintShows() {
+        const auto [steps, recoloured] = fetch<int, bool>("steps", "recoloured");
+        WindowFixture f;
+        f.window->findChild<QTimer*>(u"Timer1"_s)->stop();
+        QWidget* box = f.get(u"SupportMessage");
+        for (int step = 0; step < steps; ++step) {
+            if (recoloured && step == 1) {
+                auto* banner = box->findChild<QLabel*>();
+                QPalette palette = banner->palette();
+                palette.setColor(QPalette::WindowText, Qt::red);
+                banner->setPalette(palette);
+            }
+            f.window->Timer1_Timer();
+            QCoreApplication::processEvents(); // each step painted and shown before the next
+        }
+        const QRect place(box->mapTo(f.window.get(), QPoint()), box->size());
+        const QImage shown =
+            f.window->screen()
+                ->grabWindow(f.window->winId(), place.x(), place.y(), place.width(), place.height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), fresh.size());
+        QVERIFY(shown == fresh);
+    }
+    // A new colour shows at once, in every copy of the text.
+    void aNewColourIsDrawnAtOnce() {
+        WindowFixture f;
+        QWidget* box = f.get(u"SupportMessage");
+        box->grab(); // the text drawn once, in blue
+        auto* banner = box->findChild<QLabel*>();
+        QPalette palette = banner->palette();
+        palette.setColor(QPalette::WindowText, Qt::red);
+        banner->setPalette(palette);
+        const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        bool red = false;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor pixel = shown.pixelColor(x, y);
+                QVERIFY(pixel.blue() < 200 || pixel.red() > 60); // no blue letter left
+                red = red || (pixel.red() > 200 && pixel.green() < 60 && pixel.blue() < 60);
+            }
+        }
+        QVERIFY(red);
+    }
+    // Blue letters in the box, and a ring one pixel wide just around it, darker than the window.
+    void theBannerIsBlueInsideAnOutline() {
+        WindowFixture f;
+        QWidget* box = f.get(u"SupportMessage");
+        const QImage window = f.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect place(box->mapTo(f.window.get(), QPoint()), box->size());
+        const QImage inside = window.copy(place);
+        bool blue = false;
+        for (int y = 0; y < inside.height(); ++y) {
+            for (int x = 0; x < inside.width(); ++x) {
+                const QColor pixel = inside.pixelColor(x, y);
+                QVERIFY2(pixel.lightness() > 40, "nothing black in the box");
+                blue = blue || (pixel.blue() > 200 && pixel.red() < 60 && pixel.green() < 60);
+            }
+        }
+        QVERIFY(blue);
+        const QPoint middleLeft(place.left(), place.center().y());
+        const auto lightness = [&window](QPoint at) {
+            return window.pixelColor(at).lightness();
+        };
+        QVERIFY(lightness(middleLeft + QPoint(-1, 0)) < 230);
+        QVERIFY(lightness(middleLeft + QPoint(-2, 0)) > 240);
+        QVERIFY(lightness(QPoint(place.right() + 1, place.center().y())) < 230);
+        QVERIFY(lightness(QPoint(place.center().x(), place.top() - 1)) < 230);
+        QVERIFY(lightness(QPoint(place.center().x(), place.bottom() + 1)) < 230);
+    }
     void informationTextLines() {
         QCOMPARE(
             informationText().split(u"\r\n"_s),
@@ -250,7 +303,6 @@ private Q_SLOTS:
         QCOMPARE(QApplication::font(), before);
         QCOMPARE(text->font(), f.window->font());
         QCOMPARE(text->document()->defaultFont(), f.window->font());
-        // Three pixels between the frame and the text.
         QCOMPARE(text->cursorRect(QTextCursor(text->document())).topLeft(), QPoint(3, 3));
     }
     // On light yellow in black, whatever the desktop's colours; the author may select and

@@ -149,14 +149,13 @@ private Q_SLOTS:
 
     void informationTextIsCopiedWithTheKeyboard() {
         WindowFixture f(u"Pixelor"); // the tab control, disabled until then, takes the focus
-        QWidget* information = f.get(u"Afficheur");
+        auto* information = f.get<QPlainTextEdit>(u"Afficheur");
         information->setFocus(Qt::TabFocusReason);
         QTest::keyClick(information, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(information, Qt::Key_X, Qt::ControlModifier); // read-only: nothing cut
         QTest::keyClick(information, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QGuiApplication::clipboard()->text().contains(kAuthorMail));
-        QCOMPARE(f.get<QPlainTextEdit>(u"Afficheur")->toPlainText(),
-                 QGuiApplication::clipboard()->text());
+        QCOMPARE(information->toPlainText(), QGuiApplication::clipboard()->text());
     }
 };
 

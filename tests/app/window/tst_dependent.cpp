@@ -63,23 +63,35 @@ private Q_SLOTS:
     }
 
     // Chosen, a choice shows its field and gives it the focus; left, it hides the field and
-    // empties it, except the association's name, kept for when it is chosen again.
+    // empties it, except the association's name, kept for when it is chosen again. Every
+    // sister option leaves the other distribution.
     void aChoiceShowsItsFieldFocused_data() {
         // leave: what the author clicks to leave the choice
-        addColumns<int, Field, Field, Field, bool>("tab", "choice", "field", "leave", "keeps");
+        addColumns<QString, int, Field, Field, Field, bool>("magazine", "tab", "choice", "field",
+                                                            "leave", "keeps");
+        using F = Field;
         QTest::newRow("other distribution")
-            << 3 << Field::OptionAutre << Field::SaisieDiffuAutre << Field::Freeware << false;
-        QTest::newRow("limitations")
-            << 2 << Field::LimitationsOui << Field::Limitations << Field::LimitationsNon << false;
-        QTest::newRow("other services")
-            << 4 << Field::LicenceAutres << Field::AutresServices << Field::LicenceAutres << false;
+            << u"Pixelor"_s << 3 << F::OptionAutre << F::SaisieDiffuAutre << F::Freeware << false;
+        QTest::newRow("limitations") << u"Pixelor"_s << 2 << F::LimitationsOui << F::Limitations
+                                     << F::LimitationsNon << false;
+        QTest::newRow("other services") << u"Pixelor"_s << 4 << F::LicenceAutres
+                                        << F::AutresServices << F::LicenceAutres << false;
         QTest::newRow("other association")
-            << 1 << Field::MembreAutre << Field::SaisieAutre << Field::MembreAutre << true;
+            << u"Pixelor"_s << 1 << F::MembreAutre << F::SaisieAutre << F::MembreAutre << true;
+        const auto sister = [](const char* tag, const QString& magazine, Field option) {
+            QTest::addRow("everySisterOptionHidesTheOtherDistribution: %s", tag)
+                << magazine << 3 << F::OptionAutre << F::SaisieDiffuAutre << option << false;
+        };
+        sister("shareware", u"Pixelor"_s, F::Shareware);
+        sister("freeware", u"Pixelor"_s, F::Freeware);
+        sister("domaine public", u"Zorvane"_s, F::DomainePublic);
+        sister("assimilé", u"Zorvane"_s, F::Assimile);
     }
     void aChoiceShowsItsFieldFocused() {
-        const auto [tab, choice, field, leave, keeps] =
-            fetch<int, Field, Field, Field, bool>("tab", "choice", "field", "leave", "keeps");
-        const WindowFixture f(u"Pixelor");
+        const auto [magazine, tab, choice, field, leave, keeps] =
+            fetch<QString, int, Field, Field, Field, bool>("magazine", "tab", "choice", "field",
+                                                           "leave", "keeps");
+        const WindowFixture f(magazine);
         const bool services = field == Field::AutresServices; // which has a caption of its own
         f.tabs()->setCurrentIndex(tab);
         f.click(choice);
@@ -88,6 +100,7 @@ private Q_SLOTS:
         QTRY_VERIFY(f.get(field)->hasFocus());
         typeKeys(f.get(field), u"Club"_s);
         f.click(leave);
+        QVERIFY(!f.isOn(choice));
         QVERIFY(!f.isShown(field));
         QVERIFY(!f.isShown(u"TitreAutresServices"));
         QCOMPARE(f.text(field), keeps ? u"Club"_s : QString());
@@ -100,27 +113,6 @@ private Q_SLOTS:
         QTRY_VERIFY(f.get(field)->hasFocus());
     }
 
-    void everySisterOptionHidesTheOtherDistribution_data() {
-        addColumns<QString, QString>("magazine", "option");
-        QTest::newRow("shareware") << u"Pixelor"_s << u"Shareware"_s;
-        QTest::newRow("freeware") << u"Pixelor"_s << u"Freeware"_s;
-        QTest::newRow("domaine public") << u"Zorvane"_s << u"DomainePublic"_s;
-        QTest::newRow("assimilé") << u"Zorvane"_s << u"Assimile"_s;
-    }
-    void everySisterOptionHidesTheOtherDistribution() {
-        const auto [magazine, option] = fetch<QString, QString>("magazine", "option");
-        const WindowFixture f;
-        f.click(magazine);
-        f.tabs()->setCurrentIndex(3);
-        f.click(Field::OptionAutre);
-        typeKeys(f.get(Field::SaisieDiffuAutre), u"texte"_s);
-        f.click(option);
-        QVERIFY(!f.isShown(Field::SaisieDiffuAutre));
-        QVERIFY(f.text(Field::SaisieDiffuAutre).isEmpty());
-        QVERIFY(!f.isOn(Field::OptionAutre));
-    }
-
-    // Ticking another association keeps the other one's name shown.
     void otherAssociationStaysBesideTheOthers() {
         const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(1);
@@ -136,15 +128,15 @@ private Q_SLOTS:
         Form& form = f.window->form();
         form.setOn(Field::OptionAutre, true);
         form.setText(Field::SaisieDiffuAutre, u"Carte"_s);
-        form.setOn(Field::LimitationsOui, true);
-        form.setOn(Field::LicenceAutres, true);
-        form.setOn(Field::MembreAutre, true);
-        QVERIFY(f.isShown(Field::SaisieDiffuAutre));
+        for (const Field choice :
+             {Field::LimitationsOui, Field::LicenceAutres, Field::MembreAutre}) {
+            form.setOn(choice, true);
+        }
         QCOMPARE(f.text(Field::SaisieDiffuAutre), u"Carte"_s);
-        QVERIFY(f.isShown(Field::Limitations));
-        QVERIFY(f.isShown(Field::AutresServices));
-        QVERIFY(f.isShown(u"TitreAutresServices"));
-        QVERIFY(f.isShown(Field::SaisieAutre));
+        for (const QStringView shown : {u"SaisieDiffuAutre", u"Limitations", u"AutresServices",
+                                        u"TitreAutresServices", u"SaisieAutre"}) {
+            QVERIFY2(f.isShown(shown), qPrintable(shown.toString()));
+        }
         QCOMPARE(f.tabs()->currentIndex(), 0);
         QVERIFY(!f.get(Field::SaisieAutre)->hasFocus());
         form.setOn(Field::OptionAutre, false);

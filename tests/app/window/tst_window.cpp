@@ -1,4 +1,3 @@
-#include "app/fields/categories.h"
 #include "app/window/controlcatalogue.h"
 #include "platform/widgets/frenchtranslation.h"
 #include "platform/widgets/twipsgeometry.h"
@@ -9,7 +8,6 @@
 #include <QButtonGroup>
 #include <QFile>
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,30 +21,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every text field, option and check box of the sheet.
-QList<Field> allFields() {
-    QList<Field> fields;
-    for (int i = 0; i < kFieldCount; ++i) {
-        fields.append(static_cast<Field>(i));
-    }
-    return fields;
+bool isTextField(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
 }
 
-bool isTextField(const WindowFixture& f, Field field) {
-    return qobject_cast<QLineEdit*>(f.get(field)) || qobject_cast<QPlainTextEdit*>(f.get(field));
-}
-
-bool isToggle(const WindowFixture& f, Field field) {
-    return qobject_cast<QAbstractButton*>(f.get(field)) != nullptr;
-}
-
-// Fills every field of the sheet through the keyboard and the mouse.
 void fillEverything(const WindowFixture& f) {
-    for (const Field field : allFields()) {
-        if (isToggle(f, field)) {
-            f.showTabOf(f.get(field));
-            if (!f.get(field)->isHidden()) {
-                f.click(field);
+    for (const QStringView name : kFieldNames) {
+        if (auto* toggle = qobject_cast<QAbstractButton*>(f.get(name))) {
+            f.showTabOf(toggle);
+            if (!toggle->isHidden()) {
+                f.click(name);
             }
         }
     }
@@ -58,9 +42,9 @@ void fillEverything(const WindowFixture& f) {
             f.click(box);
         }
     }
-    for (const Field field : allFields()) {
-        if (isTextField(f, field) && !f.get(field)->isHidden()) {
-            f.type(field, u"12"_s);
+    for (const QStringView name : kFieldNames) {
+        if (isTextField(f.get(name)) && f.isShown(name)) {
+            f.type(fieldNamed(name), u"12"_s);
         }
     }
     f.window->form().setText(Field::ListeCategorie, u"Jeux"_s);
@@ -68,12 +52,11 @@ void fillEverything(const WindowFixture& f) {
 }
 
 void verifyStartState(const WindowFixture& f) {
-    for (const Field field : allFields()) {
-        const QString name = fieldName(field).toString();
-        if (isTextField(f, field)) {
-            QVERIFY2(f.text(field).isEmpty(), qPrintable(name));
-        } else if (isToggle(f, field)) {
-            QVERIFY2(!f.isOn(field), qPrintable(name));
+    for (const QStringView name : kFieldNames) {
+        if (isTextField(f.get(name))) {
+            QVERIFY2(f.text(name).isEmpty(), qPrintable(name.toString()));
+        } else if (qobject_cast<QAbstractButton*>(f.get(name))) {
+            QVERIFY2(!f.isOn(fieldNamed(name)), qPrintable(name.toString()));
         }
     }
     for (const QStringView hidden : {u"SaisieAutre", u"Limitations", u"SaisieDiffuAutre",
@@ -101,17 +84,6 @@ void verifyNoMagazineChosen(const WindowFixture& f) {
     QVERIFY(f.get(u"SupportMessage")->isVisible());
 }
 
-// The distribution rows' tops in twips, from Shareware down to the other mode's field.
-QList<double> distributionTops(const WindowFixture& f) {
-    QList<double> tops;
-    for (const QStringView name : {u"Shareware", u"Freeware", u"Assimile", u"DomainePublic",
-                                   u"OptionAutre", u"SaisieDiffuAutre"}) {
-        tops << twipsGeometry(*f.get(name)).top();
-    }
-    return tops;
-}
-
-// A control's top-left corner relative to the tab control (or the window), in pixels.
 QPoint positionIn(const WindowFixture& f, QStringView name, QWidget* reference) {
     return f.get(name)->mapTo(reference, QPoint(0, 0));
 }
@@ -222,11 +194,10 @@ private Q_SLOTS:
     }
     void windowIsCentredOnTheScreen() {
         const WindowFixture f;
-        const QRect screen = f.window->screen()->geometry();
-        const QRect frame = f.window->frameGeometry();
+        const QPoint offset =
+            f.window->frameGeometry().center() - f.window->screen()->geometry().center();
         // Centred before it is shown, when the frame's few pixels are not known yet.
-        QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 3);
-        QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 3);
+        QVERIFY(qAbs(offset.x()) <= 3 && qAbs(offset.y()) <= 3);
     }
 
     void textFieldsUseArialNineAndArialIsLiberationSans() {
@@ -238,10 +209,10 @@ private Q_SLOTS:
 
     void everyFieldHasAnAccessibleName() {
         const WindowFixture f;
-        for (const Field field : allFields()) {
-            QVERIFY2(!f.get(field)->accessibleName().isEmpty() ||
-                         !f.get<QWidget>(field)->property("text").toString().isEmpty(),
-                     qPrintable(fieldName(field).toString()));
+        for (const QStringView name : kFieldNames) {
+            QVERIFY2(!f.get(name)->accessibleName().isEmpty() ||
+                         !f.get(name)->property("text").toString().isEmpty(),
+                     qPrintable(name.toString()));
         }
         QCOMPARE(f.get(Field::SaisieNom)->accessibleName(), u"Nom"_s);
         QCOMPARE(f.get(Field::SaisieIndice)->accessibleName(), u"Indice du numéro"_s);
@@ -290,7 +261,12 @@ private Q_SLOTS:
         QCOMPARE(positionIn(f, u"DomainePublic", f.tabs()).y(), pixels[0]);
         QCOMPARE(positionIn(f, u"OptionAutre", f.tabs()).y(), pixels[1]);
         QCOMPARE(positionIn(f, u"SaisieDiffuAutre", f.tabs()).y(), pixels[2]);
-        QCOMPARE(distributionTops(f), tops);
+        QList<double> twipsTops;
+        for (const QStringView name : {u"Shareware", u"Freeware", u"Assimile", u"DomainePublic",
+                                       u"OptionAutre", u"SaisieDiffuAutre"}) {
+            twipsTops << twipsGeometry(*f.get(name)).top();
+        }
+        QCOMPARE(twipsTops, tops);
     }
 
     void choosingAMagazineAgainClearsEverything() {
@@ -341,7 +317,6 @@ private Q_SLOTS:
         QVERIFY(f.isOn(Field::CDoui));
         QVERIFY(f.isOn(Field::LimitationsOui));
     }
-    // From the first shown option of each group, the arrow keys reach every other one.
     void arrowsReachEveryShownOption_data() {
         QTest::addColumn<QString>("magazine");
         for (const MagazineProfile& magazine : kMagazineProfiles) {

@@ -88,20 +88,20 @@ private Q_SLOTS:
     // A letter underlined twice: the button on the page shown wins over a tab; between
     // two tabs, the next one after the current tab.
     void sharedLettersGoWhereTheAuthorLooks_data() {
-        addColumns<int, int, int, int>("fromTab", "key", "toTab", "saveDialogs");
-        QTest::newRow("Alt+S presses Sauvegarder") << 0 << int(Qt::Key_S) << 0 << 1;
-        QTest::newRow("Alt+S elsewhere shows the system tab") << 1 << int(Qt::Key_S) << 5 << 0;
-        QTest::newRow("Alt+L from the programme") << 2 << int(Qt::Key_L) << 4 << 0;
-        QTest::newRow("Alt+L from the licence") << 4 << int(Qt::Key_L) << 0 << 0;
-        QTest::newRow("Alt+A from the start tab") << 0 << int(Qt::Key_A) << 1 << 0;
-        QTest::newRow("Alt+A from the author") << 1 << int(Qt::Key_A) << 6 << 0;
+        addColumns<int, Qt::Key, int, int>("fromTab", "key", "toTab", "saveDialogs");
+        QTest::newRow("Alt+S presses Sauvegarder") << 0 << Qt::Key_S << 0 << 1;
+        QTest::newRow("Alt+S elsewhere shows the system tab") << 1 << Qt::Key_S << 5 << 0;
+        QTest::newRow("Alt+L from the programme") << 2 << Qt::Key_L << 4 << 0;
+        QTest::newRow("Alt+L from the licence") << 4 << Qt::Key_L << 0 << 0;
+        QTest::newRow("Alt+A from the start tab") << 0 << Qt::Key_A << 1 << 0;
+        QTest::newRow("Alt+A from the author") << 1 << Qt::Key_A << 6 << 0;
     }
     void sharedLettersGoWhereTheAuthorLooks() {
         const auto [fromTab, key, toTab, saveDialogs] =
-            fetch<int, int, int, int>("fromTab", "key", "toTab", "saveDialogs");
+            fetch<int, Qt::Key, int, int>("fromTab", "key", "toTab", "saveDialogs");
         const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(fromTab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
         QTRY_COMPARE(int(f.doubles.fileDialogs.saveRequests.size()), saveDialogs);
         QCOMPARE(f.tabs()->currentIndex(), toTab);
     }
@@ -109,31 +109,30 @@ private Q_SLOTS:
     // its text selected as a tab change leaves it, keeps it. AltGr still types, whether
     // the keyboard reports it as Ctrl+Alt or with the group switch.
     void aLetterNoControlTakesTypesNothing_data() {
-        addColumns<int, QString, int, int, QString, QString>("tab", "field", "key", "modifiers",
-                                                             "text", "shown");
-        const int alt = Qt::AltModifier;
+        addColumns<int, QString, Qt::Key, Qt::KeyboardModifiers, QString, QString>(
+            "tab", "field", "key", "modifiers", "text", "shown");
+        const Qt::KeyboardModifiers alt = Qt::AltModifier;
         QTest::newRow("Alt+I in Nom, author")
-            << 1 << u"SaisieNom"_s << int(Qt::Key_I) << alt << u"i"_s << u"DUPONT"_s;
+            << 1 << u"SaisieNom"_s << Qt::Key_I << alt << u"i"_s << u"DUPONT"_s;
         QTest::newRow("Alt+Shift+C in Activité, author")
-            << 1 << u"SaisieActivite"_s << int(Qt::Key_C) << int(alt | Qt::ShiftModifier) << u"C"_s
+            << 1 << u"SaisieActivite"_s << Qt::Key_C << (alt | Qt::ShiftModifier) << u"C"_s
             << u"DUPONT"_s;
         QTest::newRow("Alt+R in the description, programme")
-            << 2 << u"SaisieDescription"_s << int(Qt::Key_R) << alt << u"r"_s << u"DUPONT"_s;
+            << 2 << u"SaisieDescription"_s << Qt::Key_R << alt << u"r"_s << u"DUPONT"_s;
         QTest::newRow("Alt+Q in the other distribution, distribution")
-            << 3 << u"SaisieDiffuAutre"_s << int(Qt::Key_Q) << alt << u"q"_s << u"DUPONT"_s;
+            << 3 << u"SaisieDiffuAutre"_s << Qt::Key_Q << alt << u"q"_s << u"DUPONT"_s;
         QTest::newRow("Alt+I in the price, licence")
-            << 4 << u"SaisieRetribution"_s << int(Qt::Key_I) << alt << u"i"_s << u"DUPONT"_s;
+            << 4 << u"SaisieRetribution"_s << Qt::Key_I << alt << u"i"_s << u"DUPONT"_s;
         QTest::newRow("AltGr+E as Ctrl+Alt in Nom")
-            << 1 << u"SaisieNom"_s << int(Qt::Key_E) << int(Qt::ControlModifier | alt) << u"€"_s
-            << u"€"_s;
+            << 1 << u"SaisieNom"_s << Qt::Key_E << (Qt::ControlModifier | alt) << u"€"_s << u"€"_s;
         QTest::newRow("AltGr+E with the group switch in the description")
-            << 2 << u"SaisieDescription"_s << int(Qt::Key_E) << int(Qt::GroupSwitchModifier | alt)
-            << u"€"_s << u"€"_s;
+            << 2 << u"SaisieDescription"_s << Qt::Key_E << (Qt::GroupSwitchModifier | alt) << u"€"_s
+            << u"€"_s;
     }
     void aLetterNoControlTakesTypesNothing() {
         const auto [tab, field, key, modifiers, text, shown] =
-            fetch<int, QString, int, int, QString, QString>("tab", "field", "key", "modifiers",
-                                                            "text", "shown");
+            fetch<int, QString, Qt::Key, Qt::KeyboardModifiers, QString, QString>(
+                "tab", "field", "key", "modifiers", "text", "shown");
         const WindowFixture f(u"Pixelor");
         f.window->form().setOn(Field::OptionAutre, true);
         f.window->form().setText(fieldNamed(field), u"DUPONT"_s);
@@ -142,46 +141,44 @@ private Q_SLOTS:
         edit->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(edit->hasFocus());
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier); // as a tab change leaves it
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), text,
-                            Qt::KeyboardModifiers(modifiers));
+        QTest::sendKeyEvent(QTest::Click, edit, key, text, modifiers);
         QCOMPARE(f.text(field), shown);
     }
     // Tabs change from wherever the focus stands, and arriving on the start tab puts the
     // focus on the strip, never on a button that clears the sheet or quits.
     void tabKeysWorkFromAnywhere_data() {
         // focused, focusAfter: empty for the tab strip
-        addColumns<int, QString, int, int, int, QString>("fromTab", "focused", "key", "modifiers",
-                                                         "toTab", "focusAfter");
-        const int ctrl = Qt::ControlModifier;
-        const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        addColumns<int, QString, Qt::Key, Qt::KeyboardModifiers, int, QString>(
+            "fromTab", "focused", "key", "modifiers", "toTab", "focusAfter");
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
         QTest::newRow("Ctrl+Tab on Quitter")
-            << 0 << u"Quitter"_s << int(Qt::Key_Tab) << ctrl << 1 << u"SaisieNom"_s;
+            << 0 << u"Quitter"_s << Qt::Key_Tab << ctrl << 1 << u"SaisieNom"_s;
         QTest::newRow("Ctrl+Tab on Pixelor")
-            << 0 << u"Pixelor"_s << int(Qt::Key_Tab) << ctrl << 1 << u"SaisieNom"_s;
+            << 0 << u"Pixelor"_s << Qt::Key_Tab << ctrl << 1 << u"SaisieNom"_s;
         QTest::newRow("Ctrl+PgDn in a field")
-            << 1 << u"SaisieVille"_s << int(Qt::Key_PageDown) << ctrl << 2 << u"SaisieLogiciel"_s;
+            << 1 << u"SaisieVille"_s << Qt::Key_PageDown << ctrl << 2 << u"SaisieLogiciel"_s;
         QTest::newRow("Ctrl+Shift+Tab in the description")
-            << 2 << u"SaisieDescription"_s << int(Qt::Key_Backtab) << ctrlShift << 1
-            << u"SaisieNom"_s;
+            << 2 << u"SaisieDescription"_s << Qt::Key_Backtab << ctrlShift << 1 << u"SaisieNom"_s;
         QTest::newRow("Ctrl+Tab in a list")
-            << 2 << u"ListeCategorie"_s << int(Qt::Key_Tab) << ctrl << 3 << u""_s;
+            << 2 << u"ListeCategorie"_s << Qt::Key_Tab << ctrl << 3 << u""_s;
         QTest::newRow("Ctrl+PgUp on the strip, round to the last tab")
-            << 0 << u""_s << int(Qt::Key_PageUp) << ctrl << 6 << u""_s;
+            << 0 << u""_s << Qt::Key_PageUp << ctrl << 6 << u""_s;
         QTest::newRow("Ctrl+Tab round to the start tab")
-            << 6 << u"SSCommand1"_s << int(Qt::Key_Tab) << ctrl << 0 << u""_s;
+            << 6 << u"SSCommand1"_s << Qt::Key_Tab << ctrl << 0 << u""_s;
         QTest::newRow("Ctrl+PgUp back to the start tab")
-            << 1 << u"SaisieNom"_s << int(Qt::Key_PageUp) << ctrl << 0 << u""_s;
+            << 1 << u"SaisieNom"_s << Qt::Key_PageUp << ctrl << 0 << u""_s;
     }
     void tabKeysWorkFromAnywhere() {
         const auto [fromTab, focused, key, modifiers, toTab, focusAfter] =
-            fetch<int, QString, int, int, int, QString>("fromTab", "focused", "key", "modifiers",
-                                                        "toTab", "focusAfter");
+            fetch<int, QString, Qt::Key, Qt::KeyboardModifiers, int, QString>(
+                "fromTab", "focused", "key", "modifiers", "toTab", "focusAfter");
         const WindowFixture f(u"Pixelor");
         f.tabs()->setCurrentIndex(fromTab);
         QWidget* start = focused.isEmpty() ? f.tabs()->tabBar() : f.get(focused);
         start->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(start->hasFocus());
-        QTest::keyClick(start, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(start, key, modifiers);
         QCOMPARE(f.tabs()->currentIndex(), toTab);
         if (toTab == 0 || !focusAfter.isEmpty()) {
             QWidget* expected = focusAfter.isEmpty() ? f.tabs()->tabBar() : f.get(focusAfter);
@@ -189,19 +186,21 @@ private Q_SLOTS:
         }
     }
     void enterPressesTheFocusedButton_data() {
-        addColumns<int, int, bool>("key", "modifiers", "presses");
-        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
-        QTest::newRow("Space, as Qt does") << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
-        QTest::newRow("Shift+Enter") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << false;
+        addColumns<Qt::Key, Qt::KeyboardModifiers, bool>("key", "modifiers", "presses");
+        const Qt::KeyboardModifiers none;
+        QTest::newRow("Enter") << Qt::Key_Return << none << true;
+        QTest::newRow("keypad Enter") << Qt::Key_Enter << (none | Qt::KeypadModifier) << true;
+        QTest::newRow("Space, as Qt does") << Qt::Key_Space << none << true;
+        QTest::newRow("Shift+Enter") << Qt::Key_Return << (none | Qt::ShiftModifier) << false;
         QTest::newRow("Ctrl+keypad Enter")
-            << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier) << false;
+            << Qt::Key_Enter << (Qt::ControlModifier | Qt::KeypadModifier) << false;
     }
     void enterPressesTheFocusedButton() {
-        const auto [key, modifiers, presses] = fetch<int, int, bool>("key", "modifiers", "presses");
+        const auto [key, modifiers, presses] =
+            fetch<Qt::Key, Qt::KeyboardModifiers, bool>("key", "modifiers", "presses");
         const WindowFixture f;
         f.get(u"Zorvane")->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(f.get(u"Zorvane"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(f.get(u"Zorvane"), key, modifiers);
         if (!presses) {
             QTest::qWait(300); // longer than a button's animated click
             QCOMPARE(f.window->magazine(), Magazine::None);
