@@ -73,8 +73,8 @@ UNIT_TESTS = {
                "tst_printcups", "tst_printaction_fr_FR", "tst_printaction_en_US"],
     # On X11 the banner's steps take the server's copy, which only the test on Xvfb runs.
     "app/about/bannerservercopy.cpp": ["tst_banner_x11"],
-    "app/about/bannerlabel.cpp": ["tst_banner", "tst_banner_x11", "tst_about", "tst_window"],
-    "app/about/": ["tst_banner", "tst_about", "tst_accessible", "tst_window"],
+    "app/about/bannerlabel.cpp": ["tst_banner_x11", "tst_about", "tst_window"],
+    "app/about/": ["tst_about", "tst_accessible", "tst_window"],
     "app/fields/keyrules.cpp": ["tst_keyrules"],
     "app/fields/categories.cpp": ["tst_categories", "tst_dependent", "tst_window"],
     "app/fields/typingfilter.cpp": ["tst_typingfilter"],
@@ -95,13 +95,13 @@ UNIT_TESTS = {
     # The compact style and the caption fitting change only what a desktop look draws.
     "app/window/compacttabstyle.cpp": ["tst_styles", "tst_styles_.*", "tst_window"],
     "app/window/stylefit.cpp": ["tst_styles", "tst_styles_.*", "tst_window", "tst_accessible"],
-    "app/window/": WINDOW_TESTS + ["tst_about", "tst_banner"],
+    "app/window/": WINDOW_TESTS + ["tst_about"],
     "app/main.cpp": ["tst_givenfile", "smoke_xvfb"],
 }
 
 # Entries of ctest that are not a build target of their own: the target each one runs.
 # A name may be a pattern, to run every look of the styles test at once.
-ENTRY_TARGETS = {"tst_styles_.*": "tst_styles", "tst_banner_x11": "tst_banner",
+ENTRY_TARGETS = {"tst_styles_.*": "tst_styles", "tst_banner_x11": "tst_about",
                  "smoke_xvfb": "scribel"}
 
 # The product's sources: what a run takes when no file is named.
