@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -119,10 +118,7 @@ private Q_SLOTS:
         if (pdffonts.isEmpty()) {
             QSKIP("pdffonts (poppler-utils) is not installed");
         }
-        QProcess process;
-        process.start(pdffonts, {m_pdf});
-        QVERIFY(process.waitForFinished());
-        const QString fonts = QString::fromUtf8(process.readAllStandardOutput());
+        const QString fonts = QString::fromUtf8(outputOf(pdffonts, {m_pdf}));
         QVERIFY(fonts.contains(u"-BoldItalic"_s));
         QVERIFY(fonts.contains(u"-Bold "_s));
     }

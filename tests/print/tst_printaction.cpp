@@ -28,10 +28,6 @@ public:
 PrintQueues service(const QString& situation) {
     PrintQueues result = oneReadyQueue();
     result.queues.push_back({u"Atelier"_s, true, false});
-    const auto setQueue = [&result](bool accepting, bool paused) {
-        result.queues.front().acceptingJobs = accepting;
-        result.queues.front().paused = paused;
-    };
     if (situation == u"no answer") {
         result = {};
     } else if (situation == u"no queue") {
@@ -39,12 +35,9 @@ PrintQueues service(const QString& situation) {
         result.defaultQueue.clear();
     } else if (situation == u"no default") {
         result.defaultQueue.clear();
-    } else if (situation == u"refusing") {
-        setQueue(false, false);
-    } else if (situation == u"paused") {
-        setQueue(true, true);
-    } else if (situation == u"paused and refusing") {
-        setQueue(false, true);
+    } else if (situation == u"refusing" || situation.startsWith(u"paused")) {
+        result.queues.front().acceptingJobs = !situation.endsWith(u"refusing");
+        result.queues.front().paused = situation.startsWith(u"paused");
     } else if (situation == u"PRINTER missing") {
         result.requestedBy = u"PRINTER"_s;
         result.requestedQueue = u"Salon"_s;

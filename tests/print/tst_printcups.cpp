@@ -26,10 +26,7 @@ QString pdfOffer(const QString& why) {
 }
 
 QString pdfInfo(const QString& path) {
-    QProcess pdfinfo;
-    pdfinfo.start(u"pdfinfo"_s, {path});
-    pdfinfo.waitForFinished();
-    return QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    return QString::fromUtf8(outputOf(u"pdfinfo"_s, {path}));
 }
 
 QString userOptions() {

@@ -25,13 +25,13 @@ const PdfWord* findFirstWord(const std::vector<PdfWord>& words, const PageItem& 
     return found == words.end() ? nullptr : &*found;
 }
 
+} // namespace
+
 QByteArray outputOf(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     return process.waitForFinished() ? process.readAllStandardOutput() : QByteArray();
 }
-
-} // namespace
 
 double expectedPoints(PrintStyle style) {
     constexpr double kPoints[] = {10, 22, 13, 8, 8}; // Opening, Title, Heading, Body, Emphasis
