@@ -1,12 +1,13 @@
-// The printed page as an item list, against the sheet's own positions.
+// The printed page as an item list, against the sheet's own positions: the price's euro
+// amount and the long texts cut into lines among them.
 
+#include "print/cutlines.h"
 #include "print/pagelayout.h"
+#include "print/price.h"
 #include "print/sheettexts.h"
 #include "sheetfixtures.h"
-#include "support/helpers.h"
 
 #include <QPointF>
-#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -265,6 +266,156 @@ private Q_SLOTS:
         }
         form.setText(nameField, name);
         QCOMPARE(textAt(layOut(form, magazine), where.x(), where.y()), line);
+    }
+
+    // A price is digits, with at most one regional decimal separator followed by digits;
+    // an empty euro text means the print is refused.
+    void priceForms_data() {
+        const QLocale french(QLocale::French);
+        const QLocale english(QLocale::English);
+        addColumns<QLocale, QString, QString>("locale", "price", "euros");
+        QTest::newRow("whole") << french << u"100"_s << u"15,24 Euros"_s;
+        QTest::newRow("French decimals") << french << u"99,5"_s << u"15,17 Euros"_s;
+        QTest::newRow("English decimals") << english << u"99.5"_s << u"15.17 Euros"_s;
+        QTest::newRow("below one euro") << french << u"3"_s << u",46 Euros"_s;
+        QTest::newRow("no digit before the separator") << french << u",5"_s << u",08 Euros"_s;
+        QTest::newRow("spaces around") << french << u" 100 "_s << u"15,24 Euros"_s;
+        QTest::newRow("only spaces") << french << u"   "_s << QString();
+        QTest::newRow("letters") << french << u"abc"_s << QString();
+        QTest::newRow("currency sign") << french << u"100 F"_s << QString();
+        QTest::newRow("decimal point in French") << french << u"99.5"_s << QString();
+        QTest::newRow("separator without decimals") << french << u"100,"_s << QString();
+        QTest::newRow("two separators") << french << u"1,2,3"_s << QString();
+        QTest::newRow("minus") << french << u"-5"_s << QString();
+        QTest::newRow("plus") << french << u"+5"_s << QString();
+        QTest::newRow("negative zero") << french << u"-0"_s << QString();
+        QTest::newRow("exponent") << english << u"1e5"_s << QString();
+        QTest::newRow("huge exponent") << english << u"1e308"_s << QString();
+        QTest::newRow("tiny exponent") << english << u"1e-99"_s << QString();
+        QTest::newRow("infinity") << english << u"inf"_s << QString();
+        QTest::newRow("not a number") << english << u"nan"_s << QString();
+        QTest::newRow("group separator") << english << u"1,000"_s << QString();
+        QTest::newRow("French group separator") << french << u"1\u202F000"_s << QString();
+    }
+    void priceForms() {
+        const auto [locale, price, euros] =
+            fetch<QLocale, QString, QString>("locale", "price", "euros");
+        MemoryForm form;
+        form.setText(Field::SaisieRetribution, price);
+        const auto layout = print::layOutPage(form, Magazine::Pixelor, locale, kToday);
+        if (euros.isEmpty()) {
+            QVERIFY(std::holds_alternative<print::PriceNotANumber>(layout));
+            QCOMPARE(std::get<print::PriceNotANumber>(layout).text, price);
+            // Zorvane prints no price, so nothing stops its page.
+            QVERIFY(std::holds_alternative<Page>(
+                print::layOutPage(form, Magazine::Zorvane, locale, kToday)));
+        } else {
+            QVERIFY(std::holds_alternative<Page>(layout));
+            QCOMPARE(textAt(std::get<Page>(layout), 130, 32), euros);
+        }
+    }
+    // Each long text is cut into four lines; the lines' texts put together give the
+    // printed characters, each once.
+    void cutRanges_data() {
+        addColumns<Field, int, QList<int>>("field", "length", "lineLengths");
+        const Field description = Field::SaisieDescription;
+        QTest::newRow("description 52") << description << 52 << QList<int>{52, 0, 0, 0};
+        QTest::newRow("description 53") << description << 53 << QList<int>{52, 1, 0, 0};
+        QTest::newRow("description 60") << description << 60 << QList<int>{52, 8, 0, 0};
+        QTest::newRow("description 228") << description << 228 << QList<int>{52, 65, 65, 46};
+        QTest::newRow("description 300") << description << 300 << QList<int>{52, 65, 65, 65};
+        QTest::newRow("limitations 55") << Field::Limitations << 55 << QList<int>{55, 0, 0, 0};
+        QTest::newRow("limitations 251") << Field::Limitations << 251 << QList<int>{55, 65, 65, 66};
+        QTest::newRow("limitations 260") << Field::Limitations << 260 << QList<int>{55, 65, 65, 66};
+        QTest::newRow("other services 171")
+            << Field::AutresServices << 171 << QList<int>{35, 45, 45, 46};
+    }
+    void cutRanges() {
+        const auto [field, length, lineLengths] =
+            fetch<Field, int, QList<int>>("field", "length", "lineLengths");
+        QString text;
+        for (int i = 0; i < length; ++i) {
+            text += QChar(u'a' + i % 26);
+        }
+        MemoryForm form;
+        form.setOn(Field::LimitationsOui, true);
+        form.setOn(Field::LicenceAutres, true);
+        form.setText(field, text);
+        const Page page = layOut(form, Magazine::Pixelor);
+
+        const PageItem first = field == Field::SaisieDescription
+                                   ? PageItem{0, 76, PrintStyle::Body, u"Description : "_s}
+                               : field == Field::Limitations
+                                   ? PageItem{0, 132, PrintStyle::Body, u"Lesquelles ? : "_s}
+                                   : PageItem{97, 36, PrintStyle::Body, u"Autres : "_s};
+        QString printed;
+        for (int line = 0; line < 4; ++line) {
+            QString lineText = textAt(page, first.xMm, first.yMm + 4 * line);
+            if (line == 0) {
+                QVERIFY(lineText.startsWith(first.text));
+                lineText.remove(0, first.text.size());
+            }
+            QCOMPARE(lineText.size(), lineLengths[line]);
+            printed += lineText;
+        }
+        QCOMPARE(printed, text.left(printed.size()));
+        QCOMPARE(itemStartingWith(page, u"Catégorie"_s).yMm, 92.0);
+    }
+    // A text is read up to its 1000th printing character; soft hyphens and marks are kept
+    // without being counted, however many there are.
+    void startThatCanShowCountsPrintingCharacters_data() {
+        addColumns<QString, QString>("text", "shown");
+        const QString uncounted = QString(30, u'\u00AD') + QString(30, u'\u0301');
+        QTest::newRow("1500 printing")
+            << uncounted + QString(1500, u'a') << uncounted + QString(1000, u'a');
+        QTest::newRow("1000 printing") << QString(1000, u'a') << QString(1000, u'a');
+        QTest::newRow("1200 soft hyphens, then words")
+            << QString(1200, u'\u00AD') + u"abc"_s << QString(1200, u'\u00AD') + u"abc"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void startThatCanShowCountsPrintingCharacters() {
+        const auto [text, shown] = fetch<QString, QString>("text", "shown");
+        QCOMPARE(print::startThatCanShow(text), shown);
+    }
+    // A line break counts as one character and prints as one space.
+    void lineBreaksPrintAsSpaces() {
+        MemoryForm form;
+        form.setText(Field::SaisieDescription, u"un\r\ndeux\ntrois"_s + QString(50, u'x'));
+        form.setText(Field::SaisieRue, u"rue\nbis"_s);
+        const Page page = layOut(form, Magazine::Pixelor);
+        QCOMPARE(textAt(page, 0, 76), u"Description : un deux trois"_s + QString(52 - 13, u'x'));
+        QCOMPARE(textAt(page, 0, 80), QString(11, u'x'));
+        QCOMPARE(textAt(page, 0, 20), u"Adresse :   rue bis"_s);
+    }
+    // A long text full of line breaks is cut as the whole text, its breaks made spaces,
+    // would be: each break counts once, up to the last printed line's end.
+    void cutCountsBreaksOnce_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("CR LF after each letter") << u"x\r\n"_s.repeated(400);
+        QTest::newRow("CR LF only") << u"\r\n"_s.repeated(400);
+    }
+    void cutCountsBreaksOnce() {
+        QFETCH(QString, text);
+        const QString flat = print::singleLine(text);
+        const auto lines = print::cutIntoLines(text, print::kLimitationLines);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const print::CharacterRange range = print::kLimitationLines[i];
+            QCOMPARE(lines[i], flat.mid(range.first - 1, range.last - range.first + 1));
+        }
+    }
+    void lineBreakForms_data() {
+        addColumns<QString, QString>("text", "printed");
+        QTest::newRow("lone CR") << u"a\rb"_s << u"a b"_s;
+        QTest::newRow("LF CR is two") << u"a\n\rb"_s << u"a  b"_s;
+        QTest::newRow("CR CR LF is two") << u"a\r\r\nb"_s << u"a  b"_s;
+        QTest::newRow("CR at the end") << u"a\r"_s << u"a "_s;
+        QTest::newRow("line separator") << u"a\u2028b"_s << u"a b"_s;
+        QTest::newRow("paragraph separator") << u"a\u2029b"_s << u"a b"_s;
+        QTest::newRow("no break") << u"a\tb"_s << u"a\tb"_s;
+    }
+    void lineBreakForms() {
+        const auto [text, printed] = fetch<QString, QString>("text", "printed");
+        QCOMPARE(print::singleLine(text), printed);
     }
 };
 

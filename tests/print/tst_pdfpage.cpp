@@ -3,18 +3,14 @@
 
 #include "platform/widgets/pagerenderer.h"
 #include "platform/widgets/qtpageprinter.h"
-#include "print/pagelayout.h"
 #include "sheetfixtures.h"
 #include "support/pdfwords.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -41,7 +37,6 @@ private Q_SLOTS:
         QVERIFY(!m_words.empty());
     }
 
-    // Each item is found by its first word, which must stand at the item's corner.
     void itemLandsAtItsPosition_data() {
         QTest::addColumn<PageItem>("item");
         for (const PageItem& item : layOut(fullPixelorSheet(), Magazine::Pixelor)) {
@@ -123,10 +118,7 @@ private Q_SLOTS:
         if (pdffonts.isEmpty()) {
             QSKIP("pdffonts (poppler-utils) is not installed");
         }
-        QProcess process;
-        process.start(pdffonts, {m_pdf});
-        QVERIFY(process.waitForFinished());
-        const QString fonts = QString::fromUtf8(process.readAllStandardOutput());
+        const QString fonts = QString::fromUtf8(outputOf(pdffonts, {m_pdf}));
         QVERIFY(fonts.contains(u"-BoldItalic"_s));
         QVERIFY(fonts.contains(u"-Bold "_s));
     }

@@ -11,8 +11,6 @@
 #include "support/privateprintservice.h"
 
 #include <QAbstractButton>
-#include <QFile>
-#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,15 +25,10 @@ QString pdfOffer(const QString& why) {
                  u"un fichier PDF, pour l'imprimer ailleurs ?"_s;
 }
 
-// The page a run of pdfinfo tells about: its page count and size in points.
 QString pdfInfo(const QString& path) {
-    QProcess pdfinfo;
-    pdfinfo.start(u"pdfinfo"_s, {path});
-    pdfinfo.waitForFinished();
-    return QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    return QString::fromUtf8(outputOf(u"pdfinfo"_s, {path}));
 }
 
-// The print commands' own options file of the user, in the test's home.
 QString userOptions() {
     return qEnvironmentVariable("HOME") + u"/.cups/lpoptions"_s;
 }
@@ -111,7 +104,6 @@ bool runSteps(PrivatePrintService& service, const QString& state, bool entering)
     qFatal("no service state %s", qPrintable(state));
 }
 
-// A row named after the service's state it is for.
 void stateRow(const char* state, const QString& text) {
     QTest::newRow(state) << QString::fromUtf8(state) << text;
 }
@@ -341,7 +333,6 @@ private:
                              item.yMm)));
         }
     }
-    // Where the default queue prints, from its paper as the service tells it.
     QRectF printableArea() const {
         const PrintQueues service = m_printer.queues();
         const auto paper = service.papers.constFind(u"Scribel"_s);

@@ -3,17 +3,13 @@
 #include "platform/widgets/loadedpageprinter.h"
 #include "platform/widgets/pageprintermodule.h"
 #include "platform/widgets/qtpageprinter.h"
-#include "support/helpers.h"
 #include "support/privateprintservice.h"
 #include "support/unprivileged.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSemaphore>
-#include <QTest>
-#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -104,7 +100,6 @@ private Q_SLOTS:
         QCOMPARE(textAt(page, 112, 40), u"BBS"_s);
         QCOMPARE(textAt(page, 97, 50), u"Système (OS) : Windows 95"_s);
         QCOMPARE(textAt(page, 117, 91), u"le : 07/12/2026"_s);
-        // Printing leaves the sheet as it was.
         QCOMPARE(f.text(Field::SaisieRetribution), u"150"_s);
         QVERIFY(f.isOn(Field::LicenceBBS));
     }

@@ -1,29 +1,20 @@
-// A whole sheet file: which layout it follows, the limits it must keep, its bytes.
+// A whole sheet file: its bytes cut into lines, which layout it follows, the limits it must
+// keep, its bytes written; and the texts its file dialogs ask with.
 
+#include "sheetfile/dialogtexts.h"
+#include "sheetfile/linesplitter.h"
 #include "sheetfile/sheetcodec.h"
 #include "sheetfile/sheetlayout.h"
-#include "support/helpers.h"
 #include "support/memoryform.h"
-
-#include <QFile>
-#include <QTest>
-#include <optional>
 
 using namespace scribel;
 using namespace scribel::sheetfile;
 using namespace scribel::test;
+using namespace Qt::StringLiterals;
 
-namespace {
-
-QByteArray fixture(const char* name) {
-    QFile file(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qFatal("fixture %s is missing", name);
-    }
-    return file.readAll();
+static QByteArray fixture(const char* name) {
+    return bytesOf(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + QLatin1String(name));
 }
-
-} // namespace
 
 class TestSheetCodec : public QObject {
     Q_OBJECT
@@ -108,7 +99,6 @@ private Q_SLOTS:
                    QByteArray("\r\n").repeated(25) + " 1 \r\n"
             << Magazine::Pixelor;
     }
-    // Reading a file that saving wrote and writing it again gives the same bytes.
     void fixturesSurviveReadingAndWritingByteForByte() {
         const auto [bytes, magazine] = fetch<QByteArray, Magazine>("bytes", "magazine");
 
@@ -117,6 +107,63 @@ private Q_SLOTS:
         MemoryForm form;
         applyLines(sheetLayout(), form, sheet->lines);
         QCOMPARE(encodeSheetFile(form, magazine), bytes);
+    }
+    void splitsBytesIntoLines_data() {
+        addColumns<QByteArray, QStringList>("bytes", "lines");
+
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("CR LF ends a line") << QByteArray("V2\r\n") << utf8List({"V2"});
+        QTest::newRow("last line needs no end") << QByteArray("a\r\nb") << utf8List({"a", "b"});
+        QTest::newRow("empty lines count") << QByteArray("\r\n\r\n") << utf8List({"", ""});
+        QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r\n") << utf8List({"a", "b"});
+        QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << utf8List({"a", "", "b"});
+        QTest::newRow("lone LF stays in its line")
+            << QByteArray("a\nb\r\nc\r\n") << utf8List({"a\nb", "c"});
+        QTest::newRow("only one LF is skipped after CR")
+            << QByteArray("a\r\n\nb\r\n") << utf8List({"a", "\nb"});
+        QTest::newRow("LF only file") << QByteArray("a\nb\n\nc") << utf8List({"a", "b", "", "c"});
+        QTest::newRow("LF only, last LF ends the last line")
+            << QByteArray("a\n") << utf8List({"a"});
+        QTest::newRow("Windows-1252 letters")
+            << QByteArray("\xe9\x80\x8c\x9f\xff\r\n") << QStringList{utf8("é€ŒŸÿ")};
+        QTest::newRow("undefined bytes and NUL keep their place")
+            << QByteArray("\x81\x8d\x8f\x90\x9d", 5) + QByteArray("\0x\r\nz", 5)
+            << QStringList{QStringView(u"\u0081\u008d\u008f\u0090\u009d").toString() + QChar(0) +
+                               u'x',
+                           utf8("z")};
+    }
+    void splitsBytesIntoLines() {
+        const auto [bytes, lines] = fetch<QByteArray, QStringList>("bytes", "lines");
+        QCOMPARE(splitLines(bytes), lines);
+    }
+    void namesTheDialogTexts_data() {
+        addColumns<Magazine, QString, QString, QString, QString, QString>(
+            "magazine", "saveTitle", "saveType", "openType", "initialName", "suffix");
+
+        QTest::newRow("Pixelor") << Magazine::Pixelor << u"Enregistrer une Scribel Pixelor"_s
+                                 << u"Scribel (*.pxr)"_s << u"(Scribels) *.pxr"_s << u"*.pxr"_s
+                                 << u"pxr"_s;
+        QTest::newRow("Zorvane") << Magazine::Zorvane << u"Enregistrer une Scribel Zorvane"_s
+                                 << u"Scribel (*.zrv)"_s << u"(Scribels) *.zrv"_s << u"*.zrv"_s
+                                 << u"zrv"_s;
+    }
+    void namesTheDialogTexts() {
+        const auto [magazine, saveTitle, saveType, openType, initialName, suffix] =
+            fetch<Magazine, QString, QString, QString, QString, QString>(
+                "magazine", "saveTitle", "saveType", "openType", "initialName", "suffix");
+
+        const std::optional<FileDialogRequest> save = saveDialogRequest(magazine);
+        const std::optional<FileDialogRequest> open = openDialogRequest(magazine);
+        QVERIFY(save && open);
+        QCOMPARE(save->title, saveTitle);
+        QCOMPARE(save->fileTypeText, saveType);
+        QCOMPARE(open->title, QStringLiteral("Charger une Scribel"));
+        QCOMPARE(open->fileTypeText, openType);
+        QCOMPARE(save->initialName, initialName);
+        QCOMPARE(open->initialName, initialName);
+        QCOMPARE(save->defaultSuffix, suffix);
+        QCOMPARE(open->defaultSuffix, suffix);
+        QVERIFY(!saveDialogRequest(Magazine::None) && !openDialogRequest(Magazine::None));
     }
 };
 

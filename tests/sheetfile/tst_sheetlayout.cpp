@@ -3,10 +3,8 @@
 #include "sheetfile/earlierlayout.h"
 #include "sheetfile/sheetcodec.h"
 #include "sheetfile/sheetlayout.h"
-#include "support/helpers.h"
 #include "support/memoryform.h"
 
-#include <QTest>
 #include <optional>
 
 using namespace scribel;

@@ -15,7 +15,6 @@ namespace {
 constexpr double kLineHeightPerEm = 1.117;
 constexpr double kAscentPerEm = 0.905;
 
-// The word spelling the item's first word within the tolerance of (x, y), or nullptr.
 const PdfWord* findFirstWord(const std::vector<PdfWord>& words, const PageItem& item, double x,
                              double y) {
     const QString firstWord = item.text.section(u' ', 0, 0, QString::SectionSkipEmpty);
@@ -26,27 +25,17 @@ const PdfWord* findFirstWord(const std::vector<PdfWord>& words, const PageItem& 
     return found == words.end() ? nullptr : &*found;
 }
 
+} // namespace
+
 QByteArray outputOf(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     return process.waitForFinished() ? process.readAllStandardOutput() : QByteArray();
 }
 
-} // namespace
-
 double expectedPoints(PrintStyle style) {
-    switch (style) {
-    case PrintStyle::Opening:
-        return 10;
-    case PrintStyle::Title:
-        return 22;
-    case PrintStyle::Heading:
-        return 13;
-    case PrintStyle::Body:
-    case PrintStyle::Emphasis:
-        return 8;
-    }
-    return 0;
+    constexpr double kPoints[] = {10, 22, 13, 8, 8}; // Opening, Title, Heading, Body, Emphasis
+    return kPoints[static_cast<int>(style)];
 }
 
 std::vector<PdfWord> readPdfWords(const QString& pdfPath) {

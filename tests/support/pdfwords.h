@@ -5,7 +5,7 @@
 
 #include "sheet/pageitem.h"
 
-#include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace scribel::test {
@@ -14,6 +14,9 @@ inline constexpr double kMmPerPoint = 25.4 / 72;
 inline constexpr double kPositionToleranceMm = 0.3;
 
 double expectedPoints(PrintStyle style);
+
+// What the program writes on its standard output; empty when it fails to finish.
+QByteArray outputOf(const QString& program, const QStringList& arguments);
 
 // One word as pdftotext found it, in millimetres from the page's top-left corner.
 struct PdfWord {

@@ -25,7 +25,6 @@ public:
 
     bool makeReadOnly();
 
-    // Writes a filler file until the file system has no byte left.
     void fill() const;
 
 private:

@@ -1,21 +1,151 @@
-// Loading through the real window, with scripted dialogs: what the fields, lists and
-// dependent fields show, what is refused and why, and the same bytes saved again.
+// Loading and saving through the real window, with scripted dialogs: what the fields, lists
+// and dependent fields show, what is refused and why, what reaches the disk byte for byte,
+// and what the author is told when a save fails.
 
-#include "scriptedsheet.h"
+#include "support/tinyfilesystem.h"
 #include "support/unprivileged.h"
+#include "support/windowfixture.h"
 
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace scribel;
 using namespace scribel::test;
 using namespace Qt::StringLiterals;
 
-class TestPrincipaleLoading : public InTemporaryFolder {
+namespace {
+
+QByteArray fixture(const char* name) {
+    return bytesOf(QStringLiteral(SCRIBEL_SHEETFILE_DATA "/") + QLatin1String(name));
+}
+
+// A 44-line current file with the given lines set, "N=text" in UTF-8.
+QByteArray sheetWith(const QStringList& lines) {
+    QList<QByteArray> file(44);
+    file[0] = "V2";
+    for (const QString& entry : lines) {
+        const qsizetype equals = entry.indexOf(u'=');
+        file[entry.left(equals).toInt() - 1] = entry.mid(equals + 1).toLatin1();
+    }
+    return file.join("\r\n") + "\r\n";
+}
+
+// The window unshown, with a magazine chosen by its button; its fields are reached by
+// name as the file's lines name them.
+struct Sheet : WindowFixture {
+    explicit Sheet(const char* magazineButton = "Pixelor") : WindowFixture(Showing::Unshown) {
+        click(magazineButton);
+    }
+
+    void click(const char* button) const { get<QPushButton>(QString::fromLatin1(button))->click(); }
+
+    void save(const QString& path) {
+        doubles.fileDialogs.nextAnswers.emplace_back(path);
+        click("Sauvegarder");
+    }
+    void load(const QString& path) {
+        doubles.fileDialogs.nextAnswers.emplace_back(path);
+        click("Charger");
+    }
+    void load(const QString& path, const QByteArray& bytes) {
+        writeBytes(path, bytes);
+        load(path);
+    }
+
+    QString text(const QString& name) const {
+        if (auto* line = window->findChild<QLineEdit*>(name)) {
+            return line->text();
+        }
+        if (auto* area = window->findChild<QPlainTextEdit*>(name)) {
+            return area->toPlainText();
+        }
+        auto* list = get<QComboBox>(name);
+        return list->currentIndex() < 0 ? QString() : list->currentText();
+    }
+    void setText(const QString& name, const QString& value) const {
+        if (auto* line = window->findChild<QLineEdit*>(name)) {
+            line->setText(value);
+        } else if (auto* area = window->findChild<QPlainTextEdit*>(name)) {
+            area->setPlainText(value);
+        } else {
+            auto* list = get<QComboBox>(name);
+            list->setCurrentIndex(list->findText(value));
+        }
+    }
+    void choose(const QString& name) const { get<QAbstractButton>(name)->click(); }
+    bool isOn(const QString& name) const { return get<QAbstractButton>(name)->isChecked(); }
+
+    // Every check is "Field=text", "Field:on", "Field:off", "Name:shown" or "Name:hidden".
+    void verify(const QStringList& checks) const {
+        for (const QString& check : checks) {
+            const qsizetype equals = check.indexOf(u'=');
+            if (equals >= 0) {
+                QCOMPARE(text(check.left(equals)), check.mid(equals + 1));
+                continue;
+            }
+            const QString name = check.section(u':', 0, 0);
+            const QString state = check.section(u':', 1);
+            if (state == u"on" || state == u"off") {
+                QVERIFY2(isOn(name) == (state == u"on"), qPrintable(check));
+            } else {
+                QVERIFY2(get(name)->isHidden() == (state == u"hidden"), qPrintable(check));
+            }
+        }
+    }
+};
+
+void fillAsTheCompleteFixture(Sheet& sheet) {
+    const QStringList texts =
+        utf8List({"SaisieNom=DUPONT", "SaisiePrenom=Jean-Pierre", "SaisieNumero=12",
+                  "SaisieIndice=Bis", "SaisieRue=rue de l'Église, « chez Zoé »",
+                  "SaisieCodePostal=75001", "SaisieVille=PARIS", "SaisieTelDom=01 23 45 67 89",
+                  "SaisieTelBur=01.98.76.54.32", "SaisieTelPortable=06 12 34 56 78",
+                  "SaisieEmail=jp.dupont@exemple.fr", "SaisieWeb=http://www.exemple.fr/~jp",
+                  "SaisieNaissance=1965", "SaisieActivite=  Développeur; \"indépendant\"  ",
+                  "SaisieLogiciel=SCRIBOUILLE",
+                  "SaisieDescription=Un éditeur de textes.\nDeux lignes, « ; » et \"guillemets\".",
+                  "SaisieVersion=2.0 BÊTA", "SaisieDateCreation=12/05/2000"}) +
+        utf8List({"SaisieLangage= Pascal ", "SaisieVersionLangage=7.0",
+                  "ListeCategorie=Bureautique", "ListeSousCategorie=Euro", "SaisieRetribution=50"});
+    for (const QString& entry : texts) {
+        sheet.setText(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    }
+    for (const char* name :
+         {"Qora", "MembreAutre", "LogAuChoix", "DocFrancais", "DiffuBeta", "LimitationsOui",
+          "CDnon", "OptionAutre", "LicenceSources", "LicenceManuel", "LicenceCourrier",
+          "LicenceBBS", "LicenceAutres", "Linux"}) {
+        sheet.choose(QLatin1String(name));
+    }
+    // The dependent fields take their text once their choice has shown them.
+    sheet.setText(u"SaisieAutre"_s, utf8("Club Œuvre"));
+    sheet.setText(u"Limitations"_s, utf8("Limité à 30 jours.\n"));
+    sheet.setText(u"SaisieDiffuAutre"_s, utf8("Partagiciel, maison"));
+    sheet.setText(u"AutresServices"_s, utf8("Mises à jour payées en €\nŸ compris  "));
+}
+
+const QStringList kCompleteFixtureState =
+    utf8List({"SaisieNom=DUPONT", "SaisieRue=rue de l'Église, « chez Zoé »",
+              "SaisieActivite=  Développeur; \"indépendant\"  ", "SaisieTelPortable=06 12 34 56 78",
+              "Qora:on", "ZOLK:off", "MembreAutre:on", "SaisieAutre:shown",
+              "SaisieAutre=Club Œuvre",
+              "SaisieDescription=Un éditeur de textes.\nDeux lignes, « ; » et \"guillemets\".",
+              "LogAuChoix:on", "DocFrancais:on", "DiffuBeta:on", "LimitationsOui:on",
+              "Limitations:shown", "Limitations=Limité à 30 jours.\n", "CDnon:on",
+              "ListeCategorie=Bureautique"}) +
+    utf8List({"ListeSousCategorie=Euro", "OptionAutre:on", "SaisieDiffuAutre:shown",
+              "SaisieDiffuAutre=Partagiciel, maison", "SaisieRetribution=50", "LicenceSources:on",
+              "LicenceVersionGratos:off", "LicenceManuel:on", "LicenceBBS:on", "LicenceAutres:on",
+              "AutresServices:shown", "TitreAutresServices:shown",
+              "AutresServices=Mises à jour payées en €\nŸ compris  ", "Linux:on", "DOS:off"});
+
+} // namespace
+
+class TestPrincipaleFiles : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { makeFolder(); }
+    void init() { m_folder = std::make_unique<QTemporaryDir>(); }
     void loadsAndSavesAgainByteForByte_data() {
         addColumns<QByteArray, QString, QStringList>("file", "magazine", "checks");
         QTest::newRow("complet.pxr")
@@ -293,7 +423,108 @@ private Q_SLOTS:
                  utf8("Le fichier « fiche.pxr » n'a pas été chargé : ce n'est pas un fichier.\n"
                       "La fiche affichée reste telle qu'elle était."));
     }
+    void savesTheTypedSheetByteForByte() {
+        Sheet sheet;
+        fillAsTheCompleteFixture(sheet);
+        sheet.save(path(u"complet.pxr"_s));
+        QCOMPARE(bytesOf(path(u"complet.pxr"_s)), fixture("complet.pxr"));
+        QCOMPARE(QDir::currentPath(), QDir(folderPath()).canonicalPath());
+        QVERIFY(sheet.doubles.messages.shown.empty());
+    }
+    void cancellingChangesNothing() {
+        Sheet sheet;
+        sheet.setText(u"SaisieNom"_s, u"GARDÉ"_s);
+        const QString folder = QDir::currentPath();
+
+        sheet.click("Sauvegarder"); // no answer queued: the author cancels
+        sheet.click("Charger");
+
+        QCOMPARE(sheet.doubles.fileDialogs.saveRequests.size(), 1u);
+        QCOMPARE(sheet.doubles.fileDialogs.openRequests.size(), 1u);
+        sheet.verify(utf8List({"SaisieNom=GARDÉ"}));
+        QVERIFY(sheet.doubles.messages.shown.empty());
+        QCOMPARE(QDir::currentPath(), folder);
+        QVERIFY(QDir(folderPath()).isEmpty());
+    }
+    void asksTheDialogsWithTheMagazinesTexts() {
+        for (const char* magazine : {"Pixelor", "Zorvane"}) {
+            Sheet sheet(magazine);
+            sheet.click("Sauvegarder");
+            sheet.click("Charger");
+            const FileDialogRequest& save = sheet.doubles.fileDialogs.saveRequests.at(0);
+            const FileDialogRequest& open = sheet.doubles.fileDialogs.openRequests.at(0);
+            const QString extension = QLatin1String(magazine) == u"Pixelor" ? u"pxr"_s : u"zrv"_s;
+            QCOMPARE(save.title, u"Enregistrer une Scribel "_s + QLatin1String(magazine));
+            QCOMPARE(save.fileTypeText, u"Scribel (*.%1)"_s.arg(extension));
+            QCOMPARE(open.title, u"Charger une Scribel"_s);
+            QCOMPARE(open.fileTypeText, u"(Scribels) *.%1"_s.arg(extension));
+            QCOMPARE(save.initialName, u"*."_s + extension);
+            QCOMPARE(open.defaultSuffix, extension);
+        }
+
+        Sheet none;
+        none.click("RAZ");
+        none.window->Sauvegarder_Click();
+        none.window->Charger_Click();
+        QVERIFY(none.doubles.fileDialogs.saveRequests.empty());
+        QVERIFY(none.doubles.fileDialogs.openRequests.empty());
+    }
+    void tellsWhenSavingFailsAndKeepsTheOldFile() {
+        scribel::test::TinyFileSystem disk(16);
+        if (!disk.isMounted()) {
+            QSKIP("mounting a tmpfs needs root");
+        }
+        const QString old = disk.path(u"fiche.pxr"_s);
+        writeBytes(old, "ancienne");
+        disk.fill();
+
+        Sheet sheet;
+        fillAsTheCompleteFixture(sheet);
+        sheet.save(old);
+        QVERIFY(disk.makeReadOnly());
+        sheet.save(disk.path(u"nouvelle.pxr"_s));
+
+        QCOMPARE(bytesOf(old), QByteArray("ancienne"));
+        QCOMPARE(disk.entries(), QStringList({u"fiche.pxr"_s, u"remplissage"_s}));
+        const auto& shown = sheet.doubles.messages.shown;
+        QCOMPARE(shown.size(), 2u);
+        QCOMPARE(shown[0].icon, MessageIcon::Critical);
+        QVERIFY2(shown[0].text.startsWith(utf8("Le fichier « fiche.pxr » n'a pas été enregistré : "
+                                               "l'écriture n'a pas abouti")),
+                 qPrintable(shown[0].text));
+        QVERIFY2(
+            shown[1].text.startsWith(utf8("Le fichier « nouvelle.pxr » n'a pas été enregistré : "
+                                          "il ne peut pas être écrit dans ce dossier")),
+            qPrintable(shown[1].text));
+        QVERIFY(shown[1].text.endsWith(utf8("Aucun fichier n'a été modifié.")));
+        sheet.verify(utf8List({"SaisieNom=DUPONT"}));
+    }
+    // Files may grow to 64 bytes only in the child that saves: for any user, the disk is
+    // as good as full.
+    void tellsWhyAWriteFailedInFrench() {
+        const QString old = path(u"fiche.pxr"_s);
+        writeBytes(old, "ancienne");
+        Sheet sheet;
+        fillAsTheCompleteFixture(sheet);
+        const std::optional<QByteArray> shown = test::runWithFileSizeLimit(64, [&] {
+            sheet.save(old);
+            const auto& messages = sheet.doubles.messages.shown;
+            return messages.size() == 1 ? messages.front().text.toUtf8() : QByteArray("no message");
+        });
+        QVERIFY(shown);
+        QCOMPARE(QString::fromUtf8(*shown),
+                 utf8("Le fichier « fiche.pxr » n'a pas été enregistré : l'écriture n'a pas abouti "
+                      "(fichier trop gros pour ce disque ou pour les limites de la session).\n"
+                      "Aucun fichier n'a été modifié."));
+        QCOMPARE(bytesOf(old), QByteArray("ancienne"));
+    }
+
+private:
+    QString path(const QString& name) const { return m_folder->filePath(name); }
+    QString folderPath() const { return m_folder->path(); }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
 };
 
-QTEST_MAIN(TestPrincipaleLoading)
-#include "tst_principale_loading.moc"
+QTEST_MAIN(TestPrincipaleFiles)
+#include "tst_principale_files.moc"
