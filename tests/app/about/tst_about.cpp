@@ -336,6 +336,15 @@ private Q_SLOTS:
         QTest::keyClicks(&shown, u"x"_s);
         QTest::keyClick(&shown, Qt::Key_Delete);
         QCOMPARE(f.get<QPlainTextEdit>(u"Afficheur")->toPlainText(), text);
+
+        // What the author selected is still selected when the tab is left and come back to.
+        auto* box = f.get<QPlainTextEdit>(u"Afficheur");
+        QTextCursor selection(box->document());
+        selection.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor);
+        box->setTextCursor(selection);
+        f.tabs()->setCurrentIndex(6);
+        f.tabs()->setCurrentIndex(0);
+        QCOMPARE(box->textCursor().selectedText(), u"Ce "_s);
     }
 
 private:
