@@ -6,11 +6,15 @@
 #include "sheetfixtures.h"
 #include "support/pdfwords.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -129,6 +133,17 @@ private Q_SLOTS:
                     .printToPdf({{0, 0, PrintStyle::Body, u"x"_s}}, std::nullopt, path)
                     .has_value());
         QVERIFY(!QFile::exists(path));
+    }
+
+    // A print dialog the author cancels chooses nothing, even a file named in it.
+    void cancelledPrintDialogChoosesNothing() {
+        QTimer::singleShot(0, this, [this] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->printer()->setOutputFileName(m_dir.filePath(u"choisi.pdf"_s));
+            dialog->reject();
+        });
+        QVERIFY(!QtPagePrinter().choosePrinter(nullptr));
     }
 
     // The tests point CUPS_SERVER at a socket nobody serves.

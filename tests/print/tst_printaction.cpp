@@ -246,6 +246,19 @@ private Q_SLOTS:
                  u"La fiche n'a pas été imprimée : %1."_s.arg(*doubles.printer.failure));
         QVERIFY(doubles.messages.asked.empty());
         QVERIFY(doubles.printer.pdfs.empty());
+
+        // The PDF file offered instead, which cannot be written.
+        TestServices noPrinter;
+        noPrinter.printer.service = service(u"no queue"_s);
+        noPrinter.printer.pdfFailure = u"le disque est plein"_s;
+        noPrinter.messages.nextAnswers = {true};
+        noPrinter.fileDialogs.nextAnswers = {u"/tmp/fiche.pdf"_s};
+        PrintAction(window, noPrinter.services()).print();
+
+        QCOMPARE(noPrinter.messages.shown.size(), 1u);
+        QCOMPARE(noPrinter.messages.shown.front().text,
+                 u"Le fichier « %1 » n'a pas pu être enregistré : %2."_s.arg(
+                     u"/tmp/fiche.pdf"_s, *noPrinter.printer.pdfFailure));
     }
 };
 

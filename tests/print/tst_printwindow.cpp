@@ -146,7 +146,8 @@ private Q_SLOTS:
         QVERIFY(w.button(u"Imprimer"_s)->isEnabled());
     }
 
-    // Whatever the author does while a print waits, "Imprimer" stays disabled until it ends.
+    // Whatever the author does while a print waits, "Imprimer" stays disabled until it ends,
+    // and then has the keyboard focus back.
     void imprimerStaysOffWhileAPrintWaits_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::newRow("Zorvane") << QStringList{u"Zorvane"_s};
@@ -157,6 +158,10 @@ private Q_SLOTS:
         HeldAnswerPrinter printer;
         PrintingWindow w(printer);
         QAbstractButton* imprimer = w.button(u"Imprimer"_s);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        imprimer->setFocus();
+        QVERIFY(imprimer->hasFocus());
         bool offWhileWaiting = false;
         QTimer::singleShot(0, &w.window, [&] {
             for (const QString& name : clicks) {
@@ -170,6 +175,7 @@ private Q_SLOTS:
         QVERIFY(offWhileWaiting);
         QCOMPARE(printer.printedOn, std::vector<QString>{u"Bureau"_s});
         QVERIFY(imprimer->isEnabled());
+        QVERIFY(imprimer->hasFocus());
     }
 
     // A job the service takes and never answers to the end: the page may still come out,

@@ -57,6 +57,7 @@ public:
     PrintQueues service = oneReadyQueue();
     std::optional<PrinterChoice> dialogAnswer; // nothing: the author cancels the print dialog
     std::optional<QString> failure;
+    std::optional<QString> pdfFailure;
     int dialogsShown = 0;
     std::vector<Page> printed;
     std::vector<QString> printedOn;
@@ -79,7 +80,7 @@ public:
     std::optional<QString> printToPdf(const Page& page, const std::optional<Paper>&,
                                       const QString& path) override {
         pdfs.emplace_back(page, path);
-        return std::nullopt;
+        return pdfFailure;
     }
 };
 
