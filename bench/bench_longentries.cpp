@@ -18,7 +18,7 @@ private Q_SLOTS:
     void loadAndShowEveryTab() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("longue.pxr"));
-        QVERIFY(writeFile(path, longestAcceptedSheet()));
+        writeBytes(path, longestAcceptedSheet());
         WindowFixture f;
         f.click(u"Pixelor");
         QBENCHMARK {

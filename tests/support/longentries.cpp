@@ -1,7 +1,5 @@
 #include "support/longentries.h"
 
-#include <QFile>
-
 namespace scribel::test {
 
 QByteArray sheetWithLongLines(const QList<int>& lineNumbers, qsizetype length) {
@@ -21,11 +19,6 @@ QByteArray sheetWithLongLines(const QList<int>& lineNumbers, qsizetype length) {
 
 QByteArray longestAcceptedSheet() {
     return sheetWithLongLines(kLinesWithText, sheetfile::kMaxLineLength);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace scribel::test

@@ -5,11 +5,6 @@
 
 #include "sheetfile/sheetcodec.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QList>
-#include <QString>
-
 namespace scribel::test {
 
 // The lines of a current sheet file that carry a field's text.
@@ -23,7 +18,5 @@ QByteArray sheetWithLongLines(const QList<int>& lineNumbers, qsizetype length);
 
 // The largest sheet loading accepts: every line with a text as long as a line may be.
 QByteArray longestAcceptedSheet();
-
-bool writeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace scribel::test

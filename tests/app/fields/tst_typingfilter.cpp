@@ -21,7 +21,7 @@ struct LoadingWindow : WindowFixture {
 
     void load(const QByteArray& bytes) {
         const QString path = folder.filePath(u"longue.pxr"_s);
-        QVERIFY(writeFile(path, bytes));
+        writeBytes(path, bytes);
         doubles.fileDialogs.nextAnswers.emplace_back(path);
         tabs()->setCurrentIndex(0);
         click(u"Charger");
