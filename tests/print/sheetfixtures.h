@@ -4,10 +4,7 @@
 
 #include "print/pagelayout.h"
 #include "sheetfile/sheetcodec.h"
-#include "support/helpers.h"
 #include "support/memoryform.h"
-
-#include <QString>
 
 namespace scribel::test {
 

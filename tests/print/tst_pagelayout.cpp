@@ -2,7 +2,6 @@
 // amount and the long texts cut into lines among them.
 
 #include "print/cutlines.h"
-#include "print/pagelayout.h"
 #include "print/price.h"
 #include "print/sheettexts.h"
 #include "sheetfixtures.h"

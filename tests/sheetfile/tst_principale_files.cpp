@@ -7,7 +7,6 @@
 #include "support/windowfixture.h"
 
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <sys/stat.h>
 
 using namespace scribel;

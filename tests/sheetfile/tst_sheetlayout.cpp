@@ -5,8 +5,6 @@
 #include "sheetfile/sheetlayout.h"
 #include "support/memoryform.h"
 
-#include <optional>
-
 using namespace scribel;
 using namespace scribel::sheetfile;
 using namespace scribel::test;

@@ -5,13 +5,9 @@
 
 #include "app/actions/services.h"
 
-#include <QDate>
 #include <QStringList>
 #include <QUrl>
 #include <deque>
-#include <functional>
-#include <optional>
-#include <vector>
 
 namespace scribel::test {
 

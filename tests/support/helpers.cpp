@@ -1,7 +1,5 @@
 #include "support/helpers.h"
 
-#include <QFile>
-
 namespace scribel {
 
 char* toString(Magazine magazine) {

@@ -8,7 +8,6 @@
 #include "support/helpers.h"
 
 #include <QHash>
-#include <QStringList>
 
 namespace scribel::test {
 

@@ -6,7 +6,6 @@
 #include "sheet/pageitem.h"
 
 #include <QStringList>
-#include <vector>
 
 namespace scribel::test {
 

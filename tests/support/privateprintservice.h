@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QSocketNotifier>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>

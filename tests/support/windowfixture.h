@@ -4,7 +4,6 @@
 // on controls found by their object names.
 
 #include "app/window/principale.h"
-#include "sheet/field.h"
 #include "support/doubles.h"
 #include "support/helpers.h"
 
@@ -13,8 +12,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QTest>
-#include <memory>
 
 namespace scribel::test {
 

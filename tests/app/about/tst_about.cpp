@@ -7,11 +7,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>

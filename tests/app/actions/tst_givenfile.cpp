@@ -4,13 +4,10 @@
 
 #include "app/actions/commandline.h"
 #include "app/actions/givenfile.h"
-#include "support/helpers.h"
 #include "support/windowfixture.h"
 
 #include <QDropEvent>
-#include <QFile>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>

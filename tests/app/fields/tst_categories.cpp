@@ -3,8 +3,6 @@
 #include "app/fields/categories.h"
 #include "support/helpers.h"
 
-#include <QTest>
-
 using namespace scribel;
 using scribel::test::addColumns;
 using scribel::test::fetch;

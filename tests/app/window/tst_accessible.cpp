@@ -8,7 +8,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 
 using namespace scribel;
 using namespace scribel::test;

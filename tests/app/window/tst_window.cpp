@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>

@@ -9,7 +9,6 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QTest>
 
 using namespace scribel;
 using scribel::test::addColumns;

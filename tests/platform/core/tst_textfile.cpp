@@ -5,13 +5,10 @@
 #include "platform/core/chosenfilecheck.h"
 #include "platform/core/systemerrortext.h"
 #include "platform/core/textfile.h"
-#include "support/filesizelimit.h"
 #include "support/helpers.h"
 #include "support/tinyfilesystem.h"
 #include "support/unprivileged.h"
 
-#include <QTemporaryDir>
-#include <QTest>
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -16,9 +16,7 @@
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-#include <functional>
 
 using namespace scribel;
 using scribel::test::addColumns;

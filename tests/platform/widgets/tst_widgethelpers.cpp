@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTest>
 
 using namespace scribel;
 using scribel::test::addColumns;
